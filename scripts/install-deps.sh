@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Korvel need, and only those
+# that are missing. Works as root, or through sudo without a password prompt.
+set -euo pipefail
+
+packages=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+  fonts-liberation2
+  libbenchmark-dev
+)
+if [ "${1:-}" = "--test" ]; then
+  packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg -s "$p" >/dev/null 2>&1 || ! dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+else
+  sudo=(sudo -n)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,24 @@
+// Who the program is: title, version, maker and addresses, in one place.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace appIdentity {
+
+inline const QString title = QStringLiteral("Korvel");
+inline constexpr int versionMajor = 1;
+inline constexpr int versionMinor = 0;
+inline const QString companyName = QStringLiteral("Norvane Games");
+inline const QString authorEmail = QStringLiteral("author@norvane-games.example");
+inline const QString gameWebPage = QStringLiteral("https://norvane-games.example/korvel/");
+inline const QString makerHomePage = QStringLiteral("https://norvane-games.example/");
+
+// "1.0"
+QString versionText();
+
+// The main window's icon, which every dialog takes. Built once, from our own icon file when it
+// lies beside the program, else drawn.
+QIcon windowIcon();
+
+} // namespace appIdentity

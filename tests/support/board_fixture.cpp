@@ -1,0 +1,58 @@
+// ASCII-art boards turned into puzzle records and books.
+#include "support/board_fixture.h"
+
+#include <QFile>
+
+namespace fixture {
+
+modData::BookPuzzle puzzleFromAscii(const QStringList &rows)
+{
+    modData::BookPuzzle p;
+    p.height = int(rows.size());
+    for (const QString &line : rows) {
+        QString compact = line;
+        compact.remove(QLatin1Char(' '));
+        if (p.width == 0)
+            p.width = int(compact.size());
+        Q_ASSERT(compact.size() == p.width);
+        for (QChar c : compact)
+            p.cells.push_back(c.isDigit() ? std::uint8_t(c.digitValue()) : std::uint8_t(0));
+    }
+    return p;
+}
+
+QByteArray bookFromAscii(const QList<QStringList> &puzzles)
+{
+    std::vector<modData::BookPuzzle> records;
+    for (const QStringList &rows : puzzles)
+        records.push_back(puzzleFromAscii(rows));
+    const std::vector<std::uint8_t> bytes = modData::encodeBook(records);
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+}
+
+void loadBoard(modData::Board &board, const QStringList &rows)
+{
+    const bool loaded = modData::loadBookBytes(board, bookFromAscii({rows}));
+    Q_ASSERT(loaded);
+    Q_UNUSED(loaded);
+    modData::loadPuzzle(board, 1);
+}
+
+QString writeBook(const QString &dir, const QList<QStringList> &puzzles)
+{
+    const QString path = dir + QStringLiteral("/dm_book1.qztw");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bookFromAscii(puzzles));
+    return path;
+}
+
+QStringList smallPuzzle()
+{
+    return {QStringLiteral("# # # #"),
+            QStringLiteral("# 1 3 #"),
+            QStringLiteral("# 2 4 1"),
+            QStringLiteral("# # 2 3")};
+}
+
+} // namespace fixture

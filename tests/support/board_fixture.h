@@ -1,0 +1,31 @@
+// Boards for tests written as ASCII art: '#' a block cell, '1'-'9' an entry cell's solution digit.
+#pragma once
+
+#include "puzzle/board_model.h"
+#include "puzzle/book_format.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace fixture {
+
+// One puzzle from lines of art; blanks around each line are ignored, so
+//   "#  #  #"
+//   "#  3  1"
+// is the same as "###" / "#31". Rows must be of equal width.
+modData::BookPuzzle puzzleFromAscii(const QStringList &rows);
+
+// A whole book of such puzzles, as the bytes of a .qztw file.
+QByteArray bookFromAscii(const QList<QStringList> &puzzles);
+
+// Loads a one-puzzle book of `rows` into `board` and loads that puzzle.
+void loadBoard(modData::Board &board, const QStringList &rows);
+
+// Writes a book of `puzzles` as dir/dm_book1.qztw and returns its path.
+QString writeBook(const QString &dir, const QList<QStringList> &puzzles);
+
+// A small 4x4 puzzle with exactly one solution, handy where any real puzzle will do.
+QStringList smallPuzzle();
+
+} // namespace fixture
