@@ -1,6 +1,7 @@
 // Starting, changing, restarting, saving and leaving a puzzle.
 #include "game/frm_tav_mn.h"
 
+#include "puzzle/saved_game.h"
 #include "view/board_picture.h"
 
 #include <QLineEdit>
@@ -34,7 +35,8 @@ void frmTavMn::enableFromPause(bool b)
 
 QString frmTavMn::savedGamePath(int puzzleNumber) const
 {
-    return appFolder_ + QStringLiteral("/saved/") + QString::number(puzzleNumber) + QStringLiteral(".sav");
+    return modData::savedGamesFolder(appFolder_) + QLatin1Char('/') + QString::number(puzzleNumber) +
+           QStringLiteral(".sav");
 }
 
 // TODO(game flow): the commands.
