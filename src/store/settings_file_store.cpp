@@ -4,7 +4,9 @@
 
 #include "store/key_value_store.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -27,6 +29,20 @@ FileIdentity identityOf(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return {};
     return {true, st.st_dev, st.st_ino};
+}
+
+// The settings file is locked while it is written. A program killed while taking the lock, or
+// while clearing someone else's abandoned lock, leaves an empty lock file behind, which would
+// hold the next write for half a minute; such leftovers are cleared after a second instead.
+// A lock held by a running program is left alone.
+void clearAbandonedLocks(const QString &path)
+{
+    for (const QString &name : {path + QStringLiteral(".lock.rmlock"), path + QStringLiteral(".lock")}) {
+        QLockFile lock(name);
+        lock.setStaleLockTime(1000);
+        if (lock.tryLock(1500))
+            lock.unlock();
+    }
 }
 
 class SettingsFileStore final : public KeyValueStore {
@@ -74,6 +90,7 @@ public:
     bool commit() override
     {
         const FileIdentity before = identityOf(path_);
+        clearAbandonedLocks(path_);
         settings_.sync();
         switch (settings_.status()) {
         case QSettings::NoError:
