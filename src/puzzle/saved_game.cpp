@@ -65,12 +65,14 @@ bool writeSavedGame(const Board &b, const QString &path, QString *error)
 {
     const auto fail = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("The game could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), why);
+            *error = QStringLiteral("The game could not be saved to %1: %2")
+                         .arg(QDir::toNativeSeparators(path), why);
         return false;
     };
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("the folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
+        return fail(
+            QStringLiteral("the folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
 
     QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(b.lastPlayed[1]) + "\r\n";
     text += entryLine("PEN=", b.penEntries, b.cellCount);

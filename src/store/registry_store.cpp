@@ -83,8 +83,8 @@ OpenedStore openUserStore()
     const std::wstring path = storeKeyPath(QLatin1Char('\\')).toStdWString();
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExW(software, path.c_str(), 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, &security,
-                        &key, &disposition) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(software, path.c_str(), 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        &security, &key, &disposition) != ERROR_SUCCESS) {
         RegCloseKey(software);
         return {OpenStatus::Unavailable, nullptr};
     }

@@ -84,7 +84,10 @@ public:
         return text;
     }
 
-    void writeBytes(const QString &name, const QByteArray &bytes) override { settings_.setValue(name, bytes); }
+    void writeBytes(const QString &name, const QByteArray &bytes) override
+    {
+        settings_.setValue(name, bytes);
+    }
     void writeText(const QString &name, const QString &text) override { settings_.setValue(name, text); }
 
     bool commit() override

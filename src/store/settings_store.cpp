@@ -18,18 +18,33 @@ const QString kSoundOptions = QStringLiteral("SOUNDOPTIONS");
 constexpr qsizetype kNameRoom = 50; // characters of a name read back
 const QString kStoreFailed = QStringLiteral(" Error Failerd");
 
-QString timesName(int n) { return QStringLiteral("STATS") + QString::number(n); }
-QString nameName(int n, int k) { return timesName(n) + QLatin1Char('_') + QString::number(k); }
+QString timesName(int n)
+{
+    return QStringLiteral("STATS") + QString::number(n);
+}
+QString nameName(int n, int k)
+{
+    return timesName(n) + QLatin1Char('_') + QString::number(k);
+}
 
-template <typename T> void put(std::uint8_t *at, T v) { qToLittleEndian(v, at); }
-template <typename T> T get(const std::uint8_t *at) { return qFromLittleEndian<T>(at); }
+template <typename T> void put(std::uint8_t *at, T v)
+{
+    qToLittleEndian(v, at);
+}
+template <typename T> T get(const std::uint8_t *at)
+{
+    return qFromLittleEndian<T>(at);
+}
 
 QByteArray asBytes(const std::uint8_t *data, std::size_t size)
 {
     return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
 }
 
-void reportStoreFailure() { modal::message(nullptr, kStoreFailed, appIdentity::title); }
+void reportStoreFailure()
+{
+    modal::message(nullptr, kStoreFailed, appIdentity::title);
+}
 
 // Puzzles whose records exist both in the book and in memory.
 int storedPuzzleCount(const modData::Board &board, const Settings &settings)

@@ -78,7 +78,10 @@ int removeLeftovers(const QString &file)
 class TestKillWhileSaving : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { modal::setMessageResponder([](const modal::MessageRequest &) { return QMessageBox::Ok; }); }
+    void initTestCase()
+    {
+        modal::setMessageResponder([](const modal::MessageRequest &) { return QMessageBox::Ok; });
+    }
 
     void savedGameSurvivesKills()
     {
