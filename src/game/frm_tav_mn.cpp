@@ -2,6 +2,7 @@
 #include "game/frm_tav_mn.h"
 
 #include "platform/app_identity.h"
+#include "view/board_layout.h"
 #include "view/board_picture.h"
 
 #include <QAction>
@@ -39,6 +40,7 @@ frmTavMn::frmTavMn(modData::Board &board, modReg::Settings &settings, const QStr
     timerSec->setInterval(1000);
     connect(timerSec, &QTimer::timeout, this, &frmTavMn::timerSec_Timer);
     connectCommands();
+    connectBoardView();
 }
 
 frmTavMn::~frmTavMn() = default;
@@ -142,8 +144,7 @@ void frmTavMn::buildBoardArea()
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     VScroll1->setCursor(Qt::ArrowCursor);
     HScroll1->setCursor(Qt::ArrowCursor);
-    screenCanvas_ = std::make_unique<GdiCanvas>(&pbGrid->image());
-    canvas.hdc = screenCanvas_.get();
+    canvas.hdc = &pbGrid->canvas();
     canvas.cellSize = 33;
 }
 
@@ -195,6 +196,7 @@ void frmTavMn::resizeEvent(QResizeEvent *event)
 
 void frmTavMn::onWindowRestored()
 {
+    setFixedSize(windowWidthPx, windowHeightPx); // the user cannot change the window's size
     timerSec->start();
 }
 
