@@ -145,6 +145,7 @@ void frmTavMn::buildBoardArea()
     VScroll1->setCursor(Qt::ArrowCursor);
     HScroll1->setCursor(Qt::ArrowCursor);
     canvas.hdc = &pbGrid->canvas();
+    pbGrid->setFocus(); // keys go to the board from the start, not to the puzzle number box
     canvas.cellSize = 33;
 }
 

@@ -1,6 +1,7 @@
 // The board painter: the whole board, the sums, one entry cell and the marks drawn over cells.
 #include "view/board_painter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace modGDI {
@@ -63,7 +64,20 @@ void paintBoard(BoardCanvas &c, const modData::Board &b, bool showSolution, bool
     GdiCanvas &dc = dcOf(c);
     const int cs = c.cellSize;
     const DrawingTools &t = tools();
-    dc.fillRect(0, 0, (b.gridWidth + 1) * cs, (b.gridHeight + 1) * cs, t.entryBrush);
+    const int right = (b.gridWidth + 1) * cs;
+    const int bottom = (b.gridHeight + 1) * cs;
+    // The whole board is first filled with the entry colour; the cell fills below then cover all
+    // of it but the strips of fillInset pixels at each cell's top and left, so only those strips
+    // are filled here: the same pixels, without filling a large board twice.
+    const int strip = std::clamp(fillInset, 0, cs);
+    if (strip == cs) {
+        dc.fillRect(0, 0, right, bottom, t.entryBrush);
+    } else if (strip > 0) {
+        for (int row = 0; row <= b.gridHeight; ++row)
+            dc.fillRect(0, row * cs, right, row * cs + strip, t.entryBrush);
+        for (int col = 0; col <= b.gridWidth; ++col)
+            dc.fillRect(col * cs, 0, col * cs + strip, bottom, t.entryBrush);
+    }
 
     for (int row = 0; row <= b.gridHeight; ++row) {
         for (int col = 0; col <= b.gridWidth; ++col) {

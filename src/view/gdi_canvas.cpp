@@ -64,15 +64,14 @@ void GdiCanvas::end()
     }
     painter_ = nullptr;
     ownsPainter_ = false;
-    metrics_.reset();
+    fontChanged();
 }
 
 void GdiCanvas::startPainter()
 {
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
-    painterFontStale_ = true;
-    metrics_.reset();
+    fontChanged();
     dirty_ = QRect();
 }
 
@@ -87,8 +86,7 @@ void GdiCanvas::setTextColour(const QColor &colour) { textColour_ = colour; }
 void GdiCanvas::setFont(const QFont &font)
 {
     font_ = font;
-    painterFontStale_ = true;
-    metrics_.reset();
+    fontChanged();
 }
 
 void GdiCanvas::setFontPointSize(double points)
@@ -96,8 +94,29 @@ void GdiCanvas::setFontPointSize(double points)
     if (points <= 0 || font_.pointSizeF() == points)
         return;
     font_.setPointSizeF(points);
+    fontChanged();
+}
+
+void GdiCanvas::fontChanged()
+{
     painterFontStale_ = true;
     metrics_.reset();
+    shapedTexts_.clear();
+}
+
+GdiCanvas::ShapedText &GdiCanvas::shaped(const QString &line)
+{
+    auto found = shapedTexts_.find(line);
+    if (found != shapedTexts_.end())
+        return found->second;
+    if (shapedTexts_.size() >= 512)
+        shapedTexts_.clear(); // long footers and the like are not worth keeping
+    ShapedText &entry = shapedTexts_[line];
+    entry.advance = metrics().horizontalAdvance(line);
+    entry.text.setText(line);
+    entry.text.setTextFormat(Qt::PlainText);
+    entry.text.setPerformanceHint(QStaticText::AggressiveCaching);
+    return entry;
 }
 
 const QFontMetrics &GdiCanvas::metrics()
@@ -240,7 +259,8 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
     // Placed on whole pixels as the platform places it: the line's advance and its cell height
     // (ascent + descent) are aligned in the rectangle, halves of odd remainders dropped.
     const QFontMetrics &fm = metrics();
-    const int width = fm.horizontalAdvance(line);
+    ShapedText &shape = shaped(line);
+    const int width = shape.advance;
     const int height = fm.ascent() + fm.descent();
     int x = l;
     if (format & dt::Center)
@@ -267,14 +287,14 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
         } else {
             painter_->setClipRect(box);
         }
-        painter_->drawText(QPoint(x, y + fm.ascent()), line);
+        painter_->drawStaticText(QPoint(x, y), shape.text);
         if (hadClip)
             painter_->restore();
         else
             painter_->setClipping(false);
         touch(box);
     } else {
-        painter_->drawText(QPoint(x, y + fm.ascent()), line);
+        painter_->drawStaticText(QPoint(x, y), shape.text);
         touch(fm.boundingRect(line).translated(x, y + fm.ascent()).adjusted(-1, -1, 1, 1) |
               QRect(x, y, width, height));
     }

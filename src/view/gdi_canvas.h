@@ -10,9 +10,11 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
 
 #include <optional>
+#include <unordered_map>
 
 class QPaintDevice;
 
@@ -91,6 +93,12 @@ private:
     void plotLine(int x0, int y0, int x1, int y1);
     void strokeLine(int x0, int y0, int x1, int y1);
     const QFontMetrics &metrics();
+    void fontChanged();
+    struct ShapedText {
+        int advance = 0;
+        QStaticText text;
+    };
+    ShapedText &shaped(const QString &line);
     void touch(const QRect &r) { dirty_ |= r; }
 
     QPainter *painter_ = nullptr;
@@ -100,6 +108,8 @@ private:
     QFont font_;
     bool painterFontStale_ = true;
     std::optional<QFontMetrics> metrics_;
+    // Board text is a few short numbers drawn again and again: each is shaped once per font.
+    std::unordered_map<QString, ShapedText> shapedTexts_;
     QPoint current_;
     QRect dirty_;
 };

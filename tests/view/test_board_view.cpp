@@ -6,6 +6,7 @@
 #include "view/board_layout.h"
 #include "view/board_picture.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -56,12 +57,14 @@ struct Window {
     QToolBar *numberBar() { return find<QToolBar>("tbNumButns"); }
     QWidget *central() { return w->centralWidget(); }
     QPoint pictureInClient() { return picture()->mapTo(central(), QPoint(0, 0)); }
+    // Types the zoom shortcuts where keys go: to the widget with the focus.
     void zoomBy(int steps)
     {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
         for (; steps > 0; --steps)
-            QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
         for (; steps < 0; ++steps)
-            QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_O, Qt::ControlModifier);
     }
 };
 
@@ -192,6 +195,12 @@ private Q_SLOTS:
         QVERIFY(pixels::countColour(image, QRect(2 * cs - 7, 2 * cs + 2, 6, 6), QColor(200, 20, 20)) > 0);
         // No selection frame after a zoom.
         QCOMPARE(pixels::countColour(image, QRect(3 * cs + 3, cs + 3, cs - 6, 1), QColor(150, 150, 150)), 0);
+    }
+
+    void keysGoToTheBoardFromTheStart()
+    {
+        Window win(gridOf(4, 4));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(win.picture()));
     }
 
     void windowKeepsItsFixedSize()
