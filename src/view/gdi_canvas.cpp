@@ -248,10 +248,7 @@ void GdiCanvas::fillRect(int l, int t, int r, int b, const QColor &brush)
 
 void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsigned format)
 {
-    if (!isActive() || text.isEmpty())
-        return;
-    const bool clip = !(format & dt::NoClip);
-    if (clip && (r <= l || b <= t))
+    if (!isActive() || text.isEmpty() || r <= l || b <= t)
         return;
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -260,13 +257,12 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
     // (ascent + descent) are aligned in the rectangle, halves of odd remainders dropped.
     const QFontMetrics &fm = metrics();
     ShapedText &shape = shaped(line);
-    const int width = shape.advance;
     const int height = fm.ascent() + fm.descent();
     int x = l;
     if (format & dt::Center)
-        x = l + (r - l - width) / 2;
+        x = l + (r - l - shape.advance) / 2;
     else if (format & dt::Right)
-        x = r - width;
+        x = r - shape.advance;
     int y = t;
     if (format & dt::VCenter)
         y = t + (b - t - height) / 2;
@@ -279,25 +275,19 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
     }
     painter_->setPen(textColour_);
     const QRect box = spanRect(l, t, r, b);
-    if (clip) {
-        const bool hadClip = painter_->hasClipping();
-        if (hadClip) {
-            painter_->save();
-            painter_->setClipRect(box, Qt::IntersectClip);
-        } else {
-            painter_->setClipRect(box);
-        }
-        painter_->drawStaticText(QPoint(x, y), shape.text);
-        if (hadClip)
-            painter_->restore();
-        else
-            painter_->setClipping(false);
-        touch(box);
+    const bool hadClip = painter_->hasClipping();
+    if (hadClip) {
+        painter_->save();
+        painter_->setClipRect(box, Qt::IntersectClip);
     } else {
-        painter_->drawStaticText(QPoint(x, y), shape.text);
-        touch(fm.boundingRect(line).translated(x, y + fm.ascent()).adjusted(-1, -1, 1, 1) |
-              QRect(x, y, width, height));
+        painter_->setClipRect(box);
     }
+    painter_->drawStaticText(QPoint(x, y), shape.text); // its top-left: the baseline is y + ascent
+    if (hadClip)
+        painter_->restore();
+    else
+        painter_->setClipping(false);
+    touch(box);
 }
 
 QRect GdiCanvas::takeDirtyRect()

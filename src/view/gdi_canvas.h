@@ -36,7 +36,6 @@ inline constexpr unsigned Right = 0x02;
 inline constexpr unsigned VCenter = 0x04;
 inline constexpr unsigned Bottom = 0x08;
 inline constexpr unsigned SingleLine = 0x20;
-inline constexpr unsigned NoClip = 0x100;
 inline constexpr unsigned BoardText = SingleLine | Center | VCenter; // 37
 } // namespace dt
 
@@ -80,8 +79,8 @@ public:
     // Fills (l, t)-(r, b), right and bottom exclusive.
     void fillRect(int l, int t, int r, int b, const QColor &brush);
     // One line of text in the selected font and text colour, placed in (l, t)-(r, b) by `format`
-    // (dt:: flags; Left and Top when no alignment flag is given) and clipped to it unless NoClip
-    // is given. Line breaks are not honoured: they show as spaces.
+    // (dt:: flags; Left and Top when no alignment flag is given) and clipped to it. Line breaks
+    // are not honoured: they show as spaces.
     void drawText(const QString &text, int l, int t, int r, int b, unsigned format);
 
     // The area drawn since the last call, in the canvas's coordinates; clears it.
