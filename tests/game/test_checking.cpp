@@ -128,6 +128,7 @@ private Q_SLOTS:
     {
         GameWindow g({fixture::smallPuzzle()});
         g.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.window()));
         PaintCounter counter;
         BoardPicture *picture = g.window().findChild<BoardPicture *>(QStringLiteral("pbGrid"));
         picture->installEventFilter(&counter);

@@ -23,13 +23,19 @@ void run(frmTavMn &w, const char *actionName)
 
 QLineEdit *txtGN(frmTavMn &w) { return w.findChild<QLineEdit *>(QStringLiteral("txtGN")); }
 
-// The number box, the caption's puzzle and the open grid all name the same puzzle.
-void verifyOpen(GameWindow &g, int puzzle)
+// The puzzle in play, the open grid and the shown number all name the same puzzle.
+void checkOpen(GameWindow &g, int puzzle)
 {
     QCOMPARE(g.board.lastPlayed[1], puzzle);
     QCOMPARE(openPuzzle(g.board), puzzle);
     QCOMPARE(g.window().shownPuzzle, puzzle);
 }
+#define VERIFY_OPEN(g, puzzle)                                                                     \
+    do {                                                                                           \
+        checkOpen(g, puzzle);                                                                      \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
 
 const QString kChangeQuestion = QStringLiteral("Korvel - Alert|Are you sure to change the puzzle?");
 
@@ -53,7 +59,7 @@ private Q_SLOTS:
         QFETCH(int, stored);
         QFETCH(int, opened);
         GameWindow g(numberedBook(5), stored);
-        verifyOpen(g, opened);
+        VERIFY_OPEN(g, opened);
         QCOMPARE(txtGN(g.window())->text(), QString::number(opened));
         // Stepping from there keeps the box and the open puzzle together.
         run(g.window(), "MNU_NEXT");
@@ -87,7 +93,7 @@ private Q_SLOTS:
         g.fill(QStringLiteral("000070000"), QStringLiteral("000000000"));
         g.window().elapsedSeconds = 9;
         run(g.window(), qPrintable(command));
-        verifyOpen(g, to);
+        VERIFY_OPEN(g, to);
         QCOMPARE(txtGN(g.window())->text(), QString::number(to));
         QVERIFY(g.messages.isEmpty());
         // A move starts afresh and drops unsaved entries; a refused one touches nothing.
@@ -134,12 +140,12 @@ private Q_SLOTS:
         box->clear();
         QTest::keyClicks(box, typed);
         QVERIFY(g.messages.isEmpty()); // typing alone does nothing
-        verifyOpen(g, 5);
+        VERIFY_OPEN(g, 5);
         QTest::keyClick(box, Qt::Key(key));
         QCOMPARE(g.messageLog(), asked ? QStringList{kChangeQuestion} : QStringList{});
         if (asked)
             QCOMPARE(g.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        verifyOpen(g, opened);
+        VERIFY_OPEN(g, opened);
         QCOMPARE(box->text(), boxAfter);
     }
 
@@ -162,7 +168,7 @@ private Q_SLOTS:
         g.answers = {QMessageBox::StandardButton(answer)};
         run(g.window(), "MNU_RST");
         QCOMPARE(g.messageLog(), QStringList{QStringLiteral("Korvel - Alert|Are you sure to RESTART puzzle?")});
-        verifyOpen(g, 2);
+        VERIFY_OPEN(g, 2);
         QCOMPARE(g.board.penEntries[5], restarted ? 0 : 7);
         QCOMPARE(g.board.pencilEntries[9], restarted ? 0 : 4);
         QCOMPARE(g.board.errorMarks[5], restarted ? 0 : 1);
@@ -188,7 +194,7 @@ private Q_SLOTS:
         run(g.window(), "MNU_NEXT");
         QCOMPARE(modData::countNonZero(g.board.penEntries), 0); // puzzle 3 has no saved game
         run(g.window(), "MNU_PREV");
-        verifyOpen(g, 2);
+        VERIFY_OPEN(g, 2);
         QCOMPARE(g.board.penEntries[5], 7);
         QCOMPARE(g.board.pencilEntries[9], 4);
         QCOMPARE(g.board.pencilEntries[5] + g.board.penEntries[9], 0);
