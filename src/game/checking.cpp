@@ -26,8 +26,8 @@ void frmTavMn::checkIfFull()
 void frmTavMn::checkAll()
 {
     modData::ByteArray1 wrongCells(std::size_t(board_.cellCount) + 1, 0);
-    const int wrong = modData::compareWithSolution(board_, board_.penEntries, wrongCells)
-                      + modData::compareWithSolution(board_, board_.pencilEntries, wrongCells);
+    const int wrong = modData::compareWithSolution(board_, board_.penEntries, wrongCells) +
+                      modData::compareWithSolution(board_, board_.pencilEntries, wrongCells);
     if (wrong < 1) {
         finishCheck();
         return;
@@ -57,7 +57,8 @@ void frmTavMn::checkAll()
 void frmTavMn::finishCheck()
 {
     if (filledCells(board_) != board_.entryCellCount) {
-        modal::message(this, QStringLiteral("Great work - There are no mistakes. Continue..."), appIdentity::title);
+        modal::message(this, QStringLiteral("Great work - There are no mistakes. Continue..."),
+                       appIdentity::title);
         return;
     }
     modal::message(this, QStringLiteral("Wow! Puzzle Successfully Completed"),

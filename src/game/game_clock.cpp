@@ -32,7 +32,7 @@ void frmTavMn::timerSec_Timer()
                          .arg(elapsedHours, 2, 10, zero)
                          .arg(elapsedMinutes, 2, 10, zero)
                          .arg(elapsedSeconds, 2, 10, zero);
-    setWindowTitle(QStringLiteral("Puzzle:") + QString::number(board_.lastPlayed[1])
-                   + QStringLiteral(" - Time Played: ") + timePlayedText + QStringLiteral(" - ")
-                   + appIdentity::title + QStringLiteral(" : ") + appIdentity::companyName);
+    setWindowTitle(QStringLiteral("Puzzle:") + QString::number(board_.lastPlayed[1]) +
+                   QStringLiteral(" - Time Played: ") + timePlayedText + QStringLiteral(" - ") +
+                   appIdentity::title + QStringLiteral(" : ") + appIdentity::companyName);
 }

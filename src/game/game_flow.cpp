@@ -14,12 +14,15 @@
 
 namespace {
 
-QString alertCaption() { return appIdentity::title + QStringLiteral(" - Alert"); }
+QString alertCaption()
+{
+    return appIdentity::title + QStringLiteral(" - Alert");
+}
 
 bool confirmed(QWidget *parent, const QString &question)
 {
-    return modal::message(parent, question, alertCaption(), QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return modal::message(parent, question, alertCaption(), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace
@@ -115,7 +118,10 @@ void frmTavMn::saveGame()
     modal::pause(800);
 }
 
-void frmTavMn::exitGame() { close(); }
+void frmTavMn::exitGame()
+{
+    close();
+}
 
 void frmTavMn::connectGameFlow()
 {

@@ -14,8 +14,8 @@ QList<QStringList> numberedBook(int count)
     for (int k = 1; k <= count; ++k) {
         const int a = 1 + (k - 1) % 9;
         const int b = 1 + (k - 1) / 9 % 9;
-        book.append({QStringLiteral("# # #"), QStringLiteral("# %1 %2").arg(a).arg(b),
-                     QStringLiteral("# 5 6")});
+        book.append(
+            {QStringLiteral("# # #"), QStringLiteral("# %1 %2").arg(a).arg(b), QStringLiteral("# 5 6")});
     }
     return book;
 }

@@ -63,15 +63,26 @@ private Q_SLOTS:
         const QString part = with(with(kEmpty, 6, '1'), 12, '1');
         const QString partWrong = with(part, 7, '9');
         const QString solutionWithout11 = with(kSolution, 11, '0');
-        QTest::newRow("Check All, empty board") << kEmpty << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
-        QTest::newRow("Check All, part filled right") << part << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
-        QTest::newRow("Check All, part filled with wrong digits") << with(partWrong, 15, '7') << kEmpty << true << QStringList{} << QList<int>{7, 15} << false;
-        QTest::newRow("entry into a board not yet full") << partWrong << kEmpty << false << QStringList{} << QList<int>{} << false;
-        QTest::newRow("last cell filled right") << kSolution << kEmpty << false << QStringList{kCompleted} << QList<int>{} << true;
-        QTest::newRow("last cell right, one pencilled digit") << solutionWithout11 << with(kEmpty, 11, '4') << false << QStringList{kCompleted} << QList<int>{} << true;
-        QTest::newRow("last cell filled wrong") << with(kSolution, 16, '9') << kEmpty << false << QStringList{} << QList<int>{16} << false;
-        QTest::newRow("full, only a pencilled digit wrong") << solutionWithout11 << with(kEmpty, 11, '5') << false << QStringList{} << QList<int>{11} << false;
-        QTest::newRow("Check All, full and right") << kSolution << kEmpty << true << QStringList{kCompleted} << QList<int>{} << true;
+        QTest::newRow("Check All, empty board")
+            << kEmpty << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
+        QTest::newRow("Check All, part filled right")
+            << part << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
+        QTest::newRow("Check All, part filled with wrong digits")
+            << with(partWrong, 15, '7') << kEmpty << true << QStringList{} << QList<int>{7, 15} << false;
+        QTest::newRow("entry into a board not yet full")
+            << partWrong << kEmpty << false << QStringList{} << QList<int>{} << false;
+        QTest::newRow("last cell filled right")
+            << kSolution << kEmpty << false << QStringList{kCompleted} << QList<int>{} << true;
+        QTest::newRow("last cell right, one pencilled digit")
+            << solutionWithout11 << with(kEmpty, 11, '4') << false << QStringList{kCompleted} << QList<int>{}
+            << true;
+        QTest::newRow("last cell filled wrong")
+            << with(kSolution, 16, '9') << kEmpty << false << QStringList{} << QList<int>{16} << false;
+        QTest::newRow("full, only a pencilled digit wrong")
+            << solutionWithout11 << with(kEmpty, 11, '5') << false << QStringList{} << QList<int>{11}
+            << false;
+        QTest::newRow("Check All, full and right")
+            << kSolution << kEmpty << true << QStringList{kCompleted} << QList<int>{} << true;
     }
     void outcomes()
     {

@@ -53,13 +53,15 @@ private Q_SLOTS:
         w.elapsedMinutes = 3;
         w.elapsedSeconds = 6;
         w.timerSec_Timer();
-        const QString afterTick = QStringLiteral("Puzzle:12 - Time Played: 00:03:07 - Korvel : Norvane Games");
+        const QString afterTick =
+            QStringLiteral("Puzzle:12 - Time Played: 00:03:07 - Korvel : Norvane Games");
         QCOMPARE(w.windowTitle(), afterTick);
         g.answers = {QMessageBox::Yes};
         w.findChild<QAction *>(QStringLiteral("MNU_RST"))->trigger();
         QCOMPARE(w.windowTitle(), afterTick);
         w.timerSec_Timer();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Puzzle:12 - Time Played: 00:00:01 - Korvel : Norvane Games"));
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Puzzle:12 - Time Played: 00:00:01 - Korvel : Norvane Games"));
         QCOMPARE(int(w.secondsPlayed), 1);
     }
 
@@ -109,7 +111,8 @@ private Q_SLOTS:
         w.timerSec->start();
         QThread::msleep(200); // no events run meanwhile, so the timer cannot fire
         sendResize();
-        QVERIFY2(w.timerSec->remainingTime() <= 850, qPrintable(QString::number(w.timerSec->remainingTime())));
+        QVERIFY2(w.timerSec->remainingTime() <= 850,
+                 qPrintable(QString::number(w.timerSec->remainingTime())));
     }
 };
 

@@ -21,7 +21,10 @@ void run(frmTavMn &w, const char *actionName)
     a->trigger();
 }
 
-QLineEdit *txtGN(frmTavMn &w) { return w.findChild<QLineEdit *>(QStringLiteral("txtGN")); }
+QLineEdit *txtGN(frmTavMn &w)
+{
+    return w.findChild<QLineEdit *>(QStringLiteral("txtGN"));
+}
 
 // The puzzle in play, the open grid and the shown number all name the same puzzle.
 void checkOpen(GameWindow &g, int puzzle)
@@ -30,11 +33,11 @@ void checkOpen(GameWindow &g, int puzzle)
     QCOMPARE(openPuzzle(g.board), puzzle);
     QCOMPARE(g.window().shownPuzzle, puzzle);
 }
-#define VERIFY_OPEN(g, puzzle)                                                                     \
-    do {                                                                                           \
-        checkOpen(g, puzzle);                                                                      \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
+#define VERIFY_OPEN(g, puzzle)                                                                               \
+    do {                                                                                                     \
+        checkOpen(g, puzzle);                                                                                \
+        if (QTest::currentTestFailed())                                                                      \
+            return;                                                                                          \
     } while (false)
 
 const QString kChangeQuestion = QStringLiteral("Korvel - Alert|Are you sure to change the puzzle?");
@@ -124,7 +127,8 @@ private Q_SLOTS:
         QTest::newRow("a fraction above the count") << "15.2" << ret << yes << false << 5 << "5";
         QTest::newRow("negative") << "-3" << ret << yes << false << 5 << "5";
         QTest::newRow("no number") << "abc" << ret << yes << false << 5 << "5";
-        QTest::newRow("too long for any integer") << "99999999999999999999999" << ret << yes << false << 5 << "5";
+        QTest::newRow("too long for any integer")
+            << "99999999999999999999999" << ret << yes << false << 5 << "5";
     }
     void numberBox()
     {
@@ -167,7 +171,8 @@ private Q_SLOTS:
         g.window().secondsPlayed = 240;
         g.answers = {QMessageBox::StandardButton(answer)};
         run(g.window(), "MNU_RST");
-        QCOMPARE(g.messageLog(), QStringList{QStringLiteral("Korvel - Alert|Are you sure to RESTART puzzle?")});
+        QCOMPARE(g.messageLog(),
+                 QStringList{QStringLiteral("Korvel - Alert|Are you sure to RESTART puzzle?")});
         VERIFY_OPEN(g, 2);
         QCOMPARE(g.board.penEntries[5], restarted ? 0 : 7);
         QCOMPARE(g.board.pencilEntries[9], restarted ? 0 : 4);
