@@ -138,6 +138,7 @@ private:
     void connectCommands(); // commands.cpp
     void connectBoardView(); // view/board_geometry.cpp: zoom commands, scroll bars, fixed size
     void placeToolbars();    // view/board_geometry.cpp
+    void connectGameFlow(); // game_flow.cpp: game commands and the number box
     void onWindowRestored(); // the resize handler's work when the window leaves the minimised state
 
     modData::Board &board_;

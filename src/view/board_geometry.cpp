@@ -85,7 +85,7 @@ void frmTavMn::resizeToZoom()
 {
     canvas.cellSize = zoomLevel * 5 + 20;
     resizeWindow();
-    canvas.hdc = &pbGrid->canvas();
+    canvas.hdc = pbGrid->canvas();
     GdiCanvas &dc = *canvas.hdc;
 
     dc.setFontPointSize(getZoomFontSizeSolution());

@@ -18,8 +18,8 @@ public:
     // The backing image, always at 96 dpi so that a point size is the same pixels everywhere.
     QImage &image() { return image_; }
     // The picture's device context: it draws on the backing image and keeps its pen, text
-    // colour and font across resizes.
-    GdiCanvas &canvas() { return canvas_; }
+    // colour and font across resizes. The same canvas for the picture's whole life.
+    GdiCanvas *canvas() { return &canvas_; }
     // Resizes the widget and its backing image; a new image starts white.
     void resizePicture(int width, int height);
     // Shows what was drawn on the image since the last refresh, at the next paint.

@@ -131,7 +131,7 @@ private Q_SLOTS:
         win.zoomBy(toLimit);
         const int level = win.w->zoomLevel;
         const QSize size = win.picture()->size();
-        GdiCanvas &dc = win.picture()->canvas();
+        GdiCanvas &dc = *win.picture()->canvas();
         dc.fillRect(5, 5, 6, 6, QColor(255, 0, 255)); // a repaint would cover it
         win.zoomBy(beyond);
         QCOMPARE(win.w->zoomLevel, level);

@@ -114,7 +114,7 @@ private Q_SLOTS:
         QFETCH(int, pixels);
         BoardPicture picture;
         picture.resizePicture(50, 50);
-        GdiCanvas &dc = picture.canvas();
+        GdiCanvas &dc = *picture.canvas();
         dc.setFontPointSize(points);
         QCOMPARE(dc.font().pointSizeF(), points);
         QFont byPixels = dc.font();
