@@ -121,6 +121,7 @@ void frmPrinterDialog::buildControls()
     grid->addWidget(cmdCopyrightColour, 4, 2);
     grid->addWidget(txtCopyRight, 4, 3);
     grid->setColumnStretch(3, 1);
+    txtCopyRight->setMinimumWidth(280);
 
     cmdPrint = new QPushButton(QStringLiteral("&Print Now"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));

@@ -7,9 +7,8 @@ ImagePage::ImagePage(std::shared_ptr<PageRecord> record, QSize size, FailAt fail
     : record_(std::move(record)), failAt_(failAt)
 {
     record_->image = QImage(size, QImage::Format_RGB32);
-    const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
-    record_->image.setDotsPerMeterX(dotsPerMetre);
-    record_->image.setDotsPerMeterY(dotsPerMetre);
+    record_->image.setDotsPerMeterX(qRound(600 / 0.0254));
+    record_->image.setDotsPerMeterY(qRound(600 / 0.0254));
     record_->image.fill(Qt::white);
 }
 
@@ -17,15 +16,7 @@ bool ImagePage::startDocument(const QString &jobName)
 {
     record_->jobName = jobName;
     ++record_->documentsStarted;
-    if (failAt_ == FailAt::Document)
-        return false;
-    return painter_.begin(&record_->image);
-}
-
-bool ImagePage::startPage()
-{
-    record_->pageStarted = failAt_ != FailAt::Page;
-    return record_->pageStarted;
+    return failAt_ != FailAt::Document && painter_.begin(&record_->image);
 }
 
 bool ImagePage::endDocument()
@@ -42,54 +33,26 @@ void ImagePage::abortDocument()
     record_->aborted = true;
 }
 
-namespace {
-QRect clipTo(const QImage &image, QRect area) { return area.isNull() ? image.rect() : area & image.rect(); }
-} // namespace
-
-int countOf(const QImage &image, const QColor &colour, QRect area)
+QList<QPoint> maskOf(const QImage &image, const QColor &colour, QRect area)
 {
-    area = clipTo(image, area);
-    const QRgb want = colour.rgb();
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += line[x] == want;
-    }
-    return n;
-}
-
-QRect boundsOf(const QImage &image, const QColor &colour, QRect area)
-{
-    area = clipTo(image, area);
-    const QRgb want = colour.rgb();
-    QRect bounds;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (line[x] == want)
-                bounds |= QRect(x, y, 1, 1);
-    }
-    return bounds;
-}
-
-QList<QPoint> maskOf(const QImage &image, const QColor &colour, const QRect &area)
-{
-    const QRect a = clipTo(image, area);
+    area = area.isNull() ? image.rect() : area & image.rect();
     const QRgb want = colour.rgb();
     QList<QPoint> points;
-    for (int y = a.top(); y <= a.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = a.left(); x <= a.right(); ++x)
+        for (int x = area.left(); x <= area.right(); ++x)
             if (line[x] == want)
-                points.append(QPoint(x - a.left(), y - a.top()));
+                points.append(QPoint(x - area.left(), y - area.top()));
     }
     return points;
 }
 
-QRect cellInside(int col, int row, int cellSize, int margin)
+QRect boundsOf(const QImage &image, const QColor &colour)
 {
-    return QRect(col * cellSize + margin, row * cellSize + margin, cellSize - 2 * margin, cellSize - 2 * margin);
+    QRect bounds;
+    for (const QPoint p : maskOf(image, colour))
+        bounds |= QRect(p, QSize(1, 1));
+    return bounds;
 }
 
 } // namespace probe

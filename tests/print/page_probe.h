@@ -9,20 +9,16 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
-#include <QString>
 
 #include <memory>
 
 namespace probe {
-
-inline constexpr int dotsPerInch = 600;
 
 // What happened to one page: the image it was drawn on and the calls that reached the target.
 struct PageRecord {
     QImage image;
     QString jobName;
     int documentsStarted = 0;
-    bool pageStarted = false;
     bool ended = false;
     bool aborted = false;
 };
@@ -35,16 +31,13 @@ public:
     ImagePage(std::shared_ptr<PageRecord> record, QSize size, FailAt failAt = FailAt::Nowhere);
 
     QSize printableSize() const override { return record_->image.size(); }
-    int resolution() const override { return dotsPerInch; }
+    int resolution() const override { return 600; }
     bool startDocument(const QString &jobName) override;
-    bool startPage() override;
+    bool startPage() override { return failAt_ != FailAt::Page; }
     QPainter &painter() override { return painter_; }
     bool endPage() override { return painter_.isActive(); }
     bool endDocument() override;
     void abortDocument() override;
-
-    // True while a document is open on it.
-    bool isOpen() const { return painter_.isActive(); }
 
 private:
     std::shared_ptr<PageRecord> record_;
@@ -52,13 +45,19 @@ private:
     QPainter painter_;
 };
 
-// Exact-colour pixel readers; `area` defaults to the whole image.
-int countOf(const QImage &image, const QColor &colour, QRect area = QRect());
-QRect boundsOf(const QImage &image, const QColor &colour, QRect area = QRect());
-// The pixels of `colour` inside `area`, relative to its top-left corner.
-QList<QPoint> maskOf(const QImage &image, const QColor &colour, const QRect &area);
+// The pixels of exactly `colour` inside `area` (the whole image when null), relative to its
+// top-left corner.
+QList<QPoint> maskOf(const QImage &image, const QColor &colour, QRect area = QRect());
+inline qsizetype countOf(const QImage &image, const QColor &colour, QRect area = QRect())
+{
+    return maskOf(image, colour, area).size();
+}
+QRect boundsOf(const QImage &image, const QColor &colour);
 
 // The inside of cell (col, row) at `cellSize`, `margin` pixels in from each side.
-QRect cellInside(int col, int row, int cellSize, int margin = 4);
+inline QRect cellInside(int col, int row, int cellSize, int margin = 4)
+{
+    return QRect(col * cellSize + margin, row * cellSize + margin, cellSize - 2 * margin, cellSize - 2 * margin);
+}
 
 } // namespace probe

@@ -1,8 +1,8 @@
-// The printed page: footer geometry and text, board, sums and digits, failures of the device,
-// the PDF and printer targets, and the painter's tools around a print.
+// The printed page: footer geometry and text, sums and diagonals, digits, failures of the
+// device, and the PDF and printer targets.
 #include "page_probe.h"
-#include "print/page_printer.h"
 #include "platform/modal.h"
+#include "print/page_printer.h"
 #include "support/board_fixture.h"
 
 #include <QFile>
@@ -13,24 +13,14 @@
 
 using modPrint::PrintOutcome;
 using probe::ImagePage;
-using probe::PageRecord;
 
 Q_DECLARE_METATYPE(ImagePage::FailAt)
 Q_DECLARE_METATYPE(PrintOutcome)
 
 namespace {
 
-const QColor answerRed(200, 0, 0);
-const QColor tallyGreen(0, 160, 0);
-const QColor footerMagenta(180, 0, 180);
-const QColor lightLine(150, 150, 150);
-const QColor penBlue(20, 20, 240);
-
-QStringList nineRows()
-{
-    return {"# # # #", "# 1 2 #", "# 3 1 2", "# # 4 1", "# 2 # #",
-            "# 1 3 #", "# 4 1 2", "# # 2 1", "# # # #"};
-}
+const QColor answerRed(200, 0, 0), tallyGreen(0, 160, 0), footerMagenta(180, 0, 180);
+const QColor lightLine(150, 150, 150), penBlue(20, 20, 240);
 
 PrintSettings testSettings()
 {
@@ -42,13 +32,13 @@ PrintSettings testSettings()
     return s;
 }
 
-// Prints as the dialog does: tools from the settings, then the page.
-std::shared_ptr<PageRecord> render(const modData::Board &board, const PrintSettings &s, bool showSolution,
-                                   bool showTally, QSize size,
-                                   PrintOutcome *outcome = nullptr, ImagePage::FailAt failAt = ImagePage::FailAt::Nowhere)
+// Prints as the dialog does: tools from the settings, then the page, on 1400 x 2800 pixels.
+std::shared_ptr<probe::PageRecord> render(const modData::Board &board, const PrintSettings &s, bool showSolution,
+                                          bool showTally, PrintOutcome *outcome = nullptr,
+                                          ImagePage::FailAt failAt = ImagePage::FailAt::Nowhere)
 {
-    auto record = std::make_shared<PageRecord>();
-    ImagePage page(record, size, failAt);
+    auto record = std::make_shared<probe::PageRecord>();
+    ImagePage page(record, QSize(1400, 2800), failAt);
     modGDI::createDrawingTools(s.solutionCellColour, s.clueCellColour, s.lineSize);
     const PrintOutcome result = modPrint::printPuzzle(board, s, showSolution, showTally, page, nullptr);
     if (outcome)
@@ -56,12 +46,17 @@ std::shared_ptr<PageRecord> render(const modData::Board &board, const PrintSetti
     return record;
 }
 
+QList<QPoint> inkIn(const QImage &page, const modData::Board &b, int i)
+{
+    return probe::maskOf(page, answerRed, probe::cellInside(b.colOf(i), b.rowOf(i), 250));
+}
+
 } // namespace
 
 class TestPagePrinter : public QObject {
     Q_OBJECT
     QList<modal::MessageRequest> messages;
-    modData::Board small;
+    modData::Board small; // # # # # / # 1 3 # / # 2 4 1 / # # 2 3
 
 private Q_SLOTS:
     void init()
@@ -71,71 +66,55 @@ private Q_SLOTS:
             messages.append(r);
             return QMessageBox::Ok;
         });
-        modGDI::createDrawingTools(Qt::white, Qt::black, 1);
         fixture::loadBoard(small, fixture::smallPuzzle());
     }
     void cleanup() { modal::setMessageResponder({}); }
 
     void footerRect_data()
     {
-        QTest::addColumn<int>("rows");
         QTest::addColumn<int>("cellSize");
-        QTest::addColumn<int>("footerSize");
-        QTest::addColumn<QRect>("expected"); // left, top, right (exclusive), bottom (exclusive)
-        QTest::newRow("defaults, 9 rows") << 9 << 250 << 8 << QRect(QPoint(125, 2516), QPoint(4000, 2766));
-        QTest::newRow("odd cell 25 rounds down to even") << 9 << 25 << 8 << QRect(QPoint(12, 266), QPoint(4000, 291));
-        QTest::newRow("odd cell 27 rounds up to even") << 9 << 27 << 8 << QRect(QPoint(14, 286), QPoint(4000, 313));
-        QTest::newRow("one-pixel cells") << 4 << 1 << 30 << QRect(QPoint(0, 65), QPoint(4000, 66));
+        QTest::addColumn<QRect>("expected"); // left, top, right and bottom exclusive
+        QTest::newRow("defaults, 9 rows") << 250 << QRect(QPoint(125, 2516), QPoint(4000, 2766));
+        QTest::newRow("odd cell 25: half rounds to even 12") << 25 << QRect(QPoint(12, 266), QPoint(4000, 291));
+        QTest::newRow("odd cell 27: half rounds to even 14") << 27 << QRect(QPoint(14, 286), QPoint(4000, 313));
     }
     void footerRect()
     {
-        QFETCH(int, rows);
         QFETCH(int, cellSize);
-        QFETCH(int, footerSize);
         QFETCH(QRect, expected);
         PrintSettings s;
         s.cellSizePixels = cellSize;
-        s.footerFontSize = footerSize;
-        const QRect r = modPrint::footerRect(s, rows, 4000);
-        QCOMPARE(QRect(QPoint(r.left(), r.top()), QPoint(r.left() + r.width(), r.top() + r.height())), expected);
+        const QRect r = modPrint::footerRect(s, 9, 4000);
+        QCOMPARE(QRect(r.topLeft(), QPoint(r.left() + r.width(), r.top() + r.height())), expected);
     }
 
-    // The footer lands in its rectangle: text starts at its top-left, nothing falls outside.
+    // On a 9-row puzzle the footer's text starts at (125, 2516), one line, cut at the page's
+    // right edge instead of wrapping; an empty footer prints nothing.
+    void footerOnThePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short") << "MMMM";
+        QTest::newRow("wider than the page") << QString(300, QLatin1Char('H'));
+        QTest::newRow("empty") << "";
+    }
     void footerOnThePage()
     {
+        QFETCH(QString, text);
         modData::Board nine;
-        fixture::loadBoard(nine, nineRows());
-        const auto page = render(nine, testSettings(), false, true, QSize(1400, 2800));
+        fixture::loadBoard(nine, {"####", "#12#", "#312", "##41", "#2##", "#13#", "#412", "##21", "####"});
+        PrintSettings s = testSettings();
+        s.footerText = text;
+        const auto page = render(nine, s, false, true);
         QCOMPARE(page->jobName, QStringLiteral("DOM"));
         QVERIFY(page->ended);
         const QRect ink = probe::boundsOf(page->image, footerMagenta);
-        QVERIFY(!ink.isNull());
+        QCOMPARE(ink.isNull(), text.isEmpty());
+        if (text.isEmpty())
+            return;
         QVERIFY2(ink.left() >= 125 && ink.left() < 125 + 15, qPrintable(QString::number(ink.left())));
         QVERIFY2(ink.top() >= 2516 && ink.top() < 2516 + 25, qPrintable(QString::number(ink.top())));
-        QVERIFY(ink.bottom() < 2766);
-    }
-
-    void emptyFooterPrintsNothing()
-    {
-        PrintSettings s = testSettings();
-        s.footerText.clear();
-        const auto page = render(small, s, false, true, QSize(1400, 1800));
-        QVERIFY(page->ended);
-        QCOMPARE(probe::countOf(page->image, footerMagenta), 0);
-    }
-
-    // A footer longer than the page is cut at the right edge and stays on one line.
-    void wideFooterIsCutNotWrapped()
-    {
-        PrintSettings s = testSettings();
-        s.footerText = QString(300, QLatin1Char('H'));
-        const int width = 1400;
-        const auto page = render(small, s, false, true, QSize(width, 1800));
-        const QRect ink = probe::boundsOf(page->image, footerMagenta);
-        QVERIFY(!ink.isNull());
-        QVERIFY2(ink.right() >= width - 60, qPrintable(QString::number(ink.right())));
-        // 8 points at 600 dpi is about 67 pixels per line: one line of capitals, not two.
-        QVERIFY2(ink.height() < 67, qPrintable(QString::number(ink.height())));
+        QVERIFY(ink.height() < 67); // one line of 8-point capitals at 600 dpi
+        QCOMPARE(ink.right() >= 1400 - 60, text.size() > 100);
     }
 
     void tallies_data()
@@ -147,80 +126,49 @@ private Q_SLOTS:
     void tallies()
     {
         QFETCH(bool, showTally);
-        const auto page = render(small, testSettings(), false, showTally, QSize(1400, 1800));
+        const auto page = render(small, testSettings(), false, showTally);
         QCOMPARE(probe::countOf(page->image, tallyGreen) > 0, showTally);
-        // Clue cells: (0, 2) heads an across run from the edge, (2, 1) a down run inside the grid.
-        for (const QPoint clue : {QPoint(0, 2), QPoint(2, 1)}) {
-            const QRect inside = probe::cellInside(clue.x(), clue.y(), 250, 6);
-            QCOMPARE(probe::countOf(page->image, lightLine, inside) > 0, showTally);
-        }
+        // Clue cells (0, 2), heading an across run from the edge, and (2, 1), a down run.
+        for (const QPoint clue : {QPoint(0, 2), QPoint(2, 1)})
+            QCOMPARE(probe::countOf(page->image, lightLine, probe::cellInside(clue.x(), clue.y(), 250, 6)) > 0,
+                     showTally);
     }
 
-    // With answer digits on, every entry cell shows its own solution digit in the answer colour:
-    // cells with equal digits look alike, cells with different digits do not.
-    void solutionDigitsInAnswerColour()
+    // With answer digits on, every entry cell shows its own solution digit in the answer colour
+    // (cells with equal digits look alike, others differ); with them off, a filled cell shows
+    // what the player wrote (pen, else pencil), right or wrong, and an empty cell nothing.
+    void digits()
     {
-        small.penEntries[std::size_t(small.cellIndex(2, 2))] = 7; // the player's digits do not matter
-        const auto page = render(small, testSettings(), true, true, QSize(1400, 1800));
-        QList<QPair<int, QList<QPoint>>> seen;
+        small.penEntries[std::size_t(small.cellIndex(2, 2))] = 3;   // solution 1
+        small.pencilEntries[std::size_t(small.cellIndex(3, 3))] = 4; // solution 4
+        small.penEntries[std::size_t(small.cellIndex(4, 3))] = 2;   // solution 1
+        small.errorMarks[std::size_t(small.cellIndex(4, 3))] = 1;
+        const auto solution = render(small, testSettings(), true, true);
+        QHash<int, QList<QPoint>> digitInk;
         for (int i = 1; i <= small.cellCount; ++i) {
             const int digit = small.solutionGrid[std::size_t(i)];
             if (digit == 0)
                 continue;
-            const QList<QPoint> ink = probe::maskOf(page->image, answerRed,
-                                                    probe::cellInside(small.colOf(i), small.rowOf(i), 250));
+            const QList<QPoint> ink = inkIn(solution->image, small, i);
             QVERIFY2(!ink.isEmpty(), qPrintable(QStringLiteral("cell %1 is empty").arg(i)));
-            for (const auto &[otherDigit, otherInk] : seen)
-                QCOMPARE(otherInk == ink, otherDigit == digit);
-            seen.append({digit, ink});
+            for (auto it = digitInk.cbegin(); it != digitInk.cend(); ++it)
+                QCOMPARE(it.value() == ink, it.key() == digit);
+            digitInk[digit] = ink;
         }
-        QCOMPARE(probe::countOf(page->image, penBlue), 0);
-    }
 
-    // With answer digits off, a filled cell shows what the player wrote (pen, else pencil), in the
-    // answer colour; an empty one shows nothing.
-    void playerDigitsWithoutAnswers()
-    {
-        const auto reference = render(small, testSettings(), true, true, QSize(1400, 1800));
-        QHash<int, QList<QPoint>> digitInk; // what each digit looks like in a cell
-        for (int i = 1; i <= small.cellCount; ++i)
-            if (small.solutionGrid[std::size_t(i)] != 0)
-                digitInk[small.solutionGrid[std::size_t(i)]] =
-                    probe::maskOf(reference->image, answerRed, probe::cellInside(small.colOf(i), small.rowOf(i), 250));
-
-        // # # # #
-        // # 1 3 #     (2,2) pen 3 (wrong)
-        // # 2 4 1     (3,3) pencil 4, (4,3) pen 2 (wrong)
-        // # # 2 3
-        small.penEntries[std::size_t(small.cellIndex(2, 2))] = 3;
-        small.pencilEntries[std::size_t(small.cellIndex(3, 3))] = 4;
-        small.penEntries[std::size_t(small.cellIndex(4, 3))] = 2;
-        small.errorMarks[std::size_t(small.cellIndex(4, 3))] = 1;
-        const auto page = render(small, testSettings(), false, true, QSize(1400, 1800));
+        const auto puzzle = render(small, testSettings(), false, true);
         for (int i = 1; i <= small.cellCount; ++i) {
-            if (small.solutionGrid[std::size_t(i)] == 0)
-                continue;
-            const int written = small.penEntries[std::size_t(i)] ? small.penEntries[std::size_t(i)]
-                                                                 : small.pencilEntries[std::size_t(i)];
-            const QList<QPoint> ink =
-                probe::maskOf(page->image, answerRed, probe::cellInside(small.colOf(i), small.rowOf(i), 250));
-            QCOMPARE(ink, written ? digitInk.value(written) : QList<QPoint>());
+            const std::size_t k = std::size_t(i);
+            if (small.solutionGrid[k] != 0) {
+                const int written = small.penEntries[k] ? small.penEntries[k] : small.pencilEntries[k];
+                QCOMPARE(inkIn(puzzle->image, small, i), written ? digitInk.value(written) : QList<QPoint>());
+            }
         }
-        QCOMPARE(probe::countOf(page->image, penBlue), 0);
-        QCOMPARE(probe::countOf(page->image, QColor(200, 20, 20)), 0); // no error marks on paper
-    }
-
-    // Fills and lines come from the tools the caller built from the settings.
-    void cellColoursFromTheTools()
-    {
-        PrintSettings s = testSettings();
-        s.solutionCellColour = QColor(255, 255, 200);
-        s.clueCellColour = QColor(0, 0, 120);
-        const auto page = render(small, s, false, false, QSize(1400, 1800));
-        QCOMPARE(page->image.pixelColor(probe::cellInside(2, 2, 250).center()), s.solutionCellColour);
-        QCOMPARE(page->image.pixelColor(probe::cellInside(1, 1, 250).center()), s.clueCellColour);
-        // The answer colour was the page's only; the painter's own is back.
-        QCOMPARE(modGDI::tools().solutionDigitColour, QColor(0, 0, 0));
+        for (const auto &page : {solution, puzzle}) {
+            QCOMPARE(probe::countOf(page->image, penBlue), 0);
+            QCOMPARE(probe::countOf(page->image, QColor(200, 20, 20)), 0); // no error marks on paper
+        }
+        QCOMPARE(modGDI::tools().solutionDigitColour, QColor(0, 0, 0)); // the answer colour was the page's only
     }
 
     void failures_data()
@@ -243,124 +191,66 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(bool, aborted);
         PrintOutcome result{};
-        const auto page = render(small, testSettings(), false, true, QSize(1400, 1800), &result, failAt);
+        const auto page = render(small, testSettings(), false, true, &result, failAt);
         QCOMPARE(result, outcome);
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, message);
         QCOMPARE(messages[0].caption, QStringLiteral("Korvel"));
         QCOMPARE(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(page->aborted, aborted);
-        QCOMPARE(modGDI::tools().solutionDigitColour, QColor(0, 0, 0));
     }
 
     void checkSettings_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("font");
         QTest::addColumn<int>("problem"); // -1: none
         using P = modPrint::SettingsProblem;
-        // The page is 2400 x 3000 pixels at 600 dpi: 2400 pixels, 288 points across.
-        QTest::newRow("defaults") << "" << 0 << -1;
-        QTest::newRow("cell 0") << "cell" << 0 << int(P::CellSize);
-        QTest::newRow("cell negative") << "cell" << -5 << int(P::CellSize);
-        QTest::newRow("cell as wide as the page") << "cell" << 2400 << -1;
-        QTest::newRow("cell wider than the page") << "cell" << 2401 << int(P::CellSize);
-        QTest::newRow("line 0 is the thinnest") << "line" << 0 << -1;
-        QTest::newRow("line wider than a cell") << "line" << 251 << int(P::LineSize);
-        QTest::newRow("line negative") << "line" << -1 << int(P::LineSize);
-        QTest::newRow("answer size 0") << "answer" << 0 << int(P::SolutionFontSize);
-        QTest::newRow("answer size taller than the page") << "answer" << 289 << int(P::SolutionFontSize);
-        QTest::newRow("sum size at the most") << "tally" << 288 << -1;
-        QTest::newRow("sum size beyond 16 bits, clamped") << "tally" << 32767 << int(P::TallyFontSize);
-        QTest::newRow("footer size huge") << "footer" << 2000000000 << int(P::FooterFontSize);
+        // A page of 2400 x 3000 pixels at 600 dpi: at most 2400 pixels, 288 points.
+        QTest::newRow("defaults") << 250 << 1 << 8 << -1;
+        QTest::newRow("largest of each") << 2400 << 2400 << 288 << -1;
+        QTest::newRow("line 0 is the thinnest") << 250 << 0 << 8 << -1;
+        QTest::newRow("cell 0") << 0 << 0 << 8 << int(P::CellSize);
+        QTest::newRow("cell wider than the page") << 2401 << 1 << 8 << int(P::CellSize);
+        QTest::newRow("line wider than a cell") << 250 << 251 << 8 << int(P::LineSize);
+        QTest::newRow("footer size 0") << 250 << 1 << 0 << int(P::FooterFontSize);
+        QTest::newRow("footer taller than the page") << 250 << 1 << 289 << int(P::FooterFontSize);
     }
     void checkSettings()
     {
-        QFETCH(QString, field);
-        QFETCH(int, value);
+        QFETCH(int, cell);
+        QFETCH(int, line);
+        QFETCH(int, font);
         QFETCH(int, problem);
         PrintSettings s;
-        if (field == "cell") s.cellSizePixels = value;
-        if (field == "line") s.lineSize = value;
-        if (field == "answer") s.solutionFontSize = std::int16_t(value);
-        if (field == "tally") s.tallyFontSize = std::int16_t(value);
-        if (field == "footer") s.footerFontSize = value;
+        s.cellSizePixels = cell;
+        s.lineSize = line;
+        s.footerFontSize = font;
         const auto found = modPrint::checkSettings(s, QSize(2400, 3000), 600);
         QCOMPARE(found ? int(found->field) : -1, problem);
     }
 
-    // A refused size is told to the player and nothing reaches the device.
-    void refusedSizeStartsNothing()
-    {
-        PrintSettings s = testSettings();
-        s.cellSizePixels = 2000000000;
-        PrintOutcome result{};
-        const auto page = render(small, s, false, true, QSize(1400, 1800), &result);
-        QCOMPARE(result, PrintOutcome::SettingsRefused);
-        QCOMPARE(page->documentsStarted, 0);
-        QCOMPARE(messages.size(), 1);
-        QVERIFY(messages[0].text.contains(QStringLiteral("Cell Size")));
-    }
-
-    void pdfPageSizeByLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("size");
-        QTest::newRow("US") << "en_US" << int(QPageSize::Letter);
-        QTest::newRow("UK") << "en_GB" << int(QPageSize::A4);
-        QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
-    }
-    void pdfPageSizeByLocale()
-    {
-        QFETCH(QString, locale);
-        QFETCH(int, size);
-        QCOMPARE(int(modPrint::pdfPageSizeFor(QLocale(locale)).id()), size);
-    }
-
-    // The same page in a PDF file: A4 at 600 dpi with 10 mm margins; the board starts at the
-    // margin. Rasterised with pdftoppm where it is installed.
+    // The same page in a PDF: A4 at 600 dpi within 10 mm margins, the board from the margin on.
     void pdfPage()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.pdf"));
         modPrint::PdfPageTarget pdf(QPageSize(QPageSize::A4), path);
-        QCOMPARE(pdf.resolution(), 600);
-        // (210 - 20) mm by (297 - 20) mm at 600 dpi, give or take the rounding of the margins to points.
-        QVERIFY(qAbs(pdf.printableSize().width() - 4488) < 10);
-        QVERIFY(qAbs(pdf.printableSize().height() - 6543) < 10);
+        QVERIFY(qAbs(pdf.printableSize().width() - 4488) < 10); // 190 mm at 600 dpi, margins rounded to points
         PrintSettings s = testSettings();
         s.clueCellColour = QColor(0, 0, 120);
         modGDI::createDrawingTools(s.solutionCellColour, s.clueCellColour, s.lineSize);
         QCOMPARE(modPrint::printPuzzle(small, s, true, true, pdf, nullptr), PrintOutcome::Printed);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.read(5) == "%PDF-");
-
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty())
             QSKIP("pdftoppm is not installed");
-        QProcess run;
-        run.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"),
-                             QStringLiteral("-singlefile"), path, dir.filePath(QStringLiteral("page"))});
-        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(QProcess::execute(pdftoppm, {"-r", "60", "-png", "-singlefile", path, dir.filePath("page")}), 0);
         const QImage image(dir.filePath(QStringLiteral("page.png")));
         QCOMPARE(image.size(), QSize(496, 702)); // A4 at 60 dpi
-        // 10 mm is about 24 pixels at 60 dpi; the first clue cell (1, 1) is 25 pixels from there.
-        const QColor clue = image.pixelColor(24 + 25 + 12, 24 + 25 + 12);
-        QVERIFY2(qAbs(clue.red()) < 30 && qAbs(clue.blue() - 120) < 30, qPrintable(clue.name()));
+        const QColor block = image.pixelColor(24 + 25 + 12, 24 + 25 + 12); // middle of block cell (1, 1)
+        QVERIFY2(block.red() < 30 && qAbs(block.blue() - 120) < 30, qPrintable(block.name()));
         QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
-    }
-
-    void pdfInMissingFolderIsRefused()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("no/such/folder/page.pdf"));
-        modPrint::PdfPageTarget pdf(QPageSize(QPageSize::A4), path);
-        QCOMPARE(modPrint::printPuzzle(small, testSettings(), false, true, pdf, nullptr),
-                 PrintOutcome::DocumentRefused);
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].text, QStringLiteral("Could not start Printing .."));
-        QVERIFY(!QFile::exists(path));
     }
 
     // The printer road, on a QPrinter that writes its job to a file.
@@ -368,32 +258,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(dir.filePath(QStringLiteral("job.pdf")));
         QPrinter *raw = printer.get();
         modPrint::PrinterPageTarget target(std::move(printer));
         QCOMPARE(modPrint::printPuzzle(small, testSettings(), false, true, target, nullptr), PrintOutcome::Printed);
         QCOMPARE(raw->docName(), QStringLiteral("DOM"));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("job.pdf"))).size() > 0);
-        QVERIFY(messages.isEmpty());
-    }
-
-    // What the screen had before a print, it has after.
-    void screenToolsComeBack()
-    {
-        modGDI::createDrawingTools(QColor(10, 20, 30), QColor(40, 50, 60), 3);
-        modGDI::setSolutionDigitColour(QColor(70, 80, 90));
-        {
-            modPrint::KeepScreenTools keep;
-            modGDI::createDrawingTools(Qt::red, Qt::green, 9);
-            modGDI::setSolutionDigitColour(Qt::blue);
-        }
-        const modGDI::DrawingTools &t = modGDI::tools();
-        QCOMPARE(t.entryBrush, QColor(10, 20, 30));
-        QCOMPARE(t.clueBrush, QColor(40, 50, 60));
-        QCOMPARE(t.darkLinePen.width, 3);
-        QCOMPARE(t.lightLinePen.width, 3);
-        QCOMPARE(t.solutionDigitColour, QColor(70, 80, 90));
     }
 };
 
