@@ -29,7 +29,7 @@ const QString frmPrinterDialog::noteText = QStringLiteral(
     "disable Answer Numbers show to print a puzzle, and enable it to print a solution.  If you have "
     "many printers, the game will print on default printer directly");
 
-const QString frmPrinterDialog::defaultFooterText()
+QString frmPrinterDialog::defaultFooterText()
 {
     return QStringLiteral("Korvel, a Kakuro puzzle from %1").arg(appIdentity::companyName);
 }

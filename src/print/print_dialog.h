@@ -25,7 +25,7 @@ public:
     // The note across the top of the dialog.
     static const QString noteText;
     // What the footer line says until the player changes it.
-    static const QString defaultFooterText();
+    static QString defaultFooterText();
 
     // The settings the fields hold now, numbers read with the typed-number rule in the order
     // answer size, sum size, footer size, cell size, line size, each clamped to its field's type.
