@@ -81,7 +81,10 @@ void drawPage(QPainter &painter, const modData::Board &board, const PrintSetting
         modGDI::paintSums(canvas, board, s.tallyFontColour);
 }
 
-void tell(QWidget *parent, const QString &text) { modal::message(parent, text, appIdentity::title); }
+void tell(QWidget *parent, const QString &text)
+{
+    modal::message(parent, text, appIdentity::title);
+}
 
 } // namespace
 
@@ -93,24 +96,29 @@ std::optional<SettingsProblem> checkSettings(const PrintSettings &s, QSize print
                                          const char *what) -> std::optional<SettingsProblem> {
         if (size >= 1 && size <= maxPoints)
             return std::nullopt;
-        return SettingsProblem{field, QStringLiteral("The %1 must be from 1 to %2 points, so that it fits on the page.")
-                                          .arg(QLatin1String(what))
-                                          .arg(maxPoints)};
+        return SettingsProblem{
+            field, QStringLiteral("The %1 must be from 1 to %2 points, so that it fits on the page.")
+                       .arg(QLatin1String(what))
+                       .arg(maxPoints)};
     };
-    if (auto p = fontProblem(s.solutionFontSize, SettingsProblem::SolutionFontSize, "size of the answer digits"))
+    if (auto p =
+            fontProblem(s.solutionFontSize, SettingsProblem::SolutionFontSize, "size of the answer digits"))
         return p;
     if (auto p = fontProblem(s.tallyFontSize, SettingsProblem::TallyFontSize, "size of the sums"))
         return p;
     if (auto p = fontProblem(s.footerFontSize, SettingsProblem::FooterFontSize, "Copyright Font Size"))
         return p;
     if (s.cellSizePixels < 1 || s.cellSizePixels > side)
-        return SettingsProblem{SettingsProblem::CellSize,
-                               QStringLiteral("The Cell Size must be from 1 to %1 printer pixels, so that a cell fits on the page.")
-                                   .arg(side)};
+        return SettingsProblem{
+            SettingsProblem::CellSize,
+            QStringLiteral(
+                "The Cell Size must be from 1 to %1 printer pixels, so that a cell fits on the page.")
+                .arg(side)};
     if (s.lineSize < 0 || s.lineSize > s.cellSizePixels)
-        return SettingsProblem{SettingsProblem::LineSize,
-                               QStringLiteral("The Line Size must be from 0 to %1 printer pixels, no wider than a cell.")
-                                   .arg(s.cellSizePixels)};
+        return SettingsProblem{
+            SettingsProblem::LineSize,
+            QStringLiteral("The Line Size must be from 0 to %1 printer pixels, no wider than a cell.")
+                .arg(s.cellSizePixels)};
     return std::nullopt;
 }
 

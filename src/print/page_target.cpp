@@ -8,21 +8,42 @@
 
 namespace modPrint {
 
-QString PageTarget::endFailureText() const { return printerFailedText; }
+QString PageTarget::endFailureText() const
+{
+    return printerFailedText;
+}
 
 // --- Any paint device ---
 
-QSize DevicePageTarget::printableSize() const { return {device_.width(), device_.height()}; }
+QSize DevicePageTarget::printableSize() const
+{
+    return {device_.width(), device_.height()};
+}
 
-int DevicePageTarget::resolution() const { return device_.logicalDpiY(); }
+int DevicePageTarget::resolution() const
+{
+    return device_.logicalDpiY();
+}
 
-bool DevicePageTarget::startDocument(const QString &) { return painter_.begin(&device_); }
+bool DevicePageTarget::startDocument(const QString &)
+{
+    return painter_.begin(&device_);
+}
 
-bool DevicePageTarget::startPage() { return painter_.isActive(); }
+bool DevicePageTarget::startPage()
+{
+    return painter_.isActive();
+}
 
-bool DevicePageTarget::endPage() { return painter_.isActive(); }
+bool DevicePageTarget::endPage()
+{
+    return painter_.isActive();
+}
 
-bool DevicePageTarget::endDocument() { return painter_.end(); }
+bool DevicePageTarget::endDocument()
+{
+    return painter_.end();
+}
 
 void DevicePageTarget::abortDocument()
 {
@@ -35,9 +56,15 @@ void DevicePageTarget::abortDocument()
 PrinterPageTarget::PrinterPageTarget(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
 
 // QPrinter's own width and height are those of the printable area (full-page mode is off).
-QSize PrinterPageTarget::printableSize() const { return {printer_->width(), printer_->height()}; }
+QSize PrinterPageTarget::printableSize() const
+{
+    return {printer_->width(), printer_->height()};
+}
 
-int PrinterPageTarget::resolution() const { return printer_->resolution(); }
+int PrinterPageTarget::resolution() const
+{
+    return printer_->resolution();
+}
 
 bool PrinterPageTarget::printerFailed() const
 {
@@ -53,9 +80,15 @@ bool PrinterPageTarget::startDocument(const QString &jobName)
     return painter_.begin(printer_.get()) && !printerFailed();
 }
 
-bool PrinterPageTarget::startPage() { return painter_.isActive() && !printerFailed(); }
+bool PrinterPageTarget::startPage()
+{
+    return painter_.isActive() && !printerFailed();
+}
 
-bool PrinterPageTarget::endPage() { return painter_.isActive() && !printerFailed(); }
+bool PrinterPageTarget::endPage()
+{
+    return painter_.isActive() && !printerFailed();
+}
 
 bool PrinterPageTarget::endDocument()
 {
@@ -73,18 +106,23 @@ void PrinterPageTarget::abortDocument()
 
 // --- A PDF file ---
 
-PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path)
-    : file_(path), writer_(&file_)
+PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path) : file_(path), writer_(&file_)
 {
     writer_.setResolution(dotsPerInch);
-    writer_.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
+    writer_.setPageLayout(
+        QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     writer_.setCreator(appIdentity::title);
 }
 
-QSize PdfPageTarget::printableSize() const { return {writer_.width(), writer_.height()}; }
+QSize PdfPageTarget::printableSize() const
+{
+    return {writer_.width(), writer_.height()};
+}
 
-int PdfPageTarget::resolution() const { return writer_.resolution(); }
+int PdfPageTarget::resolution() const
+{
+    return writer_.resolution();
+}
 
 bool PdfPageTarget::startDocument(const QString &jobName)
 {
@@ -98,9 +136,15 @@ bool PdfPageTarget::startDocument(const QString &jobName)
     return true;
 }
 
-bool PdfPageTarget::startPage() { return painter_.isActive(); }
+bool PdfPageTarget::startPage()
+{
+    return painter_.isActive();
+}
 
-bool PdfPageTarget::endPage() { return painter_.isActive(); }
+bool PdfPageTarget::endPage()
+{
+    return painter_.isActive();
+}
 
 bool PdfPageTarget::endDocument()
 {
@@ -127,7 +171,7 @@ QString PdfPageTarget::endFailureText() const
 QPageSize pdfPageSizeFor(const QLocale &locale)
 {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                              : QPageSize::A4);
+                                                                             : QPageSize::A4);
 }
 
 namespace {
@@ -138,7 +182,10 @@ PrinterProvider &providerSlot()
 }
 } // namespace
 
-void setPrinterProvider(PrinterProvider provider) { providerSlot() = std::move(provider); }
+void setPrinterProvider(PrinterProvider provider)
+{
+    providerSlot() = std::move(provider);
+}
 
 std::unique_ptr<PageTarget> openDefaultPrinter()
 {

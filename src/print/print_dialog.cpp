@@ -85,21 +85,26 @@ void frmPrinterDialog::buildControls()
     chkShowSolFont = new QCheckBox(QStringLiteral("Answer Digits"), Frame1);
     chkShowSolFont->setObjectName(QStringLiteral("chkShowSolFont"));
     cmbFontSoluSize = sizeList("cmbFontSoluSize", Frame1);
-    cmdSoluFontColor = new ColourButton(QStringLiteral("cmdSoluFontColor"), QStringLiteral("Font Color"), Qt::black, Frame1);
-    cmdSolCellColor = new ColourButton(QStringLiteral("cmdSolCellColor"), QStringLiteral("Cell Color"), Qt::white, Frame1);
+    cmdSoluFontColor =
+        new ColourButton(QStringLiteral("cmdSoluFontColor"), QStringLiteral("Font Color"), Qt::black, Frame1);
+    cmdSolCellColor =
+        new ColourButton(QStringLiteral("cmdSolCellColor"), QStringLiteral("Cell Color"), Qt::white, Frame1);
 
     chkShowTallyFont = new QCheckBox(QStringLiteral("Tally (or) Sum"), Frame1);
     chkShowTallyFont->setObjectName(QStringLiteral("chkShowTallyFont"));
     cmbFontTallySize = sizeList("cmbFontTallySize", Frame1);
-    cmdTallyFontColor = new ColourButton(QStringLiteral("cmdTallyFontColor"), QStringLiteral("Font Color"), Qt::white, Frame1);
-    cmdClueCellCol = new ColourButton(QStringLiteral("cmdClueCellCol"), QStringLiteral("Cell Col"), QColor(20, 20, 20), Frame1);
+    cmdTallyFontColor = new ColourButton(QStringLiteral("cmdTallyFontColor"), QStringLiteral("Font Color"),
+                                         Qt::white, Frame1);
+    cmdClueCellCol = new ColourButton(QStringLiteral("cmdClueCellCol"), QStringLiteral("Cell Col"),
+                                      QColor(20, 20, 20), Frame1);
 
     cmbLineSize = sizeList("cmbLineSize", Frame1);
     txtNumOfPixels = new QLineEdit(QStringLiteral("250"), Frame1);
     txtNumOfPixels->setObjectName(QStringLiteral("txtNumOfPixels"));
 
     cmbCopyrightFontSize = sizeList("cmbCopyrightFontSize", Frame1);
-    cmdCopyrightColour = new ColourButton(QStringLiteral("cmdCopyrightColour"), QStringLiteral("Font Color"), Qt::black, Frame1);
+    cmdCopyrightColour = new ColourButton(QStringLiteral("cmdCopyrightColour"), QStringLiteral("Font Color"),
+                                          Qt::black, Frame1);
     txtCopyRight = new QLineEdit(defaultFooterText(), Frame1);
     txtCopyRight->setObjectName(QStringLiteral("txtCopyRight"));
 
@@ -143,9 +148,10 @@ void frmPrinterDialog::buildControls()
     Label6->setMinimumWidth(520);
 
     // "&Print Now" comes first in the tab order and holds the focus when the dialog opens.
-    QWidget *order[] = {cmdPrint, cmdSavePdf, cmdCancel, chkShowSolFont, cmbFontSoluSize, cmdSoluFontColor,
-                        cmdSolCellColor, chkShowTallyFont, cmbFontTallySize, cmdTallyFontColor, cmdClueCellCol,
-                        cmbLineSize, txtNumOfPixels, cmbCopyrightFontSize, cmdCopyrightColour, txtCopyRight};
+    QWidget *order[] = {cmdPrint,         cmdSavePdf,           cmdCancel,          chkShowSolFont,
+                        cmbFontSoluSize,  cmdSoluFontColor,     cmdSolCellColor,    chkShowTallyFont,
+                        cmbFontTallySize, cmdTallyFontColor,    cmdClueCellCol,     cmbLineSize,
+                        txtNumOfPixels,   cmbCopyrightFontSize, cmdCopyrightColour, txtCopyRight};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     cmdPrint->setFocus();
@@ -153,7 +159,8 @@ void frmPrinterDialog::buildControls()
     connect(cmdPrint, &QPushButton::clicked, this, &frmPrinterDialog::cmdPrint_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmPrinterDialog::cmdSavePdf_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPrinterDialog::cmdCancel_Click);
-    for (ColourButton *b : {cmdSoluFontColor, cmdTallyFontColor, cmdCopyrightColour, cmdSolCellColor, cmdClueCellCol})
+    for (ColourButton *b :
+         {cmdSoluFontColor, cmdTallyFontColor, cmdCopyrightColour, cmdSolCellColor, cmdClueCellCol})
         connect(b, &QPushButton::clicked, this, [this, b] { colourButton_Click(b); });
 }
 
@@ -193,8 +200,14 @@ PrintSettings frmPrinterDialog::readSettings() const
 }
 
 // A box in its third, greyed state counts as unchecked.
-bool frmPrinterDialog::showSolution() const { return chkShowSolFont->checkState() == Qt::Checked; }
-bool frmPrinterDialog::showTally() const { return chkShowTallyFont->checkState() == Qt::Checked; }
+bool frmPrinterDialog::showSolution() const
+{
+    return chkShowSolFont->checkState() == Qt::Checked;
+}
+bool frmPrinterDialog::showTally() const
+{
+    return chkShowTallyFont->checkState() == Qt::Checked;
+}
 
 void frmPrinterDialog::cmdPrint_Click()
 {
@@ -204,10 +217,11 @@ void frmPrinterDialog::cmdPrint_Click()
         printOn(*printer, settings);
         return;
     }
-    const QMessageBox::StandardButton answer = modal::message(
-        this, QStringLiteral("No printer is installed, so the page cannot be printed.\n"
-                             "Would you like to save it as a PDF file instead?"),
-        appIdentity::title + QStringLiteral(" - Alert"), QMessageBox::Yes | QMessageBox::No);
+    const QMessageBox::StandardButton answer =
+        modal::message(this,
+                       QStringLiteral("No printer is installed, so the page cannot be printed.\n"
+                                      "Would you like to save it as a PDF file instead?"),
+                       appIdentity::title + QStringLiteral(" - Alert"), QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
         cmdSavePdf_Click();
     else
@@ -230,7 +244,10 @@ void frmPrinterDialog::cmdSavePdf_Click()
     printOn(pdf, settings);
 }
 
-void frmPrinterDialog::cmdCancel_Click() { reject(); }
+void frmPrinterDialog::cmdCancel_Click()
+{
+    reject();
+}
 
 void frmPrinterDialog::colourButton_Click(ColourButton *button)
 {
@@ -265,8 +282,9 @@ QString frmPrinterDialog::askPdfPath()
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString kind = showSolution() ? QStringLiteral("solution") : QStringLiteral("puzzle");
-    chooser.selectFile(main_.shownPuzzle > 0 ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(main_.shownPuzzle)
-                                             : QStringLiteral("Korvel %1.pdf").arg(kind));
+    chooser.selectFile(main_.shownPuzzle > 0
+                           ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(main_.shownPuzzle)
+                           : QStringLiteral("Korvel %1.pdf").arg(kind));
     if (modal::exec(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return {};
     return chooser.selectedFiles().constFirst();
@@ -275,11 +293,16 @@ QString frmPrinterDialog::askPdfPath()
 QWidget *frmPrinterDialog::fieldOf(modPrint::SettingsProblem::Field field) const
 {
     switch (field) {
-    case modPrint::SettingsProblem::SolutionFontSize: return cmbFontSoluSize;
-    case modPrint::SettingsProblem::TallyFontSize: return cmbFontTallySize;
-    case modPrint::SettingsProblem::FooterFontSize: return cmbCopyrightFontSize;
-    case modPrint::SettingsProblem::CellSize: return txtNumOfPixels;
-    case modPrint::SettingsProblem::LineSize: return cmbLineSize;
+    case modPrint::SettingsProblem::SolutionFontSize:
+        return cmbFontSoluSize;
+    case modPrint::SettingsProblem::TallyFontSize:
+        return cmbFontTallySize;
+    case modPrint::SettingsProblem::FooterFontSize:
+        return cmbCopyrightFontSize;
+    case modPrint::SettingsProblem::CellSize:
+        return txtNumOfPixels;
+    case modPrint::SettingsProblem::LineSize:
+        return cmbLineSize;
     }
     return cmdPrint;
 }

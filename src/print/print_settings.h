@@ -9,9 +9,9 @@
 // One "&Print Now"'s choices. The defaults are what a fresh print dialog shows, apart from the
 // footer line, whose default the dialog supplies.
 struct PrintSettings {
-    std::int16_t solutionFontSize = 18; // points: answer digits (and the player's digits)
-    std::int16_t tallyFontSize = 10;    // points: sums
-    std::int32_t footerFontSize = 8;    // points: the footer line
+    std::int16_t solutionFontSize = 18;                // points: answer digits (and the player's digits)
+    std::int16_t tallyFontSize = 10;                   // points: sums
+    std::int32_t footerFontSize = 8;                   // points: the footer line
     QColor solutionCellColour = QColor(255, 255, 255); // fill of entry cells and the background
     QColor clueCellColour = QColor(20, 20, 20);
     QColor solutionFontColour = QColor(0, 0, 0);

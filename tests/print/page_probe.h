@@ -57,7 +57,8 @@ QRect boundsOf(const QImage &image, const QColor &colour);
 // The inside of cell (col, row) at `cellSize`, `margin` pixels in from each side.
 inline QRect cellInside(int col, int row, int cellSize, int margin = 4)
 {
-    return QRect(col * cellSize + margin, row * cellSize + margin, cellSize - 2 * margin, cellSize - 2 * margin);
+    return QRect(col * cellSize + margin, row * cellSize + margin, cellSize - 2 * margin,
+                 cellSize - 2 * margin);
 }
 
 } // namespace probe

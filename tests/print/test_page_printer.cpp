@@ -33,8 +33,8 @@ PrintSettings testSettings()
 }
 
 // Prints as the dialog does: tools from the settings, then the page, on 1400 x 2800 pixels.
-std::shared_ptr<probe::PageRecord> render(const modData::Board &board, const PrintSettings &s, bool showSolution,
-                                          bool showTally, PrintOutcome *outcome = nullptr,
+std::shared_ptr<probe::PageRecord> render(const modData::Board &board, const PrintSettings &s,
+                                          bool showSolution, bool showTally, PrintOutcome *outcome = nullptr,
                                           ImagePage::FailAt failAt = ImagePage::FailAt::Nowhere)
 {
     auto record = std::make_shared<probe::PageRecord>();
@@ -75,8 +75,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("cellSize");
         QTest::addColumn<QRect>("expected"); // left, top, right and bottom exclusive
         QTest::newRow("defaults, 9 rows") << 250 << QRect(QPoint(125, 2516), QPoint(4000, 2766));
-        QTest::newRow("odd cell 25: half rounds to even 12") << 25 << QRect(QPoint(12, 266), QPoint(4000, 291));
-        QTest::newRow("odd cell 27: half rounds to even 14") << 27 << QRect(QPoint(14, 286), QPoint(4000, 313));
+        QTest::newRow("odd cell 25: half rounds to even 12")
+            << 25 << QRect(QPoint(12, 266), QPoint(4000, 291));
+        QTest::newRow("odd cell 27: half rounds to even 14")
+            << 27 << QRect(QPoint(14, 286), QPoint(4000, 313));
     }
     void footerRect()
     {
@@ -130,7 +132,8 @@ private Q_SLOTS:
         QCOMPARE(probe::countOf(page->image, tallyGreen) > 0, showTally);
         // Clue cells (1, 2), heading an across run, and (2, 1), heading a down run.
         for (const QPoint clue : {QPoint(1, 2), QPoint(2, 1)})
-            QCOMPARE(probe::countOf(page->image, lightLine, probe::cellInside(clue.x(), clue.y(), 250, 6)) > 0,
+            QCOMPARE(probe::countOf(page->image, lightLine, probe::cellInside(clue.x(), clue.y(), 250, 6)) >
+                         0,
                      showTally);
     }
 
@@ -139,9 +142,9 @@ private Q_SLOTS:
     // what the player wrote (pen, else pencil), right or wrong, and an empty cell nothing.
     void digits()
     {
-        small.penEntries[std::size_t(small.cellIndex(2, 2))] = 3;   // solution 1
+        small.penEntries[std::size_t(small.cellIndex(2, 2))] = 3;    // solution 1
         small.pencilEntries[std::size_t(small.cellIndex(3, 3))] = 4; // solution 4
-        small.penEntries[std::size_t(small.cellIndex(4, 3))] = 2;   // solution 1
+        small.penEntries[std::size_t(small.cellIndex(4, 3))] = 2;    // solution 1
         small.errorMarks[std::size_t(small.cellIndex(4, 3))] = 1;
         const auto solution = render(small, testSettings(), true, true);
         QHash<int, QList<QPoint>> digitInk;
@@ -168,7 +171,8 @@ private Q_SLOTS:
             QCOMPARE(probe::countOf(page->image, penBlue), 0);
             QCOMPARE(probe::countOf(page->image, QColor(200, 20, 20)), 0); // no error marks on paper
         }
-        QCOMPARE(modGDI::tools().solutionDigitColour, QColor(0, 0, 0)); // the answer colour was the page's only
+        QCOMPARE(modGDI::tools().solutionDigitColour,
+                 QColor(0, 0, 0)); // the answer colour was the page's only
     }
 
     void failures_data()
@@ -181,8 +185,8 @@ private Q_SLOTS:
                                           << "Could not start Printing .." << false;
         QTest::newRow("page refused") << ImagePage::FailAt::Page << PrintOutcome::PageRefused
                                       << "Could not start a New page .." << true;
-        QTest::newRow("job fails at its end") << ImagePage::FailAt::End << PrintOutcome::Failed
-                                              << modPrint::printerFailedText << false;
+        QTest::newRow("job fails at its end")
+            << ImagePage::FailAt::End << PrintOutcome::Failed << modPrint::printerFailedText << false;
     }
     void failures()
     {
@@ -237,7 +241,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("page.pdf"));
         modPrint::PdfPageTarget pdf(QPageSize(QPageSize::A4), path);
-        QVERIFY(qAbs(pdf.printableSize().width() - 4488) < 10); // 190 mm at 600 dpi, margins rounded to points
+        QVERIFY(qAbs(pdf.printableSize().width() - 4488) <
+                10); // 190 mm at 600 dpi, margins rounded to points
         PrintSettings s = testSettings();
         s.clueCellColour = QColor(0, 0, 120);
         modGDI::createDrawingTools(s.solutionCellColour, s.clueCellColour, s.lineSize);
@@ -245,9 +250,10 @@ private Q_SLOTS:
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty())
             QSKIP("pdftoppm is not installed");
-        QCOMPARE(QProcess::execute(pdftoppm, {"-r", "60", "-png", "-singlefile", path, dir.filePath("page")}), 0);
+        QCOMPARE(QProcess::execute(pdftoppm, {"-r", "60", "-png", "-singlefile", path, dir.filePath("page")}),
+                 0);
         const QImage image(dir.filePath(QStringLiteral("page.png")));
-        QCOMPARE(image.size(), QSize(496, 702)); // A4 at 60 dpi
+        QCOMPARE(image.size(), QSize(496, 702));                           // A4 at 60 dpi
         const QColor block = image.pixelColor(24 + 25 + 12, 24 + 25 + 12); // middle of block cell (1, 1)
         QVERIFY2(block.red() < 30 && qAbs(block.blue() - 120) < 30, qPrintable(block.name()));
         QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
@@ -261,7 +267,8 @@ private Q_SLOTS:
         printer->setOutputFileName(dir.filePath(QStringLiteral("job.pdf")));
         QPrinter *raw = printer.get();
         modPrint::PrinterPageTarget target(std::move(printer));
-        QCOMPARE(modPrint::printPuzzle(small, testSettings(), false, true, target, nullptr), PrintOutcome::Printed);
+        QCOMPARE(modPrint::printPuzzle(small, testSettings(), false, true, target, nullptr),
+                 PrintOutcome::Printed);
         QCOMPARE(raw->docName(), QStringLiteral("DOM"));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("job.pdf"))).size() > 0);
     }

@@ -10,8 +10,8 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,8 +26,8 @@ const QString note = QStringLiteral(
     "Numbers show to print a puzzle, and enable it to print a solution.  If you have many printers, the game "
     "will print on default printer directly");
 
-const char *const colourButtonNames[] = {"cmdSoluFontColor", "cmdSolCellColor", "cmdTallyFontColor", "cmdClueCellCol",
-                                     "cmdCopyrightColour"};
+const char *const colourButtonNames[] = {"cmdSoluFontColor", "cmdSolCellColor", "cmdTallyFontColor",
+                                         "cmdClueCellCol", "cmdCopyrightColour"};
 
 // Replaces what an edit box or an editable list holds, by keyboard.
 void typeInto(QWidget *field, const QString &text)
@@ -47,8 +47,9 @@ QColor shownColour(QWidget *button)
 
 bool sameTools(const modGDI::DrawingTools &a, const modGDI::DrawingTools &b)
 {
-    return a.entryBrush == b.entryBrush && a.clueBrush == b.clueBrush && a.darkLinePen.width == b.darkLinePen.width &&
-           a.lightLinePen.width == b.lightLinePen.width && a.solutionDigitColour == b.solutionDigitColour;
+    return a.entryBrush == b.entryBrush && a.clueBrush == b.clueBrush &&
+           a.darkLinePen.width == b.darkLinePen.width && a.lightLinePen.width == b.lightLinePen.width &&
+           a.solutionDigitColour == b.solutionDigitColour;
 }
 
 } // namespace
@@ -123,23 +124,31 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("expected");
         QTest::newRow("note") << "Label6" << QByteArray("text") << QVariant(note);
         QTest::newRow("answer digits box") << "chkShowSolFont" << QByteArray("checked") << QVariant(false);
-        QTest::newRow("answer digits caption") << "chkShowSolFont" << QByteArray("text") << QVariant("Answer Digits");
+        QTest::newRow("answer digits caption")
+            << "chkShowSolFont" << QByteArray("text") << QVariant("Answer Digits");
         QTest::newRow("answer size") << "cmbFontSoluSize" << QByteArray("currentText") << QVariant("18");
         QTest::newRow("tally box") << "chkShowTallyFont" << QByteArray("checked") << QVariant(true);
-        QTest::newRow("tally caption") << "chkShowTallyFont" << QByteArray("text") << QVariant("Tally (or) Sum");
+        QTest::newRow("tally caption")
+            << "chkShowTallyFont" << QByteArray("text") << QVariant("Tally (or) Sum");
         QTest::newRow("tally size") << "cmbFontTallySize" << QByteArray("currentText") << QVariant("10");
         QTest::newRow("line size") << "cmbLineSize" << QByteArray("currentText") << QVariant("1");
         QTest::newRow("cell size") << "txtNumOfPixels" << QByteArray("text") << QVariant("250");
         QTest::newRow("footer size") << "cmbCopyrightFontSize" << QByteArray("currentText") << QVariant("8");
         QTest::newRow("footer text") << "txtCopyRight" << QByteArray("text")
                                      << QVariant(frmPrinterDialog::defaultFooterText());
-        QTest::newRow("answer colour") << "cmdSoluFontColor" << QByteArray("colour") << QVariant(QColor(0, 0, 0));
-        QTest::newRow("entry cell colour") << "cmdSolCellColor" << QByteArray("colour") << QVariant(QColor(255, 255, 255));
-        QTest::newRow("tally colour") << "cmdTallyFontColor" << QByteArray("colour") << QVariant(QColor(255, 255, 255));
-        QTest::newRow("clue cell colour") << "cmdClueCellCol" << QByteArray("colour") << QVariant(QColor(20, 20, 20));
-        QTest::newRow("footer colour") << "cmdCopyrightColour" << QByteArray("colour") << QVariant(QColor(0, 0, 0));
+        QTest::newRow("answer colour")
+            << "cmdSoluFontColor" << QByteArray("colour") << QVariant(QColor(0, 0, 0));
+        QTest::newRow("entry cell colour")
+            << "cmdSolCellColor" << QByteArray("colour") << QVariant(QColor(255, 255, 255));
+        QTest::newRow("tally colour")
+            << "cmdTallyFontColor" << QByteArray("colour") << QVariant(QColor(255, 255, 255));
+        QTest::newRow("clue cell colour")
+            << "cmdClueCellCol" << QByteArray("colour") << QVariant(QColor(20, 20, 20));
+        QTest::newRow("footer colour")
+            << "cmdCopyrightColour" << QByteArray("colour") << QVariant(QColor(0, 0, 0));
         QTest::newRow("clue cell caption") << "cmdClueCellCol" << QByteArray("text") << QVariant("Cell Col");
-        QTest::newRow("entry cell caption") << "cmdSolCellColor" << QByteArray("text") << QVariant("Cell Color");
+        QTest::newRow("entry cell caption")
+            << "cmdSolCellColor" << QByteArray("text") << QVariant("Cell Color");
         QTest::newRow("print caption") << "cmdPrint" << QByteArray("text") << QVariant("&Print Now");
         QTest::newRow("cancel caption") << "cmdCancel" << QByteArray("text") << QVariant("&Cancel");
     }
@@ -177,8 +186,10 @@ private Q_SLOTS:
         QCOMPARE(dialog->windowIcon().cacheKey(), window->windowIcon().cacheKey());
         QVERIFY(dialog->isModal());
         QCOMPARE(dialog->focusWidget(), control<QWidget>("cmdPrint"));
-        for (const auto &[name, count] : {std::pair{"cmbFontSoluSize", 30}, {"cmbFontTallySize", 30},
-                                          {"cmbCopyrightFontSize", 30}, {"cmbLineSize", 10}}) {
+        for (const auto &[name, count] : {std::pair{"cmbFontSoluSize", 30},
+                                          {"cmbFontTallySize", 30},
+                                          {"cmbCopyrightFontSize", 30},
+                                          {"cmbLineSize", 10}}) {
             auto *list = control<QComboBox>(name);
             QVERIFY(list->isEditable());
             QCOMPARE(list->count(), count);
@@ -227,15 +238,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("value");
-        QTest::newRow("blanks around") << "cmbFontSoluSize" << " 12 " << qint64(12);
-        QTest::newRow("half to even, down") << "cmbFontSoluSize" << "12.5" << qint64(12);
-        QTest::newRow("half to even, up") << "cmbFontTallySize" << "13.5" << qint64(14);
-        QTest::newRow("unit after the number") << "cmbCopyrightFontSize" << "7pt" << qint64(7);
-        QTest::newRow("empty") << "cmbFontSoluSize" << "" << qint64(0);
-        QTest::newRow("letters first") << "txtNumOfPixels" << "abc" << qint64(0);
-        QTest::newRow("line size") << "cmbLineSize" << "2.5" << qint64(2);
-        QTest::newRow("16-bit field clamps") << "cmbFontSoluSize" << "99999" << qint64(32767);
-        QTest::newRow("32-bit field clamps") << "txtNumOfPixels" << "99999999999" << qint64(2147483647);
+        QTest::newRow("blanks around") << "cmbFontSoluSize"
+                                       << " 12 " << qint64(12);
+        QTest::newRow("half to even, down") << "cmbFontSoluSize"
+                                            << "12.5" << qint64(12);
+        QTest::newRow("half to even, up") << "cmbFontTallySize"
+                                          << "13.5" << qint64(14);
+        QTest::newRow("unit after the number") << "cmbCopyrightFontSize"
+                                               << "7pt" << qint64(7);
+        QTest::newRow("empty") << "cmbFontSoluSize"
+                               << "" << qint64(0);
+        QTest::newRow("letters first") << "txtNumOfPixels"
+                                       << "abc" << qint64(0);
+        QTest::newRow("line size") << "cmbLineSize"
+                                   << "2.5" << qint64(2);
+        QTest::newRow("16-bit field clamps") << "cmbFontSoluSize"
+                                             << "99999" << qint64(32767);
+        QTest::newRow("32-bit field clamps") << "txtNumOfPixels"
+                                             << "99999999999" << qint64(2147483647);
     }
     void typedNumbers()
     {
@@ -260,11 +280,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named");
-        QTest::newRow("empty answer size") << "cmbFontSoluSize" << "" << "answer digits";
-        QTest::newRow("sum size beyond 16 bits") << "cmbFontTallySize" << "70000" << "sums";
-        QTest::newRow("huge footer size") << "cmbCopyrightFontSize" << "5000000000" << "Copyright Font Size";
-        QTest::newRow("cell wider than the page") << "txtNumOfPixels" << "99999999999" << "Cell Size";
-        QTest::newRow("line wider than a cell") << "cmbLineSize" << "251" << "Line Size";
+        QTest::newRow("empty answer size") << "cmbFontSoluSize"
+                                           << ""
+                                           << "answer digits";
+        QTest::newRow("sum size beyond 16 bits") << "cmbFontTallySize"
+                                                 << "70000"
+                                                 << "sums";
+        QTest::newRow("huge footer size") << "cmbCopyrightFontSize"
+                                          << "5000000000"
+                                          << "Copyright Font Size";
+        QTest::newRow("cell wider than the page") << "txtNumOfPixels"
+                                                  << "99999999999"
+                                                  << "Cell Size";
+        QTest::newRow("line wider than a cell") << "cmbLineSize"
+                                                << "251"
+                                                << "Line Size";
     }
     void refusedSizes()
     {
@@ -348,7 +378,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fileChosen");
         QTest::addColumn<bool>("staysOpen");
         QTest::newRow("save as PDF") << QByteArray("cmdSavePdf") << false << true << false;
-        QTest::newRow("save as PDF, file dialog cancelled") << QByteArray("cmdSavePdf") << false << false << true;
+        QTest::newRow("save as PDF, file dialog cancelled")
+            << QByteArray("cmdSavePdf") << false << false << true;
         QTest::newRow("no printer, PDF taken") << QByteArray("cmdPrint") << true << true << false;
         QTest::newRow("no printer, PDF declined") << QByteArray("cmdPrint") << false << true << false;
     }
