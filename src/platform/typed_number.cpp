@@ -1,6 +1,7 @@
 // The typed-number rule shared by the puzzle number box and the print dialog.
 #include "platform/typed_number.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace typedNumber {
@@ -32,27 +33,43 @@ double leadingValue(const QString &text)
         return 0.0;
     bool ok = false;
     double v = number.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) // too many digits for a double: saturate
-        v = number.startsWith(QLatin1Char('-')) ? -1e300 : 1e300;
+    if (std::isinf(v)) // too many digits for a double: saturate
+        v = std::copysign(1e300, v);
+    else if (!ok) // a fraction too small for a double ("0.000...01") is 0
+        v = 0.0;
     return v;
 }
 
-std::optional<long long> roundedInRange(const QString &text, long long lo, long long hi)
+namespace {
+
+// The whole number `v` as a long long, or nothing when it lies outside what one can hold. The
+// bounds are checked on the double, before converting: converting a value out of range is
+// undefined.
+std::optional<long long> asWhole(double v)
 {
-    const double v = std::nearbyint(leadingValue(text)); // default rounding: half to even
-    if (v < double(lo) || v > double(hi))
+    constexpr double twoTo63 = 9223372036854775808.0;
+    if (!(v >= -twoTo63 && v < twoTo63))
         return std::nullopt;
     return static_cast<long long>(v);
+}
+
+} // namespace
+
+std::optional<long long> roundedInRange(const QString &text, long long lo, long long hi)
+{
+    const std::optional<long long> n = asWhole(std::nearbyint(leadingValue(text))); // half to even
+    if (!n || *n < lo || *n > hi)
+        return std::nullopt;
+    return n;
 }
 
 long long roundedClamped(const QString &text, long long lo, long long hi)
 {
     const double v = std::nearbyint(leadingValue(text));
-    if (v < double(lo))
-        return lo;
-    if (v > double(hi))
-        return hi;
-    return static_cast<long long>(v);
+    const std::optional<long long> n = asWhole(v);
+    if (!n)
+        return v < 0 ? lo : hi;
+    return std::clamp(*n, lo, hi);
 }
 
 } // namespace typedNumber

@@ -16,7 +16,7 @@ double leadingValue(const QString &text);
 // when the result lies outside [lo, hi] (so a caller can reject or clamp instead of overflowing).
 std::optional<long long> roundedInRange(const QString &text, long long lo, long long hi);
 
-// leadingValue rounded half to even and clamped into [lo, hi].
+// leadingValue rounded half to even and clamped into [lo, hi]. Precondition: lo <= hi.
 long long roundedClamped(const QString &text, long long lo, long long hi);
 
 } // namespace typedNumber
