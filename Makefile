@@ -37,19 +37,23 @@ check: deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
-# Each libFuzzer harness runs for FUZZ_SECONDS on a copy of its seed corpus.
+# Each libFuzzer harness runs for FUZZ_SECONDS on a copy of its seed corpus and of the inputs it
+# once found at fault, with its dictionary when it has one. A finding is kept in build-fuzz/.
 FUZZ_SECONDS ?= 60
-FUZZERS := book typed_number
+FUZZERS := book saved_game settings typed_number
 fuzz: deps
 	@scripts/install-deps.sh --test
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DKORVEL_FUZZ=ON -DKORVEL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
 	@set -e; for f in $(FUZZERS); do \
-	  mkdir -p $(BUILD)-fuzz/corpus/$$f; cp -n tests/fuzz/corpus/$$f/* $(BUILD)-fuzz/corpus/$$f/ 2>/dev/null || true; \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$f; \
+	  cp -n tests/fuzz/corpus/$$f/* tests/fuzz/regressions/$$f/* $(BUILD)-fuzz/corpus/$$f/ 2>/dev/null || true; \
+	  dict=tests/fuzz/dict/$$f.dict; [ -f $$dict ] && dict=-dict=$$dict || dict=; \
 	  echo "== fuzz_$$f for $(FUZZ_SECONDS) s"; \
 	  QT_QPA_PLATFORM=offscreen $(SAN_ENV) $(BUILD)-fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -seed=1 \
-	    -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/ $(BUILD)-fuzz/corpus/$$f 2>&1 | \
-	    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|==|INFO: Done|.*ERROR)' ; \
+	    -max_len=65536 -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 $$dict -artifact_prefix=$(BUILD)-fuzz/$$f- \
+	    $(BUILD)-fuzz/corpus/$$f 2>&1 | \
+	    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|==|INFO: Done|.*ERROR|fuzz harness|SUMMARY)' ; \
 	  test $${PIPESTATUS[0]} -eq 0; \
 	done
 

@@ -49,6 +49,14 @@ void restoreDigits(const Board &b, const QString &value, ByteArray1 &entries, co
     }
 }
 
+void restoreFrom(Board &b, const IniReader &ini)
+{
+    if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != b.lastPlayed[1])
+        return;
+    restoreDigits(b, ini.profileString(kSection, QStringLiteral("PEN")), b.penEntries, nullptr);
+    restoreDigits(b, ini.profileString(kSection, QStringLiteral("PENCIL")), b.pencilEntries, &b.penEntries);
+}
+
 } // namespace
 
 QString savedGamesFolder(const QString &appFolder)
@@ -74,9 +82,7 @@ bool writeSavedGame(const Board &b, const QString &path, QString *error)
         return fail(
             QStringLiteral("the folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
 
-    QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(b.lastPlayed[1]) + "\r\n";
-    text += entryLine("PEN=", b.penEntries, b.cellCount);
-    text += entryLine("PENCIL=", b.pencilEntries, b.cellCount);
+    const QByteArray text = savedGameText(b);
 
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
@@ -93,13 +99,22 @@ bool writeSavedGame(const Board &b, const QString &path, QString *error)
     return true;
 }
 
+QByteArray savedGameText(const Board &b)
+{
+    QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(b.lastPlayed[1]) + "\r\n";
+    text += entryLine("PEN=", b.penEntries, b.cellCount);
+    text += entryLine("PENCIL=", b.pencilEntries, b.cellCount);
+    return text;
+}
+
 void readSavedGame(Board &b, const QString &path)
 {
-    const IniReader ini(path);
-    if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != b.lastPlayed[1])
-        return;
-    restoreDigits(b, ini.profileString(kSection, QStringLiteral("PEN")), b.penEntries, nullptr);
-    restoreDigits(b, ini.profileString(kSection, QStringLiteral("PENCIL")), b.pencilEntries, &b.penEntries);
+    restoreFrom(b, IniReader(path));
+}
+
+void readSavedGameBytes(Board &b, const QByteArray &bytes)
+{
+    restoreFrom(b, IniReader::fromBytes(bytes));
 }
 
 } // namespace modData

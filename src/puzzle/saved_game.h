@@ -23,4 +23,10 @@ bool writeSavedGame(const Board &b, const QString &path, QString *error = nullpt
 // would get both keeps its pen digit.
 void readSavedGame(Board &b, const QString &path);
 
+// The same, from the bytes of a saved-game file already in memory.
+void readSavedGameBytes(Board &b, const QByteArray &bytes);
+
+// The text writeSavedGame puts in the file: four CRLF lines.
+QByteArray savedGameText(const Board &b);
+
 } // namespace modData

@@ -124,13 +124,21 @@ QString settingsFilePath()
     return config + QLatin1Char('/') + storeKeyPath(QLatin1Char('/')) + QStringLiteral(".conf");
 }
 
+std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path)
+{
+    auto store = std::make_unique<SettingsFileStore>(path);
+    if (!store->readable())
+        return nullptr;
+    return store;
+}
+
 OpenedStore openUserStore()
 {
     const QString path = settingsFilePath();
     if (path.isEmpty())
         return {OpenStatus::Failed, nullptr};
-    auto store = std::make_unique<SettingsFileStore>(path);
-    if (!store->readable())
+    std::unique_ptr<KeyValueStore> store = openSettingsFile(path);
+    if (!store)
         return {OpenStatus::Failed, nullptr};
     return {OpenStatus::Opened, std::move(store)};
 }

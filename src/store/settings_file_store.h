@@ -1,12 +1,20 @@
 // The settings store's back end where there is no registry: a per-user settings file.
 #pragma once
 
+#include "store/key_value_store.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace modReg {
 
 // The file that stands for our key: the user's configuration folder, then "Norvane/Korvel/1.0.conf".
 // Empty when the platform names no configuration folder.
 QString settingsFilePath();
+
+// The key/value layer over the settings file at `path`; nothing when the file exists but cannot
+// be read.
+std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path);
 
 } // namespace modReg

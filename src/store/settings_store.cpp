@@ -96,8 +96,11 @@ void loadSettings(modData::Board &board, Settings &settings)
     }
     if (opened.status != OpenStatus::Opened)
         return;
-    const KeyValueStore &kv = *opened.store;
+    readSettings(*opened.store, board, settings);
+}
 
+void readSettings(const KeyValueStore &kv, modData::Board &board, Settings &settings)
+{
     std::array<std::uint8_t, 8> solving{};
     put<std::int16_t>(solving.data(), board.bookIndex);
     put<std::int16_t>(solving.data() + 2, board.pencilMode);
@@ -120,7 +123,8 @@ void loadSettings(modData::Board &board, Settings &settings)
     for (int k = 1; k <= 4; ++k)
         settings.soundOptions[std::size_t(k)] = soundRead ? get<std::int16_t>(sound.data() + 2 * (k - 1)) : 1;
 
-    for (int n = 1; n <= board.puzzleCount; ++n)
+    const int count = storedPuzzleCount(board, settings);
+    for (int n = 1; n <= count; ++n)
         readStats(kv, n, settings.puzzleStats[std::size_t(n)]);
 }
 

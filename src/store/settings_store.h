@@ -11,6 +11,8 @@
 
 namespace modReg {
 
+class KeyValueStore;
+
 // The three best times of one puzzle, ranks 1..3 at indices 1..3 (index 0 unused).
 // A time of 0 is an empty slot; 99999 a slot emptied by "Clear Data".
 struct PuzzleStats {
@@ -32,6 +34,9 @@ struct Settings {
 // is open: one record is read per puzzle. A store that cannot be reached is reported with
 // " Error Failerd" and leaves the first-run values.
 void loadSettings(modData::Board &board, Settings &settings);
+// The reading part of loadSettings: every value of `kv` over what `board` and `settings` hold,
+// for the puzzles that have a record in settings.puzzleStats.
+void readSettings(const KeyValueStore &kv, modData::Board &board, Settings &settings);
 // Writes them back: the three fixed values and four per puzzle of the book; values of other
 // puzzles in the store are left alone. Called once, when the main window is unloaded. A store
 // that cannot be reached or written is reported with " Error Failerd".

@@ -1,0 +1,31 @@
+// Fuzzes the reader of numbers typed by the player.
+#include "harnesses.h"
+
+#include "platform/typed_number.h"
+
+#include <climits>
+#include <cmath>
+
+namespace fuzzing {
+
+const char *typedNumberText(Input data)
+{
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char *>(data.data()), qsizetype(data.size()));
+    const double v = typedNumber::leadingValue(text);
+    if (!std::isfinite(v) || std::abs(v) > 1e300)
+        return "a leading value that is not a finite number within +/-1e300";
+    if (const auto n = typedNumber::roundedInRange(text, SHRT_MIN, SHRT_MAX); n && (*n < SHRT_MIN || *n > SHRT_MAX))
+        return "a 16-bit number outside the 16-bit range";
+    const long long c = typedNumber::roundedClamped(text, 1, 30);
+    if (c < 1 || c > 30)
+        return "a clamped number outside its range";
+    // The widest range: whatever the text, no conversion may overflow (the sanitizer watches).
+    const auto wide = typedNumber::roundedInRange(text, LLONG_MIN, LLONG_MAX);
+    const long long clamped = typedNumber::roundedClamped(text, LLONG_MIN, LLONG_MAX);
+    if (wide && *wide != clamped)
+        return "a number in range that clamps to another value";
+    return nullptr;
+}
+
+} // namespace fuzzing
