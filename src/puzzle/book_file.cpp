@@ -3,6 +3,7 @@
 #include "puzzle/book_format.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace modData {
 namespace {
@@ -35,6 +36,12 @@ bool loadBookBytes(Board &b, const QByteArray &bytes, QString *error)
 
 bool loadBook(Board &b, const QString &path, QString *error)
 {
+    // A named pipe would wait for a writer and a device can be endless: only a file is read.
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        if (error)
+            *error = QStringLiteral("not a file");
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

@@ -2,6 +2,7 @@
 #include "puzzle/ini_reader.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <climits>
 
@@ -15,8 +16,13 @@ constexpr qint64 kMaxIniBytes = 1 << 20;
 
 IniReader::IniReader(const QString &path)
 {
+    // Only a regular file is read: opening a named pipe would wait for a writer that may never
+    // come, and a device can be endless.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxIniBytes)
+        return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return;
     parse(file.read(kMaxIniBytes));
 }

@@ -10,8 +10,8 @@
 namespace modData {
 
 // Holds the key=value lines of one file by section. Section and key names are matched without
-// regard to case; the first occurrence wins. A missing or unreadable file reads as empty, so
-// every lookup gives its default.
+// regard to case; the first occurrence wins. A missing or unreadable file, or anything that is
+// not a regular file of at most 1 MB, reads as empty, so every lookup gives its default.
 class IniReader {
 public:
     explicit IniReader(const QString &path);

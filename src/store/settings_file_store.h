@@ -13,8 +13,8 @@ namespace modReg {
 // Empty when the platform names no configuration folder.
 QString settingsFilePath();
 
-// The key/value layer over the settings file at `path`; nothing when the file exists but cannot
-// be read.
+// The key/value layer over the settings file at `path`; nothing when something that is not a
+// file stands there, or the file cannot be read.
 std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path);
 
 } // namespace modReg

@@ -1,9 +1,12 @@
 // The puzzle book reader: valid books load, hostile ones are refused without harm.
 #include "support/board_fixture.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -77,10 +80,30 @@ private Q_SLOTS:
         QCOMPARE(b.puzzleCount, 0);
     }
 
-    void missingFileIsRefused()
+    // Where the book should be there is no file to read; nothing waits for a writer of a pipe
+    // or reads an endless device.
+    void bookThatIsNoFileIsRefused_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("an endless device") << "device";
+    }
+    void bookThatIsNoFileIsRefused()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("dm_book1.qztw"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dm_book1.qztw")));
+        else if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else if (kind == QLatin1String("device"))
+            path = QStringLiteral("/dev/zero");
         modData::Board b;
-        QVERIFY(!modData::loadBook(b, QStringLiteral("/nonexistent/dm_book1.qztw")));
+        QVERIFY(!modData::loadBook(b, path));
+        QCOMPARE(b.puzzleCount, 0);
     }
 
     void bookChangedOnDiskDoesNotAffectLaterLoads()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using modData::Board;
 
 namespace {
@@ -41,6 +43,18 @@ QByteArray digits(const modData::ByteArray1 &entries)
     for (std::size_t i = 1; i < entries.size(); ++i)
         s += char('0' + entries[i]);
     return s;
+}
+
+// Bytes this process has read from files so far, or -1 where the system does not say.
+qint64 bytesReadSoFar()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
 }
 
 void fill(modData::ByteArray1 &entries, const QByteArray &cells)
@@ -124,6 +138,21 @@ private Q_SLOTS:
         QTest::newRow("digits in block cells") << saved(1, "900900", "500500") << none << none;
         QTest::newRow("pen and pencil in one cell")
             << saved(1, "070000", "050003") << QByteArray("070000") << QByteArray("000003");
+        QTest::newRow("empty file") << QByteArray() << none << none;
+        QTest::newRow("PUZNUM 0") << saved(0, "070000", "000004") << none << none;
+        QTest::newRow("PUZNUM -1") << saved(-1, "070000", "000004") << none << none;
+        // Puzzle 1 plus 2^16 and plus 2^32: a reader that cut the number down would take them.
+        QTest::newRow("PUZNUM 65537") << saved(65537, "070000", "000004") << none << none;
+        QTest::newRow("PUZNUM 4294967297") << QByteArray("[SAVED]\r\nPUZNUM=4294967297\r\nPEN=070000\r\n") << none << none;
+        QTest::newRow("PUZNUM of 10,000 digits")
+            << "[SAVED]\r\nPUZNUM=" + QByteArray(10000, '1') + "\r\nPEN=070000\r\n" << none << none;
+        QTest::newRow("PUZNUM not a number") << QByteArray("[SAVED]\r\nPUZNUM=one\r\nPEN=070000\r\n") << none
+                                             << none;
+        QTest::newRow("NUL inside PEN") << saved(1, QByteArray("07\0\x31", 4) + "00", "000004")
+                                        << QByteArray("070000") << QByteArray("000004");
+        QTest::newRow("PEN of 100,000 digits")
+            << saved(1, QByteArray(100000, '9'), "") << QByteArray("099099") << none;
+        QTest::newRow("digits beyond ASCII") << saved(1, "\xd9\xa3\xef\xbc\x91", "0\xb9") << none << none;
     }
     void readingHandlesAnyFile()
     {
@@ -139,6 +168,53 @@ private Q_SLOTS:
         modData::readSavedGame(b, path);
         QCOMPARE(digits(b.penEntries), pen);
         QCOMPARE(digits(b.pencilEntries), pencil);
+    }
+
+    // A file of 100 MB is no saved game of ours: it is refused by its size, unread. This one
+    // starts like a good save for the board, so reading it would restore the 7.
+    void hugeFileIsRefusedUnread()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.sav"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(saved(1, "070000", "000000")) > 0);
+        QVERIFY(f.resize(100 * 1024 * 1024)); // sparse: costs no disk
+        f.close();
+        Board b;
+        fixture::loadBoard(b, kTwoByThree);
+        const qint64 before = bytesReadSoFar();
+        modData::readSavedGame(b, path);
+        const qint64 read = bytesReadSoFar() - before;
+        QCOMPARE(digits(b.penEntries), QByteArray("000000"));
+        if (before >= 0)
+            QVERIFY2(read < 1024 * 1024, qPrintable(QStringLiteral("%1 bytes read").arg(read)));
+    }
+
+    // What stands where the file should be is not a file: nothing is restored, and nothing waits
+    // for a writer that never comes.
+    void notAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a device") << "device";
+    }
+    void notAFile()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("1.sav"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("1.sav")));
+        else if (kind == QLatin1String("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            path = QStringLiteral("/dev/zero");
+        Board b;
+        fixture::loadBoard(b, kTwoByThree);
+        modData::readSavedGame(b, path);
+        QCOMPARE(digits(b.penEntries) + digits(b.pencilEntries), QByteArray("000000000000"));
     }
 
     void unwritablePlaceFailsAndSays_data()

@@ -7,12 +7,16 @@
 #include "support/board_fixture.h"
 
 #include <QDir>
+#include <QPoint>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using modData::Board;
 using modReg::Settings;
@@ -167,6 +171,42 @@ private Q_SLOTS:
         QVERIFY(messages_.isEmpty());
     }
 
+    // A value of another type than the game writes (another program's, or a hand edit): its
+    // text is taken as its bytes, as the registry would give them (a list of several items has
+    // an empty text); what has no text is a failed read and gets its default.
+    void valuesOfOtherTypes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("secondName");
+        const QString base = QStringLiteral("last 1 book 1 pencil 0 sound 1,1,1,1 times 0,0,0");
+        QTest::newRow("LASTPLAYED as a number") << "LASTPLAYED" << QVariant(7)
+                                                << "last 55 book 1 pencil 0 sound 1,1,1,1 times 0,0,0" << "";
+        QTest::newRow("LASTPLAYED as five characters") << "LASTPLAYED" << QVariant("12345") << base << "";
+        QTest::newRow("SOUNDOPTIONS as a list") << "SOUNDOPTIONS" << QVariant(QStringList{"a", "b"})
+                                                << "last 1 book 1 pencil 0 sound 0,0,0,0 times 0,0,0" << "";
+        QTest::newRow("STATS1 as a point") << "STATS1" << QVariant(QPoint(4, 5)) << base << "";
+        QTest::newRow("STATS1 as text") << "STATS1" << QVariant("77")
+                                        << "last 1 book 1 pencil 0 sound 1,1,1,1 times 14135,0,0" << "";
+        QTest::newRow("a group where LASTPLAYED belongs") << "LASTPLAYED/x" << QVariant(3) << base << "";
+        QTest::newRow("a name as a number") << "STATS1_2" << QVariant(42) << base << "42";
+        QTest::newRow("a name as a point") << "STATS1_2" << QVariant(QPoint(1, 2)) << base << "";
+        QTest::newRow("a name as a list") << "STATS1_2" << QVariant(QStringList{"Al", "Bo"}) << base << "";
+    }
+    void valuesOfOtherTypes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
+        QFETCH(QString, expected);
+        QFETCH(QString, secondName);
+        plant({{name, value}});
+        load(1);
+        QCOMPARE(described(board_, settings_), expected);
+        QCOMPARE(settings_.puzzleStats[1].bestNames[2], secondName);
+        QVERIFY(messages_.isEmpty());
+    }
+
     // What is stored as a name, and what it reads and is written back as.
     void names_data()
     {
@@ -183,6 +223,10 @@ private Q_SLOTS:
         QTest::newRow("51 characters") << QVariant(fifty + QLatin1Char('x')) << fifty;
         QTest::newRow("longer than the room") << QVariant(fifty + fifty) << QString();
         QTest::newRow("stored as bytes") << QVariant(QByteArray("Eve")) << "Eve";
+        const QString controls = QString::fromUtf16(u"A\u0001\tB\r\nC\u007f\u001b[0m");
+        QTest::newRow("control characters") << QVariant(controls) << controls;
+        QTest::newRow("10,000 characters") << QVariant(QString(10000, QLatin1Char('n'))) << QString();
+        QTest::newRow("lone surrogate") << QVariant(QString(QChar(0xD800)) + "Al") << QString(QChar(0xD800)) + "Al";
     }
     void names()
     {
@@ -234,6 +278,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("atLoad");
         QTest::newRow("unreadable") << "Norvane/Korvel/1.0.conf/" << QStringList{"Korvel| Error Failerd"};
         QTest::newRow("unwritable") << "Norvane/Korvel" << QStringList{};
+        QTest::newRow("a named pipe") << "Norvane/Korvel/1.0.conf|" << QStringList{"Korvel| Error Failerd"};
+        QTest::newRow("a read-only file") << "Norvane/Korvel/1.0.conf!" << QStringList{};
     }
     void storeThatFailsIsReported()
     {
@@ -242,6 +288,16 @@ private Q_SLOTS:
         QDir config(config_->path());
         if (obstacle.endsWith(QLatin1Char('/'))) {
             QVERIFY(config.mkpath(obstacle));
+        } else if (obstacle.endsWith(QLatin1Char('|'))) { // nothing may wait for a writer
+            obstacle.chop(1);
+            QVERIFY(config.mkpath(QFileInfo(obstacle).path()));
+            QVERIFY(::mkfifo(QFile::encodeName(config.filePath(obstacle)).constData(), 0600) == 0);
+        } else if (obstacle.endsWith(QLatin1Char('!'))) {
+            if (::geteuid() == 0)
+                QSKIP("permissions do not stop root from writing");
+            obstacle.chop(1);
+            plant({{"LASTPLAYED", le(4, {2})}});
+            QVERIFY(QFile::setPermissions(config.filePath(obstacle), QFile::ReadOwner));
         } else {
             QVERIFY(config.mkpath(QFileInfo(obstacle).path()));
             QFile blocker(config.filePath(obstacle));
