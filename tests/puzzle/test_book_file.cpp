@@ -80,29 +80,39 @@ private Q_SLOTS:
         QCOMPARE(b.puzzleCount, 0);
     }
 
-    // Where the book should be there is no file to read; nothing waits for a writer of a pipe
-    // or reads an endless device.
-    void bookThatIsNoFileIsRefused_data()
+    // Where the book should be there is no book file to read: nothing waits for the writer of a
+    // pipe, reads an endless device, or reads a gigabyte (a sparse file that starts like a good
+    // book but is larger than any book can be).
+    void unreadableBooksAreRefused_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::newRow("missing") << "missing";
         QTest::newRow("a folder") << "folder";
         QTest::newRow("a named pipe") << "pipe";
         QTest::newRow("an endless device") << "device";
+        QTest::newRow("larger than any book") << "huge";
     }
-    void bookThatIsNoFileIsRefused()
+    void unreadableBooksAreRefused()
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("dm_book1.qztw"));
-        if (kind == QLatin1String("folder"))
+        if (kind == QLatin1String("folder")) {
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("dm_book1.qztw")));
-        else if (kind == QLatin1String("pipe"))
+        } else if (kind == QLatin1String("pipe")) {
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        else if (kind == QLatin1String("device"))
+        } else if (kind == QLatin1String("device")) {
             path = QStringLiteral("/dev/zero");
+        } else if (kind == QLatin1String("huge")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write(goodBook()) > 0);
+            QVERIFY(f.resize(qint64(1) << 31)); // 2 GB, sparse
+        }
         modData::Board b;
-        QVERIFY(!modData::loadBook(b, path));
+        QString error;
+        QVERIFY(!modData::loadBook(b, path, &error));
+        QVERIFY(!error.isEmpty());
         QCOMPARE(b.puzzleCount, 0);
     }
 
