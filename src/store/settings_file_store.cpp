@@ -31,6 +31,41 @@ FileIdentity identityOf(const QString &path)
     return {true, st.st_dev, st.st_ino};
 }
 
+// The settings layer decodes a value stored as "@Variant(...)" recursively, one stack frame for
+// every list or map nested in it, so a forged value of a few hundred kilobytes overflows the
+// stack. The game never stores one, and 4 KB nest at most some hundred deep: a file with a
+// longer one cannot be ours and is treated as unreadable.
+constexpr qsizetype kMaxVariantValue = 4096;
+
+bool holdsOversizedVariant(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // the settings layer finds that out for itself
+    const QByteArray text = file.readAll();
+    const QByteArray marker("@Variant(");
+    for (qsizetype at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at)) {
+        // The value runs to the end of its line; a backslash before the line break continues it.
+        qsizetype end = at;
+        for (;;) {
+            end = text.indexOf('\n', end + 1);
+            if (end < 0) {
+                end = text.size();
+                break;
+            }
+            qsizetype last = end - 1;
+            if (last > at && text.at(last) == '\r')
+                --last;
+            if (text.at(last) != '\\')
+                break;
+        }
+        if (end - at > kMaxVariantValue)
+            return true;
+        at = end; // a later value on the same line is shorter
+    }
+    return false;
+}
+
 // The settings file is locked while it is written. A program killed while taking the lock, or
 // while clearing someone else's abandoned lock, leaves an empty lock file behind, which would
 // hold the next write for half a minute; such leftovers are cleared after a second instead.
@@ -129,7 +164,7 @@ std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path)
     // Something other than a file where the file belongs cannot be read: a named pipe would hold
     // the game until someone wrote to it.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    if (info.exists() && (!info.isFile() || holdsOversizedVariant(path)))
         return nullptr;
     auto store = std::make_unique<SettingsFileStore>(path);
     if (!store->readable())

@@ -14,7 +14,8 @@ namespace modReg {
 QString settingsFilePath();
 
 // The key/value layer over the settings file at `path`; nothing when something that is not a
-// file stands there, or the file cannot be read.
+// file stands there, the file cannot be read, or it holds a value the game never writes and the
+// settings layer cannot decode safely.
 std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path);
 
 } // namespace modReg

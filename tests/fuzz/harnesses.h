@@ -23,6 +23,13 @@ const char *settingsFile(Input data);
 // Text typed into a number field.
 const char *typedNumberText(Input data);
 
+// Qt's decoders of stored objects trust the counts they read and may ask for gigabytes at once.
+// Under the address sanitizer such a request would end the run as "out of memory"; this makes it
+// fail the way it does on a machine that does not overcommit memory (the allocation returns
+// nothing, and Qt gives up on the value), so that what is tested is that we survive it. The
+// fuzzers and the replaying test name it in __asan_default_options.
+#define KORVEL_FUZZ_ASAN_OPTIONS "allocator_may_return_null=1:max_allocation_size_mb=1024"
+
 // A GUI application on the offscreen platform, made once, for harnesses that paint or decode
 // values that need one; an application that already exists is used as it is.
 void ensureGuiApplication();

@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QTest>
 
+extern "C" const char *__asan_default_options()
+{
+    return KORVEL_FUZZ_ASAN_OPTIONS;
+}
+
 namespace {
 
 struct Fuzzer {

@@ -189,6 +189,8 @@ private Q_SLOTS:
         QTest::newRow("STATS1 as a point") << "STATS1" << QVariant(QPoint(4, 5)) << base << "";
         QTest::newRow("STATS1 as text") << "STATS1" << QVariant("77")
                                         << "last 1 book 1 pencil 0 sound 1,1,1,1 times 14135,0,0" << "";
+        QTest::newRow("LASTPLAYED as nested lists")
+            << "LASTPLAYED" << QVariant(QVariantList{QVariantList{QVariantList{7}}}) << base << "";
         QTest::newRow("a group where LASTPLAYED belongs") << "LASTPLAYED/x" << QVariant(3) << base << "";
         QTest::newRow("a name as a number") << "STATS1_2" << QVariant(42) << base << "42";
         QTest::newRow("a name as a point") << "STATS1_2" << QVariant(QPoint(1, 2)) << base << "";
@@ -239,6 +241,30 @@ private Q_SLOTS:
         QCOMPARE(stored("STATS1_2").toString(), expected);
         load(1);
         QCOMPARE(settings_.puzzleStats[1].bestNames[2], expected);
+    }
+
+    // Lists nested 40,000 deep in one value (320 KB) would overflow the stack of the settings
+    // layer's decoder: such a file is no store of ours. It is reported as unreadable, the game
+    // starts from the first-run values, and the file is left as it was.
+    void deeplyNestedValueIsRefused()
+    {
+        plant({{"LASTPLAYED", le(4, {2})}, {"STATS1_1", "Ann"}});
+        QFile file(modReg::settingsFilePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("STATS1_2=@Variant(" + QByteArray("\0\0\0\t\0\0\0\x01", 8).repeated(40000) + ")\n");
+        file.close();
+        const QByteArray before = [&] {
+            QFile f(modReg::settingsFilePath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        load(1);
+        QCOMPARE(messages_, QStringList{"Korvel| Error Failerd"});
+        QCOMPARE(described(board_, settings_), QStringLiteral("last 0 book 1 pencil 0 sound 0,0,0,0 times 0,0,0"));
+        modReg::saveSettings(board_, settings_);
+        QCOMPARE(messages_.size(), 2);
+        QFile after(modReg::settingsFilePath());
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
     }
 
     void lastPlayedAboveTheCountIsClampedAtTheNextStart()
