@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install package clean
 
 all: build
 
@@ -30,5 +30,17 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# Installs under PREFIX (default /usr/local; DESTDIR is honoured): the program folder
+# lib/korvel, the launcher bin/korvel, the desktop entry and the icons.
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, from a release build of the program alone, into $(BUILD)-package/.
+package:
+	@scripts/install-deps.sh --package
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_TESTS=OFF $(LAUNCHER)
+	cmake --build $(BUILD)-package -j $(JOBS)
+	cd $(BUILD)-package && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-package
