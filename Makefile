@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test bench install package clean
+.PHONY: all deps build run test check bench install package clean
 
 all: build
 
@@ -25,6 +25,17 @@ test: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole test suite again, built with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+check: deps
+	@scripts/install-deps.sh --test
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-asan -DKORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
+
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_BENCH=ON -DKORVEL_BUILD_TESTS=OFF $(LAUNCHER)
 	cmake --build $(BUILD)-bench -j $(JOBS)
@@ -43,4 +54,4 @@ package:
 	cd $(BUILD)-package && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-package
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-package

@@ -137,7 +137,6 @@ private:
     modData::Board &board_;
     modReg::Settings &settings_;
     QString appFolder_;
-    std::unique_ptr<GdiCanvas> screenCanvas_;
     bool unloaded_ = false;
 
     friend class FrmTavMnTestAccess;
