@@ -6,6 +6,7 @@
 #include "shell/shell_dialogs.h"
 #include "support/board_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDirIterator>
 #include <QPushButton>
@@ -141,6 +142,7 @@ private Q_SLOTS:
         QCOMPARE(modStart::Main(program, programFolder()), 0);
         QVERIFY(program.window);
         QVERIFY(program.window->isVisible());
+        QCOMPARE(program.window->action(QStringLiteral("MNU_ABT"))->text(), "About Korvel");
     }
 
     // The other side of the Quit case: leaving the game the ordinary way does store the
