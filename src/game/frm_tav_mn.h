@@ -132,6 +132,7 @@ private:
     void buildToolbars();
     void buildBoardArea();
     void connectCommands(); // commands.cpp
+    void connectGameFlow(); // game_flow.cpp: game commands and the number box
     void onWindowRestored(); // the resize handler's work when the window leaves the minimised state
 
     modData::Board &board_;
