@@ -15,12 +15,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("prefix"); // what every document path starts with
-        QTest::newRow("plain folder") << "/opt/korvel" << "/opt/korvel/";
-        QTest::newRow("trailing separator") << "/opt/korvel/" << "/opt/korvel/";
-        QTest::newRow("spaces") << "/home/ann/My Games/Kor vel" << "/home/ann/My Games/Kor vel/";
-        QTest::newRow("file system root") << "/" << "/";
-        QTest::newRow("drive root") << "C:\\" << "C:\\";
-        QTest::newRow("drive folder") << "C:/Program Files/Korvel" << "C:/Program Files/Korvel/";
+        QTest::newRow("plain folder") << "/opt/korvel"
+                                      << "/opt/korvel/";
+        QTest::newRow("trailing separator") << "/opt/korvel/"
+                                            << "/opt/korvel/";
+        QTest::newRow("spaces") << "/home/ann/My Games/Kor vel"
+                                << "/home/ann/My Games/Kor vel/";
+        QTest::newRow("file system root") << "/"
+                                          << "/";
+        QTest::newRow("drive root") << "C:\\"
+                                    << "C:\\";
+        QTest::newRow("drive folder") << "C:/Program Files/Korvel"
+                                      << "C:/Program Files/Korvel/";
     }
     void documentPaths()
     {

@@ -164,8 +164,7 @@ private Q_SLOTS:
             link->setFocus();
             QTest::keyClick(link, how == "space" ? Qt::Key_Space : Qt::Key_Return);
         }
-        const QString expected =
-            about ? appIdentity::makerHomePage : folder.path + "/HELP/more-puzzles.htm";
+        const QString expected = about ? appIdentity::makerHomePage : folder.path + "/HELP/more-puzzles.htm";
         QCOMPARE(opened, QStringList{expected});
         QVERIFY(d->isVisible());
         if (!about)

@@ -54,9 +54,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("target"); // relative to the program folder unless a web page
-        QTest::newRow("How to play") << "MNU_HTP" << "/HELP/help1.htm";
-        QTest::newRow("Game, More Puzzles") << "MNU_MP" << "/HELP/more-puzzles.htm";
-        QTest::newRow("Help, More Puzzles") << "MNU_MP_H" << "/HELP/more-puzzles.htm";
+        QTest::newRow("How to play") << "MNU_HTP"
+                                     << "/HELP/help1.htm";
+        QTest::newRow("Game, More Puzzles") << "MNU_MP"
+                                            << "/HELP/more-puzzles.htm";
+        QTest::newRow("Help, More Puzzles") << "MNU_MP_H"
+                                            << "/HELP/more-puzzles.htm";
         QTest::newRow("Korvel Website") << "MNU_CS_WEB" << appIdentity::gameWebPage;
     }
     void linkCommands()
