@@ -1,0 +1,99 @@
+// The ladder's work queues: a change to a cell puts its two runs back before every rung.
+#include "solver/propagator.h"
+
+namespace kakuro {
+
+Propagator::Propagator(const Puzzle &puzzle, std::vector<Technique> ladder)
+    : puzzle_(puzzle), ladder_(std::move(ladder)), queues_(ladder_.size()), queued_(puzzle.runs.size(), 0),
+      allRungs_(std::uint8_t((1u << ladder_.size()) - 1))
+{
+    for (auto &q : queues_)
+        q.reserve(puzzle.runs.size());
+}
+
+void Propagator::queueRun(int run)
+{
+    std::uint8_t &bits = queued_[std::size_t(run)];
+    if (bits == allRungs_)
+        return;
+    for (std::size_t rung = 0; rung < queues_.size(); ++rung) {
+        if (!(bits & (1u << rung))) {
+            bits |= std::uint8_t(1u << rung);
+            queues_[rung].push_back(run);
+        }
+    }
+}
+
+void Propagator::queueAll()
+{
+    // Reverse order so that the stacks hand out runs in scan order.
+    for (int run = puzzle_.runCount() - 1; run >= 0; --run)
+        queueRun(run);
+}
+
+void Propagator::queueCell(int cell)
+{
+    for (int run : puzzle_.runsOfCell[std::size_t(cell)])
+        if (run != kNoRun)
+            queueRun(run);
+}
+
+void Propagator::clearQueues()
+{
+    for (auto &q : queues_)
+        q.clear();
+    std::fill(queued_.begin(), queued_.end(), std::uint8_t(0));
+}
+
+Outcome Propagator::apply(Technique t, int run, std::vector<DigitSet> &domains)
+{
+    const bool costly = memo_ && t != Technique::Combinations && t != Technique::HiddenSingle && t != Technique::Quick;
+    if (!costly)
+        return applyTechnique(t, puzzle_, run, domains, changed_);
+    Outcome outcome;
+    if (memo_->recall(t, puzzle_, run, domains, changed_, outcome))
+        return outcome;
+    const Run &r = puzzle_.runs[std::size_t(run)];
+    DigitSet before[9];
+    const int *cells = puzzle_.cellsOf(run);
+    for (int i = 0; i < r.length && i < 9; ++i)
+        before[i] = domains[std::size_t(cells[i])];
+    outcome = applyTechnique(t, puzzle_, run, domains, changed_);
+    memo_->remember(t, puzzle_, run, before, domains, outcome);
+    return outcome;
+}
+
+bool Propagator::propagate(std::vector<DigitSet> &domains, LadderCounts *counts)
+{
+    for (;;) {
+        std::size_t rung = 0;
+        while (rung < queues_.size() && queues_[rung].empty())
+            ++rung;
+        if (rung == queues_.size())
+            return true;
+        const int run = queues_[rung].back();
+        queues_[rung].pop_back();
+        queued_[std::size_t(run)] &= std::uint8_t(~(1u << rung));
+        changed_.clear();
+        const Outcome outcome = apply(ladder_[rung], run, domains);
+        if (outcome == Outcome::Contradiction) {
+            clearQueues();
+            return false;
+        }
+        if (outcome == Outcome::Changed) {
+            if (counts)
+                ++(*counts)[rung];
+            // A technique that reached its own fixed point on the run need not look at it again:
+            // marking it queued on this rung keeps it off while the changed cells are queued.
+            const bool settled = isIdempotent(ladder_[rung]);
+            if (settled)
+                queued_[std::size_t(run)] |= std::uint8_t(1u << rung);
+            for (int cell : changed_)
+                queueCell(cell);
+            if (settled)
+                queued_[std::size_t(run)] &= std::uint8_t(~(1u << rung));
+        }
+    }
+}
+
+} // namespace kakuro

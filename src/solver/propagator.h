@@ -1,0 +1,51 @@
+// Applies a ladder of run techniques until none changes anything, always using the easiest
+// technique that still has a run to look at. The solver and the grader both drive it.
+#pragma once
+
+#include "solver/run_memo.h"
+#include "solver/techniques.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace kakuro {
+
+// How often each rung of the ladder changed something.
+using LadderCounts = std::array<int, 8>;
+
+class Propagator {
+public:
+    // `ladder` lists the techniques from easiest to hardest, at most eight.
+    Propagator(const Puzzle &puzzle, std::vector<Technique> ladder);
+
+    // Puts every run before every technique again, as for a fresh start.
+    void queueAll();
+    // Puts both runs of `cell` before every technique again, after its set was changed from outside.
+    void queueCell(int cell);
+
+    // Runs the ladder to its fixed point. False when some run became impossible; the queues are
+    // empty afterwards either way. `counts`, when given, is increased per rung that changed something.
+    bool propagate(std::vector<DigitSet> &domains, LadderCounts *counts = nullptr);
+
+    const Puzzle &puzzle() const { return puzzle_; }
+
+    // Remembers the work of the costlier techniques between calls; for callers that solve the
+    // same puzzle many times with small changes to its sums.
+    void enableMemo() { memo_ = std::make_unique<RunMemo>(); }
+
+private:
+    void queueRun(int run);
+    Outcome apply(Technique t, int run, std::vector<DigitSet> &domains);
+    void clearQueues();
+
+    const Puzzle &puzzle_;
+    std::vector<Technique> ladder_;
+    std::vector<std::vector<int>> queues_;  // per rung, runs waiting to be looked at
+    std::vector<std::uint8_t> queued_;      // per run, one bit per rung it is queued on
+    std::uint8_t allRungs_;
+    std::vector<int> changed_;
+    std::unique_ptr<RunMemo> memo_;
+};
+
+} // namespace kakuro

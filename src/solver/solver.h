@@ -1,0 +1,40 @@
+// Counts the solutions of a puzzle up to a limit: run propagation to a fixed point, then a branch
+// on a cell with the fewest digits left, and so on. A count of exactly one proves uniqueness.
+#pragma once
+
+#include "solver/propagator.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace kakuro {
+
+struct SolveResult {
+    int solutions = 0;                // counted up to the limit
+    std::vector<std::uint8_t> first;  // digits per entry cell of the first solution found
+    std::vector<std::uint8_t> second; // and of the second, when there is one
+    long long branches = 0;           // cells guessed on the way
+};
+
+class Solver {
+public:
+    explicit Solver(const Puzzle &puzzle);
+
+    // Counts solutions up to `limit` (at least 1) from no knowledge at all.
+    SolveResult solve(int limit = 2);
+    // Counts from given digit sets (one per entry cell), which must already be consistent as far
+    // as the caller knows; nothing is assumed about them.
+    SolveResult solveFrom(const std::vector<DigitSet> &start, int limit = 2);
+
+private:
+    void search(std::vector<DigitSet> &domains, int depth, SolveResult &result, int limit);
+
+    const Puzzle &puzzle_;
+    Propagator propagator_;
+    std::vector<std::vector<DigitSet>> saved_; // one copy of the sets per depth of the search
+};
+
+// Convenience: the number of solutions of `puzzle`, counted up to `limit`.
+int countSolutions(const Puzzle &puzzle, int limit = 2);
+
+} // namespace kakuro
