@@ -76,6 +76,8 @@ bool Propagator::propagate(std::vector<DigitSet> &domains, LadderCounts *counts)
         queued_[std::size_t(run)] &= std::uint8_t(~(1u << rung));
         changed_.clear();
         const Outcome outcome = apply(ladder_[rung], run, domains);
+        if (trail_)
+            trail_->insert(trail_->end(), changed_.begin(), changed_.end());
         if (outcome == Outcome::Contradiction) {
             clearQueues();
             return false;
@@ -88,8 +90,8 @@ bool Propagator::propagate(std::vector<DigitSet> &domains, LadderCounts *counts)
             const bool settled = isIdempotent(ladder_[rung]);
             if (settled)
                 queued_[std::size_t(run)] |= std::uint8_t(1u << rung);
-            for (int cell : changed_)
-                queueCell(cell);
+            for (const Change &c : changed_)
+                queueCell(c.cell);
             if (settled)
                 queued_[std::size_t(run)] &= std::uint8_t(~(1u << rung));
         }

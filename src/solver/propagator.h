@@ -34,6 +34,9 @@ public:
     // same puzzle many times with small changes to its sums.
     void enableMemo() { memo_ = std::make_unique<RunMemo>(); }
 
+    // Appends every narrowing to `trail` (or stops when null), so a caller can undo them.
+    void setTrail(ChangeLog *trail) { trail_ = trail; }
+
 private:
     void queueRun(int run);
     Outcome apply(Technique t, int run, std::vector<DigitSet> &domains);
@@ -44,7 +47,8 @@ private:
     std::vector<std::vector<int>> queues_;  // per rung, runs waiting to be looked at
     std::vector<std::uint8_t> queued_;      // per run, one bit per rung it is queued on
     std::uint8_t allRungs_;
-    std::vector<int> changed_;
+    ChangeLog changed_;
+    ChangeLog *trail_ = nullptr;
     std::unique_ptr<RunMemo> memo_;
 };
 

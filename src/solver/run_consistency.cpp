@@ -62,7 +62,7 @@ struct SetSums {
 const SetSums kSetSums;
 
 // Two or three open cells: try the pairs (and the third digit they leave) directly.
-Outcome smallRun(const RunState &s, const DigitSet *cellSet, std::vector<DigitSet> &domains, std::vector<int> &changed)
+Outcome smallRun(const RunState &s, const DigitSet *cellSet, std::vector<DigitSet> &domains, ChangeLog &changed)
 {
     DigitSet support[3] = {};
     const int target = s.remaining;
@@ -97,7 +97,7 @@ Outcome smallRun(const RunState &s, const DigitSet *cellSet, std::vector<DigitSe
 
 } // namespace
 
-Outcome runConsistency(const Puzzle &puzzle, int run, std::vector<DigitSet> &domains, std::vector<int> &changed)
+Outcome runConsistency(const Puzzle &puzzle, int run, std::vector<DigitSet> &domains, ChangeLog &changed)
 {
     RunState s = gatherRun(puzzle, run, domains);
     if (s.broken)

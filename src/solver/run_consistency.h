@@ -6,6 +6,6 @@
 
 namespace kakuro {
 
-Outcome runConsistency(const Puzzle &puzzle, int run, std::vector<DigitSet> &domains, std::vector<int> &changed);
+Outcome runConsistency(const Puzzle &puzzle, int run, std::vector<DigitSet> &domains, ChangeLog &changed);
 
 } // namespace kakuro

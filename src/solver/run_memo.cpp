@@ -26,7 +26,7 @@ RunMemo::Entry &RunMemo::slot(const Key &k)
 }
 
 bool RunMemo::recall(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
-                     std::vector<int> &changed, Outcome &outcome)
+                     ChangeLog &changed, Outcome &outcome)
 {
     const Run &r = puzzle.runs[std::size_t(run)];
     if (r.length > 9 || r.sum < 0 || r.sum > 255)
@@ -44,8 +44,8 @@ bool RunMemo::recall(Technique t, const Puzzle &puzzle, int run, std::vector<Dig
         return true;
     for (int i = 0; i < r.length; ++i) {
         if (e.after[i] != sets[i]) {
+            changed.push_back({cells[i], sets[i]});
             domains[std::size_t(cells[i])] = e.after[i];
-            changed.push_back(cells[i]);
         }
     }
     return true;

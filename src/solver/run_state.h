@@ -4,6 +4,7 @@
 
 #include "solver/digit_set.h"
 #include "solver/kakuro_puzzle.h"
+#include "solver/techniques.h"
 
 #include <vector>
 
@@ -21,15 +22,15 @@ struct RunState {
 RunState gatherRun(const Puzzle &puzzle, int run, const std::vector<DigitSet> &domains);
 
 // Narrows the set of `cell` to `keep`; records the cell when it shrank. False if nothing is left.
-inline bool narrow(int cell, DigitSet keep, std::vector<DigitSet> &domains, std::vector<int> &changed,
+inline bool narrow(int cell, DigitSet keep, std::vector<DigitSet> &domains, ChangeLog &changed,
                    bool &any)
 {
     DigitSet &d = domains[std::size_t(cell)];
     const DigitSet next = d & keep;
     if (next == d)
         return true;
+    changed.push_back({cell, d});
     d = next;
-    changed.push_back(cell);
     any = true;
     return next != 0;
 }

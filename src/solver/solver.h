@@ -22,16 +22,17 @@ public:
 
     // Counts solutions up to `limit` (at least 1) from no knowledge at all.
     SolveResult solve(int limit = 2);
-    // Counts from given digit sets (one per entry cell), which must already be consistent as far
-    // as the caller knows; nothing is assumed about them.
+    // Counts from given digit sets (one per entry cell); nothing is assumed about them.
     SolveResult solveFrom(const std::vector<DigitSet> &start, int limit = 2);
 
 private:
-    void search(std::vector<DigitSet> &domains, int depth, SolveResult &result, int limit);
+    void search(std::vector<DigitSet> &domains, SolveResult &result, int limit);
+    int branchCell(const std::vector<DigitSet> &domains) const;
+    void undoTo(std::size_t mark, std::vector<DigitSet> &domains);
 
     const Puzzle &puzzle_;
     Propagator propagator_;
-    std::vector<std::vector<DigitSet>> saved_; // one copy of the sets per depth of the search
+    ChangeLog trail_; // every narrowing since the search began, undone on the way back
 };
 
 // Convenience: the number of solutions of `puzzle`, counted up to `limit`.

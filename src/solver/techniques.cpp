@@ -10,7 +10,7 @@ namespace kakuro {
 namespace {
 
 // Placed digits leave the open cells; digits of no fitting combination go too.
-Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vector<int> &changed)
+Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -28,7 +28,7 @@ Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::
 }
 
 // Combinations and hidden singles from one look at the run, repeated until the run settles.
-Outcome quick(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vector<int> &changed)
+Outcome quick(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
 {
     bool anyAtAll = false;
     for (;;) {
@@ -72,7 +72,7 @@ Outcome quick(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vector<
 }
 
 // A digit that every fitting combination holds and only one open cell can take is placed there.
-Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vector<int> &changed)
+Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -103,7 +103,7 @@ Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::
 }
 
 // Each digit of an open cell must leave the other open cells a combination for the rest of the sum.
-Outcome remainder(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vector<int> &changed)
+Outcome remainder(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -129,7 +129,7 @@ Outcome remainder(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vec
 }
 
 // Naked and hidden subsets of `minSize`..`maxSize` cells among the open cells of a run.
-Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, std::vector<int> &changed, int minSize,
+Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed, int minSize,
                 int maxSize)
 {
     const RunState s = gatherRun(p, run, dom);
@@ -224,7 +224,7 @@ std::string_view techniqueName(Technique t)
 }
 
 Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
-                       std::vector<int> &changed)
+                       ChangeLog &changed)
 {
     switch (t) {
     case Technique::Combinations: return combinations(puzzle, run, domains, changed);

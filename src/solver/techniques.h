@@ -29,8 +29,15 @@ bool isIdempotent(Technique t);
 
 enum class Outcome { Unchanged, Changed, Contradiction };
 
-// Applies `t` to run `run`. Cells whose set shrank are appended to `changed`.
+// A cell whose set a technique narrowed, and the set it had before.
+struct Change {
+    int cell;
+    DigitSet before;
+};
+using ChangeLog = std::vector<Change>;
+
+// Applies `t` to run `run`. Every narrowing is appended to `changed`, also on a contradiction.
 Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
-                       std::vector<int> &changed);
+                       ChangeLog &changed);
 
 } // namespace kakuro
