@@ -101,12 +101,13 @@ std::string planProblem(const BookPlan &plan)
     return {};
 }
 
-std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress)
+std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress, int places)
 {
+    const int total = places > 0 ? std::min(places, plan.count) : plan.count;
     std::vector<BookEntry> book;
-    book.reserve(std::size_t(plan.count));
+    book.reserve(std::size_t(total));
     std::set<std::pair<int, std::vector<std::uint8_t>>> seen; // width and cells of every puzzle so far
-    for (int k = 0; k < plan.count; ++k) {
+    for (int k = 0; k < total; ++k) {
         const std::array<int, 2> size = plannedSize(plan, k);
         PuzzleRequest request;
         request.width = size[0];
@@ -124,13 +125,14 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
         if (int(book.size()) != k + 1)
             return book; // no puzzle for this place: the caller sees the short book
         if (progress)
-            progress(k + 1, plan.count);
+            progress(k + 1, total);
     }
     // Within a run of equal sizes: easiest first, by band, then by the grader's score.
     const Groups groups = groupsOf(plan);
-    for (std::size_t g = 0; g < groups.start.size(); ++g) {
+    for (std::size_t g = 0; g < groups.start.size() && groups.start[g] < total; ++g) {
         const auto first = book.begin() + groups.start[g];
-        const auto last = g + 1 < groups.start.size() ? book.begin() + groups.start[g + 1] : book.end();
+        const auto last = g + 1 < groups.start.size() && groups.start[g + 1] < total ? book.begin() + groups.start[g + 1]
+                                                                                     : book.end();
         std::stable_sort(first, last, [](const BookEntry &a, const BookEntry &b) {
             if (a.grade.difficulty != b.grade.difficulty)
                 return a.grade.difficulty < b.grade.difficulty;

@@ -40,6 +40,9 @@ std::string planProblem(const BookPlan &plan);
 // from easiest to hardest, no puzzle twice. `progress(done, total)` is called after each puzzle.
 // A book shorter than the plan means that no puzzle could be made for the next place.
 // Precondition: planProblem(plan) is empty.
-std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress = {});
+// `places`, when positive, makes only the first that many puzzles of the plan (as they would be
+// in the whole book when `places` ends a run of equal sizes).
+std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress = {},
+                                 int places = 0);
 
 } // namespace kakuro

@@ -42,7 +42,9 @@ Difficulty difficultyOf(Technique hardest);
 
 class Grader {
 public:
+    // The puzzle must outlive the grader.
     explicit Grader(const Puzzle &puzzle);
+    explicit Grader(Puzzle &&) = delete;
 
     // Solves by logic with the techniques up to and including `ceiling`; when stuck, counts the
     // solutions from there (up to two). `stuck`, when given, receives the digit sets where logic stopped.

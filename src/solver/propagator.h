@@ -17,7 +17,9 @@ using LadderCounts = std::array<int, 8>;
 class Propagator {
 public:
     // `ladder` lists the techniques from easiest to hardest, at most eight.
+    // The puzzle must outlive the propagator.
     Propagator(const Puzzle &puzzle, std::vector<Technique> ladder);
+    Propagator(Puzzle &&, std::vector<Technique>) = delete;
 
     // Puts every run before every technique again, as for a fresh start.
     void queueAll();

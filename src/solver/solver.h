@@ -18,7 +18,9 @@ struct SolveResult {
 
 class Solver {
 public:
+    // The puzzle must outlive the solver.
     explicit Solver(const Puzzle &puzzle);
+    explicit Solver(Puzzle &&) = delete;
 
     // Counts solutions up to `limit` (at least 1) from no knowledge at all.
     SolveResult solve(int limit = 2);
