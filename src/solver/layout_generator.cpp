@@ -50,37 +50,82 @@ public:
         return cellFine(r - 1, c) && cellFine(r + 1, c) && cellFine(r, c - 1) && cellFine(r, c + 1);
     }
 
-    // Blocks (r, c) and its partner unless that leaves some neighbouring entry cell alone in a line.
-    bool tryBlock(int r, int c)
+    // Blocks (r, c) and its partner.
+    void block(int r, int c)
+    {
+        set(r, c, false);
+        set(partnerRow(r), partnerCol(c), false);
+    }
+
+    // Blocks (r, c) and its partner unless that leaves some neighbouring entry cell alone in a line
+    // or, with `keepConnected`, splits the entry cells.
+    bool tryBlock(int r, int c, bool keepConnected = false)
     {
         const int pr = partnerRow(r), pc = partnerCol(c);
         if (!at(r, c))
             return false;
         set(r, c, false);
         set(pr, pc, false);
-        if (neighboursFine(r, c) && neighboursFine(pr, pc))
+        if (neighboursFine(r, c) && neighboursFine(pr, pc) && (!keepConnected || connected()))
             return true;
         set(r, c, true);
         set(pr, pc, true);
         return false;
     }
 
+    // True when the entry cells form one area (or there are none).
+    bool connected() const
+    {
+        int cells = 0, first = -1;
+        for (std::size_t i = 0; i < entry_.size(); ++i)
+            if (entry_[i]) {
+                ++cells;
+                if (first < 0)
+                    first = int(i);
+            }
+        if (cells == 0)
+            return true;
+        seen_.assign(entry_.size(), false);
+        stack_.assign(1, first);
+        seen_[std::size_t(first)] = true;
+        int reached = 0;
+        while (!stack_.empty()) {
+            const int i = stack_.back();
+            stack_.pop_back();
+            ++reached;
+            const int r = i / w_, c = i % w_;
+            const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
+            for (const auto &n : next) {
+                if (at(n[0], n[1]) && !seen_[idx(n[0], n[1])]) {
+                    seen_[idx(n[0], n[1])] = true;
+                    stack_.push_back(n[0] * w_ + n[1]);
+                }
+            }
+        }
+        return reached == cells;
+    }
+
 private:
     std::size_t idx(int r, int c) const { return std::size_t(r) * std::size_t(w_) + std::size_t(c); }
     int w_, h_;
     std::vector<bool> entry_;
+    mutable std::vector<bool> seen_;
+    mutable std::vector<int> stack_;
 };
 
-// Cuts every run longer than maxRun with a symmetric pair of blocks. False when some run could not be cut.
+// Cuts runs longer than maxRun with a symmetric pair of blocks, where possible at a place that
+// leaves no neighbour alone in a line, else anywhere that leaves two or more on each side.
+// Returns whether anything was cut.
 bool cutLongRuns(Random &random, Grid &g, int maxRun)
 {
+    bool cutAny = false;
     for (int pass = 0; pass < 2; ++pass) { // rows, then columns
         const bool across = pass == 0;
         const int lines = across ? g.height() : g.width();
         const int span = across ? g.width() : g.height();
         for (int line = 1; line < lines; ++line) {
+            auto cellAt = [&](int pos) { return across ? g.at(line, pos) : g.at(pos, line); };
             for (int k = 1; k < span;) {
-                auto cellAt = [&](int pos) { return across ? g.at(line, pos) : g.at(pos, line); };
                 if (!cellAt(k)) {
                     ++k;
                     continue;
@@ -88,28 +133,46 @@ bool cutLongRuns(Random &random, Grid &g, int maxRun)
                 int end = k;
                 while (end + 1 < span && cellAt(end + 1))
                     ++end;
-                const int length = end - k + 1;
-                if (length > maxRun) {
-                    // Cut at a place that leaves at least two cells on each side.
-                    std::vector<int> places;
-                    for (int p = k + 2; p <= end - 2; ++p)
-                        places.push_back(p);
-                    random.shuffle(places);
-                    bool cut = false;
-                    for (int p : places) {
-                        cut = across ? g.tryBlock(line, p) : g.tryBlock(p, line);
-                        if (cut)
-                            break;
-                    }
-                    if (!cut)
-                        return false;
-                    continue; // rescan this line from k: the run is shorter now
+                if (end - k + 1 <= maxRun) {
+                    k = end + 1;
+                    continue;
                 }
-                k = end + 1;
+                std::vector<int> places;
+                for (int p = k + 2; p <= end - 2; ++p)
+                    places.push_back(p);
+                random.shuffle(places);
+                bool cut = false;
+                for (int p : places) {
+                    cut = across ? g.tryBlock(line, p) : g.tryBlock(p, line);
+                    if (cut)
+                        break;
+                }
+                if (!cut) { // no clean place: cut anyway and let the clean-up take the strays
+                    const int p = places.front();
+                    across ? g.block(line, p) : g.block(p, line);
+                }
+                cutAny = true; // and look at this line again from k: the run is shorter now
             }
         }
     }
-    return true;
+    return cutAny;
+}
+
+// Turns every entry cell that is alone in a line into a block, with its partner, until none is
+// left. Returns whether anything changed.
+bool clearStrays(Grid &g)
+{
+    bool any = false;
+    for (bool again = true; again;) {
+        again = false;
+        for (int r = 1; r < g.height(); ++r)
+            for (int c = 1; c < g.width(); ++c)
+                if (!g.cellFine(r, c)) {
+                    g.block(r, c);
+                    again = any = true;
+                }
+    }
+    return any;
 }
 
 // Keeps only the largest connected area of entry cells, if it is its own mirror image.
@@ -176,10 +239,18 @@ std::optional<std::vector<bool>> makeLayout(Random &random, const LayoutOptions 
         if (blocks >= wanted)
             break;
         const int r = at / w, c = at % w;
-        if (g.tryBlock(r, c))
+        if (g.tryBlock(r, c, true))
             blocks += (g.partnerRow(r) == r && g.partnerCol(c) == c) ? 1 : 2;
     }
-    if (!cutLongRuns(random, g, std::clamp(options.maxRun, 2, 9)) || !keepLargestArea(g))
+    // Cutting and clearing only ever remove entry cells, so this ends.
+    const int maxRun = std::clamp(options.maxRun, 2, 9);
+    for (;;) {
+        const bool cut = cutLongRuns(random, g, maxRun);
+        const bool cleared = clearStrays(g);
+        if (!cut && !cleared)
+            break;
+    }
+    if (!keepLargestArea(g))
         return std::nullopt;
     int entries = 0;
     for (bool e : g.cells())
