@@ -1,15 +1,18 @@
 // The ladder's work queues: a change to a cell puts its two runs back before every rung.
 #include "solver/propagator.h"
 
+#include <algorithm>
+#include <bit>
+
 namespace kakuro {
 
 Propagator::Propagator(const Puzzle &puzzle, std::vector<Technique> ladder)
-    : puzzle_(puzzle), ladder_(std::move(ladder)), queues_(ladder_.size()), queued_(puzzle.runs.size(), 0),
-      allRungs_(std::uint8_t((1u << ladder_.size()) - 1))
+    : puzzle_(puzzle), ladder_(std::move(ladder)), queues_(ladder_.size()), filled_(ladder_.size(), 0),
+      queued_(puzzle.runs.size(), 0), allRungs_(std::uint8_t((1u << ladder_.size()) - 1))
 {
-    for (auto &q : queues_)
-        q.reserve(puzzle.runs.size());
 }
+
+int Propagator::bucketOf(int run) const { return std::min(puzzle_.runs[std::size_t(run)].length, 10); }
 
 void Propagator::queueRun(int run)
 {
@@ -19,7 +22,9 @@ void Propagator::queueRun(int run)
     for (std::size_t rung = 0; rung < queues_.size(); ++rung) {
         if (!(bits & (1u << rung))) {
             bits |= std::uint8_t(1u << rung);
-            queues_[rung].push_back(run);
+            const int bucket = bucketOf(run);
+            queues_[rung][std::size_t(bucket)].push_back(run);
+            filled_[rung] |= std::uint16_t(1u << bucket);
         }
     }
 }
@@ -40,8 +45,10 @@ void Propagator::queueCell(int cell)
 
 void Propagator::clearQueues()
 {
-    for (auto &q : queues_)
-        q.clear();
+    for (auto &rung : queues_)
+        for (auto &q : rung)
+            q.clear();
+    std::fill(filled_.begin(), filled_.end(), std::uint16_t(0));
     std::fill(queued_.begin(), queued_.end(), std::uint8_t(0));
 }
 
@@ -67,12 +74,16 @@ bool Propagator::propagate(std::vector<DigitSet> &domains, LadderCounts *counts)
 {
     for (;;) {
         std::size_t rung = 0;
-        while (rung < queues_.size() && queues_[rung].empty())
+        while (rung < queues_.size() && filled_[rung] == 0)
             ++rung;
         if (rung == queues_.size())
             return true;
-        const int run = queues_[rung].back();
-        queues_[rung].pop_back();
+        const int bucket = std::countr_zero(unsigned(filled_[rung]));
+        auto &q = queues_[rung][std::size_t(bucket)];
+        const int run = q.back();
+        q.pop_back();
+        if (q.empty())
+            filled_[rung] &= std::uint16_t(~(1u << bucket));
         queued_[std::size_t(run)] &= std::uint8_t(~(1u << rung));
         changed_.clear();
         const Outcome outcome = apply(ladder_[rung], run, domains);

@@ -41,12 +41,16 @@ public:
 
 private:
     void queueRun(int run);
+    int bucketOf(int run) const;
     Outcome apply(Technique t, int run, std::vector<DigitSet> &domains);
     void clearQueues();
 
     const Puzzle &puzzle_;
     std::vector<Technique> ladder_;
-    std::vector<std::vector<int>> queues_;  // per rung, runs waiting to be looked at
+    // Per rung, runs waiting to be looked at, in buckets by run length: shorter runs come first,
+    // since they are cheap to look at and their findings narrow the longer ones.
+    std::vector<std::array<std::vector<int>, 11>> queues_;
+    std::vector<std::uint16_t> filled_; // per rung, one bit per bucket that holds a run
     std::vector<std::uint8_t> queued_;      // per run, one bit per rung it is queued on
     std::uint8_t allRungs_;
     ChangeLog changed_;
