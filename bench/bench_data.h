@@ -16,7 +16,8 @@ namespace benchdata {
 inline std::vector<modData::BookPuzzle> loadRecords(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                          std::istreambuf_iterator<char>());
     const modData::BookCheck check = modData::validateBook(bytes);
     if (!check.ok) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), check.error.c_str());

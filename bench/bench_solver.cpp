@@ -50,7 +50,8 @@ void ProveUniqueHardSet(benchmark::State &state)
             const auto start = std::chrono::steady_clock::now();
             kakuro::Solver solver(grids[g]);
             const int solutions = solver.solve(2).solutions;
-            times[g].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            times[g].push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             if (solutions != 1) {
                 state.SkipWithError("not unique");
                 return;
@@ -71,8 +72,8 @@ void ProveUniqueHardSet(benchmark::State &state)
 const bool registered = [] {
     for (std::size_t g = 0; g < hardGrids().size(); ++g) {
         const kakuro::Puzzle &p = hardGrids()[g];
-        const std::string name = "ProveUnique/" + std::to_string(g + 1) + ":" + std::to_string(p.width) + "x" +
-                                 std::to_string(p.height);
+        const std::string name = "ProveUnique/" + std::to_string(g + 1) + ":" + std::to_string(p.width) +
+                                 "x" + std::to_string(p.height);
         benchmark::RegisterBenchmark(name.c_str(), ProveUnique, g)->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("ProveUniqueHardSet", ProveUniqueHardSet)->Unit(benchmark::kMillisecond);

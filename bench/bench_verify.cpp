@@ -19,7 +19,8 @@ void VerifyShippedBook(benchmark::State &state)
         }
         puzzles = int(check.offsets.size());
         for (int k = 1; k <= puzzles; ++k) {
-            const kakuro::PuzzleReport report = kakuro::checkPuzzle(modData::readRecord(bytes, check.offsets, k));
+            const kakuro::PuzzleReport report =
+                kakuro::checkPuzzle(modData::readRecord(bytes, check.offsets, k));
             if (!report.problems.empty()) {
                 state.SkipWithError(("puzzle " + std::to_string(k) + ": " + report.problems.front()).c_str());
                 return;

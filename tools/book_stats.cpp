@@ -33,8 +33,8 @@ bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, mo
     return true;
 }
 
-std::string cellText(const kakuro::Puzzle &p, const std::vector<int> &downSum, const std::vector<int> &acrossSum,
-                     int pos, int digit)
+std::string cellText(const kakuro::Puzzle &p, const std::vector<int> &downSum,
+                     const std::vector<int> &acrossSum, int pos, int digit)
 {
     if (p.cellAt[std::size_t(pos)] >= 0)
         return digit ? "  " + std::to_string(digit) + "  " : "  .  ";
@@ -83,8 +83,8 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     out << "sizes:";
     for (const auto &[size, n] : sizes)
         out << ' ' << size.first << 'x' << size.second << " (" << n << ')';
-    out << "\nentry cells: fewest " << fewest << ", most " << most << ", mean " << std::fixed << std::setprecision(1)
-        << double(cells) / count << '\n';
+    out << "\nentry cells: fewest " << fewest << ", most " << most << ", mean " << std::fixed
+        << std::setprecision(1) << double(cells) / count << '\n';
     out << "difficulty:";
     for (int d = 0; d < kakuro::kDifficultyCount; ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
@@ -109,12 +109,13 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
     const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
     kakuro::Grader grader(p);
     const kakuro::Grade g = grader.grade();
-    out << "puzzle " << n << " of " << count << ": " << record.width << 'x' << record.height << ", " << p.cellCount()
-        << " entry cells, ";
+    out << "puzzle " << n << " of " << count << ": " << record.width << 'x' << record.height << ", "
+        << p.cellCount() << " entry cells, ";
     if (g.solutions != 1)
         out << (g.solutions == 0 ? "no solution" : "more than one solution") << '\n';
     else
-        out << kakuro::difficultyName(g.difficulty) << " (hardest step: " << kakuro::techniqueName(g.hardest) << ")\n";
+        out << kakuro::difficultyName(g.difficulty) << " (hardest step: " << kakuro::techniqueName(g.hardest)
+            << ")\n";
 
     // Clue sums by the position of their clue cell; runs at the grid's edge have theirs outside.
     const std::size_t area = record.cells.size();
@@ -130,14 +131,16 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
                               "): sum " + std::to_string(run.sum));
             continue;
         }
-        (run.across ? acrossSum : downSum)[std::size_t(run.across ? first - 1 : first - record.width)] = run.sum;
+        (run.across ? acrossSum : downSum)[std::size_t(run.across ? first - 1 : first - record.width)] =
+            run.sum;
     }
     for (int pass = 0; pass < 2; ++pass) {
         out << (pass == 0 ? "\n" : "\nsolution:\n");
         for (int row = 0; row < record.height; ++row) {
             for (int col = 0; col < record.width; ++col) {
                 const int pos = row * record.width + col;
-                out << (col ? " " : "") << cellText(p, downSum, acrossSum, pos, pass ? record.cells[std::size_t(pos)] : 0);
+                out << (col ? " " : "")
+                    << cellText(p, downSum, acrossSum, pos, pass ? record.cells[std::size_t(pos)] : 0);
             }
             out << '\n';
         }

@@ -15,8 +15,8 @@ namespace {
 
 std::int32_t readI32(const std::vector<std::uint8_t> &b, std::size_t at)
 {
-    return std::int32_t(std::uint32_t(b[at]) | (std::uint32_t(b[at + 1]) << 8) | (std::uint32_t(b[at + 2]) << 16) |
-                       (std::uint32_t(b[at + 3]) << 24));
+    return std::int32_t(std::uint32_t(b[at]) | (std::uint32_t(b[at + 1]) << 8) |
+                        (std::uint32_t(b[at + 2]) << 16) | (std::uint32_t(b[at + 3]) << 24));
 }
 
 // Runs the game's validator on record `k` alone, as a one-puzzle book of the bytes from its
@@ -86,8 +86,8 @@ int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::o
         out << path << ": " << failing << " of " << count << " puzzles fail\n";
         return 1;
     }
-    out << path << ": " << count << (count == 1 ? " puzzle" : " puzzles") << ", each with exactly one solution"
-        << (logic ? " that logic alone finds" : "") << '\n';
+    out << path << ": " << count << (count == 1 ? " puzzle" : " puzzles")
+        << ", each with exactly one solution" << (logic ? " that logic alone finds" : "") << '\n';
     return 0;
 }
 

@@ -15,7 +15,10 @@
 
 namespace booktool {
 
-ProgressLine::ProgressLine(std::string label) : label_(std::move(label)), terminal_(KORVEL_ISATTY(KORVEL_STDERR_FD) != 0) {}
+ProgressLine::ProgressLine(std::string label)
+    : label_(std::move(label)), terminal_(KORVEL_ISATTY(KORVEL_STDERR_FD) != 0)
+{
+}
 
 ProgressLine::~ProgressLine()
 {

@@ -10,8 +10,8 @@
 namespace kakuro {
 namespace {
 
-constexpr int kExactAttempts = 6;  // seeds tried for exactly the planned difficulty
-constexpr int kAllAttempts = 64;   // after those, any difficulty up to the planned one will do
+constexpr int kExactAttempts = 6; // seeds tried for exactly the planned difficulty
+constexpr int kAllAttempts = 64;  // after those, any difficulty up to the planned one will do
 
 int step(int first, int last, int index, int count)
 {
@@ -101,7 +101,8 @@ std::string planProblem(const BookPlan &plan)
     return {};
 }
 
-std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress, int places)
+std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress,
+                                 int places)
 {
     const int total = places > 0 ? std::min(places, plan.count) : plan.count;
     std::vector<BookEntry> book;
@@ -116,7 +117,8 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
         request.blockPercent = plan.blockPercent;
         for (int attempt = 0; attempt < kAllAttempts; ++attempt) {
             request.exact = attempt < kExactAttempts;
-            const auto made = generatePuzzle(deriveSeed(plan.seed, std::uint64_t(k) * kAllAttempts + attempt), request);
+            const auto made =
+                generatePuzzle(deriveSeed(plan.seed, std::uint64_t(k) * kAllAttempts + attempt), request);
             if (!made || !seen.insert({made->record.width, made->record.cells}).second)
                 continue;
             book.push_back(BookEntry{made->record, made->grade});
@@ -131,8 +133,9 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
     const Groups groups = groupsOf(plan);
     for (std::size_t g = 0; g < groups.start.size() && groups.start[g] < total; ++g) {
         const auto first = book.begin() + groups.start[g];
-        const auto last = g + 1 < groups.start.size() && groups.start[g + 1] < total ? book.begin() + groups.start[g + 1]
-                                                                                     : book.end();
+        const auto last = g + 1 < groups.start.size() && groups.start[g + 1] < total
+                              ? book.begin() + groups.start[g + 1]
+                              : book.end();
         std::stable_sort(first, last, [](const BookEntry &a, const BookEntry &b) {
             if (a.grade.difficulty != b.grade.difficulty)
                 return a.grade.difficulty < b.grade.difficulty;

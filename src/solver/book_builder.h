@@ -14,8 +14,8 @@ namespace kakuro {
 
 struct BookPlan {
     int count = 1000;
-    int firstWidth = 6, firstHeight = 6; // size of the first puzzles
-    int lastWidth = 30, lastHeight = 30; // size of the last ones; sizes grow evenly in between
+    int firstWidth = 6, firstHeight = 6;       // size of the first puzzles
+    int lastWidth = 30, lastHeight = 30;       // size of the last ones; sizes grow evenly in between
     std::array<int, 4> mix = {30, 30, 25, 15}; // weights of easy, medium, hard, expert
     std::uint64_t seed = 1;
     int blockPercent = 34;

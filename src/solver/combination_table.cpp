@@ -64,12 +64,21 @@ private:
 // Built before main; nothing else that is built before main looks at it.
 const Table kTable;
 
-const Table &table() { return kTable; }
+const Table &table()
+{
+    return kTable;
+}
 
 } // namespace
 
-Combinations combinationsOf(int length, int sum, DigitSet allowed) { return table().lookup(length, sum, allowed); }
+Combinations combinationsOf(int length, int sum, DigitSet allowed)
+{
+    return table().lookup(length, sum, allowed);
+}
 
-int combinationCount(int length, int sum) { return table().count(length, sum); }
+int combinationCount(int length, int sum)
+{
+    return table().count(length, sum);
+}
 
 } // namespace kakuro

@@ -51,7 +51,8 @@ bool DigitFiller::fill(Random &random, std::vector<int> cells, const std::vector
     return search(random, cells, 0, leans);
 }
 
-bool DigitFiller::search(Random &random, std::vector<int> &cells, std::size_t depth, const std::vector<int> &leans)
+bool DigitFiller::search(Random &random, std::vector<int> &cells, std::size_t depth,
+                         const std::vector<int> &leans)
 {
     if (depth == cells.size())
         return true;
@@ -140,7 +141,8 @@ int DigitFiller::drawOrder(Random &random, DigitSet set, int lean, int *order) c
     return n;
 }
 
-bool fillDigits(Random &random, const Puzzle &puzzle, std::vector<std::uint8_t> &digits, const std::vector<int> &leans)
+bool fillDigits(Random &random, const Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                const std::vector<int> &leans)
 {
     DigitFiller filler(puzzle, digits);
     std::vector<int> empty;

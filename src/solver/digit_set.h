@@ -22,13 +22,28 @@ inline constexpr auto kCounts = [] {
 }();
 } // namespace detail
 
-constexpr DigitSet digitBit(int digit) { return DigitSet(1u << (digit - 1)); }
+constexpr DigitSet digitBit(int digit)
+{
+    return DigitSet(1u << (digit - 1));
+}
 // The number of digits in a set; also the number of bits of any mask below 512.
-constexpr int digitCount(unsigned set) { return detail::kCounts.n[set & 0x1FF]; }
-constexpr bool isSingle(DigitSet set) { return set != 0 && (set & (set - 1)) == 0; }
+constexpr int digitCount(unsigned set)
+{
+    return detail::kCounts.n[set & 0x1FF];
+}
+constexpr bool isSingle(DigitSet set)
+{
+    return set != 0 && (set & (set - 1)) == 0;
+}
 // The lowest digit of a non-empty set.
-constexpr int lowestDigit(DigitSet set) { return std::countr_zero(unsigned(set)) + 1; }
-constexpr int highestDigit(DigitSet set) { return 32 - std::countl_zero(unsigned(set)); }
+constexpr int lowestDigit(DigitSet set)
+{
+    return std::countr_zero(unsigned(set)) + 1;
+}
+constexpr int highestDigit(DigitSet set)
+{
+    return 32 - std::countl_zero(unsigned(set));
+}
 
 constexpr int digitSum(DigitSet set)
 {
@@ -40,8 +55,7 @@ constexpr int digitSum(DigitSet set)
 }
 
 // Calls f(digit) for every digit of the set, lowest first.
-template <typename F>
-void forEachDigit(DigitSet set, F f)
+template <typename F> void forEachDigit(DigitSet set, F f)
 {
     while (set) {
         f(lowestDigit(set));

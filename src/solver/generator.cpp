@@ -28,11 +28,15 @@ LayoutOptions layoutFor(Random &random, const PuzzleRequest &request)
 Technique ceilingOf(Difficulty d)
 {
     switch (d) {
-    case Difficulty::Easy: return Technique::HiddenSingle;
-    case Difficulty::Medium: return Technique::Remainder;
-    case Difficulty::Hard: return Technique::Subsets;
+    case Difficulty::Easy:
+        return Technique::HiddenSingle;
+    case Difficulty::Medium:
+        return Technique::Remainder;
+    case Difficulty::Hard:
+        return Technique::Subsets;
     case Difficulty::Expert:
-    case Difficulty::Guessing: return Technique::RunConsistency;
+    case Difficulty::Guessing:
+        return Technique::RunConsistency;
     }
     return Technique::RunConsistency;
 }

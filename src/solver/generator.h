@@ -11,10 +11,10 @@
 namespace kakuro {
 
 struct PuzzleRequest {
-    int width = 10;  // including the clue column
-    int height = 10; // including the clue row
+    int width = 10;                           // including the clue column
+    int height = 10;                          // including the clue row
     Difficulty difficulty = Difficulty::Easy; // Easy .. Expert
-    bool exact = true; // demand exactly this difficulty, not merely at most this one
+    bool exact = true;                        // demand exactly this difficulty, not merely at most this one
     int blockPercent = 34; // share of blocks in the inner area (about); fewer blocks make longer runs
 };
 

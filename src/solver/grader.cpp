@@ -14,11 +14,16 @@ constexpr int kWeights[kLadderSize] = {1, 2, 4, 8, 16, 32};
 std::string_view difficultyName(Difficulty d)
 {
     switch (d) {
-    case Difficulty::Easy: return "easy";
-    case Difficulty::Medium: return "medium";
-    case Difficulty::Hard: return "hard";
-    case Difficulty::Expert: return "expert";
-    case Difficulty::Guessing: return "guessing";
+    case Difficulty::Easy:
+        return "easy";
+    case Difficulty::Medium:
+        return "medium";
+    case Difficulty::Hard:
+        return "hard";
+    case Difficulty::Expert:
+        return "expert";
+    case Difficulty::Guessing:
+        return "guessing";
     }
     return "?";
 }
@@ -34,13 +39,19 @@ const std::vector<Technique> &humanLadder()
 std::vector<Technique> quickLadder(Technique ceiling)
 {
     switch (ceiling) {
-    case Technique::Combinations: return {Technique::Combinations};
+    case Technique::Combinations:
+        return {Technique::Combinations};
     case Technique::HiddenSingle:
-    case Technique::Quick: return {Technique::Quick};
-    case Technique::Remainder: return {Technique::Quick, Technique::Remainder};
-    case Technique::Pairs: return {Technique::Quick, Technique::Remainder, Technique::Pairs};
-    case Technique::Subsets: return {Technique::Quick, Technique::Remainder, Technique::Pairs, Technique::Subsets};
-    case Technique::RunConsistency: return {Technique::Quick, Technique::RunConsistency};
+    case Technique::Quick:
+        return {Technique::Quick};
+    case Technique::Remainder:
+        return {Technique::Quick, Technique::Remainder};
+    case Technique::Pairs:
+        return {Technique::Quick, Technique::Remainder, Technique::Pairs};
+    case Technique::Subsets:
+        return {Technique::Quick, Technique::Remainder, Technique::Pairs, Technique::Subsets};
+    case Technique::RunConsistency:
+        return {Technique::Quick, Technique::RunConsistency};
     }
     return {Technique::Quick, Technique::RunConsistency};
 }
@@ -50,11 +61,15 @@ Difficulty difficultyOf(Technique hardest)
     switch (hardest) {
     case Technique::Combinations:
     case Technique::HiddenSingle:
-    case Technique::Quick: return Difficulty::Easy;
-    case Technique::Remainder: return Difficulty::Medium;
+    case Technique::Quick:
+        return Difficulty::Easy;
+    case Technique::Remainder:
+        return Difficulty::Medium;
     case Technique::Pairs:
-    case Technique::Subsets: return Difficulty::Hard;
-    case Technique::RunConsistency: return Difficulty::Expert;
+    case Technique::Subsets:
+        return Difficulty::Hard;
+    case Technique::RunConsistency:
+        return Difficulty::Expert;
     }
     return Difficulty::Guessing;
 }

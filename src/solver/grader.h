@@ -21,13 +21,13 @@ inline constexpr int kDifficultyCount = 5;
 std::string_view difficultyName(Difficulty d);
 
 struct Grade {
-    bool solvedByLogic = false;   // every cell decided without a guess
+    bool solvedByLogic = false; // every cell decided without a guess
     Technique hardest = Technique::Combinations;
     Difficulty difficulty = Difficulty::Easy;
-    int solutions = 0;            // 0, 1, or 2 meaning "more than one"
-    LadderCounts uses{};          // per technique of the ladder, how often it changed something
-    int openCells = 0;            // cells logic left undecided (0 when solved by logic)
-    int score = 0;                // grows with the amount and weight of the work; orders puzzles
+    int solutions = 0;   // 0, 1, or 2 meaning "more than one"
+    LadderCounts uses{}; // per technique of the ladder, how often it changed something
+    int openCells = 0;   // cells logic left undecided (0 when solved by logic)
+    int score = 0;       // grows with the amount and weight of the work; orders puzzles
 };
 
 // The ladder as a person climbs it, easiest first.

@@ -23,10 +23,10 @@ inline constexpr int kNoRun = -1;
 struct Puzzle {
     int width = 0;
     int height = 0;
-    std::vector<int> cellAt;              // grid position (row-major, 0-based) -> entry cell, or -1
-    std::vector<int> positionOf;          // entry cell -> grid position
-    std::vector<Run> runs;                // across runs in scan order, then down runs
-    std::vector<int> runCells;            // the entry cells of every run, run after run
+    std::vector<int> cellAt;                    // grid position (row-major, 0-based) -> entry cell, or -1
+    std::vector<int> positionOf;                // entry cell -> grid position
+    std::vector<Run> runs;                      // across runs in scan order, then down runs
+    std::vector<int> runCells;                  // the entry cells of every run, run after run
     std::vector<std::array<int, 2>> runsOfCell; // [0] across run, [1] down run, kNoRun where none
 
     int cellCount() const { return int(positionOf.size()); }

@@ -9,7 +9,8 @@ namespace {
 
 class Grid {
 public:
-    Grid(int width, int height) : w_(width), h_(height), entry_(std::size_t(width) * std::size_t(height), false)
+    Grid(int width, int height)
+        : w_(width), h_(height), entry_(std::size_t(width) * std::size_t(height), false)
     {
         for (int r = 1; r < h_; ++r)
             for (int c = 1; c < w_; ++c)
@@ -44,7 +45,10 @@ public:
         return b - a + 1;
     }
     // An entry cell is fine when both its lines are runs of two or more.
-    bool cellFine(int r, int c) const { return !at(r, c) || (acrossLength(r, c) >= 2 && downLength(r, c) >= 2); }
+    bool cellFine(int r, int c) const
+    {
+        return !at(r, c) || (acrossLength(r, c) >= 2 && downLength(r, c) >= 2);
+    }
     bool neighboursFine(int r, int c) const
     {
         return cellFine(r - 1, c) && cellFine(r + 1, c) && cellFine(r, c - 1) && cellFine(r, c + 1);

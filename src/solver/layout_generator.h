@@ -11,10 +11,10 @@
 namespace kakuro {
 
 struct LayoutOptions {
-    int width = 10;          // including the clue column
-    int height = 10;         // including the clue row
-    int blockPercent = 30;   // share of the inner area to turn into blocks before long runs are cut
-    int maxRun = 9;          // longest run allowed, 2..9
+    int width = 10;        // including the clue column
+    int height = 10;       // including the clue row
+    int blockPercent = 30; // share of the inner area to turn into blocks before long runs are cut
+    int maxRun = 9;        // longest run allowed, 2..9
 };
 
 // One layout (true = entry cell, row-major), or nothing when the draws led nowhere; the caller

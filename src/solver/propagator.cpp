@@ -12,7 +12,10 @@ Propagator::Propagator(const Puzzle &puzzle, std::vector<Technique> ladder)
 {
 }
 
-int Propagator::bucketOf(int run) const { return std::min(puzzle_.runs[std::size_t(run)].length, 10); }
+int Propagator::bucketOf(int run) const
+{
+    return std::min(puzzle_.runs[std::size_t(run)].length, 10);
+}
 
 void Propagator::queueRun(int run)
 {
@@ -54,7 +57,8 @@ void Propagator::clearQueues()
 
 Outcome Propagator::apply(Technique t, int run, std::vector<DigitSet> &domains)
 {
-    const bool costly = memo_ && t != Technique::Combinations && t != Technique::HiddenSingle && t != Technique::Quick;
+    const bool costly =
+        memo_ && t != Technique::Combinations && t != Technique::HiddenSingle && t != Technique::Quick;
     if (!costly)
         return applyTechnique(t, puzzle_, run, domains, changed_);
     Outcome outcome;

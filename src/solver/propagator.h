@@ -51,7 +51,7 @@ private:
     // since they are cheap to look at and their findings narrow the longer ones.
     std::vector<std::array<std::vector<int>, 11>> queues_;
     std::vector<std::uint16_t> filled_; // per rung, one bit per bucket that holds a run
-    std::vector<std::uint8_t> queued_;      // per run, one bit per rung it is queued on
+    std::vector<std::uint8_t> queued_;  // per run, one bit per rung it is queued on
     std::uint8_t allRungs_;
     ChangeLog changed_;
     ChangeLog *trail_ = nullptr;

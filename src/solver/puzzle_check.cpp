@@ -38,7 +38,8 @@ PuzzleReport checkPuzzle(const modData::BookPuzzle &record, bool requireLogic)
         }
         DigitSet seen = 0;
         for (int k = 0; k < run.length; ++k) {
-            const int d = record.cells[std::size_t(p.positionOf[std::size_t(p.runCells[std::size_t(run.first + k)])])];
+            const int d =
+                record.cells[std::size_t(p.positionOf[std::size_t(p.runCells[std::size_t(run.first + k)])])];
             if (seen & digitBit(d)) {
                 report.problems.push_back(describeRun(p, run) + " repeats the digit " + std::to_string(d));
                 break;

@@ -4,7 +4,10 @@
 namespace kakuro {
 namespace {
 
-std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t rotl(std::uint64_t x, int k)
+{
+    return (x << k) | (x >> (64 - k));
+}
 
 } // namespace
 

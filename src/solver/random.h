@@ -20,8 +20,7 @@ public:
     // True with probability numerator/denominator.
     bool chance(std::uint32_t numerator, std::uint32_t denominator) { return below(denominator) < numerator; }
 
-    template <typename T>
-    void shuffle(std::vector<T> &items)
+    template <typename T> void shuffle(std::vector<T> &items)
     {
         for (std::size_t i = items.size(); i > 1; --i) {
             const std::size_t j = below(std::uint32_t(i));

@@ -15,12 +15,18 @@ namespace {
 constexpr int kCandidates = 4; // draws compared per repair step
 constexpr int kLeanStrength = 3;
 
-int drawLean(Random &random) { return int(random.below(2 * kLeanStrength + 1)) - kLeanStrength; }
+int drawLean(Random &random)
+{
+    return int(random.below(2 * kLeanStrength + 1)) - kLeanStrength;
+}
 
 // Logic up to a ceiling, from nothing known, on the current sums.
 class Judge {
 public:
-    Judge(const Puzzle &p, Technique ceiling) : p_(p), propagator_(p, quickLadder(ceiling)) { propagator_.enableMemo(); }
+    Judge(const Puzzle &p, Technique ceiling) : p_(p), propagator_(p, quickLadder(ceiling))
+    {
+        propagator_.enableMemo();
+    }
     // The number of candidates beyond one per cell that logic leaves; `domains` receives where
     // logic stopped.
     int openCandidates(std::vector<DigitSet> &domains)
@@ -92,7 +98,8 @@ namespace {
 // runs allow the fewest combinations, and keeps the step when logic leaves no more candidates open.
 class Repairer {
 public:
-    Repairer(Random &random, Puzzle &p, std::vector<std::uint8_t> &digits, std::vector<int> &leans, Technique ceiling)
+    Repairer(Random &random, Puzzle &p, std::vector<std::uint8_t> &digits, std::vector<int> &leans,
+             Technique ceiling)
         : random_(random), p_(p), digits_(digits), leans_(leans), judge_(p, ceiling), filler_(p, digits)
     {
     }
@@ -112,7 +119,8 @@ public:
                 leanRun = runs[random_.below(2)];
                 if (leanRun == kNoRun)
                     leanRun = runs[0] == kNoRun ? runs[1] : runs[0];
-                place_.assign(p_.cellsOf(leanRun), p_.cellsOf(leanRun) + p_.runs[std::size_t(leanRun)].length);
+                place_.assign(p_.cellsOf(leanRun),
+                              p_.cellsOf(leanRun) + p_.runs[std::size_t(leanRun)].length);
             }
             saved_.clear();
             for (int c : place_)
@@ -157,7 +165,8 @@ private:
                 const int *cells = p_.cellsOf(run);
                 for (int k = 0; k < p_.runs[std::size_t(run)].length && place_.size() < kAreaCells; ++k) {
                     const int c = cells[k];
-                    if (!isSingle(stuck_[std::size_t(c)]) && std::find(place_.begin(), place_.end(), c) == place_.end())
+                    if (!isSingle(stuck_[std::size_t(c)]) &&
+                        std::find(place_.begin(), place_.end(), c) == place_.end())
                         place_.push_back(c);
                 }
             }
@@ -227,8 +236,8 @@ std::vector<int> drawLeans(Random &random, const Puzzle &puzzle)
     return leans;
 }
 
-bool repairUntilSolved(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits, std::vector<int> &leans,
-                       Technique ceiling, int &steps)
+bool repairUntilSolved(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                       std::vector<int> &leans, Technique ceiling, int &steps)
 {
     Repairer repairer(random, puzzle, digits, leans, ceiling);
     return repairer.run(steps);

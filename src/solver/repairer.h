@@ -19,8 +19,8 @@ void tighten(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits, 
 // (one per run, see DigitFiller) steer the redraws and are updated with them. Keeps the sums of
 // `puzzle` in step with `digits`. False when the step budget ran out first; `steps` counts the
 // steps taken.
-bool repairUntilSolved(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits, std::vector<int> &leans,
-                       Technique ceiling, int &steps);
+bool repairUntilSolved(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                       std::vector<int> &leans, Technique ceiling, int &steps);
 
 // The leans a filling starts from: each run drawn from -strength..strength.
 std::vector<int> drawLeans(Random &random, const Puzzle &puzzle);

@@ -18,8 +18,7 @@ struct SetOfSets {
     std::uint64_t words[8] = {};
     void add(unsigned set) { words[set >> 6] |= std::uint64_t(1) << (set & 63); }
     bool has(unsigned set) const { return (words[set >> 6] >> (set & 63)) & 1; }
-    template <typename F>
-    void forEach(F f) const
+    template <typename F> void forEach(F f) const
     {
         for (unsigned w = 0; w < 8; ++w)
             for (std::uint64_t bits = words[w]; bits; bits &= bits - 1)
@@ -62,7 +61,8 @@ struct SetSums {
 const SetSums kSetSums;
 
 // Two or three open cells: try the pairs (and the third digit they leave) directly.
-Outcome smallRun(const RunState &s, const DigitSet *cellSet, std::vector<DigitSet> &domains, ChangeLog &changed)
+Outcome smallRun(const RunState &s, const DigitSet *cellSet, std::vector<DigitSet> &domains,
+                 ChangeLog &changed)
 {
     DigitSet support[3] = {};
     const int target = s.remaining;

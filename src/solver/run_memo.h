@@ -17,8 +17,8 @@ public:
 
     // Looks the run up; on a hit writes the remembered sets into `domains`, appends the cells it
     // narrows to `changed` and returns true with `outcome` set.
-    bool recall(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains, ChangeLog &changed,
-                Outcome &outcome);
+    bool recall(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
+                ChangeLog &changed, Outcome &outcome);
     // Stores the outcome for the state the run was in before (`before`, in cell order).
     void remember(Technique t, const Puzzle &puzzle, int run, const DigitSet *before,
                   const std::vector<DigitSet> &domains, Outcome outcome);

@@ -5,7 +5,8 @@
 
 namespace kakuro {
 
-Solver::Solver(const Puzzle &puzzle) : puzzle_(puzzle), propagator_(puzzle, {Technique::Quick, Technique::RunConsistency})
+Solver::Solver(const Puzzle &puzzle)
+    : puzzle_(puzzle), propagator_(puzzle, {Technique::Quick, Technique::RunConsistency})
 {
     propagator_.setTrail(&trail_);
 }

@@ -207,18 +207,28 @@ Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog 
 
 } // namespace
 
-bool isIdempotent(Technique t) { return t == Technique::Quick || t == Technique::RunConsistency; }
+bool isIdempotent(Technique t)
+{
+    return t == Technique::Quick || t == Technique::RunConsistency;
+}
 
 std::string_view techniqueName(Technique t)
 {
     switch (t) {
-    case Technique::Combinations: return "combinations";
-    case Technique::HiddenSingle: return "hidden single";
-    case Technique::Remainder: return "remainder";
-    case Technique::Pairs: return "pairs";
-    case Technique::Subsets: return "triples and quads";
-    case Technique::RunConsistency: return "run consistency";
-    case Technique::Quick: return "quick";
+    case Technique::Combinations:
+        return "combinations";
+    case Technique::HiddenSingle:
+        return "hidden single";
+    case Technique::Remainder:
+        return "remainder";
+    case Technique::Pairs:
+        return "pairs";
+    case Technique::Subsets:
+        return "triples and quads";
+    case Technique::RunConsistency:
+        return "run consistency";
+    case Technique::Quick:
+        return "quick";
     }
     return "?";
 }
@@ -227,13 +237,20 @@ Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<D
                        ChangeLog &changed)
 {
     switch (t) {
-    case Technique::Combinations: return combinations(puzzle, run, domains, changed);
-    case Technique::HiddenSingle: return hiddenSingle(puzzle, run, domains, changed);
-    case Technique::Remainder: return remainder(puzzle, run, domains, changed);
-    case Technique::Pairs: return subsets(puzzle, run, domains, changed, 2, 2);
-    case Technique::Subsets: return subsets(puzzle, run, domains, changed, 3, 4);
-    case Technique::RunConsistency: return runConsistency(puzzle, run, domains, changed);
-    case Technique::Quick: return quick(puzzle, run, domains, changed);
+    case Technique::Combinations:
+        return combinations(puzzle, run, domains, changed);
+    case Technique::HiddenSingle:
+        return hiddenSingle(puzzle, run, domains, changed);
+    case Technique::Remainder:
+        return remainder(puzzle, run, domains, changed);
+    case Technique::Pairs:
+        return subsets(puzzle, run, domains, changed, 2, 2);
+    case Technique::Subsets:
+        return subsets(puzzle, run, domains, changed, 3, 4);
+    case Technique::RunConsistency:
+        return runConsistency(puzzle, run, domains, changed);
+    case Technique::Quick:
+        return quick(puzzle, run, domains, changed);
     }
     return Outcome::Unchanged;
 }

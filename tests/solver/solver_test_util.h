@@ -10,7 +10,10 @@
 
 namespace solvertest {
 
-inline kakuro::Puzzle puzzleOf(const QStringList &rows) { return kakuro::puzzleFromRecord(fixture::puzzleFromAscii(rows)); }
+inline kakuro::Puzzle puzzleOf(const QStringList &rows)
+{
+    return kakuro::puzzleFromRecord(fixture::puzzleFromAscii(rows));
+}
 
 // "129" -> {1, 2, 9}; "*" -> all nine digits.
 inline kakuro::DigitSet setOf(const QString &text)

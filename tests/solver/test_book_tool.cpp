@@ -59,11 +59,23 @@ Run generate(const QStringList &args)
 
 const QStringList kUnique = {"######", "#21#78", "#84795", "##698#", "#12834", "#35#51"};
 
-QByteArray goodBook() { return fixture::bookFromAscii({fixture::smallPuzzle(), kUnique}); }
+QByteArray goodBook()
+{
+    return fixture::bookFromAscii({fixture::smallPuzzle(), kUnique});
+}
 
-void putI32(QByteArray &b, int at, qint32 v) { qToLittleEndian(v, b.data() + at); }
-void putI16(QByteArray &b, int at, qint16 v) { qToLittleEndian(v, b.data() + at); }
-qint32 offsetOf(const QByteArray &b, int puzzle) { return qFromLittleEndian<qint32>(b.constData() + 4 + 4 * puzzle); }
+void putI32(QByteArray &b, int at, qint32 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
+void putI16(QByteArray &b, int at, qint16 v)
+{
+    qToLittleEndian(v, b.data() + at);
+}
+qint32 offsetOf(const QByteArray &b, int puzzle)
+{
+    return qFromLittleEndian<qint32>(b.constData() + 4 + 4 * puzzle);
+}
 
 } // namespace
 
@@ -77,7 +89,8 @@ private Q_SLOTS:
         const QString path = writeBytes(dir_, "good.qztw", goodBook());
         const Run r = verify(path, true);
         QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.contains("2 puzzles, each with exactly one solution that logic alone finds"), qPrintable(r.out));
+        QVERIFY2(r.out.contains("2 puzzles, each with exactly one solution that logic alone finds"),
+                 qPrintable(r.out));
     }
 
     void hostileBooksAreNamedNotCrashedOn_data()
@@ -108,7 +121,8 @@ private Q_SLOTS:
         QTest::newRow("record past the end") << b << "puzzle 1: record runs past the end";
         b = good, b[rec + 8 + 5] = char(200);
         QTest::newRow("byte above 9") << b << "puzzle 1: cell 6 holds 200";
-        QTest::newRow("last record cut short") << good.left(good.size() - 3) << "puzzle 2: record runs past the end";
+        QTest::newRow("last record cut short")
+            << good.left(good.size() - 3) << "puzzle 2: record runs past the end";
     }
     void hostileBooksAreNamedNotCrashedOn()
     {
@@ -136,12 +150,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("why");
-        QTest::newRow("repeated digit") << QStringList{"####", "#12#", "#343", "##21"} << "across run in row 3, columns 2-4 repeats the digit 3";
+        QTest::newRow("repeated digit") << QStringList{"####", "#12#", "#343", "##21"}
+                                        << "across run in row 3, columns 2-4 repeats the digit 3";
         QTest::newRow("run longer than 9") << QStringList{"###########", "#1234567891", "#2345678912"}
                                            << "across run in row 2, columns 2-11 has 10 cells";
-        QTest::newRow("uncovered entry cell") << QStringList{"####", "#12#", "#3##", "###4"}
-                                              << "entry cell (4, 4) lies in no run";
-        QTest::newRow("two solutions") << QStringList{"###", "#12", "#21"} << "its clues have more than one solution";
+        QTest::newRow("uncovered entry cell")
+            << QStringList{"####", "#12#", "#3##", "###4"} << "entry cell (4, 4) lies in no run";
+        QTest::newRow("two solutions")
+            << QStringList{"###", "#12", "#21"} << "its clues have more than one solution";
         QTest::newRow("no entry cells") << QStringList{"###", "###"} << "has no entry cells";
     }
     void verifyNamesEveryFailingPuzzle()
@@ -161,7 +177,8 @@ private Q_SLOTS:
 
     void verifyWithLogicNamesPuzzlesThatNeedAGuess()
     {
-        const QStringList needsGuess = {"#######", "#59#52#", "#127895", "##59#67", "#63#21#", "#941785", "##68#32"};
+        const QStringList needsGuess = {"#######", "#59#52#", "#127895", "##59#67",
+                                        "#63#21#", "#941785", "##68#32"};
         const QString path = writeBytes(dir_, "guess.qztw", fixture::bookFromAscii({kUnique, needsGuess}));
         QCOMPARE(verify(path).code, 0);
         const Run r = verify(path, true);
@@ -171,8 +188,9 @@ private Q_SLOTS:
 
     void statsSummarisesABook()
     {
-        const QString path = writeBytes(dir_, "stats.qztw",
-                                        fixture::bookFromAscii({kUnique, fixture::smallPuzzle(), {"###", "#12", "#21"}}));
+        const QString path =
+            writeBytes(dir_, "stats.qztw",
+                       fixture::bookFromAscii({kUnique, fixture::smallPuzzle(), {"###", "#12", "#21"}}));
         const Run r = stats(path);
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains("3 puzzles"), qPrintable(r.out));
@@ -200,7 +218,8 @@ private Q_SLOTS:
     void generateWritesAVerifiedBook()
     {
         const QString path = dir_.filePath("made.qztw");
-        const Run g = generate({"--out", path, "--count", "6", "--sizes", "6x6-8x7", "--seed", "11", "--mix", "1:1:0:0"});
+        const Run g = generate(
+            {"--out", path, "--count", "6", "--sizes", "6x6-8x7", "--seed", "11", "--mix", "1:1:0:0"});
         QCOMPARE(g.code, 0);
         QVERIFY2(g.out.contains("wrote 6 puzzles"), qPrintable(g.out + g.err));
         QCOMPARE(verify(path, true).code, 0);

@@ -41,7 +41,11 @@ QString layoutFault(const modData::BookPuzzle &r)
             for (int k = row + 1; entry(k, col); ++k)
                 ++down;
             if (across < 2 || across > 9 || down < 2 || down > 9)
-                return QStringLiteral("run of %1 across, %2 down at (%3, %4)").arg(across).arg(down).arg(col + 1).arg(row + 1);
+                return QStringLiteral("run of %1 across, %2 down at (%3, %4)")
+                    .arg(across)
+                    .arg(down)
+                    .arg(col + 1)
+                    .arg(row + 1);
             ++cells;
             firstRow = row, firstCol = col;
         }
@@ -202,7 +206,8 @@ private Q_SLOTS:
         PuzzleRequest request;
         request.width = request.height = 12;
         request.difficulty = Difficulty::Medium;
-        const auto a = generatePuzzle(42, request), b = generatePuzzle(42, request), c = generatePuzzle(43, request);
+        const auto a = generatePuzzle(42, request), b = generatePuzzle(42, request),
+                   c = generatePuzzle(43, request);
         QVERIFY(a && b && c);
         QCOMPARE(a->record, b->record);
         QVERIFY(!(a->record == c->record));
@@ -257,7 +262,8 @@ private Q_SLOTS:
         }
         // The whole book keeps the mix, within a few puzzles.
         for (int band = 0; band < 4; ++band)
-            QVERIFY2(std::abs(bands[band] - plan.mix[std::size_t(band)] * plan.count / 100) <= plan.count / 30,
+            QVERIFY2(std::abs(bands[band] - plan.mix[std::size_t(band)] * plan.count / 100) <=
+                         plan.count / 30,
                      qPrintable(QString::number(bands[band])));
         // Small sizes start easy; the largest hold no easy ones.
         QCOMPARE(plannedDifficulty(plan, 0), Difficulty::Easy);

@@ -15,8 +15,10 @@ Q_DECLARE_METATYPE(kakuro::Difficulty)
 
 namespace {
 
-const QStringList kCombinationsOnly = {"#######", "##86#98", "#614723", "#25#95#", "##79#62", "#695783", "#16#97#"};
-const QStringList kHiddenSingle = {"#######", "#41#98#", "#94865#", "#729#62", "#86#421", "##39875", "##78#93"};
+const QStringList kCombinationsOnly = {"#######", "##86#98", "#614723", "#25#95#",
+                                       "##79#62", "#695783", "#16#97#"};
+const QStringList kHiddenSingle = {"#######", "#41#98#", "#94865#", "#729#62",
+                                   "#86#421", "##39875", "##78#93"};
 const QStringList kRemainder = {"######", "###12#", "#9754#", "#59#12", "##8934", "##38##"};
 const QStringList kPairs = {"######", "#21#78", "#84795", "##698#", "#12834", "#35#51"};
 const QStringList kTriples = {"######", "#15#23", "#23481", "##216#", "#61372", "#86#94"};
@@ -38,7 +40,8 @@ private Q_SLOTS:
         QTest::newRow("remainder") << kRemainder << Technique::Remainder << Difficulty::Medium;
         QTest::newRow("pairs") << kPairs << Technique::Pairs << Difficulty::Hard;
         QTest::newRow("triples") << kTriples << Technique::Subsets << Difficulty::Hard;
-        QTest::newRow("run consistency") << kRunConsistency << Technique::RunConsistency << Difficulty::Expert;
+        QTest::newRow("run consistency")
+            << kRunConsistency << Technique::RunConsistency << Difficulty::Expert;
     }
     void gradesByHardestTechnique()
     {

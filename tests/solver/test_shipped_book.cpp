@@ -44,13 +44,16 @@ private Q_SLOTS:
             const modData::BookPuzzle &r = records_[k];
             const PuzzleReport report = checkPuzzle(r, true);
             QVERIFY2(report.problems.empty(),
-                     qPrintable(QStringLiteral("puzzle %1: %2").arg(k + 1).arg(report.problems.empty() ? "" : report.problems.front().c_str())));
+                     qPrintable(QStringLiteral("puzzle %1: %2")
+                                    .arg(k + 1)
+                                    .arg(report.problems.empty() ? "" : report.problems.front().c_str())));
             std::vector<bool> layout;
             for (std::uint8_t c : r.cells)
                 layout.push_back(c != 0);
             QVERIFY2(isGoodLayout(r.width, r.height, layout), qPrintable(QString::number(k + 1)));
             // Within one size the puzzles get no easier.
-            const bool sameSize = k > 0 && r.width == records_[k - 1].width && r.height == records_[k - 1].height;
+            const bool sameSize =
+                k > 0 && r.width == records_[k - 1].width && r.height == records_[k - 1].height;
             if (sameSize)
                 QVERIFY2(report.grade.difficulty >= previous, qPrintable(QString::number(k + 1)));
             previous = report.grade.difficulty;
@@ -78,7 +81,8 @@ private Q_SLOTS:
         const std::vector<BookEntry> again = buildBook(plan, {}, first);
         QCOMPARE(int(again.size()), first);
         for (int k = 0; k < first; ++k)
-            QVERIFY2(again[std::size_t(k)].record == records_[std::size_t(k)], qPrintable(QString::number(k + 1)));
+            QVERIFY2(again[std::size_t(k)].record == records_[std::size_t(k)],
+                     qPrintable(QString::number(k + 1)));
     }
 
 private:

@@ -41,7 +41,8 @@ private Q_SLOTS:
         T("sum 3 in two is 1+2", Technique::Combinations, 3, {"*", "*"}, {"12", "12"});
         T("sum 16 in two is 7+9", Technique::Combinations, 16, {"*", "*"}, {"79", "79"});
         T("a placed digit leaves the others", Technique::Combinations, 6, {"1", "*", "*"}, {"1", "23", "23"});
-        T("wide sums keep every digit", Technique::Combinations, 20, {"*", "*", "*", "*"}, {"*", "*", "*", "*"});
+        T("wide sums keep every digit", Technique::Combinations, 20, {"*", "*", "*", "*"},
+          {"*", "*", "*", "*"});
         T("nothing left to make", Technique::Combinations, 3, {"3", "*"}, {});
         T("a digit placed twice", Technique::Combinations, 10, {"5", "5", "*"}, {});
         T("digits too small for the sum", Technique::Combinations, 17, {"1234", "1234"}, {});
@@ -56,9 +57,10 @@ private Q_SLOTS:
           {"12", "23", "13", "4", "5"});
         T("pairs are not triples", Technique::Subsets, 20, {"12", "12", "1234", "12345"},
           {"12", "12", "1234", "12345"});
-        T("three cells: the last one is forced", Technique::RunConsistency, 12, {"12", "12", "*"}, {"12", "12", "9"});
-        T("four cells: what the pair leaves", Technique::RunConsistency, 13, {"12", "12", "3456789", "3456789"},
-          {"12", "12", "3467", "3467"});
+        T("three cells: the last one is forced", Technique::RunConsistency, 12, {"12", "12", "*"},
+          {"12", "12", "9"});
+        T("four cells: what the pair leaves", Technique::RunConsistency, 13,
+          {"12", "12", "3456789", "3456789"}, {"12", "12", "3467", "3467"});
         T("four cells: no filling at all", Technique::RunConsistency, 10, {"56", "*", "*", "*"}, {});
         T("same digits everywhere", Technique::RunConsistency, 7, {"*", "*", "*"}, {"124", "124", "124"});
         T("two cells", Technique::RunConsistency, 5, {"14", "*"}, {"14", "14"});
@@ -90,12 +92,16 @@ private Q_SLOTS:
         for (const QString &s : after)
             want << textOf(setOf(s));
         QCOMPARE(got, want);
-        QCOMPARE(outcome, got == [&] {
-            QStringList b;
-            for (DigitSet d : start)
-                b << textOf(d);
-            return b;
-        }() ? Outcome::Unchanged : Outcome::Changed);
+        QCOMPARE(
+            outcome, got ==
+                             [&] {
+                                 QStringList b;
+                                 for (DigitSet d : start)
+                                     b << textOf(d);
+                                 return b;
+                             }()
+                         ? Outcome::Unchanged
+                         : Outcome::Changed);
         // The log holds every narrowing with the set before it, so a caller can undo them all.
         for (auto it = log.rbegin(); it != log.rend(); ++it)
             domains[std::size_t(it->cell)] = it->before;
@@ -106,8 +112,10 @@ private Q_SLOTS:
     // every filling of runs of four cells with assorted sets.
     void runConsistencyIsExact()
     {
-        const QList<QStringList> states = {{"12", "1234", "3456789", "789"}, {"135", "246", "1379", "2468"},
-                                           {"9", "18", "27", "*"},           {"1234", "1234", "1234", "56789"}};
+        const QList<QStringList> states = {{"12", "1234", "3456789", "789"},
+                                           {"135", "246", "1379", "2468"},
+                                           {"9", "18", "27", "*"},
+                                           {"1234", "1234", "1234", "56789"}};
         for (const QStringList &state : states) {
             for (int sum = 10; sum <= 30; ++sum) {
                 const Puzzle p = singleRun(4, sum);
