@@ -2,6 +2,7 @@
 #include "game/frm_tav_mn.h"
 
 #include "platform/app_identity.h"
+#include "view/board_layout.h"
 #include "view/board_picture.h"
 
 #include <QAction>
@@ -39,6 +40,8 @@ frmTavMn::frmTavMn(modData::Board &board, modReg::Settings &settings, const QStr
     timerSec->setInterval(1000);
     connect(timerSec, &QTimer::timeout, this, &frmTavMn::timerSec_Timer);
     connectCommands();
+    connectBoardView();
+    connectGameFlow();
 }
 
 frmTavMn::~frmTavMn() = default;
@@ -142,21 +145,23 @@ void frmTavMn::buildBoardArea()
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     VScroll1->setCursor(Qt::ArrowCursor);
     HScroll1->setCursor(Qt::ArrowCursor);
-    screenCanvas_ = std::make_unique<GdiCanvas>(&pbGrid->image());
-    canvas.hdc = screenCanvas_.get();
+    canvas.hdc = pbGrid->canvas();
+    pbGrid->setFocus(); // keys go to the board from the start, not to the puzzle number box
     canvas.cellSize = 33;
 }
 
 void frmTavMn::formLoad()
 {
-    shownPuzzle = board_.lastPlayed[1];
-    txtGN->setText(QString::number(shownPuzzle));
     action(QStringLiteral("MNU_ABT"))->setText(QStringLiteral("About ") + appIdentity::title);
     canvas.cellSize = 33;
     numberTool = 11;
     zoomLevel = 3;
     updateNumberButtons();
     startGame(false);
+    // Taken after startGame has clamped the stored number into the book, so that the box, the
+    // caption and Next/Previous all speak of the puzzle actually open.
+    shownPuzzle = board_.lastPlayed[1];
+    txtGN->setText(QString::number(shownPuzzle));
     MNU_PEN_Click(board_.pencilMode != 0 ? 2 : 1);
     updateBoardCursor();
 }
@@ -195,7 +200,11 @@ void frmTavMn::resizeEvent(QResizeEvent *event)
 
 void frmTavMn::onWindowRestored()
 {
-    timerSec->start();
+    setFixedSize(windowWidthPx, windowHeightPx); // the user cannot change the window's size
+    // Only a stopped clock is started: restarting a running one would push its next tick back
+    // by up to a second at every resize.
+    if (!timerSec->isActive())
+        timerSec->start();
 }
 
 void frmTavMn::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,8 @@
-// The board picture pbGrid: a persistent backing image that the painter draws on and that is
-// shown when refreshed. Keys and mouse events go to the main window's board handlers.
+// The board picture pbGrid: a persistent backing image with its own drawing canvas, shown when
+// refreshed. Keys and mouse events go to the main window's board handlers.
 #pragma once
+
+#include "view/gdi_canvas.h"
 
 #include <QImage>
 #include <QWidget>
@@ -11,12 +13,18 @@ class BoardPicture : public QWidget {
     Q_OBJECT
 public:
     explicit BoardPicture(QWidget *parent = nullptr);
+    ~BoardPicture() override;
 
     // The backing image, always at 96 dpi so that a point size is the same pixels everywhere.
     QImage &image() { return image_; }
-    // Resizes the widget and its backing image (contents are not kept).
+    // The picture's device context: it draws on the backing image and keeps its pen, text
+    // colour and font across resizes. The same canvas for the picture's whole life.
+    GdiCanvas *canvas() { return &canvas_; }
+    // Resizes the widget and its backing image; a new image starts white.
     void resizePicture(int width, int height);
-    // Makes what was drawn on the image visible now, without waiting for the event loop.
+    // Shows what was drawn on the image since the last refresh, at the next paint.
+    void refresh();
+    // The same, painted before returning.
     void refreshNow();
 
     // Handlers installed by the main window. Each returns nothing; a key handled here never
@@ -36,4 +44,5 @@ protected:
 
 private:
     QImage image_;
+    GdiCanvas canvas_;
 };
