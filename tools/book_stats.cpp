@@ -6,6 +6,7 @@
 #include "puzzle/book_format.h"
 #include "solver/grader.h"
 #include "solver/kakuro_puzzle.h"
+#include "solver/solver.h"
 
 #include <charconv>
 #include <iomanip>
@@ -58,7 +59,7 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     const int count = int(check.offsets.size());
     std::map<std::pair<int, int>, int> sizes;
     int histogram[kakuro::kDifficultyCount] = {};
-    int noSolution = 0, several = 0;
+    int noSolution = 0, several = 0, undecided = 0;
     long long cells = 0;
     int fewest = 1 << 30, most = 0;
     ProgressLine progress("grading");
@@ -76,6 +77,8 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
             ++noSolution;
         else if (g.solutions > 1)
             ++several;
+        else if (g.solutions < 0)
+            ++undecided;
         else
             ++histogram[int(g.difficulty)];
     }
@@ -88,7 +91,10 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     out << "difficulty:";
     for (int d = 0; d < kakuro::kDifficultyCount; ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
-    out << "\nwithout a solution: " << noSolution << ", with more than one: " << several << '\n';
+    out << "\nwithout a solution: " << noSolution << ", with more than one: " << several;
+    if (undecided > 0)
+        out << ", undecided after " << kakuro::kSearchLimit << " guesses: " << undecided;
+    out << '\n';
     return 0;
 }
 
@@ -112,7 +118,10 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
     out << "puzzle " << n << " of " << count << ": " << record.width << 'x' << record.height << ", "
         << p.cellCount() << " entry cells, ";
     if (g.solutions != 1)
-        out << (g.solutions == 0 ? "no solution" : "more than one solution") << '\n';
+        out << (g.solutions == 0  ? "no solution"
+                : g.solutions > 1 ? "more than one solution"
+                                  : "undecided")
+            << '\n';
     else
         out << kakuro::difficultyName(g.difficulty) << " (hardest step: " << kakuro::techniqueName(g.hardest)
             << ")\n";

@@ -116,7 +116,9 @@ Grade Grader::grade(Technique ceiling, std::vector<DigitSet> *stuck, bool countW
     if (!countWhenStuck)
         return g;
     Solver solver(puzzle_);
-    g.solutions = solver.solveFrom(domains, 2).solutions;
+    solver.setBranchLimit(kSearchLimit);
+    const SolveResult counted = solver.solveFrom(domains, 2);
+    g.solutions = counted.gaveUp && counted.solutions < 2 ? -1 : counted.solutions;
     return g;
 }
 

@@ -57,7 +57,15 @@ PuzzleReport checkPuzzle(const modData::BookPuzzle &record, bool requireLogic)
     }
     if (!tooLong) {
         Solver solver(p);
-        report.solutions = solver.solve(2).solutions;
+        solver.setBranchLimit(kSearchLimit);
+        const SolveResult result = solver.solve(2);
+        report.solutions = result.solutions;
+        if (result.gaveUp && result.solutions < 2) {
+            report.solutions = -1;
+            report.problems.push_back("no proof of one solution after " + std::to_string(kSearchLimit) +
+                                      " guesses");
+            return report;
+        }
     }
     if (report.solutions == 0)
         report.problems.push_back("its clues have no solution");

@@ -12,7 +12,7 @@ namespace kakuro {
 
 struct PuzzleReport {
     std::vector<std::string> problems; // empty when the puzzle is fine
-    int solutions = 0;                 // 0, 1, or 2 meaning "more than one"
+    int solutions = 0;                 // 0, 1, 2 meaning "more than one", or -1: the search gave up
     bool graded = false;               // `grade` holds the grader's verdict
     Grade grade;
 };

@@ -72,6 +72,10 @@ void Solver::search(std::vector<DigitSet> &domains, SolveResult &result, int lim
                 descend = false;
                 continue;
             }
+            if (branchLimit_ >= 0 && result.branches >= branchLimit_) {
+                result.gaveUp = true;
+                return;
+            }
             ++result.branches;
             stack.push_back({cell, domains[std::size_t(cell)], trail_.size()});
         }

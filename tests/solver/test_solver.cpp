@@ -182,6 +182,26 @@ private Q_SLOTS:
         const SolveResult r = solver.solve(2);
         QCOMPARE(r.solutions, solutions);
         QVERIFY2(r.branches < 2 * p.cellCount(), "the search wandered");
+        QVERIFY(!r.gaveUp);
+    }
+
+    void branchLimitStopsTheSearch()
+    {
+        // 400 independent squares that swap: the first solution alone takes 400 guesses.
+        modData::BookPuzzle record{60, 60, std::vector<std::uint8_t>(3600, 0)};
+        for (int r = 0; r < 60; ++r)
+            for (int c = 0; c < 60; ++c)
+                if (r % 3 != 0 && c % 3 != 0)
+                    record.cells[std::size_t(r * 60 + c)] = std::uint8_t(1 + (r % 3 + c % 3) % 2);
+        const Puzzle p = puzzleFromRecord(record);
+        Solver solver(p);
+        solver.setBranchLimit(50);
+        const SolveResult r = solver.solve(2);
+        QVERIFY(r.gaveUp);
+        QCOMPARE(r.solutions, 0);
+        QCOMPARE(r.branches, 50LL);
+        solver.setBranchLimit(-1);
+        QCOMPARE(solver.solve(2).solutions, 2);
     }
 };
 
