@@ -76,7 +76,7 @@ bool parseMix(const std::string &text, kakuro::BookPlan &plan)
 int generateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
 {
     kakuro::BookPlan plan;
-    std::string output;
+    std::string output, after;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string &option = args[k];
         if (k + 1 >= args.size()) {
@@ -96,6 +96,8 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
             ok = parseMix(value, plan);
         else if (option == "--seed")
             ok = parseUnsigned(value, plan.seed);
+        else if (option == "--after")
+            after = value;
         else if (option == "--blocks")
             ok = parseNumber(value, 0, 100, number) && (plan.blockPercent = int(number), true);
         else {
@@ -115,6 +117,28 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
         err << "korvel-book: " << problem << '\n';
         return 2;
     }
+    // An earlier book keeps its puzzles, numbers and all; the new ones follow it.
+    std::vector<modData::BookPuzzle> records;
+    if (!after.empty()) {
+        std::vector<std::uint8_t> bytes;
+        std::string error;
+        if (!readFile(after, bytes, error)) {
+            err << "korvel-book: " << error << '\n';
+            return 1;
+        }
+        const modData::BookCheck check = modData::validateBook(bytes);
+        if (!check.ok) {
+            err << "korvel-book: " << after << ": " << check.error << '\n';
+            return 1;
+        }
+        for (int k = 1; k <= int(check.offsets.size()); ++k)
+            records.push_back(modData::readRecord(bytes, check.offsets, k));
+        if (records.size() + std::size_t(plan.count) > std::size_t(modData::kMaxPuzzleCount)) {
+            err << "korvel-book: a book holds at most " << modData::kMaxPuzzleCount << " puzzles\n";
+            return 2;
+        }
+        plan.avoid = records;
+    }
     std::vector<kakuro::BookEntry> book;
     {
         ProgressLine progress("generating");
@@ -124,7 +148,6 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
         err << "korvel-book: no puzzle could be made for place " << book.size() + 1 << '\n';
         return 1;
     }
-    std::vector<modData::BookPuzzle> records;
     int histogram[kakuro::kDifficultyCount] = {};
     for (const kakuro::BookEntry &e : book) {
         records.push_back(e.record);
@@ -135,7 +158,10 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
         err << "korvel-book: " << error << '\n';
         return 1;
     }
-    out << "wrote " << records.size() << " puzzles to " << output << ':';
+    out << "wrote " << records.size() << " puzzles to " << output;
+    if (!after.empty())
+        out << " (" << plan.count << " new after those of " << after << ')';
+    out << ':';
     for (int d = 0; d < 4; ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
     out << '\n';
@@ -147,6 +173,7 @@ std::string usage()
     return "usage:\n"
            "  korvel-book generate --out FILE [--count N] [--sizes WxH-WxH | --size WxH]\n"
            "                       [--mix EASY:MEDIUM:HARD:EXPERT] [--seed S] [--blocks PERCENT]\n"
+           "                       [--after EARLIER_BOOK]\n"
            "  korvel-book verify BOOK [--logic]\n"
            "  korvel-book stats BOOK\n"
            "  korvel-book show BOOK N\n";

@@ -108,6 +108,8 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
     std::vector<BookEntry> book;
     book.reserve(std::size_t(total));
     std::set<std::pair<int, std::vector<std::uint8_t>>> seen; // width and cells of every puzzle so far
+    for (const modData::BookPuzzle &old : plan.avoid)
+        seen.insert({old.width, old.cells});
     for (int k = 0; k < total; ++k) {
         const std::array<int, 2> size = plannedSize(plan, k);
         PuzzleRequest request;

@@ -263,6 +263,26 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path + ".part"));
     }
 
+    // A later book keeps every puzzle of the earlier one under its number and only appends.
+    void generateAppendsAfterAnEarlierBook()
+    {
+        const QString first = dir_.filePath("first.qztw"), second = dir_.filePath("second.qztw");
+        QCOMPARE(generate({"--out", first, "--count", "3", "--size", "6", "--seed", "4"}).code, 0);
+        const Run r =
+            generate({"--out", second, "--count", "3", "--size", "7", "--seed", "4", "--after", first});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("wrote 6 puzzles"), qPrintable(r.out));
+        QCOMPARE(verify(second).code, 0);
+        QFile a(first), b(second);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QByteArray oldBook = a.readAll(), newBook = b.readAll();
+        for (int k = 1; k <= 3; ++k) {
+            const int from = offsetOf(oldBook, k), to = offsetOf(newBook, k);
+            QCOMPARE(newBook.mid(to, 8 + 36), oldBook.mid(from, 8 + 36));
+        }
+        QCOMPARE(generate({"--out", second, "--after", dir_.filePath("none.qztw")}).code, 1);
+    }
+
     void generateRefusesBadOptions_data()
     {
         QTest::addColumn<QStringList>("args");
