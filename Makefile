@@ -1,10 +1,11 @@
 # The two set-up commands: `make run` and `make test`. Everything else wraps CMake.
+SHELL := /bin/bash
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test check fuzz bench clean
 
 all: build
 
@@ -25,10 +26,37 @@ test: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The whole test suite again, built with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+check: deps
+	@scripts/install-deps.sh --test
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-asan -DKORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Each libFuzzer harness runs for FUZZ_SECONDS on a copy of its seed corpus.
+FUZZ_SECONDS ?= 60
+FUZZERS := book typed_number
+fuzz: deps
+	@scripts/install-deps.sh --test
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DKORVEL_FUZZ=ON -DKORVEL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	@set -e; for f in $(FUZZERS); do \
+	  mkdir -p $(BUILD)-fuzz/corpus/$$f; cp -n tests/fuzz/corpus/$$f/* $(BUILD)-fuzz/corpus/$$f/ 2>/dev/null || true; \
+	  echo "== fuzz_$$f for $(FUZZ_SECONDS) s"; \
+	  QT_QPA_PLATFORM=offscreen $(SAN_ENV) $(BUILD)-fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -seed=1 \
+	    -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/ $(BUILD)-fuzz/corpus/$$f 2>&1 | \
+	    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|==|INFO: Done|.*ERROR)' ; \
+	  test $${PIPESTATUS[0]} -eq 0; \
+	done
+
 bench: deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_BENCH=ON -DKORVEL_BUILD_TESTS=OFF $(LAUNCHER)
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz

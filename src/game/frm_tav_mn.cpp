@@ -143,8 +143,7 @@ void frmTavMn::buildBoardArea()
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     VScroll1->setCursor(Qt::ArrowCursor);
     HScroll1->setCursor(Qt::ArrowCursor);
-    screenCanvas_ = std::make_unique<GdiCanvas>(&pbGrid->image());
-    canvas.hdc = screenCanvas_.get();
+    canvas.hdc = pbGrid->canvas();
     canvas.cellSize = 33;
 }
 

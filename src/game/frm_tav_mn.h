@@ -145,7 +145,6 @@ private:
     modData::Board &board_;
     modReg::Settings &settings_;
     QString appFolder_;
-    std::unique_ptr<GdiCanvas> screenCanvas_;
     bool unloaded_ = false;
     std::shared_ptr<const ImageList> tbImg_; // made by connectCommands
 

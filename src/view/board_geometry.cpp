@@ -14,6 +14,7 @@ void frmTavMn::resizeToZoom()
 {
     canvas.cellSize = zoomLevel * 5 + 20;
     resizeWindow();
+    canvas.hdc = pbGrid->canvas();
 }
 
 int frmTavMn::getZoomFontSizeSolution() const { return zoomLevel + 8; }

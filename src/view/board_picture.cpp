@@ -23,12 +23,20 @@ void BoardPicture::resizePicture(int width, int height)
     width = std::max(width, 1);
     height = std::max(height, 1);
     if (image_.width() != width || image_.height() != height) {
+        canvas_.reset(); // a painter must never outlive the image it draws on
         image_ = QImage(width, height, QImage::Format_RGB32);
         image_.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
         image_.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
         image_.fill(Qt::white);
     }
     resize(width, height);
+}
+
+GdiCanvas *BoardPicture::canvas()
+{
+    if (!canvas_)
+        canvas_ = std::make_unique<GdiCanvas>(&image_);
+    return canvas_.get();
 }
 
 void BoardPicture::refreshNow()

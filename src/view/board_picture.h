@@ -2,10 +2,13 @@
 // shown when refreshed. Keys and mouse events go to the main window's board handlers.
 #pragma once
 
+#include "view/gdi_canvas.h"
+
 #include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class BoardPicture : public QWidget {
     Q_OBJECT
@@ -14,6 +17,9 @@ public:
 
     // The backing image, always at 96 dpi so that a point size is the same pixels everywhere.
     QImage &image() { return image_; }
+    // The canvas that draws on the backing image. It is replaced whenever the image is, so
+    // fetch it again after resizePicture.
+    GdiCanvas *canvas();
     // Resizes the widget and its backing image (contents are not kept).
     void resizePicture(int width, int height);
     // Makes what was drawn on the image visible now, without waiting for the event loop.
@@ -36,4 +42,5 @@ protected:
 
 private:
     QImage image_;
+    std::unique_ptr<GdiCanvas> canvas_; // declared after image_: destroyed before it
 };
