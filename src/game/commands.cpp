@@ -73,31 +73,36 @@ void frmTavMn::connectCommands()
 {
     tbImg_ = std::make_shared<const ImageList>();
 
+    // Commands that other parts of the window may wire too are connected uniquely, so that each
+    // runs once per click whoever connected it first.
+    const auto wire = [this](const char *name, void (frmTavMn::*command)()) {
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, command, Qt::UniqueConnection);
+    };
+    wire("MNU_NEXT", &frmTavMn::nextPuzzle);
+    wire("MNU_PREV", &frmTavMn::previousPuzzle);
+    wire("MNU_RST", &frmTavMn::restartPuzzle);
+    wire("MNU_SAVE", &frmTavMn::saveGame);
+    wire("MNU_STATS", &frmTavMn::showStatistics);
+    wire("MNU_PRN", &frmTavMn::showPrintDialog);
+    wire("MNU_XIT", &frmTavMn::exitGame);
+    wire("MNU_CHK_ALL", &frmTavMn::checkAll);
+    wire("MNU_ZOOMIN", &frmTavMn::zoomIn);
+    wire("MNU_ZOOMOUT", &frmTavMn::zoomOut);
+    connect(txtGN, &QLineEdit::returnPressed, this, &frmTavMn::goToTypedPuzzle, Qt::UniqueConnection);
+
     const auto on = [this](const char *name, auto command) {
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, command);
     };
-    on("MNU_NEXT", [this] { nextPuzzle(); });
-    on("MNU_PREV", [this] { previousPuzzle(); });
-    on("MNU_RST", [this] { restartPuzzle(); });
-    on("MNU_SAVE", [this] { saveGame(); });
-    on("MNU_STATS", [this] { showStatistics(); });
-    on("MNU_PRN", [this] { showPrintDialog(); });
-    on("MNU_MP", [this] { shellLinks::openDocument(shellLinks::morePuzzlesPath(appFolder_)); });
-    on("MNU_XIT", [this] { exitGame(); });
     on("MNU_PEN_1", [this] { MNU_PEN_Click(1); });
     on("MNU_PEN_2", [this] { MNU_PEN_Click(2); });
-    on("MNU_CHK_ALL", [this] { checkAll(); });
-    on("MNU_ZOOMIN", [this] { zoomIn(); });
-    on("MNU_ZOOMOUT", [this] { zoomOut(); });
-    on("MNU_HTP", [this] { shellLinks::openDocument(shellLinks::helpPagePath(appFolder_)); });
+    on("MNU_MP", [this] { shellLinks::openDocument(shellLinks::morePuzzlesPath(appFolder_)); });
     on("MNU_MP_H", [this] { shellLinks::openDocument(shellLinks::morePuzzlesPath(appFolder_)); });
+    on("MNU_HTP", [this] { shellLinks::openDocument(shellLinks::helpPagePath(appFolder_)); });
     on("MNU_CS_WEB", [] { shellLinks::openDocument(appIdentity::gameWebPage); });
     on("MNU_ABT", [this] {
         frmAbt about(appFolder_, this);
         modal::exec(about);
     });
-
-    connect(txtGN, &QLineEdit::returnPressed, this, [this] { goToTypedPuzzle(); });
 
     for (int i = 1; i <= 9; ++i) {
         if (!tbButtons[std::size_t(i)]->isSeparator())
