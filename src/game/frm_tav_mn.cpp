@@ -40,6 +40,7 @@ frmTavMn::frmTavMn(modData::Board &board, modReg::Settings &settings, const QStr
     timerSec->setInterval(1000);
     connect(timerSec, &QTimer::timeout, this, &frmTavMn::timerSec_Timer);
     connectCommands();
+    connectGameFlow();
 }
 
 frmTavMn::~frmTavMn() = default;
@@ -149,14 +150,16 @@ void frmTavMn::buildBoardArea()
 
 void frmTavMn::formLoad()
 {
-    shownPuzzle = board_.lastPlayed[1];
-    txtGN->setText(QString::number(shownPuzzle));
     action(QStringLiteral("MNU_ABT"))->setText(QStringLiteral("About ") + appIdentity::title);
     canvas.cellSize = 33;
     numberTool = 11;
     zoomLevel = 3;
     updateNumberButtons();
     startGame(false);
+    // Taken after startGame has clamped the stored number into the book, so that the box, the
+    // caption and Next/Previous all speak of the puzzle actually open.
+    shownPuzzle = board_.lastPlayed[1];
+    txtGN->setText(QString::number(shownPuzzle));
     MNU_PEN_Click(board_.pencilMode != 0 ? 2 : 1);
     updateBoardCursor();
 }
@@ -195,7 +198,10 @@ void frmTavMn::resizeEvent(QResizeEvent *event)
 
 void frmTavMn::onWindowRestored()
 {
-    timerSec->start();
+    // Only a stopped clock is started: restarting a running one would push its next tick back
+    // by up to a second at every resize.
+    if (!timerSec->isActive())
+        timerSec->start();
 }
 
 void frmTavMn::keyPressEvent(QKeyEvent *event)

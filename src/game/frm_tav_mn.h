@@ -135,6 +135,7 @@ private:
     void buildToolbars();
     void buildBoardArea();
     void connectCommands(); // commands.cpp
+    void connectGameFlow(); // game_flow.cpp: game commands and the number box
     void onWindowRestored(); // the resize handler's work when the window leaves the minimised state
     // Board input (view/board_input.cpp); each needs a selected cell except dropSelectionAndTool.
     void enterDigit(int d);

@@ -1,0 +1,169 @@
+// Check All, the check of a full board, the error flash and marks, and completion.
+#include "game_window_fixture.h"
+
+#include "support/board_fixture.h"
+#include "view/board_picture.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+using gamefixture::GameWindow;
+
+namespace {
+
+// fixture::smallPuzzle() cell by cell; its seven entry cells are 6, 7, 10, 11, 12, 15 and 16.
+const QString kSolution = QStringLiteral("0000013002410023");
+const QString kEmpty = QStringLiteral("0000000000000000");
+const QString kGreatWork = QStringLiteral("Korvel|Great work - There are no mistakes. Continue...");
+const QString kCompleted = QStringLiteral("Korvel - Congradz!|Wow! Puzzle Successfully Completed");
+
+QString with(QString cells, int index, char digit)
+{
+    cells[index - 1] = QLatin1Char(digit);
+    return cells;
+}
+
+// Counts the paints the board picture receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+QList<int> markedCells(const modData::Board &b)
+{
+    QList<int> cells;
+    for (int i = 1; i <= b.cellCount; ++i) {
+        if (b.errorMarks[std::size_t(i)] != 0)
+            cells.append(i);
+    }
+    return cells;
+}
+
+} // namespace
+
+class TestChecking : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void outcomes_data()
+    {
+        QTest::addColumn<QString>("pen");
+        QTest::addColumn<QString>("pencil");
+        QTest::addColumn<bool>("checkAllCommand"); // false: the check after a digit is entered
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::addColumn<bool>("completed");
+        const QString part = with(with(kEmpty, 6, '1'), 12, '1');
+        const QString partWrong = with(part, 7, '9');
+        const QString solutionWithout11 = with(kSolution, 11, '0');
+        QTest::newRow("Check All, empty board")
+            << kEmpty << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
+        QTest::newRow("Check All, part filled right")
+            << part << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
+        QTest::newRow("Check All, part filled with wrong digits")
+            << with(partWrong, 15, '7') << kEmpty << true << QStringList{} << QList<int>{7, 15} << false;
+        QTest::newRow("entry into a board not yet full")
+            << partWrong << kEmpty << false << QStringList{} << QList<int>{} << false;
+        QTest::newRow("last cell filled right")
+            << kSolution << kEmpty << false << QStringList{kCompleted} << QList<int>{} << true;
+        QTest::newRow("last cell right, one pencilled digit")
+            << solutionWithout11 << with(kEmpty, 11, '4') << false << QStringList{kCompleted} << QList<int>{}
+            << true;
+        QTest::newRow("last cell filled wrong")
+            << with(kSolution, 16, '9') << kEmpty << false << QStringList{} << QList<int>{16} << false;
+        QTest::newRow("full, only a pencilled digit wrong")
+            << solutionWithout11 << with(kEmpty, 11, '5') << false << QStringList{} << QList<int>{11}
+            << false;
+        QTest::newRow("Check All, full and right")
+            << kSolution << kEmpty << true << QStringList{kCompleted} << QList<int>{} << true;
+    }
+    void outcomes()
+    {
+        QFETCH(QString, pen);
+        QFETCH(QString, pencil);
+        QFETCH(bool, checkAllCommand);
+        QFETCH(QStringList, messages);
+        QFETCH(QList<int>, marked);
+        QFETCH(bool, completed);
+        GameWindow g({fixture::smallPuzzle()});
+        frmTavMn &w = g.window();
+        g.fill(pen, pencil);
+        const modData::ByteArray1 penBefore = g.board.penEntries;
+        QList<int> markedDuringFlash{-1};
+        g.onPause = [&] { markedDuringFlash = markedCells(g.board); };
+        bool clockRanAtScoreDialog = true;
+        g.onDialog = [&](QDialog &) { clockRanAtScoreDialog = w.timerSec->isActive(); };
+
+        if (checkAllCommand)
+            w.findChild<QAction *>(QStringLiteral("MNU_CHK_ALL"))->trigger();
+        else
+            w.checkIfFull();
+
+        QCOMPARE(g.messageLog(), messages);
+        QCOMPARE(markedCells(g.board), marked);
+        // Wrong cells flash for 500 ms before their marks appear.
+        QCOMPARE(g.pauses, marked.isEmpty() ? QList<int>{} : QList<int>{500});
+        if (!marked.isEmpty())
+            QCOMPARE(markedDuringFlash, QList<int>{});
+        QCOMPARE(w.timerSec->isActive(), !completed);
+        QCOMPARE(g.dialogs, completed ? QStringList{QStringLiteral("frmScoreInput")} : QStringList{});
+        if (completed)
+            QVERIFY(!clockRanAtScoreDialog);
+        QVERIFY(g.board.penEntries == penBefore); // a check never changes the entries
+    }
+
+    // A mark stays after the digit is put right; the next full board completes regardless.
+    void correctedCellKeepsItsMark()
+    {
+        GameWindow g({fixture::smallPuzzle()});
+        g.fill(with(kSolution, 10, '8'), kEmpty);
+        g.window().checkIfFull();
+        QCOMPARE(markedCells(g.board), QList<int>{10});
+        QVERIFY(g.messages.isEmpty());
+        g.board.penEntries[10] = 2;
+        g.window().checkIfFull();
+        QCOMPARE(markedCells(g.board), QList<int>{10});
+        QCOMPARE(g.messageLog(), QStringList{kCompleted});
+        QVERIFY(!g.window().timerSec->isActive());
+    }
+
+    // The crosses must be on screen while the thread sleeps: the picture is repainted first.
+    void flashIsPaintedBeforeThePause()
+    {
+        GameWindow g({fixture::smallPuzzle()});
+        g.window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.window()));
+        PaintCounter counter;
+        BoardPicture *picture = g.window().findChild<BoardPicture *>(QStringLiteral("pbGrid"));
+        picture->installEventFilter(&counter);
+        int paintsAtPause = -1;
+        g.onPause = [&] { paintsAtPause = counter.paints; };
+        g.fill(with(kEmpty, 6, '5'), kEmpty);
+        g.window().checkAll();
+        QVERIFY(paintsAtPause > 0);
+    }
+
+    // The real pause sleeps without running the event loop: nothing queued runs during it.
+    void realPauseLetsNoEventIn()
+    {
+        GameWindow g({fixture::smallPuzzle()});
+        modal::setPause({});
+        g.fill(with(kEmpty, 6, '5'), kEmpty);
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        g.window().checkAll();
+        QVERIFY(!ran);
+        QCOMPARE(markedCells(g.board), QList<int>{6});
+        QTRY_VERIFY(ran);
+    }
+};
+
+QTEST_MAIN(TestChecking)
+#include "test_checking.moc"
