@@ -2,6 +2,7 @@
 #include "game/frm_tav_mn.h"
 
 #include "platform/app_identity.h"
+#include "view/board_layout.h"
 #include "view/board_picture.h"
 #include "view/key_codes.h"
 
@@ -40,6 +41,7 @@ frmTavMn::frmTavMn(modData::Board &board, modReg::Settings &settings, const QStr
     timerSec->setInterval(1000);
     connect(timerSec, &QTimer::timeout, this, &frmTavMn::timerSec_Timer);
     connectCommands();
+    connectBoardView();
     connectGameFlow();
 }
 
@@ -145,6 +147,7 @@ void frmTavMn::buildBoardArea()
     VScroll1->setCursor(Qt::ArrowCursor);
     HScroll1->setCursor(Qt::ArrowCursor);
     canvas.hdc = pbGrid->canvas();
+    pbGrid->setFocus(); // keys go to the board from the start, not to the puzzle number box
     canvas.cellSize = 33;
 }
 
@@ -198,6 +201,7 @@ void frmTavMn::resizeEvent(QResizeEvent *event)
 
 void frmTavMn::onWindowRestored()
 {
+    setFixedSize(windowWidthPx, windowHeightPx); // the user cannot change the window's size
     // Only a stopped clock is started: restarting a running one would push its next tick back
     // by up to a second at every resize.
     if (!timerSec->isActive())

@@ -80,8 +80,12 @@ public:
     void resizeToZoom();
     int getZoomFontSizeSolution() const;
     double getZoomFontSizeTally() const;
-    void zoomIn();
-    void zoomOut();
+    void zoomIn();  // MNU_ZOOMIN
+    void zoomOut(); // MNU_ZOOMOUT
+    void HScroll1_Change(); // value changed, by any means
+    void HScroll1_Scroll(); // thumb dragged
+    void VScroll1_Change();
+    void VScroll1_Scroll();
 
     // --- Board input (view/board_input.cpp) ---
     void setSelectedCellTo(int newX, int newY);
@@ -135,6 +139,8 @@ private:
     void buildToolbars();
     void buildBoardArea();
     void connectCommands(); // commands.cpp
+    void connectBoardView(); // view/board_geometry.cpp: zoom commands, scroll bars, fixed size
+    void placeToolbars();    // view/board_geometry.cpp
     void connectGameFlow(); // game_flow.cpp: game commands and the number box
     void onWindowRestored(); // the resize handler's work when the window leaves the minimised state
     // Board input (view/board_input.cpp); each needs a selected cell except dropSelectionAndTool.

@@ -1,8 +1,9 @@
-// The board picture widget and its backing image.
+// The board picture widget, its backing image and the image's canvas.
 #include "view/board_picture.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -18,38 +19,48 @@ BoardPicture::BoardPicture(QWidget *parent) : QWidget(parent)
     resizePicture(1, 1);
 }
 
+BoardPicture::~BoardPicture()
+{
+    canvas_.end();
+}
+
 void BoardPicture::resizePicture(int width, int height)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
     if (image_.width() != width || image_.height() != height) {
-        canvas_.reset(); // a painter must never outlive the image it draws on
+        canvas_.end(); // the image must not change under an active painter
         image_ = QImage(width, height, QImage::Format_RGB32);
         image_.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
         image_.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
         image_.fill(Qt::white);
+        canvas_.begin(&image_);
+        update();
     }
     resize(width, height);
 }
 
-GdiCanvas *BoardPicture::canvas()
+void BoardPicture::refresh()
 {
-    if (!canvas_)
-        canvas_ = std::make_unique<GdiCanvas>(&image_);
-    return canvas_.get();
+    const QRect drawn = canvas_.takeDirtyRect();
+    if (!drawn.isEmpty())
+        update(drawn);
 }
 
 void BoardPicture::refreshNow()
 {
-    update();
-    if (isVisible())
-        repaint();
+    const QRect drawn = canvas_.takeDirtyRect();
+    if (!drawn.isEmpty() && isVisible())
+        repaint(drawn);
+    else if (!drawn.isEmpty())
+        update(drawn);
 }
 
-void BoardPicture::paintEvent(QPaintEvent *)
+void BoardPicture::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.drawImage(0, 0, image_);
+    const QRect area = event->rect();
+    p.drawImage(area.topLeft(), image_, area);
 }
 
 void BoardPicture::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,5 @@
-// The board picture pbGrid: a persistent backing image that the painter draws on and that is
-// shown when refreshed. Keys and mouse events go to the main window's board handlers.
+// The board picture pbGrid: a persistent backing image with its own drawing canvas, shown when
+// refreshed. Keys and mouse events go to the main window's board handlers.
 #pragma once
 
 #include "view/gdi_canvas.h"
@@ -8,21 +8,23 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class BoardPicture : public QWidget {
     Q_OBJECT
 public:
     explicit BoardPicture(QWidget *parent = nullptr);
+    ~BoardPicture() override;
 
     // The backing image, always at 96 dpi so that a point size is the same pixels everywhere.
     QImage &image() { return image_; }
-    // The canvas that draws on the backing image. It is replaced whenever the image is, so
-    // fetch it again after resizePicture.
-    GdiCanvas *canvas();
-    // Resizes the widget and its backing image (contents are not kept).
+    // The picture's device context: it draws on the backing image and keeps its pen, text
+    // colour and font across resizes. The same canvas for the picture's whole life.
+    GdiCanvas *canvas() { return &canvas_; }
+    // Resizes the widget and its backing image; a new image starts white.
     void resizePicture(int width, int height);
-    // Makes what was drawn on the image visible now, without waiting for the event loop.
+    // Shows what was drawn on the image since the last refresh, at the next paint.
+    void refresh();
+    // The same, painted before returning.
     void refreshNow();
 
     // Handlers installed by the main window. Each returns nothing; a key handled here never
@@ -42,5 +44,5 @@ protected:
 
 private:
     QImage image_;
-    std::unique_ptr<GdiCanvas> canvas_; // declared after image_: destroyed before it
+    GdiCanvas canvas_;
 };

@@ -1,32 +1,81 @@
-// GDI drawing conventions on top of QPainter.
+// GDI drawing conventions on top of QPainter, the same on an image, a printer and a PDF.
 #include "view/gdi_canvas.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPolygon>
 
-GdiCanvas::GdiCanvas(QPaintDevice *device) : painter_(new QPainter), ownsPainter_(true)
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+QFont boardDefaultFont()
 {
-    if (painter_->begin(device))
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-    font_ = QFont(QStringLiteral("Arial"));
-    font_.setStyleStrategy(QFont::NoAntialias);
+    QFont f(QStringLiteral("Arial"));
+    // Text keeps its exact colour, pixel for pixel, as the platform draws it without smoothing.
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QRect spanRect(int x0, int y0, int x1, int y1) // the pixels of the rectangle (x0, y0)-(x1, y1)
+{
+    return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+}
+
+} // namespace
+
+GdiCanvas::GdiCanvas() : font_(boardDefaultFont()) {}
+
+GdiCanvas::GdiCanvas(QPaintDevice *device) : font_(boardDefaultFont())
+{
+    begin(device);
 }
 
 GdiCanvas::GdiCanvas(QPainter *activePainter) : painter_(activePainter), ownsPainter_(false)
 {
-    painter_->setRenderHint(QPainter::Antialiasing, false);
     font_ = painter_->font();
+    startPainter();
 }
 
 GdiCanvas::~GdiCanvas()
 {
-    if (ownsPainter_) {
+    end();
+}
+
+bool GdiCanvas::begin(QPaintDevice *device)
+{
+    end();
+    painter_ = new QPainter;
+    ownsPainter_ = true;
+    if (!painter_->begin(device))
+        return false;
+    startPainter();
+    return true;
+}
+
+void GdiCanvas::end()
+{
+    if (ownsPainter_ && painter_) {
         if (painter_->isActive())
             painter_->end();
         delete painter_;
     }
+    painter_ = nullptr;
+    ownsPainter_ = false;
+    fontChanged();
 }
 
-bool GdiCanvas::isActive() const { return painter_->isActive(); }
+void GdiCanvas::startPainter()
+{
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    fontChanged();
+    dirty_ = QRect();
+}
+
+bool GdiCanvas::isActive() const { return painter_ && painter_->isActive(); }
 
 QPainter &GdiCanvas::painter() { return *painter_; }
 
@@ -34,57 +83,214 @@ void GdiCanvas::selectPen(const GdiPen &pen) { pen_ = pen; }
 
 void GdiCanvas::setTextColour(const QColor &colour) { textColour_ = colour; }
 
+void GdiCanvas::setFont(const QFont &font)
+{
+    font_ = font;
+    fontChanged();
+}
+
 void GdiCanvas::setFontPointSize(double points)
 {
-    if (points > 0)
-        font_.setPointSizeF(points);
+    if (points <= 0 || font_.pointSizeF() == points)
+        return;
+    font_.setPointSizeF(points);
+    fontChanged();
+}
+
+void GdiCanvas::fontChanged()
+{
+    painterFontStale_ = true;
+    metrics_.reset();
+    shapedTexts_.clear();
+}
+
+GdiCanvas::ShapedText &GdiCanvas::shaped(const QString &line)
+{
+    auto found = shapedTexts_.find(line);
+    if (found != shapedTexts_.end())
+        return found->second;
+    if (shapedTexts_.size() >= 512)
+        shapedTexts_.clear(); // long footers and the like are not worth keeping
+    ShapedText &entry = shapedTexts_[line];
+    entry.advance = metrics().horizontalAdvance(line);
+    entry.text.setText(line);
+    entry.text.setTextFormat(Qt::PlainText);
+    entry.text.setPerformanceHint(QStaticText::AggressiveCaching);
+    return entry;
+}
+
+const QFontMetrics &GdiCanvas::metrics()
+{
+    if (!metrics_)
+        metrics_.emplace(font_, painter_->device());
+    return *metrics_;
+}
+
+bool GdiCanvas::pixelExact() const
+{
+    // On a raster image without scaling the platform's pixels can be reproduced exactly; other
+    // devices get the same shapes as vector drawing.
+    const QPaintEngine *engine = painter_->paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster &&
+           painter_->combinedTransform().type() <= QTransform::TxTranslate;
 }
 
 void GdiCanvas::moveTo(int x, int y) { current_ = QPoint(x, y); }
 
 void GdiCanvas::lineTo(int x, int y)
 {
-    // A flat cap leaves the end point uncovered, as the platform's LineTo does.
-    QPen pen(pen_.colour, pen_.width <= 1 ? 0 : pen_.width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    const QPoint from = std::exchange(current_, QPoint(x, y));
+    if (!isActive() || from == current_)
+        return;
+    if (pen_.width <= 1)
+        plotLine(from.x(), from.y(), x, y);
+    else
+        strokeLine(from.x(), from.y(), x, y);
+}
+
+void GdiCanvas::plotLine(int x0, int y0, int x1, int y1)
+{
+    // A straight run is a one-pixel-wide fill on every device.
+    if (y0 == y1) {
+        const int a = x1 > x0 ? x0 : x1 + 1;
+        const int b = x1 > x0 ? x1 : x0 + 1;
+        fillRect(a, y0, b, y0 + 1, pen_.colour);
+        return;
+    }
+    if (x0 == x1) {
+        const int a = y1 > y0 ? y0 : y1 + 1;
+        const int b = y1 > y0 ? y1 : y0 + 1;
+        fillRect(x0, a, x0 + 1, b, pen_.colour);
+        return;
+    }
+    if (!pixelExact()) {
+        strokeLine(x0, y0, x1, y1);
+        return;
+    }
+    // Bresenham's walk, stopping before the end point.
+    QPolygon points;
+    points.reserve(std::max(std::abs(x1 - x0), std::abs(y1 - y0)));
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    int x = x0;
+    int y = y0;
+    while (x != x1 || y != y1) {
+        points.append(QPoint(x, y));
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    painter_->setPen(QPen(pen_.colour, 0));
+    painter_->drawPoints(points);
+    touch(points.boundingRect());
+}
+
+void GdiCanvas::strokeLine(int x0, int y0, int x1, int y1)
+{
+    // Pixel (x, y) is the unit square whose centre is (x + 0.5, y + 0.5).
+    const int w = std::max(pen_.width, 1);
+    QPen pen(pen_.colour, w, Qt::SolidLine, w > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
     painter_->setPen(pen);
-    painter_->drawLine(current_, QPoint(x, y));
-    current_ = QPoint(x, y);
+    painter_->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
+    const int reach = w / 2 + 1;
+    touch(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
+              .adjusted(-reach, -reach, reach, reach));
 }
 
 void GdiCanvas::rectangle(int l, int t, int r, int b)
 {
+    if (!isActive())
+        return;
+    if (r < l)
+        std::swap(l, r);
+    if (b < t)
+        std::swap(t, b);
     if (r - l < 1 || b - t < 1)
         return;
-    QPen pen(pen_.colour, pen_.width <= 1 ? 0 : pen_.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    painter_->setPen(pen);
-    painter_->setBrush(Qt::NoBrush);
-    if (r - l == 1 || b - t == 1) {
-        painter_->fillRect(QRect(l, t, r - l, b - t), pen_.colour);
+    if (pen_.width <= 1) {
+        fillRect(l, t, r, t + 1, pen_.colour);         // top row
+        fillRect(l, b - 1, r, b, pen_.colour);         // bottom row
+        fillRect(l, t + 1, l + 1, b - 1, pen_.colour); // left column
+        fillRect(r - 1, t + 1, r, b - 1, pen_.colour); // right column
         return;
     }
-    painter_->drawRect(QRect(l, t, r - l - 1, b - t - 1)); // right and bottom excluded
+    QPen pen(pen_.colour, pen_.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter_->setPen(pen);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    const int reach = pen_.width / 2 + 1;
+    touch(spanRect(l, t, r, b).adjusted(-reach, -reach, reach, reach));
 }
 
 void GdiCanvas::fillRect(int l, int t, int r, int b, const QColor &brush)
 {
-    if (r > l && b > t)
-        painter_->fillRect(QRect(l, t, r - l, b - t), brush);
+    if (!isActive())
+        return;
+    if (r < l)
+        std::swap(l, r);
+    if (b < t)
+        std::swap(t, b);
+    if (r == l || b == t)
+        return;
+    const QRect area = spanRect(l, t, r, b);
+    painter_->fillRect(area, brush);
+    touch(area);
 }
 
 void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsigned format)
 {
-    if (text.isEmpty() || r <= l || b <= t)
+    if (!isActive() || text.isEmpty() || r <= l || b <= t)
         return;
-    int align = (format & dt::Center) ? Qt::AlignHCenter : Qt::AlignLeft;
-    align |= (format & dt::VCenter) ? Qt::AlignVCenter : Qt::AlignTop;
     QString line = text;
-    if (format & dt::SingleLine)
-        line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const QRect rect(l, t, r - l, b - t);
-    painter_->save();
-    painter_->setClipRect(rect, Qt::IntersectClip);
-    painter_->setFont(font_);
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+
+    // Placed on whole pixels as the platform places it: the line's advance and its cell height
+    // (ascent + descent) are aligned in the rectangle, halves of odd remainders dropped.
+    const QFontMetrics &fm = metrics();
+    ShapedText &shape = shaped(line);
+    const int height = fm.ascent() + fm.descent();
+    int x = l;
+    if (format & dt::Center)
+        x = l + (r - l - shape.advance) / 2;
+    else if (format & dt::Right)
+        x = r - shape.advance;
+    int y = t;
+    if (format & dt::VCenter)
+        y = t + (b - t - height) / 2;
+    else if (format & dt::Bottom)
+        y = b - height;
+
+    if (painterFontStale_) {
+        painter_->setFont(font_);
+        painterFontStale_ = false;
+    }
     painter_->setPen(textColour_);
-    painter_->drawText(rect, align | Qt::TextSingleLine | Qt::TextDontClip, line);
-    painter_->restore();
+    const QRect box = spanRect(l, t, r, b);
+    const bool hadClip = painter_->hasClipping();
+    if (hadClip) {
+        painter_->save();
+        painter_->setClipRect(box, Qt::IntersectClip);
+    } else {
+        painter_->setClipRect(box);
+    }
+    painter_->drawStaticText(QPoint(x, y), shape.text); // its top-left: the baseline is y + ascent
+    if (hadClip)
+        painter_->restore();
+    else
+        painter_->setClipping(false);
+    touch(box);
+}
+
+QRect GdiCanvas::takeDirtyRect()
+{
+    return std::exchange(dirty_, QRect());
 }

@@ -1,21 +1,30 @@
 // A drawing surface over QPainter that keeps the conventions of the classic Windows GDI: a line
 // excludes its end point, rectangle outlines and fills exclude their right column and bottom row,
-// text is one line clipped to its rectangle, and a pen, a brush, a text colour and a font are
-// "selected" into the device and stay selected until replaced.
+// text is one line clipped to its rectangle, and a pen, a text colour and a font are "selected"
+// into the device and stay selected until replaced.
 #pragma once
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPoint>
 #include <QRect>
+#include <QStaticText>
 #include <QString>
+
+#include <optional>
+#include <unordered_map>
 
 class QPaintDevice;
 
-// A pen as the painter's tool table describes it.
+// A solid pen as the painter's tool table describes it. A width of 0 or 1 draws one device pixel;
+// wider pens are centred on the line and have round ends, as the platform's wide pens do.
 struct GdiPen {
     QColor colour;
     int width = 1;
+
+    bool operator==(const GdiPen &) const = default;
 };
 
 // DrawText-like format flags (the values of the platform's DT_ constants).
@@ -23,41 +32,83 @@ namespace dt {
 inline constexpr unsigned Left = 0x00;
 inline constexpr unsigned Top = 0x00;
 inline constexpr unsigned Center = 0x01;
+inline constexpr unsigned Right = 0x02;
 inline constexpr unsigned VCenter = 0x04;
+inline constexpr unsigned Bottom = 0x08;
 inline constexpr unsigned SingleLine = 0x20;
 inline constexpr unsigned BoardText = SingleLine | Center | VCenter; // 37
 } // namespace dt
 
 class GdiCanvas {
 public:
-    // Draws on `device` (a QImage, a QPrinter or a QPdfWriter) until destroyed. Lengths are the
-    // device's pixels; font sizes are points at the device's own resolution.
+    // An idle canvas; begin() points it at a device.
+    GdiCanvas();
+    // Draws on `device` (a QImage, a QPrinter or a QPdfWriter) until destroyed or ended.
+    // Lengths are the device's pixels; font sizes are points at the device's own resolution.
     explicit GdiCanvas(QPaintDevice *device);
-    // Draws through a painter that is already active on a device (the page printer's).
+    // Draws through a painter that is already active on a device (the page printer's); the
+    // painter stays the caller's. The canvas starts with that painter's font.
     explicit GdiCanvas(QPainter *activePainter);
     ~GdiCanvas();
     GdiCanvas(const GdiCanvas &) = delete;
     GdiCanvas &operator=(const GdiCanvas &) = delete;
 
+    // (Re)starts drawing on `device`. The selected pen, text colour and font stay selected.
+    bool begin(QPaintDevice *device);
+    // Stops drawing on the device this canvas began on (a borrowed painter is left alone).
+    void end();
     bool isActive() const;
     QPainter &painter();
 
     void selectPen(const GdiPen &pen);
+    const GdiPen &selectedPen() const { return pen_; }
     void setTextColour(const QColor &colour);
+    const QColor &textColour() const { return textColour_; }
+    void setFont(const QFont &font);
+    // Keeps fractional sizes (8.6 stays 8.6); sizes of 0 or less are ignored.
     void setFontPointSize(double points);
     const QFont &font() const { return font_; }
 
     void moveTo(int x, int y);
-    void lineTo(int x, int y);                         // with the selected pen, end point excluded
-    void rectangle(int l, int t, int r, int b);        // outline with the selected pen, no fill
-    void fillRect(int l, int t, int r, int b, const QColor &brush); // r and b exclusive
+    // From the current position to (x, y) with the selected pen, (x, y) itself excluded; the
+    // current position moves to (x, y).
+    void lineTo(int x, int y);
+    // Outline of (l, t)-(r, b) with the selected pen, right column and bottom row excluded; the
+    // inside is left as it is.
+    void rectangle(int l, int t, int r, int b);
+    // Fills (l, t)-(r, b), right and bottom exclusive.
+    void fillRect(int l, int t, int r, int b, const QColor &brush);
+    // One line of text in the selected font and text colour, placed in (l, t)-(r, b) by `format`
+    // (dt:: flags; Left and Top when no alignment flag is given) and clipped to it. Line breaks
+    // are not honoured: they show as spaces.
     void drawText(const QString &text, int l, int t, int r, int b, unsigned format);
 
+    // The area drawn since the last call, in the canvas's coordinates; clears it.
+    QRect takeDirtyRect();
+
 private:
+    void startPainter();
+    bool pixelExact() const;
+    void plotLine(int x0, int y0, int x1, int y1);
+    void strokeLine(int x0, int y0, int x1, int y1);
+    const QFontMetrics &metrics();
+    void fontChanged();
+    struct ShapedText {
+        int advance = 0;
+        QStaticText text;
+    };
+    ShapedText &shaped(const QString &line);
+    void touch(const QRect &r) { dirty_ |= r; }
+
     QPainter *painter_ = nullptr;
     bool ownsPainter_ = false;
-    GdiPen pen_;
+    GdiPen pen_{Qt::black, 1};
     QColor textColour_ = Qt::black;
     QFont font_;
+    bool painterFontStale_ = true;
+    std::optional<QFontMetrics> metrics_;
+    // Board text is a few short numbers drawn again and again: each is shaped once per font.
+    std::unordered_map<QString, ShapedText> shapedTexts_;
     QPoint current_;
+    QRect dirty_;
 };
