@@ -23,7 +23,7 @@ void frmTavMn::setSelectedCellTo(int newX, int newY)
     modGDI::drawSelectionFrame(canvas, newX, newY);
     selCol = newX;
     selRow = newY;
-    pbGrid->update();
+    pbGrid->refresh();
 }
 
 // Writes digit d (1-9) into the selected cell in pen or pencil, shows it and lets a full board
@@ -42,7 +42,7 @@ void frmTavMn::enterDigit(int d)
     canvas.hdc->setFontPointSize(getZoomFontSizeSolution());
     modGDI::paintEntryCell(canvas, board_, selCol, selRow);
     modGDI::drawSelectionFrame(canvas, selCol, selRow);
-    pbGrid->update();
+    pbGrid->refresh();
     checkIfFull();
 }
 
@@ -54,7 +54,7 @@ void frmTavMn::clearSelectedCell()
     board_.penEntries[i] = 0;
     modGDI::paintEntryCell(canvas, board_, selCol, selRow);
     modGDI::drawSelectionFrame(canvas, selCol, selRow);
-    pbGrid->update();
+    pbGrid->refresh();
 }
 
 // Selects the nearest entry cell from the selection in the direction (dCol, dRow); at the edge of
@@ -135,7 +135,7 @@ void frmTavMn::paintSolution()
     canvas.hdc->setFontPointSize(getZoomFontSizeTally());
     modGDI::paintSums(canvas, board_, QColor(255, 255, 255));
     canvas.hdc->setFontPointSize(getZoomFontSizeSolution());
-    pbGrid->update(); // shown now rather than at the next repaint of a cell
+    pbGrid->refresh(); // shown now rather than at the next repaint of a cell
 }
 
 // Puts the number tool down and clears the selection (a click on a block cell or the margin).
@@ -145,7 +145,7 @@ void frmTavMn::dropSelectionAndTool()
     selRow = -1;
     numberTool = kNoTool;
     updateNumberButtons();
-    pbGrid->update();
+    pbGrid->refresh();
 }
 
 void frmTavMn::pbGrid_MouseDown(Qt::MouseButton button, double x, double y)
@@ -169,7 +169,7 @@ void frmTavMn::pbGrid_MouseDown(Qt::MouseButton button, double x, double y)
     selCol = col;
     selRow = row;
     modGDI::drawSelectionFrame(canvas, col, row);
-    pbGrid->update();
+    pbGrid->refresh();
 }
 
 void frmTavMn::pbGrid_MouseMove(Qt::MouseButtons, double, double)
