@@ -56,7 +56,8 @@ void frmTavMn::enableFromPause(bool b)
 
 QString frmTavMn::savedGamePath(int puzzleNumber) const
 {
-    return appFolder_ + QStringLiteral("/saved/") + QString::number(puzzleNumber) + QStringLiteral(".sav");
+    return modData::savedGamesFolder(appFolder_) + QLatin1Char('/') + QString::number(puzzleNumber) +
+           QStringLiteral(".sav");
 }
 
 void frmTavMn::nextPuzzle()

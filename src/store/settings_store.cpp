@@ -1,17 +1,162 @@
-// The settings store. Until the store's back ends land this only sets the first-run defaults.
+// Loading and storing the per-user settings through the key/value layer, with the stored
+// layouts: "SOLVINGDATA" (8 bytes), "LASTPLAYED" (4), "SOUNDOPTIONS" (8), and per puzzle n
+// "STATS"n (12 bytes: three times) and "STATS"n"_"k (the name of rank k).
 #include "store/settings_store.h"
 
+#include "platform/app_identity.h"
+#include "platform/modal.h"
+#include "store/key_value_store.h"
+
+#include <QtEndian>
+
 namespace modReg {
+namespace {
+
+const QString kSolvingData = QStringLiteral("SOLVINGDATA");
+const QString kLastPlayed = QStringLiteral("LASTPLAYED");
+const QString kSoundOptions = QStringLiteral("SOUNDOPTIONS");
+constexpr qsizetype kNameRoom = 50; // characters of a name read back
+const QString kStoreFailed = QStringLiteral(" Error Failerd");
+
+QString timesName(int n)
+{
+    return QStringLiteral("STATS") + QString::number(n);
+}
+QString nameName(int n, int k)
+{
+    return timesName(n) + QLatin1Char('_') + QString::number(k);
+}
+
+template <typename T> void put(std::uint8_t *at, T v)
+{
+    qToLittleEndian(v, at);
+}
+template <typename T> T get(const std::uint8_t *at)
+{
+    return qFromLittleEndian<T>(at);
+}
+
+QByteArray asBytes(const std::uint8_t *data, std::size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+void reportStoreFailure()
+{
+    modal::message(nullptr, kStoreFailed, appIdentity::title);
+}
+
+// Puzzles whose records exist both in the book and in memory.
+int storedPuzzleCount(const modData::Board &board, const Settings &settings)
+{
+    const int kept = settings.puzzleStats.empty() ? 0 : int(settings.puzzleStats.size()) - 1;
+    return std::min(int(board.puzzleCount), kept);
+}
+
+void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
+{
+    std::array<std::uint8_t, 12> block{};
+    for (int k = 1; k <= 3; ++k)
+        put<std::int32_t>(block.data() + 4 * (k - 1), stats.bestTimes[std::size_t(k)]);
+    if (readInto(kv, timesName(n), block)) {
+        for (int k = 1; k <= 3; ++k)
+            stats.bestTimes[std::size_t(k)] = get<std::int32_t>(block.data() + 4 * (k - 1));
+    }
+    for (int k = 1; k <= 3; ++k) {
+        if (std::optional<QString> name = readName(kv, nameName(n, k), kNameRoom))
+            stats.bestNames[std::size_t(k)] = *name;
+    }
+}
+
+void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
+{
+    std::array<std::uint8_t, 12> block{};
+    for (int k = 1; k <= 3; ++k)
+        put<std::int32_t>(block.data() + 4 * (k - 1), stats.bestTimes[std::size_t(k)]);
+    kv.writeBytes(timesName(n), asBytes(block.data(), block.size()));
+    for (int k = 1; k <= 3; ++k)
+        kv.writeText(nameName(n, k), stats.bestNames[std::size_t(k)]);
+}
+
+} // namespace
 
 void loadSettings(modData::Board &board, Settings &settings)
 {
-    board.lastPlayed[1] = 1;
+    board.lastPlayed[1] = 0;
     board.bookIndex = 1;
     board.pencilMode = 0;
-    settings.soundOptions = {0, 1, 1, 1, 1};
-    settings.puzzleStats.assign(std::size_t(board.puzzleCount) + 1, PuzzleStats{});
+    settings.reserved = {};
+    settings.soundOptions = {};
+    settings.puzzleStats.assign(std::size_t(std::max(board.puzzleCount, 0)) + 1, PuzzleStats{});
+
+    const OpenedStore opened = openUserStore();
+    if (opened.status == OpenStatus::Failed) {
+        reportStoreFailure();
+        return;
+    }
+    if (opened.status != OpenStatus::Opened)
+        return;
+    const KeyValueStore &kv = *opened.store;
+
+    std::array<std::uint8_t, 8> solving{};
+    put<std::int16_t>(solving.data(), board.bookIndex);
+    put<std::int16_t>(solving.data() + 2, board.pencilMode);
+    std::copy(settings.reserved.begin(), settings.reserved.end(), solving.begin() + 4);
+    if (readInto(kv, kSolvingData, solving)) {
+        board.pencilMode = get<std::int16_t>(solving.data() + 2);
+        std::copy_n(solving.begin() + 4, 4, settings.reserved.begin());
+    }
+    // There is one last-played number, so any stored book index designates it.
+    board.bookIndex = 1;
+
+    std::array<std::uint8_t, 4> last{};
+    put<std::int32_t>(last.data(), board.lastPlayed[1]);
+    board.lastPlayed[1] = readInto(kv, kLastPlayed, last) ? get<std::int32_t>(last.data()) : 1;
+
+    std::array<std::uint8_t, 8> sound{};
+    for (int k = 1; k <= 4; ++k)
+        put<std::int16_t>(sound.data() + 2 * (k - 1), settings.soundOptions[std::size_t(k)]);
+    const bool soundRead = readInto(kv, kSoundOptions, sound);
+    for (int k = 1; k <= 4; ++k)
+        settings.soundOptions[std::size_t(k)] = soundRead ? get<std::int16_t>(sound.data() + 2 * (k - 1)) : 1;
+
+    for (int n = 1; n <= board.puzzleCount; ++n)
+        readStats(kv, n, settings.puzzleStats[std::size_t(n)]);
 }
 
-void saveSettings(const modData::Board &, const Settings &) {}
+void saveSettings(const modData::Board &board, const Settings &settings)
+{
+    const OpenedStore opened = openUserStore();
+    if (opened.status == OpenStatus::Failed) {
+        reportStoreFailure();
+        return;
+    }
+    if (opened.status != OpenStatus::Opened)
+        return;
+    KeyValueStore &kv = *opened.store;
+
+    std::array<std::uint8_t, 8> solving{};
+    put<std::int16_t>(solving.data(), board.bookIndex);
+    put<std::int16_t>(solving.data() + 2, board.pencilMode);
+    std::copy(settings.reserved.begin(), settings.reserved.end(), solving.begin() + 4);
+    kv.writeBytes(kSolvingData, asBytes(solving.data(), solving.size()));
+
+    std::array<std::uint8_t, 8> sound{};
+    for (int k = 1; k <= 4; ++k)
+        put<std::int16_t>(sound.data() + 2 * (k - 1), settings.soundOptions[std::size_t(k)]);
+    kv.writeBytes(kSoundOptions, asBytes(sound.data(), sound.size()));
+
+    std::array<std::uint8_t, 4> last{};
+    put<std::int32_t>(last.data(), board.lastPlayed[1]);
+    kv.writeBytes(kLastPlayed, asBytes(last.data(), last.size()));
+
+    const int count = storedPuzzleCount(board, settings);
+    for (int n = 1; n <= count; ++n)
+        writeStats(kv, n, settings.puzzleStats[std::size_t(n)]);
+
+    // Losing the run's best times in silence would be worse than saying so.
+    if (!kv.commit())
+        reportStoreFailure();
+}
 
 } // namespace modReg

@@ -27,9 +27,14 @@ struct Settings {
     std::vector<PuzzleStats> puzzleStats;       // puzzle n at index n; index 0 unused
 };
 
-// Fills the board's lastPlayed, bookIndex and pencilMode and all of `settings` from the store.
+// Fills the board's lastPlayed, bookIndex (always 1) and pencilMode and all of `settings` from
+// the current user's store; what is missing or unreadable gets its default. Call after the book
+// is open: one record is read per puzzle. A store that cannot be reached is reported with
+// " Error Failerd" and leaves the first-run values.
 void loadSettings(modData::Board &board, Settings &settings);
-// Writes them back; called once, when the main window is unloaded.
+// Writes them back: the three fixed values and four per puzzle of the book; values of other
+// puzzles in the store are left alone. Called once, when the main window is unloaded. A store
+// that cannot be reached or written is reported with " Error Failerd".
 void saveSettings(const modData::Board &board, const Settings &settings);
 
 } // namespace modReg

@@ -1,0 +1,43 @@
+// Ranking a finishing time and entering it among a puzzle's three best.
+#include "store/score.h"
+
+namespace modScore {
+namespace {
+
+const modReg::PuzzleStats *statsOf(const modReg::Settings &settings, int puzzle)
+{
+    if (puzzle < 1 || std::size_t(puzzle) >= settings.puzzleStats.size())
+        return nullptr;
+    return &settings.puzzleStats[std::size_t(puzzle)];
+}
+
+} // namespace
+
+int rankForTime(const modReg::Settings &settings, int puzzle, std::int32_t seconds)
+{
+    const modReg::PuzzleStats *stats = statsOf(settings, puzzle);
+    if (!stats)
+        return 4;
+    for (int k = 1; k <= 3; ++k) {
+        const std::int32_t t = stats->bestTimes[std::size_t(k)];
+        if (t == 0 || t > seconds)
+            return k;
+    }
+    return 4;
+}
+
+void insertTime(modReg::Settings &settings, int puzzle, std::int32_t seconds, const QString &name)
+{
+    const int rank = rankForTime(settings, puzzle, seconds);
+    if (rank > 3)
+        return;
+    modReg::PuzzleStats &stats = settings.puzzleStats[std::size_t(puzzle)];
+    for (int m = 3; m > rank; --m) {
+        stats.bestTimes[std::size_t(m)] = stats.bestTimes[std::size_t(m - 1)];
+        stats.bestNames[std::size_t(m)] = stats.bestNames[std::size_t(m - 1)];
+    }
+    stats.bestTimes[std::size_t(rank)] = seconds;
+    stats.bestNames[std::size_t(rank)] = name;
+}
+
+} // namespace modScore
