@@ -8,7 +8,6 @@
 #include "view/board_picture.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -107,7 +106,6 @@ void frmTavMn::restartPuzzle()
 
 void frmTavMn::saveGame()
 {
-    QDir().mkpath(appFolder_ + QStringLiteral("/saved")); // a fresh install has no such folder yet
     QString error;
     if (!modData::writeSavedGame(board_, savedGamePath(board_.lastPlayed[1]), &error)) {
         QString text = QStringLiteral("The game could not be saved.");

@@ -4,7 +4,7 @@
 #include "support/board_fixture.h"
 
 #include <QDialog>
-#include <QStandardPaths>
+#include <QFile>
 
 namespace gamefixture {
 
@@ -27,7 +27,9 @@ int openPuzzle(const modData::Board &board)
 
 GameWindow::GameWindow(const QList<QStringList> &book, int lastPlayed)
 {
-    QStandardPaths::setTestModeEnabled(true); // settings written at unload stay out of the user's
+    // Settings written at unload go to this test's own folder, never the user's or another test's.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("data"))));
     const QString path = fixture::writeBook(dir_.path(), book);
     const bool loaded = modData::loadBook(board, path);
     Q_ASSERT(loaded);
