@@ -13,7 +13,7 @@ foreach(f ${PROGRAM_DIR}/korvel ${PROGRAM_DIR}/korvel.installed ${PROGRAM_DIR}/d
           ${PROGRAM_DIR}/48x48.ico ${PROGRAM_DIR}/HELP/help1.htm ${PROGRAM_DIR}/HELP/more-puzzles.htm
           ${PROGRAM_DIR}/HELP/Velks.jpg bin/korvel share/applications/korvel.desktop
           share/icons/hicolor/16x16/apps/korvel.png share/icons/hicolor/48x48/apps/korvel.png
-          share/icons/hicolor/256x256/apps/korvel.png)
+          share/icons/hicolor/256x256/apps/korvel.png bin/korvel-book)
   if(NOT EXISTS ${prefix}/${f})
     list(APPEND missing ${f})
   endif()
