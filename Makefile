@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test check fuzz bench clean
+.PHONY: all deps build run test check fuzz bench install package clean
 
 all: build
 
@@ -62,5 +62,23 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# Installs under PREFIX (default /usr/local; DESTDIR is honoured): the program folder
+# lib/korvel, the launcher bin/korvel, the desktop entry and the icons.
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, from a release build of the program alone, into $(BUILD)-package/.
+package:
+	@scripts/install-deps.sh --package
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_TESTS=OFF $(LAUNCHER)
+	cmake --build $(BUILD)-package -j $(JOBS)
+	cd $(BUILD)-package && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-package
+
+# Regenerates the shipped puzzle book assets/dm_book1.qztw, byte for byte (about a minute).
+.PHONY: book
+book: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target korvel-book -j $(JOBS)
+	$(BUILD)/tools/korvel-book generate --count 1000 --sizes 6-30 --mix 30:30:25:15 --seed 1 --out assets/dm_book1.qztw

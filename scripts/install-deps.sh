@@ -10,7 +10,10 @@ packages=(
   libbenchmark-dev
 )
 if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils)
+  packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils)
+fi
+if [ "${1:-}" = "--package" ]; then
+  packages+=(dpkg-dev file)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 #include "platform/app_identity.h"
 #include "view/board_layout.h"
 #include "view/board_picture.h"
+#include "view/key_codes.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -209,7 +210,7 @@ void frmTavMn::onWindowRestored()
 
 void frmTavMn::keyPressEvent(QKeyEvent *event)
 {
-    frmTavMn_KeyDown(event->key());
+    frmTavMn_KeyDown(keyCodes::virtualKeyCode(*event));
 }
 
 void frmTavMn::focusInEvent(QFocusEvent *event)

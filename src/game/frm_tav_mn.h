@@ -20,6 +20,7 @@
 #include <memory>
 
 class BoardPicture;
+class ImageList;
 class QAction;
 class QActionGroup;
 class QLineEdit;
@@ -72,6 +73,7 @@ public:
     void updateBoardCursor();
     void showStatistics(); // MNU_STATS
     void showPrintDialog(); // MNU_PRN, F12
+    const ImageList &tbImg() const; // toolbar and pointer pictures (game/toolbar_images.h)
 
     // --- Geometry and zoom (view/board_geometry.cpp) ---
     void resizeWindow();
@@ -87,6 +89,7 @@ public:
 
     // --- Board input (view/board_input.cpp) ---
     void setSelectedCellTo(int newX, int newY);
+    // keyCode: the board's key codes of view/key_codes.h (vk::...).
     void pbGrid_KeyDown(int keyCode);
     void frmTavMn_KeyDown(int keyCode);
     void pbGrid_MouseDown(Qt::MouseButton button, double x, double y);
@@ -140,11 +143,17 @@ private:
     void placeToolbars();    // view/board_geometry.cpp
     void connectGameFlow(); // game_flow.cpp: game commands and the number box
     void onWindowRestored(); // the resize handler's work when the window leaves the minimised state
+    // Board input (view/board_input.cpp); each needs a selected cell except dropSelectionAndTool.
+    void enterDigit(int d);
+    void clearSelectedCell();
+    void moveSelection(int dCol, int dRow);
+    void dropSelectionAndTool();
 
     modData::Board &board_;
     modReg::Settings &settings_;
     QString appFolder_;
     bool unloaded_ = false;
+    std::shared_ptr<const ImageList> tbImg_; // made by connectCommands
 
     friend class FrmTavMnTestAccess;
 };

@@ -4,6 +4,7 @@
 #include "game/frm_tav_mn.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
+#include "shell/shell_dialogs.h"
 #include "view/board_painter.h"
 
 namespace modStart {
@@ -41,7 +42,14 @@ int Main(Program &program, const QString &folder)
         plainFolder.chop(1);
     program.window = std::make_unique<frmTavMn>(program.board, program.settings, plainFolder);
     program.window->formLoad(); // hidden: the clock already runs while the welcome dialog shows
-    // TODO(shell): the welcome dialog, whose Quit ends the program here.
+
+    diagSWS welcome(plainFolder);
+    modal::exec(welcome);
+    if (welcome.quitChosen()) {
+        // The window goes away without its unload, so nothing reaches the settings store.
+        program.window.reset();
+        return 0;
+    }
     program.window->show();
     return 0;
 }

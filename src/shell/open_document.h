@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 
@@ -10,7 +11,16 @@ namespace shellLinks {
 // Opens a local file path or a web address; a failure does nothing.
 void openDocument(const QString &target);
 
-// The documents beside the program, from the program folder (without a trailing separator).
+// What openDocument hands to the desktop: a web address as it is, a local path as a file URL
+// (so spaces and other characters survive whole). Empty when there is nothing to open: an empty
+// target or a local file that does not exist.
+QUrl urlToOpen(const QString &target);
+
+// `relative` ("HELP/help1.htm") under `folder`, which may or may not end in a separator; built
+// with "/", which every platform accepts.
+QString inProgramFolder(const QString &folder, const QString &relative);
+
+// The documents beside the program, from the program folder.
 QString helpPagePath(const QString &appFolder);
 QString morePuzzlesPath(const QString &appFolder);
 QString logoPath(const QString &appFolder);

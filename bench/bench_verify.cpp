@@ -1,0 +1,37 @@
+// Verifying the whole shipped book as `korvel-book verify` does: the game's validator, the rules
+// of every stored solution, and a proof that each puzzle has exactly one solution.
+#include "bench_data.h"
+#include "solver/puzzle_check.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void VerifyShippedBook(benchmark::State &state)
+{
+    const std::vector<std::uint8_t> bytes = benchdata::loadBytes(KORVEL_SHIPPED_BOOK);
+    int puzzles = 0;
+    for (auto _ : state) {
+        const modData::BookCheck check = modData::validateBook(bytes);
+        if (!check.ok) {
+            state.SkipWithError(check.error.c_str());
+            return;
+        }
+        puzzles = int(check.offsets.size());
+        for (int k = 1; k <= puzzles; ++k) {
+            const kakuro::PuzzleReport report =
+                kakuro::checkPuzzle(modData::readRecord(bytes, check.offsets, k));
+            if (!report.problems.empty()) {
+                state.SkipWithError(("puzzle " + std::to_string(k) + ": " + report.problems.front()).c_str());
+                return;
+            }
+        }
+    }
+    state.counters["puzzles"] = puzzles;
+    state.SetItemsProcessed(state.iterations() * puzzles);
+}
+BENCHMARK(VerifyShippedBook)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,44 @@
+# Installing Korvel like a desktop application, and its Debian package.
+#
+# Everything the program finds beside itself (the book, the help pages, the icon) goes into one
+# program folder, KORVEL_INSTALL_DIR; a launcher in the bin folder starts it there. The marker
+# file korvel.installed tells the program that it runs from such a shared folder.
+include(GNUInstallDirs)
+
+set(KORVEL_INSTALL_DIR "lib/korvel" CACHE STRING "Program folder, relative to the install prefix")
+set(KORVEL_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
+
+install(TARGETS korvel_app RUNTIME DESTINATION ${KORVEL_INSTALL_DIR})
+install(DIRECTORY ${KORVEL_ASSET_DIR}/ DESTINATION ${KORVEL_INSTALL_DIR})
+install(FILES ${KORVEL_PACKAGING_DIR}/korvel.installed DESTINATION ${KORVEL_INSTALL_DIR})
+
+# The launcher finds the program relative to itself, so the same script works under any prefix.
+file(RELATIVE_PATH KORVEL_LAUNCHER_TARGET /prefix/${CMAKE_INSTALL_BINDIR}
+     /prefix/${KORVEL_INSTALL_DIR}/korvel)
+configure_file(${KORVEL_PACKAGING_DIR}/korvel.in ${CMAKE_CURRENT_BINARY_DIR}/launcher/korvel @ONLY)
+install(PROGRAMS ${CMAKE_CURRENT_BINARY_DIR}/launcher/korvel DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES ${KORVEL_PACKAGING_DIR}/korvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(DIRECTORY ${KORVEL_PACKAGING_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The puzzle-book tool, when it is built, sits in the bin folder beside the launcher.
+if(TARGET korvel-book)
+  install(TARGETS korvel-book RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME korvel)
+set(CPACK_PACKAGE_VENDOR "Norvane Games")
+set(CPACK_PACKAGE_CONTACT "Norvane Games <author@norvane-games.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kakuro number puzzle game")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Korvel is a Kakuro game: fill every run of white cells with distinct digits 1 to 9 that add up to its clue. Write in pen or pencil, check your work, print puzzles and keep the best times.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://norvane-games.example/korvel/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Found at run time rather than linked: the board's Arial-compatible face.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+include(CPack)

@@ -1,0 +1,153 @@
+// Our own toolbar and pointer pictures, drawn with QPainter on a 32 by 32 grid.
+#include "game/toolbar_images.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QWidget>
+
+namespace {
+
+constexpr int kSide = 32;
+const QColor kOutline(40, 40, 40);
+
+using Painting = void (*)(QPainter &);
+
+QPixmap drawn(Painting paint)
+{
+    QImage image(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    paint(p);
+    p.end();
+    return QPixmap::fromImage(image);
+}
+
+// A writing tool lying from its tip at the lower left up to the upper right; the painter is
+// turned so that the tool runs along +x from its tip at the origin.
+void alongTool(QPainter &p)
+{
+    p.translate(2.5, 29.5);
+    p.rotate(-45.0);
+}
+
+void pencil(QPainter &p)
+{
+    alongTool(p);
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(222, 184, 135)); // bare wood
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(9, -4.5), QPointF(9, 4.5)}));
+    p.setBrush(QColor(60, 60, 60)); // lead
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(3.5, -1.75), QPointF(3.5, 1.75)}));
+    p.setBrush(QColor(250, 200, 30)); // painted body
+    p.drawRect(QRectF(9, -4.5, 23, 9));
+    p.setBrush(QColor(190, 190, 200)); // ferrule
+    p.drawRect(QRectF(32, -4.5, 3, 9));
+    p.setBrush(QColor(240, 130, 150)); // rubber
+    p.drawRoundedRect(QRectF(35, -4.5, 5, 9), 1.5, 1.5);
+}
+
+void pen(QPainter &p)
+{
+    alongTool(p);
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(205, 205, 215)); // steel nib
+    p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(11, -4.5), QPointF(11, 4.5)}));
+    p.drawLine(QPointF(1.5, 0), QPointF(8, 0)); // slit
+    p.setBrush(QColor(30, 30, 30)); // grip
+    p.drawRect(QRectF(11, -4.5, 4, 9));
+    p.setBrush(QColor(20, 40, 150)); // barrel, in the colour of pen digits
+    p.drawRoundedRect(QRectF(15, -5, 24, 10), 3, 3);
+    p.setPen(QPen(QColor(230, 190, 60), 1.5)); // clip
+    p.drawLine(QPointF(20, -3.5), QPointF(34, -3.5));
+}
+
+void eraser(QPainter &p)
+{
+    p.translate(3.5, 27.5);
+    p.rotate(-35.0);
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(235, 90, 100)); // the rubbing end
+    p.drawRoundedRect(QRectF(0, -8, 11, 11), 2, 2);
+    p.setBrush(QColor(70, 110, 210));
+    p.drawRoundedRect(QRectF(11, -8, 16, 11), 2, 2);
+}
+
+void arrow(QPainter &p, bool pointingLeft)
+{
+    if (pointingLeft) {
+        p.translate(kSide, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(60, 150, 60));
+    p.drawPolygon(QPolygonF({QPointF(4, 12), QPointF(17, 12), QPointF(17, 5), QPointF(29, 16),
+                             QPointF(17, 27), QPointF(17, 20), QPointF(4, 20)}));
+}
+
+void prev(QPainter &p) { arrow(p, true); }
+void next(QPainter &p) { arrow(p, false); }
+
+void restart(QPainter &p)
+{
+    p.setPen(QPen(QColor(200, 100, 20), 4.0, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(6, 6, 20, 20), 100 * 16, 290 * 16); // most of a circle, open at the top
+    p.setPen(QPen(kOutline, 1.0));
+    p.setBrush(QColor(200, 100, 20));
+    p.drawPolygon(QPolygonF({QPointF(11, 1), QPointF(20, 6.5), QPointF(11, 12)}));
+}
+
+void check(QPainter &p)
+{
+    p.setPen(QPen(QColor(30, 140, 40), 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick;
+    tick.moveTo(5, 17);
+    tick.lineTo(13, 25);
+    tick.lineTo(27, 7);
+    p.drawPath(tick);
+}
+
+} // namespace
+
+ImageList::ImageList()
+{
+    const auto put = [this](int index, Painting paint, QPoint hotSpot) {
+        images_[std::size_t(index)] = drawn(paint);
+        pointers_[std::size_t(index)] = QCursor(images_[std::size_t(index)], hotSpot.x(), hotSpot.y());
+    };
+    const QPoint centre(kSide / 2, kSide / 2);
+    const QPoint toolTip(2, 29);
+    put(tbImage::Prev, prev, centre);
+    put(tbImage::Next, next, centre);
+    put(tbImage::Restart, restart, centre);
+    put(tbImage::Pencil, pencil, toolTip);
+    put(tbImage::PencilPointer, pencil, toolTip);
+    put(tbImage::PenPointer, pen, toolTip);
+    put(tbImage::Pen, pen, toolTip);
+    put(tbImage::Check, check, centre);
+    put(tbImage::Eraser, eraser, QPoint(4, 28));
+    put(tbImage::BoardPencil, pencil, toolTip);
+    put(tbImage::BoardPen, pen, toolTip);
+    put(tbImage::BoardEraser, eraser, QPoint(4, 28));
+}
+
+const QPixmap &ImageList::image(int index) const
+{
+    return images_[std::size_t(index >= 1 && index <= tbImage::Count ? index : 0)];
+}
+
+const QCursor &ImageList::pointer(int index) const
+{
+    return pointers_[std::size_t(index >= 1 && index <= tbImage::Count ? index : 0)];
+}
+
+void showPointer(QWidget &window, const QCursor &pointer)
+{
+    const QCursor current = window.cursor();
+    if (window.testAttribute(Qt::WA_SetCursor) && current.shape() == Qt::BitmapCursor &&
+        current.pixmap().cacheKey() == pointer.pixmap().cacheKey() && current.hotSpot() == pointer.hotSpot())
+        return;
+    window.setCursor(pointer);
+}

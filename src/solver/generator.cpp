@@ -1,0 +1,75 @@
+// The generator's loop: a layout, a filling, tightening and repairs, then the grade; a filling that
+// cannot be repaired or lands in the wrong band is dropped for a fresh one.
+#include "solver/generator.h"
+
+#include "solver/digit_filler.h"
+#include "solver/layout_generator.h"
+#include "solver/repairer.h"
+
+namespace kakuro {
+namespace {
+
+constexpr int kLayoutTries = 40;
+constexpr int kFillsPerLayout = 3;
+constexpr int kTightenRounds = 5;
+
+LayoutOptions layoutFor(Random &random, const PuzzleRequest &request)
+{
+    LayoutOptions o;
+    o.width = request.width;
+    o.height = request.height;
+    o.blockPercent = request.blockPercent + int(random.below(7)) - 3;
+    o.maxRun = 9;
+    return o;
+}
+
+} // namespace
+
+Technique ceilingOf(Difficulty d)
+{
+    switch (d) {
+    case Difficulty::Easy:
+        return Technique::HiddenSingle;
+    case Difficulty::Medium:
+        return Technique::Remainder;
+    case Difficulty::Hard:
+        return Technique::Subsets;
+    case Difficulty::Expert:
+    case Difficulty::Guessing:
+        return Technique::RunConsistency;
+    }
+    return Technique::RunConsistency;
+}
+
+std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRequest &request)
+{
+    Random random(seed);
+    GeneratedPuzzle out;
+    const Technique ceiling = ceilingOf(request.difficulty);
+    for (int tryLayout = 0; tryLayout < kLayoutTries; ++tryLayout) {
+        ++out.layouts;
+        const std::optional<std::vector<bool>> layout = makeLayout(random, layoutFor(random, request));
+        if (!layout)
+            continue;
+        Puzzle p = puzzleFromLayout(request.width, request.height, *layout);
+        for (int fill = 0; fill < kFillsPerLayout; ++fill) {
+            std::vector<int> leans = drawLeans(random, p);
+            std::vector<std::uint8_t> digits(std::size_t(p.cellCount()), 0);
+            if (!fillDigits(random, p, digits, leans))
+                continue;
+            setSums(p, digits);
+            tighten(random, p, digits, kTightenRounds);
+            if (!repairUntilSolved(random, p, digits, leans, ceiling, out.repairs))
+                continue;
+            Grader grader(p);
+            out.grade = grader.grade(ceiling);
+            if (!out.grade.solvedByLogic || (request.exact && out.grade.difficulty != request.difficulty))
+                continue;
+            out.record = recordOf(p, digits);
+            return out;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace kakuro

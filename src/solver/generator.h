@@ -1,0 +1,35 @@
+// Puzzle generation: a symmetric layout, a random filling, then repairs of the region that logic
+// cannot decide until the grader solves the puzzle without a guess at the wanted difficulty.
+#pragma once
+
+#include "puzzle/book_format.h"
+#include "solver/grader.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace kakuro {
+
+struct PuzzleRequest {
+    int width = 10;                           // including the clue column
+    int height = 10;                          // including the clue row
+    Difficulty difficulty = Difficulty::Easy; // Easy .. Expert
+    bool exact = true;                        // demand exactly this difficulty, not merely at most this one
+    int blockPercent = 34; // share of blocks in the inner area (about); fewer blocks make longer runs
+};
+
+struct GeneratedPuzzle {
+    modData::BookPuzzle record;
+    Grade grade;
+    int layouts = 0; // layouts drawn
+    int repairs = 0; // repair steps taken in all
+};
+
+// One puzzle for `request`, or nothing if none came within the effort budget. The same seed gives
+// the same puzzle on every platform.
+std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRequest &request);
+
+// The hardest technique a grader may use for a difficulty.
+Technique ceilingOf(Difficulty d);
+
+} // namespace kakuro

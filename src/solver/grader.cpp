@@ -1,0 +1,125 @@
+// The grader: the human ladder to its fixed point, then a count of solutions if it got stuck.
+#include "solver/grader.h"
+
+#include "solver/solver.h"
+
+namespace kakuro {
+namespace {
+
+// What one use of each rung weighs in the score.
+constexpr int kWeights[kLadderSize] = {1, 2, 4, 8, 16, 32};
+
+} // namespace
+
+std::string_view difficultyName(Difficulty d)
+{
+    switch (d) {
+    case Difficulty::Easy:
+        return "easy";
+    case Difficulty::Medium:
+        return "medium";
+    case Difficulty::Hard:
+        return "hard";
+    case Difficulty::Expert:
+        return "expert";
+    case Difficulty::Guessing:
+        return "guessing";
+    }
+    return "?";
+}
+
+const std::vector<Technique> &humanLadder()
+{
+    static const std::vector<Technique> ladder = {Technique::Combinations, Technique::HiddenSingle,
+                                                  Technique::Remainder,    Technique::Pairs,
+                                                  Technique::Subsets,      Technique::RunConsistency};
+    return ladder;
+}
+
+std::vector<Technique> quickLadder(Technique ceiling)
+{
+    switch (ceiling) {
+    case Technique::Combinations:
+        return {Technique::Combinations};
+    case Technique::HiddenSingle:
+    case Technique::Quick:
+        return {Technique::Quick};
+    case Technique::Remainder:
+        return {Technique::Quick, Technique::Remainder};
+    case Technique::Pairs:
+        return {Technique::Quick, Technique::Remainder, Technique::Pairs};
+    case Technique::Subsets:
+        return {Technique::Quick, Technique::Remainder, Technique::Pairs, Technique::Subsets};
+    case Technique::RunConsistency:
+        return {Technique::Quick, Technique::RunConsistency};
+    }
+    return {Technique::Quick, Technique::RunConsistency};
+}
+
+Difficulty difficultyOf(Technique hardest)
+{
+    switch (hardest) {
+    case Technique::Combinations:
+    case Technique::HiddenSingle:
+    case Technique::Quick:
+        return Difficulty::Easy;
+    case Technique::Remainder:
+        return Difficulty::Medium;
+    case Technique::Pairs:
+    case Technique::Subsets:
+        return Difficulty::Hard;
+    case Technique::RunConsistency:
+        return Difficulty::Expert;
+    }
+    return Difficulty::Guessing;
+}
+
+Grader::Grader(const Puzzle &puzzle) : puzzle_(puzzle) {}
+
+Grade Grader::grade(Technique ceiling, std::vector<DigitSet> *stuck, bool countWhenStuck)
+{
+    const auto &full = humanLadder();
+    std::vector<Technique> ladder;
+    for (Technique t : full) {
+        ladder.push_back(t);
+        if (t == ceiling)
+            break;
+    }
+    Propagator propagator(puzzle_, ladder);
+    std::vector<DigitSet> domains(std::size_t(puzzle_.cellCount()), kAllDigits);
+    Grade g;
+    propagator.queueAll();
+    const bool consistent = propagator.propagate(domains, &g.uses);
+    for (std::size_t rung = 0; rung < ladder.size(); ++rung) {
+        if (g.uses[rung] > 0) {
+            g.hardest = ladder[rung];
+            g.score += g.uses[rung] * kWeights[rung];
+        }
+    }
+    g.difficulty = difficultyOf(g.hardest);
+    if (!consistent) {
+        g.solutions = 0;
+        g.difficulty = Difficulty::Guessing;
+        return g;
+    }
+    for (DigitSet d : domains)
+        if (!isSingle(d))
+            ++g.openCells;
+    if (stuck)
+        *stuck = domains;
+    if (g.openCells == 0) {
+        g.solvedByLogic = true;
+        g.solutions = 1;
+        return g;
+    }
+    g.difficulty = Difficulty::Guessing;
+    if (!countWhenStuck)
+        return g;
+    Solver solver(puzzle_);
+    solver.setBranchLimit(kSearchLimit);
+    const SolveResult counted = solver.solveFrom(domains, 2);
+    g.solutions = counted.gaveUp && counted.solutions < 2 ? -1 : counted.solutions;
+    return g;
+}
+
+} // namespace kakuro

@@ -1,0 +1,84 @@
+// Checking one puzzle: rules of the stored solution, then the number of solutions of its clues.
+#include "solver/puzzle_check.h"
+
+#include "solver/solver.h"
+
+namespace kakuro {
+namespace {
+
+std::string describeRun(const Puzzle &p, const Run &run)
+{
+    const int first = p.positionOf[std::size_t(p.runCells[std::size_t(run.first)])];
+    const int last = p.positionOf[std::size_t(p.runCells[std::size_t(run.first + run.length - 1)])];
+    const int row = first / p.width + 1, col = first % p.width + 1;
+    if (run.across)
+        return "across run in row " + std::to_string(row) + ", columns " + std::to_string(col) + "-" +
+               std::to_string(last % p.width + 1);
+    return "down run in column " + std::to_string(col) + ", rows " + std::to_string(row) + "-" +
+           std::to_string(last / p.width + 1);
+}
+
+} // namespace
+
+PuzzleReport checkPuzzle(const modData::BookPuzzle &record, bool requireLogic)
+{
+    PuzzleReport report;
+    const Puzzle p = puzzleFromRecord(record);
+    if (p.cellCount() == 0) {
+        report.problems.push_back("has no entry cells");
+        return report;
+    }
+    bool tooLong = false;
+    for (const Run &run : p.runs) {
+        if (run.length > 9) {
+            report.problems.push_back(describeRun(p, run) + " has " + std::to_string(run.length) +
+                                      " cells; a run holds at most 9");
+            tooLong = true;
+            continue;
+        }
+        DigitSet seen = 0;
+        for (int k = 0; k < run.length; ++k) {
+            const int d =
+                record.cells[std::size_t(p.positionOf[std::size_t(p.runCells[std::size_t(run.first + k)])])];
+            if (seen & digitBit(d)) {
+                report.problems.push_back(describeRun(p, run) + " repeats the digit " + std::to_string(d));
+                break;
+            }
+            seen |= digitBit(d);
+        }
+    }
+    for (int cell = 0; cell < p.cellCount(); ++cell) {
+        const auto &runs = p.runsOfCell[std::size_t(cell)];
+        if (runs[0] == kNoRun && runs[1] == kNoRun) {
+            const int at = p.positionOf[std::size_t(cell)];
+            report.problems.push_back("entry cell (" + std::to_string(at % p.width + 1) + ", " +
+                                      std::to_string(at / p.width + 1) + ") lies in no run");
+        }
+    }
+    if (!tooLong) {
+        Solver solver(p);
+        solver.setBranchLimit(kSearchLimit);
+        const SolveResult result = solver.solve(2);
+        report.solutions = result.solutions;
+        if (result.gaveUp && result.solutions < 2) {
+            report.solutions = -1;
+            report.problems.push_back("no proof of one solution after " + std::to_string(kSearchLimit) +
+                                      " guesses");
+            return report;
+        }
+    }
+    if (report.solutions == 0)
+        report.problems.push_back("its clues have no solution");
+    else if (report.solutions > 1)
+        report.problems.push_back("its clues have more than one solution");
+    if (requireLogic && report.solutions == 1) {
+        Grader grader(p);
+        report.grade = grader.grade();
+        report.graded = true;
+        if (!report.grade.solvedByLogic)
+            report.problems.push_back("logic alone cannot solve it (a guess is needed)");
+    }
+    return report;
+}
+
+} // namespace kakuro

@@ -1,0 +1,28 @@
+// Turning a random filling into a puzzle that logic solves: cheap tightening of the sums first,
+// then repairs of the area that logic leaves undecided.
+#pragma once
+
+#include "solver/kakuro_puzzle.h"
+#include "solver/random.h"
+#include "solver/techniques.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace kakuro {
+
+// Gives single cells other digits where that leaves their two runs with no more combinations than
+// before, `rounds` tries per cell. Keeps the sums of `puzzle` in step with `digits`.
+void tighten(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits, int rounds);
+
+// Redraws digits around undecided cells until logic up to `ceiling` decides every cell; `leans`
+// (one per run, see DigitFiller) steer the redraws and are updated with them. Keeps the sums of
+// `puzzle` in step with `digits`. False when the step budget ran out first; `steps` counts the
+// steps taken.
+bool repairUntilSolved(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                       std::vector<int> &leans, Technique ceiling, int &steps);
+
+// The leans a filling starts from: each run drawn from -strength..strength.
+std::vector<int> drawLeans(Random &random, const Puzzle &puzzle);
+
+} // namespace kakuro

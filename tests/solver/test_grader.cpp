@@ -1,0 +1,132 @@
+// The grader: which technique each puzzle needs, the bands that follow, and that it agrees with the
+// quicker ladder the generator uses.
+#include "solver/digit_filler.h"
+#include "solver/grader.h"
+#include "solver/layout_generator.h"
+#include "solver_test_util.h"
+
+#include <QTest>
+
+using namespace kakuro;
+using solvertest::puzzleOf;
+
+Q_DECLARE_METATYPE(kakuro::Technique)
+Q_DECLARE_METATYPE(kakuro::Difficulty)
+
+namespace {
+
+const QStringList kCombinationsOnly = {"#######", "##86#98", "#614723", "#25#95#",
+                                       "##79#62", "#695783", "#16#97#"};
+const QStringList kHiddenSingle = {"#######", "#41#98#", "#94865#", "#729#62",
+                                   "#86#421", "##39875", "##78#93"};
+const QStringList kRemainder = {"######", "###12#", "#9754#", "#59#12", "##8934", "##38##"};
+const QStringList kPairs = {"######", "#21#78", "#84795", "##698#", "#12834", "#35#51"};
+const QStringList kTriples = {"######", "#15#23", "#23481", "##216#", "#61372", "#86#94"};
+const QStringList kRunConsistency = {"######", "###132", "##2785", "##154#", "#4789#", "#789##"};
+const QStringList kNeedsGuess = {"#######", "#59#52#", "#127895", "##59#67", "#63#21#", "#941785", "##68#32"};
+
+} // namespace
+
+class TestGrader : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void gradesByHardestTechnique_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<Technique>("hardest");
+        QTest::addColumn<Difficulty>("difficulty");
+        QTest::newRow("combinations") << kCombinationsOnly << Technique::Combinations << Difficulty::Easy;
+        QTest::newRow("hidden single") << kHiddenSingle << Technique::HiddenSingle << Difficulty::Easy;
+        QTest::newRow("remainder") << kRemainder << Technique::Remainder << Difficulty::Medium;
+        QTest::newRow("pairs") << kPairs << Technique::Pairs << Difficulty::Hard;
+        QTest::newRow("triples") << kTriples << Technique::Subsets << Difficulty::Hard;
+        QTest::newRow("run consistency")
+            << kRunConsistency << Technique::RunConsistency << Difficulty::Expert;
+    }
+    void gradesByHardestTechnique()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(Technique, hardest);
+        QFETCH(Difficulty, difficulty);
+        const Puzzle p = puzzleOf(rows);
+        Grader grader(p);
+        const Grade g = grader.grade();
+        QVERIFY(g.solvedByLogic);
+        QCOMPARE(g.solutions, 1);
+        QCOMPARE(g.hardest, hardest);
+        QCOMPARE(g.difficulty, difficulty);
+        QVERIFY(g.uses[std::size_t(int(hardest))] > 0);
+        // Without its hardest technique the ladder gets stuck, yet the puzzle stays unique.
+        if (hardest != Technique::Combinations) {
+            const Grade lower = grader.grade(Technique(int(hardest) - 1));
+            QVERIFY(!lower.solvedByLogic);
+            QCOMPARE(lower.difficulty, Difficulty::Guessing);
+            QCOMPARE(lower.solutions, 1);
+            QVERIFY(lower.openCells > 0);
+        }
+    }
+
+    void propagationRanksBelowSubsets()
+    {
+        const Puzzle easyPuzzle = puzzleOf(kCombinationsOnly), hardPuzzle = puzzleOf(kTriples),
+                     pairsPuzzle = puzzleOf(kPairs);
+        Grader easy(easyPuzzle), hard(hardPuzzle), pairs(pairsPuzzle);
+        const Grade e = easy.grade(), h = hard.grade(), pr = pairs.grade();
+        QVERIFY(e.difficulty < h.difficulty);
+        QVERIFY(e.difficulty < pr.difficulty);
+        QVERIFY(e.score < h.score);
+    }
+
+    void reportsGuessingAndCounts_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("solutions");
+        QTest::newRow("unique, but logic is stuck") << kNeedsGuess << 1;
+        QTest::newRow("two solutions") << QStringList{"###", "#12", "#21"} << 2;
+        QTest::newRow("no solution") << QStringList{"###", "#11"} << 0;
+    }
+    void reportsGuessingAndCounts()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(int, solutions);
+        const Puzzle p = puzzleOf(rows);
+        Grader grader(p);
+        const Grade g = grader.grade();
+        QVERIFY(!g.solvedByLogic);
+        QCOMPARE(g.difficulty, Difficulty::Guessing);
+        QCOMPARE(g.solutions, solutions);
+    }
+
+    // The generator judges with a shorter ladder; it must stop exactly where the human one does.
+    void quickLadderReachesTheSameFixedPoint()
+    {
+        Random random(99);
+        int compared = 0;
+        for (int round = 0; round < 30; ++round) {
+            LayoutOptions o;
+            o.width = o.height = 8 + int(random.below(6));
+            const auto layout = makeLayout(random, o);
+            if (!layout)
+                continue;
+            Puzzle p = puzzleFromLayout(o.width, o.height, *layout);
+            std::vector<std::uint8_t> digits(std::size_t(p.cellCount()), 0);
+            QVERIFY(fillDigits(random, p, digits));
+            setSums(p, digits);
+            for (Technique ceiling : humanLadder()) {
+                Grader grader(p);
+                std::vector<DigitSet> human;
+                grader.grade(ceiling, &human, false);
+                Propagator quick(p, quickLadder(ceiling));
+                std::vector<DigitSet> fast(std::size_t(p.cellCount()), kAllDigits);
+                quick.queueAll();
+                QVERIFY(quick.propagate(fast));
+                QCOMPARE(fast, human);
+                ++compared;
+            }
+        }
+        QVERIFY(compared > 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGrader)
+#include "test_grader.moc"

@@ -1,0 +1,29 @@
+// The book tool's commands, callable from its main and from tests. Each writes its report to `out`,
+// its complaints to `err`, and returns the process exit code: 0 success, 1 a faulty book or a
+// failed run, 2 a mistake in the command line.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace booktool {
+
+// Checks every record with the game's own book validator, then that each puzzle keeps the rules
+// and has exactly one solution (with `logic`, also that logic alone solves it). Lists each
+// failing puzzle.
+int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::ostream &err);
+
+// Sizes, entry cells and the difficulty histogram of a valid book.
+int statsCommand(const std::string &path, std::ostream &out, std::ostream &err);
+
+// Puzzle `number` (text, 1-based) of a valid book: the grid with its clue sums, then the solution.
+int showCommand(const std::string &path, const std::string &number, std::ostream &out, std::ostream &err);
+
+// `generate` with its options (everything after the word "generate").
+int generateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+// The usage text.
+std::string usage();
+
+} // namespace booktool

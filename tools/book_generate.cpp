@@ -1,0 +1,182 @@
+// `generate`: reads the plan from the command line, builds the book and writes it.
+#include "book_commands.h"
+
+#include "book_file_io.h"
+#include "progress_line.h"
+#include "puzzle/book_format.h"
+#include "solver/book_builder.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace booktool {
+namespace {
+
+bool parseNumber(const std::string &text, long long low, long long high, long long &value)
+{
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
+}
+
+bool parseUnsigned(const std::string &text, std::uint64_t &value)
+{
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+// "W" or "WxH".
+bool parseSize(const std::string &text, int &width, int &height)
+{
+    const std::size_t x = text.find('x');
+    long long w = 0, h = 0;
+    if (x == std::string::npos) {
+        if (!parseNumber(text, 1, 1000, w))
+            return false;
+        h = w;
+    } else if (!parseNumber(text.substr(0, x), 1, 1000, w) || !parseNumber(text.substr(x + 1), 1, 1000, h)) {
+        return false;
+    }
+    width = int(w);
+    height = int(h);
+    return true;
+}
+
+// "SIZE" or "SIZE-SIZE".
+bool parseSizes(const std::string &text, kakuro::BookPlan &plan)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos) {
+        if (!parseSize(text, plan.firstWidth, plan.firstHeight))
+            return false;
+        plan.lastWidth = plan.firstWidth;
+        plan.lastHeight = plan.firstHeight;
+        return true;
+    }
+    return parseSize(text.substr(0, dash), plan.firstWidth, plan.firstHeight) &&
+           parseSize(text.substr(dash + 1), plan.lastWidth, plan.lastHeight);
+}
+
+// "E:M:H:X", four weights.
+bool parseMix(const std::string &text, kakuro::BookPlan &plan)
+{
+    std::size_t at = 0;
+    for (int band = 0; band < 4; ++band) {
+        const std::size_t colon = band < 3 ? text.find(':', at) : text.size();
+        long long weight = 0;
+        if (colon == std::string::npos || !parseNumber(text.substr(at, colon - at), 0, 1000, weight))
+            return false;
+        plan.mix[std::size_t(band)] = int(weight);
+        at = colon + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+int generateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    kakuro::BookPlan plan;
+    std::string output, after;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string &option = args[k];
+        if (k + 1 >= args.size()) {
+            err << "korvel-book: " << option << " needs a value\n" << usage();
+            return 2;
+        }
+        const std::string &value = args[++k];
+        long long number = 0;
+        bool ok = true;
+        if (option == "--out")
+            output = value;
+        else if (option == "--count")
+            ok = parseNumber(value, 1, modData::kMaxPuzzleCount, number) && (plan.count = int(number), true);
+        else if (option == "--sizes" || option == "--size")
+            ok = parseSizes(value, plan);
+        else if (option == "--mix")
+            ok = parseMix(value, plan);
+        else if (option == "--seed")
+            ok = parseUnsigned(value, plan.seed);
+        else if (option == "--after")
+            after = value;
+        else if (option == "--blocks")
+            ok = parseNumber(value, 0, 100, number) && (plan.blockPercent = int(number), true);
+        else {
+            err << "korvel-book: unknown option " << option << '\n' << usage();
+            return 2;
+        }
+        if (!ok) {
+            err << "korvel-book: bad value \"" << value << "\" for " << option << '\n' << usage();
+            return 2;
+        }
+    }
+    if (output.empty()) {
+        err << "korvel-book: generate needs --out FILE\n" << usage();
+        return 2;
+    }
+    if (const std::string problem = kakuro::planProblem(plan); !problem.empty()) {
+        err << "korvel-book: " << problem << '\n';
+        return 2;
+    }
+    // An earlier book keeps its puzzles, numbers and all; the new ones follow it.
+    std::vector<modData::BookPuzzle> records;
+    if (!after.empty()) {
+        std::vector<std::uint8_t> bytes;
+        std::string error;
+        if (!readFile(after, bytes, error)) {
+            err << "korvel-book: " << error << '\n';
+            return 1;
+        }
+        const modData::BookCheck check = modData::validateBook(bytes);
+        if (!check.ok) {
+            err << "korvel-book: " << after << ": " << check.error << '\n';
+            return 1;
+        }
+        for (int k = 1; k <= int(check.offsets.size()); ++k)
+            records.push_back(modData::readRecord(bytes, check.offsets, k));
+        if (records.size() + std::size_t(plan.count) > std::size_t(modData::kMaxPuzzleCount)) {
+            err << "korvel-book: a book holds at most " << modData::kMaxPuzzleCount << " puzzles\n";
+            return 2;
+        }
+        plan.avoid = records;
+    }
+    std::vector<kakuro::BookEntry> book;
+    {
+        ProgressLine progress("generating");
+        book = kakuro::buildBook(plan, [&](int done, int total) { progress.update(done, total); });
+    }
+    if (int(book.size()) != plan.count) {
+        err << "korvel-book: no puzzle could be made for place " << book.size() + 1 << '\n';
+        return 1;
+    }
+    int histogram[kakuro::kDifficultyCount] = {};
+    for (const kakuro::BookEntry &e : book) {
+        records.push_back(e.record);
+        ++histogram[int(e.grade.difficulty)];
+    }
+    std::string error;
+    if (!writeFile(output, modData::encodeBook(records), error)) {
+        err << "korvel-book: " << error << '\n';
+        return 1;
+    }
+    out << "wrote " << records.size() << " puzzles to " << output;
+    if (!after.empty())
+        out << " (" << plan.count << " new after those of " << after << ')';
+    out << ':';
+    for (int d = 0; d < 4; ++d)
+        out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
+    out << '\n';
+    return 0;
+}
+
+std::string usage()
+{
+    return "usage:\n"
+           "  korvel-book generate --out FILE [--count N] [--sizes WxH-WxH | --size WxH]\n"
+           "                       [--mix EASY:MEDIUM:HARD:EXPERT] [--seed S] [--blocks PERCENT]\n"
+           "                       [--after EARLIER_BOOK]\n"
+           "  korvel-book verify BOOK [--logic]\n"
+           "  korvel-book stats BOOK\n"
+           "  korvel-book show BOOK N\n";
+}
+
+} // namespace booktool

@@ -1,0 +1,162 @@
+// `stats` and `show`: what a valid book holds, and one puzzle drawn as text.
+#include "book_commands.h"
+
+#include "book_file_io.h"
+#include "progress_line.h"
+#include "puzzle/book_format.h"
+#include "solver/grader.h"
+#include "solver/kakuro_puzzle.h"
+#include "solver/solver.h"
+
+#include <charconv>
+#include <iomanip>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+namespace booktool {
+namespace {
+
+// Reads and validates a book; on failure reports it and returns false.
+bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, modData::BookCheck &check,
+                   std::ostream &out, std::ostream &err)
+{
+    std::string error;
+    if (!readFile(path, bytes, error)) {
+        err << "korvel-book: " << error << '\n';
+        return false;
+    }
+    check = modData::validateBook(bytes);
+    if (!check.ok) {
+        out << path << ": " << check.error << '\n';
+        return false;
+    }
+    return true;
+}
+
+std::string cellText(const kakuro::Puzzle &p, const std::vector<int> &downSum,
+                     const std::vector<int> &acrossSum, int pos, int digit)
+{
+    if (p.cellAt[std::size_t(pos)] >= 0)
+        return digit ? "  " + std::to_string(digit) + "  " : "  .  ";
+    const int down = downSum[std::size_t(pos)], across = acrossSum[std::size_t(pos)];
+    if (down == 0 && across == 0)
+        return "#####";
+    std::ostringstream s;
+    s << std::setw(2) << (down ? std::to_string(down) : "") << '\\' << std::left << std::setw(2)
+      << (across ? std::to_string(across) : "");
+    return s.str();
+}
+
+} // namespace
+
+int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
+{
+    std::vector<std::uint8_t> bytes;
+    modData::BookCheck check;
+    if (!loadValidBook(path, bytes, check, out, err))
+        return 1;
+    const int count = int(check.offsets.size());
+    std::map<std::pair<int, int>, int> sizes;
+    int histogram[kakuro::kDifficultyCount] = {};
+    int noSolution = 0, several = 0, undecided = 0;
+    long long cells = 0;
+    int fewest = 1 << 30, most = 0;
+    ProgressLine progress("grading");
+    for (int k = 1; k <= count; ++k) {
+        progress.update(k, count);
+        const modData::BookPuzzle record = modData::readRecord(bytes, check.offsets, k);
+        const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
+        ++sizes[{record.width, record.height}];
+        cells += p.cellCount();
+        fewest = std::min(fewest, p.cellCount());
+        most = std::max(most, p.cellCount());
+        kakuro::Grader grader(p);
+        const kakuro::Grade g = grader.grade();
+        if (g.solutions == 0)
+            ++noSolution;
+        else if (g.solutions > 1)
+            ++several;
+        else if (g.solutions < 0)
+            ++undecided;
+        else
+            ++histogram[int(g.difficulty)];
+    }
+    out << path << ": " << count << (count == 1 ? " puzzle\n" : " puzzles\n");
+    out << "sizes:";
+    for (const auto &[size, n] : sizes)
+        out << ' ' << size.first << 'x' << size.second << " (" << n << ')';
+    out << "\nentry cells: fewest " << fewest << ", most " << most << ", mean " << std::fixed
+        << std::setprecision(1) << double(cells) / count << '\n';
+    out << "difficulty:";
+    for (int d = 0; d < kakuro::kDifficultyCount; ++d)
+        out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
+    out << "\nwithout a solution: " << noSolution << ", with more than one: " << several;
+    if (undecided > 0)
+        out << ", undecided after " << kakuro::kSearchLimit << " guesses: " << undecided;
+    out << '\n';
+    return 0;
+}
+
+int showCommand(const std::string &path, const std::string &number, std::ostream &out, std::ostream &err)
+{
+    std::vector<std::uint8_t> bytes;
+    modData::BookCheck check;
+    if (!loadValidBook(path, bytes, check, out, err))
+        return 1;
+    int n = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
+    const int count = int(check.offsets.size());
+    if (ec != std::errc() || end != number.data() + number.size() || n < 1 || n > count) {
+        err << "korvel-book: no puzzle \"" << number << "\"; the book has puzzles 1 to " << count << '\n';
+        return 2;
+    }
+    const modData::BookPuzzle record = modData::readRecord(bytes, check.offsets, n);
+    const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
+    kakuro::Grader grader(p);
+    const kakuro::Grade g = grader.grade();
+    out << "puzzle " << n << " of " << count << ": " << record.width << 'x' << record.height << ", "
+        << p.cellCount() << " entry cells, ";
+    if (g.solutions != 1)
+        out << (g.solutions == 0  ? "no solution"
+                : g.solutions > 1 ? "more than one solution"
+                                  : "undecided")
+            << '\n';
+    else
+        out << kakuro::difficultyName(g.difficulty) << " (hardest step: " << kakuro::techniqueName(g.hardest)
+            << ")\n";
+
+    // Clue sums by the position of their clue cell; runs at the grid's edge have theirs outside.
+    const std::size_t area = record.cells.size();
+    std::vector<int> downSum(area, 0), acrossSum(area, 0);
+    std::vector<std::string> outside;
+    for (const kakuro::Run &run : p.runs) {
+        const int first = p.positionOf[std::size_t(p.runCells[std::size_t(run.first)])];
+        const int row = first / record.width, col = first % record.width;
+        const bool edge = run.across ? col == 0 : row == 0;
+        if (edge) {
+            outside.push_back(std::string(run.across ? "across run from (1, " + std::to_string(row + 1)
+                                                     : "down run from (" + std::to_string(col + 1) + ", 1") +
+                              "): sum " + std::to_string(run.sum));
+            continue;
+        }
+        (run.across ? acrossSum : downSum)[std::size_t(run.across ? first - 1 : first - record.width)] =
+            run.sum;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        out << (pass == 0 ? "\n" : "\nsolution:\n");
+        for (int row = 0; row < record.height; ++row) {
+            for (int col = 0; col < record.width; ++col) {
+                const int pos = row * record.width + col;
+                out << (col ? " " : "")
+                    << cellText(p, downSum, acrossSum, pos, pass ? record.cells[std::size_t(pos)] : 0);
+            }
+            out << '\n';
+        }
+    }
+    for (const std::string &line : outside)
+        out << "clue outside the grid: " << line << '\n';
+    return 0;
+}
+
+} // namespace booktool
