@@ -13,7 +13,8 @@ namespace {
 // headed by a position that is not an entry cell, with the sum of their solution digits.
 const char *checkRuns(const modData::Board &b)
 {
-    if (b.acrossRunCount != std::int16_t(b.acrossRuns.size()) || b.downRunCount != std::int16_t(b.downRuns.size()))
+    if (b.acrossRunCount != std::int16_t(b.acrossRuns.size()) ||
+        b.downRunCount != std::int16_t(b.downRuns.size()))
         return "run counts differ from the tables";
     for (int direction = 0; direction < 2; ++direction) {
         const bool across = direction == 0;
@@ -62,7 +63,8 @@ const char *book(Input data)
         if (const char *broken = checkRuns(board))
             return broken;
         const int cell = 9;
-        QImage image((board.gridWidth + 1) * cell + 1, (board.gridHeight + 1) * cell + 1, QImage::Format_RGB32);
+        QImage image((board.gridWidth + 1) * cell + 1, (board.gridHeight + 1) * cell + 1,
+                     QImage::Format_RGB32);
         GdiCanvas gdi(&image);
         BoardCanvas canvas{&gdi, cell};
         modGDI::paintBoard(canvas, board, true, true, 1);

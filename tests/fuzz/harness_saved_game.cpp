@@ -18,7 +18,8 @@ const modData::Board &bookOfThree()
         };
         const std::vector<std::uint8_t> bytes = modData::encodeBook(puzzles);
         modData::Board b;
-        modData::loadBookBytes(b, QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+        modData::loadBookBytes(
+            b, QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
         return b;
     }();
     return board;

@@ -4,8 +4,8 @@
 #include "store/settings_file_store.h"
 #include "store/settings_store.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -48,8 +48,8 @@ const char *settingsFile(Input data)
     const QString path = scratchFolder() + QStringLiteral("/%1.conf").arg(++serial);
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char *>(data.data()), qint64(data.size())) != qint64(data.size()))
+        if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(data.data()),
+                                                           qint64(data.size())) != qint64(data.size()))
             return "the scratch file could not be written";
     }
     const char *broken = nullptr;

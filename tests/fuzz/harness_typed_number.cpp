@@ -15,7 +15,8 @@ const char *typedNumberText(Input data)
     const double v = typedNumber::leadingValue(text);
     if (!std::isfinite(v))
         return "a leading value that is not a finite number";
-    if (const auto n = typedNumber::roundedInRange(text, SHRT_MIN, SHRT_MAX); n && (*n < SHRT_MIN || *n > SHRT_MAX))
+    if (const auto n = typedNumber::roundedInRange(text, SHRT_MIN, SHRT_MAX);
+        n && (*n < SHRT_MIN || *n > SHRT_MAX))
         return "a 16-bit number outside the 16-bit range";
     const long long c = typedNumber::roundedClamped(text, 1, 30);
     if (c < 1 || c > 30)

@@ -59,8 +59,8 @@ private Q_SLOTS:
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
         const QByteArray bytes = file.readAll();
-        const char *broken = kFuzzers[fuzzer].harness(
-            fuzzing::Input(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())));
+        const char *broken = kFuzzers[fuzzer].harness(fuzzing::Input(
+            reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())));
         QVERIFY2(!broken, broken);
     }
 };

@@ -20,7 +20,7 @@ using gamefixture::openPuzzle;
 
 namespace {
 
-const QString tenThousand(QChar c)
+QString tenThousand(QChar c)
 {
     return QString(10000, c);
 }
@@ -105,9 +105,9 @@ private Q_SLOTS:
                                                    << "Ann Lee";
         const QString nul = QString::fromUtf16(u"Al\u0000Bo", 5);
         QTest::newRow("NUL inside") << true << nul << nul << "Al";
-        QTest::newRow("right-to-left override") << true << QString::fromUtf16(u"\u202Eeel nnA")
-                                                << QString::fromUtf16(u"\u202Eeel nnA")
-                                                << QString::fromUtf16(u"\u202Eeel nnA");
+        QTest::newRow("right-to-left override")
+            << true << QString::fromUtf16(u"\u202Eeel nnA") << QString::fromUtf16(u"\u202Eeel nnA")
+            << QString::fromUtf16(u"\u202Eeel nnA");
     }
     void nameBox()
     {
@@ -143,11 +143,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("refusal"); // part of the message, or empty when it prints
-        const QList<QPair<const char *, const char *>> sizes = {{"cmbFontSoluSize", "answer digits"},
-                                                                {"cmbFontTallySize", "sums"},
-                                                                {"cmbCopyrightFontSize", "Copyright Font Size"},
-                                                                {"txtNumOfPixels", "Cell Size"},
-                                                                {"cmbLineSize", "Line Size"}};
+        const QList<QPair<const char *, const char *>> sizes = {
+            {"cmbFontSoluSize", "answer digits"},
+            {"cmbFontTallySize", "sums"},
+            {"cmbCopyrightFontSize", "Copyright Font Size"},
+            {"txtNumOfPixels", "Cell Size"},
+            {"cmbLineSize", "Line Size"}};
         for (const auto &[field, named] : sizes) {
             const bool line = qstrcmp(field, "cmbLineSize") == 0;
             QTest::addRow("%s 0", field) << field << "0" << (line ? "" : named); // a line of 0 is thinnest
@@ -171,7 +172,8 @@ private Q_SLOTS:
         QFETCH(QString, refusal);
         GameWindow g(numberedBook(2), 1);
         auto printed = std::make_shared<probe::PageRecord>();
-        modPrint::setPrinterProvider([printed] { return std::make_unique<probe::ImagePage>(printed, QSize(1400, 1800)); });
+        modPrint::setPrinterProvider(
+            [printed] { return std::make_unique<probe::ImagePage>(printed, QSize(1400, 1800)); });
         frmPrinterDialog dialog(g.window());
         dialog.show();
         QWidget *edit = child<QWidget>(dialog, qPrintable(field));
