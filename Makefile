@@ -53,7 +53,7 @@ fuzz: deps
 	  QT_QPA_PLATFORM=offscreen $(SAN_ENV) $(BUILD)-fuzz/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -seed=1 \
 	    -max_len=65536 -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 $$dict -artifact_prefix=$(BUILD)-fuzz/$$f- \
 	    $(BUILD)-fuzz/corpus/$$f 2>&1 | \
-	    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|==|INFO: Done|.*ERROR|fuzz harness|SUMMARY)' ; \
+	    grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|Done [0-9]|.*ERROR|fuzz harness|SUMMARY)' ; \
 	  test $${PIPESTATUS[0]} -eq 0; \
 	done
 
