@@ -11,36 +11,56 @@
 #include <QTest>
 
 using modPrint::PrintOutcome;
-using probe::ImagePage;
-
-Q_DECLARE_METATYPE(ImagePage::FailAt)
-Q_DECLARE_METATYPE(PrintOutcome)
 
 namespace {
 
 const QColor answerRed(200, 0, 0), tallyGreen(0, 160, 0), footerMagenta(180, 0, 180);
 
-// Prints as the dialog does (tools from the settings, then the page) on 1400 x 2800 pixels, with
-// colours of its own for digits, sums and the footer line `footer`.
-std::shared_ptr<probe::PageRecord> render(const modData::Board &board, bool showSolution, bool showTally,
-                                          const QString &footer = "MMMM", PrintOutcome *outcome = nullptr,
-                                          ImagePage::FailAt failAt = ImagePage::FailAt::Nowhere)
+// A page on an image that the device refuses or fails where told.
+class FailingPage : public modPrint::DevicePageTarget {
+    using Base = modPrint::DevicePageTarget;
+
+public:
+    enum FailAt { Document, Page, End };
+    FailingPage(QImage &image, FailAt failAt) : Base(image), failAt(failAt) {}
+    bool startDocument(const QString &job) override { return failAt != Document && Base::startDocument(job); }
+    bool startPage() override { return failAt != Page && Base::startPage(); }
+    bool endDocument() override { return Base::endDocument() && failAt != End; }
+    void abortDocument() override
+    {
+        aborted = true;
+        Base::abortDocument();
+    }
+    const FailAt failAt;
+    bool aborted = false;
+};
+
+// Prints as the dialog does (tools from the settings, then the page), with colours of its own for
+// digits, sums and the footer line `footer`.
+PrintOutcome print(modPrint::PageTarget &page, const modData::Board &board, bool showSolution, bool showTally,
+                   const QString &footer = "MMMM")
 {
     PrintSettings s;
     s.solutionFontColour = answerRed;
     s.tallyFontColour = tallyGreen;
     s.footerColour = footerMagenta;
     s.footerText = footer;
-    auto record = std::make_shared<probe::PageRecord>();
-    ImagePage page(record, QSize(1400, 2800), failAt);
     modGDI::createDrawingTools(s.solutionCellColour, s.clueCellColour, s.lineSize);
-    const PrintOutcome result = modPrint::printPuzzle(board, s, showSolution, showTally, page, nullptr);
-    if (outcome)
-        *outcome = result;
-    return record;
+    return modPrint::printPuzzle(board, s, showSolution, showTally, page, nullptr);
+}
+
+// The page printed on 1400 x 2800 pixels; null when the print failed.
+QImage render(const modData::Board &board, bool showSolution, bool showTally, const QString &footer = "MMMM")
+{
+    QImage image = probe::blankPage(QSize(1400, 2800));
+    modPrint::DevicePageTarget page(image);
+    return print(page, board, showSolution, showTally, footer) == PrintOutcome::Printed ? image : QImage();
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(FailingPage::FailAt)
+Q_DECLARE_METATYPE(PrintOutcome)
 
 class TestPagePrinter : public QObject {
     Q_OBJECT
@@ -89,9 +109,11 @@ private Q_SLOTS:
         QFETCH(QString, text);
         modData::Board nine;
         fixture::loadBoard(nine, {"####", "#12#", "#312", "##41", "#2##", "#13#", "#412", "##21", "####"});
-        const auto page = render(nine, false, true, text);
-        QVERIFY(page->ended);
-        const QRect ink = probe::boundsOf(page->image, footerMagenta);
+        const QImage page = render(nine, false, true, text);
+        QVERIFY(!page.isNull());
+        QRect ink;
+        for (const QPoint p : probe::maskOf(page, footerMagenta))
+            ink |= QRect(p, QSize(1, 1));
         QCOMPARE(ink.isNull(), text.isEmpty());
         if (text.isEmpty())
             return;
@@ -106,7 +128,7 @@ private Q_SLOTS:
     void tallies()
     {
         for (const bool showTally : {true, false}) {
-            const QImage page = render(small, false, showTally)->image;
+            const QImage page = render(small, false, showTally);
             QCOMPARE(probe::countOf(page, tallyGreen) > 0, showTally);
             for (const QPoint clue : {QPoint(1, 2), QPoint(2, 1)}) {
                 const QRect inside = probe::cellInside(clue.x(), clue.y(), 250, 6);
@@ -125,7 +147,7 @@ private Q_SLOTS:
         small.pencilEntries[cell(3, 3)] = 4; // solution 4
         small.penEntries[cell(4, 3)] = 2;    // solution 1, marked wrong on screen
         small.errorMarks[cell(4, 3)] = 1;
-        const QImage solution = render(small, true, true)->image, puzzle = render(small, false, true)->image;
+        const QImage solution = render(small, true, true), puzzle = render(small, false, true);
         const auto inkIn = [&](const QImage &page, int i) {
             return probe::maskOf(page, answerRed, probe::cellInside(small.colOf(i), small.rowOf(i), 250));
         };
@@ -153,28 +175,28 @@ private Q_SLOTS:
 
     void failures_data()
     {
-        QTest::addColumn<ImagePage::FailAt>("failAt");
+        QTest::addColumn<FailingPage::FailAt>("failAt");
         QTest::addColumn<PrintOutcome>("outcome");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("aborted");
-        QTest::newRow("document refused") << ImagePage::FailAt::Document << PrintOutcome::DocumentRefused
+        QTest::newRow("document refused") << FailingPage::Document << PrintOutcome::DocumentRefused
                                           << "Could not start Printing .." << false;
-        QTest::newRow("page refused") << ImagePage::FailAt::Page << PrintOutcome::PageRefused
+        QTest::newRow("page refused") << FailingPage::Page << PrintOutcome::PageRefused
                                       << "Could not start a New page .." << true;
         QTest::newRow("job fails at its end")
-            << ImagePage::FailAt::End << PrintOutcome::Failed << modPrint::printerFailedText << false;
+            << FailingPage::End << PrintOutcome::Failed << modPrint::printerFailedText << false;
     }
     void failures()
     {
-        QFETCH(ImagePage::FailAt, failAt);
-        PrintOutcome outcome{};
-        const auto page = render(small, false, true, "MMMM", &outcome, failAt);
-        QTEST(outcome, "outcome");
+        QFETCH(FailingPage::FailAt, failAt);
+        QImage image = probe::blankPage(QSize(1400, 2800));
+        FailingPage page(image, failAt);
+        QTEST(print(page, small, false, true), "outcome");
         QCOMPARE(messages.size(), 1);
         QTEST(messages[0].text, "message");
         QCOMPARE(messages[0].caption, QStringLiteral("Korvel"));
         QCOMPARE(messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QTEST(page->aborted, "aborted");
+        QTEST(page.aborted, "aborted");
     }
 
     // The same page in a PDF: A4 at 600 dpi within 10 mm margins, the board from the margin on.

@@ -1,11 +1,9 @@
 // The print settings dialog on its real widgets: defaults on every opening, the size lists, the
 // colour buttons and their picker, reading typed numbers, sizes the page cannot take, Print Now,
 // Cancel, the missing printer and Save as PDF.
-#include "game/frm_tav_mn.h"
 #include "page_probe.h"
-#include "platform/modal.h"
 #include "print/print_dialog.h"
-#include "support/board_fixture.h"
+#include "support/window_harness.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -41,20 +39,17 @@ QColor faceOf(QWidget *button)
 
 class TestPrintDialog : public QObject {
     Q_OBJECT
-    modData::Board board;
-    modReg::Settings settings;
-    std::unique_ptr<frmTavMn> window;
+    std::unique_ptr<WindowHarness> harness;
     std::unique_ptr<frmPrinterDialog> dialog;
     modGDI::DrawingTools screenTools;
-    QList<modal::MessageRequest> messages;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
     std::function<int(QDialog &)> answerDialog;
     int dialogsRun = 0;
-    std::shared_ptr<probe::PageRecord> printed;
+    QColor pickerStart;
+    QImage page; // what the printer printed
 
     void open()
     {
-        dialog = std::make_unique<frmPrinterDialog>(*window);
+        dialog = std::make_unique<frmPrinterDialog>(harness->w());
         dialog->show();
     }
     QWidget *control(const QString &name)
@@ -67,13 +62,15 @@ class TestPrintDialog : public QObject {
     void click(const QString &button) { QTest::mouseClick(control(button), Qt::LeftButton); }
     void pick(const char *button, QColor colour, bool confirmed = true)
     {
-        answerDialog = [=](QDialog &d) {
-            static_cast<QColorDialog &>(d).setCurrentColor(colour);
+        answerDialog = [=, this](QDialog &d) {
+            auto &picker = static_cast<QColorDialog &>(d);
+            pickerStart = picker.currentColor();
+            picker.setCurrentColor(colour);
             return int(confirmed ? QDialog::Accepted : QDialog::Rejected);
         };
         click(button);
     }
-    // What the check boxes, the text fields and the colour buttons show, in that order.
+    // What the check boxes, the text fields and the colour buttons' faces show, in that order.
     QVariantList shown()
     {
         QVariantList values{control("chkShowSolFont")->property("checked"),
@@ -83,7 +80,7 @@ class TestPrintDialog : public QObject {
             values << (box ? box->currentText() : control(name)->property("text"));
         }
         for (const char *name : colourButtons)
-            values << control(name)->property("colour");
+            values << faceOf(control(name));
         return values;
     }
     bool screenToolsKept() const
@@ -93,36 +90,28 @@ class TestPrintDialog : public QObject {
                t.darkLinePen.width == 2 && t.lightLinePen.width == 2 &&
                t.solutionDigitColour == screenTools.solutionDigitColour;
     }
+    bool nothingPrinted() const { return page == probe::blankPage(page.size()); }
 
 private Q_SLOTS:
     void init()
     {
-        fixture::loadBoard(board, fixture::smallPuzzle());
-        window = std::make_unique<frmTavMn>(board, settings, QDir::tempPath());
+        harness = std::make_unique<WindowHarness>(QList<QStringList>{fixture::smallPuzzle()});
         modGDI::createDrawingTools(QColor(1, 2, 3), QColor(4, 5, 6), 2); // unlike any print's
         screenTools = modGDI::tools();
-        messages.clear();
-        answer = QMessageBox::Ok;
-        modal::setMessageResponder([this](const modal::MessageRequest &r) {
-            messages.append(r);
-            return answer;
-        });
         dialogsRun = 0;
         answerDialog = [](QDialog &) { return int(QDialog::Rejected); };
         modal::setDialogRunner([this](QDialog &d) {
             ++dialogsRun;
             return answerDialog(d);
         });
-        printed = std::make_shared<probe::PageRecord>();
-        modPrint::setPrinterProvider([this] { return std::make_unique<probe::ImagePage>(printed, QSize(1400, 1800)); });
+        page = probe::blankPage(QSize(1400, 1800));
+        modPrint::setPrinterProvider([this] { return std::make_unique<modPrint::DevicePageTarget>(page); });
         open();
     }
     void cleanup()
     {
         dialog.reset();
-        window.reset();
-        modal::setMessageResponder({});
-        modal::setDialogRunner({});
+        harness.reset();
         modPrint::setPrinterProvider({});
     }
 
@@ -148,7 +137,7 @@ private Q_SLOTS:
             click("cmdCancel");
             QVERIFY(!dialog->isVisible());
             QCOMPARE(dialog->result(), int(QDialog::Rejected));
-            QCOMPARE(printed->documentsStarted, 0);
+            QVERIFY(nothingPrinted());
             QVERIFY(screenToolsKept());
             open();
         }
@@ -157,7 +146,7 @@ private Q_SLOTS:
     void captionFocusAndLists()
     {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Korvel - Print Solution"));
-        QCOMPARE(dialog->windowIcon().cacheKey(), window->windowIcon().cacheKey());
+        QCOMPARE(dialog->windowIcon().cacheKey(), harness->w().windowIcon().cacheKey());
         QVERIFY(dialog->isModal());
         QCOMPARE(dialog->focusWidget(), control("cmdPrint"));
         for (const char *name : {"cmbFontSoluSize", "cmbFontTallySize", "cmbCopyrightFontSize", "cmbLineSize"}) {
@@ -168,33 +157,16 @@ private Q_SLOTS:
         }
     }
 
-    // A colour button's face shows its colour; the picker starts from it; a cancelled pick
-    // changes nothing.
-    void colourButton_data()
-    {
-        QTest::addColumn<bool>("confirmed");
-        QTest::newRow("picked") << true;
-        QTest::newRow("cancelled") << false;
-    }
+    // The picker starts from the button's colour; a cancelled pick changes nothing.
     void colourButton()
     {
-        QFETCH(bool, confirmed);
-        QWidget *button = control("cmdClueCellCol");
         const QColor before(20, 20, 20), wanted(30, 140, 200);
-        QCOMPARE(faceOf(button), before);
-        QColor pickerStart;
-        answerDialog = [&](QDialog &d) {
-            auto *picker = qobject_cast<QColorDialog *>(&d);
-            pickerStart = picker ? picker->currentColor() : QColor();
-            if (picker)
-                picker->setCurrentColor(wanted);
-            return int(confirmed ? QDialog::Accepted : QDialog::Rejected);
-        };
-        click("cmdClueCellCol");
-        QCOMPARE(dialogsRun, 1);
-        QCOMPARE(pickerStart, before);
-        QCOMPARE(button->property("colour").value<QColor>(), confirmed ? wanted : before);
-        QCOMPARE(faceOf(button), confirmed ? wanted : before);
+        for (const bool confirmed : {false, true}) {
+            pick("cmdClueCellCol", wanted, confirmed);
+            QCOMPARE(pickerStart, before);
+            QCOMPARE(faceOf(control("cmdClueCellCol")), confirmed ? wanted : before);
+        }
+        QCOMPARE(dialogsRun, 2);
     }
 
     // The typed-number rule on each numeric field, clamped to the field's type.
@@ -253,13 +225,13 @@ private Q_SLOTS:
         QFETCH(QString, named);
         typeInto(control(field), text);
         click("cmdPrint");
-        QCOMPARE(printed->documentsStarted, named.isEmpty() ? 1 : 0);
-        QCOMPARE(messages.size(), named.isEmpty() ? 0 : 1);
+        QCOMPARE(nothingPrinted(), !named.isEmpty());
+        QCOMPARE(harness->messages.size(), named.isEmpty() ? 0 : 1);
         QCOMPARE(dialog->isVisible(), !named.isEmpty());
         QVERIFY(screenToolsKept());
         if (!named.isEmpty()) {
-            QVERIFY2(messages[0].text.contains(named), qPrintable(messages[0].text));
-            QCOMPARE(messages[0].caption, QStringLiteral("Korvel"));
+            QVERIFY2(harness->messages[0].text.contains(named), qPrintable(harness->messages[0].text));
+            QCOMPARE(harness->messages[0].caption, QStringLiteral("Korvel"));
             QCOMPARE(dialog->focusWidget(), control(field));
         }
     }
@@ -273,11 +245,10 @@ private Q_SLOTS:
             pick(colourButtons[i], colours[i]);
         QTest::keyClick(control("chkShowSolFont"), Qt::Key_Space);
         click("cmdPrint");
-        QVERIFY(printed->ended);
-        QVERIFY(messages.isEmpty());
+        QVERIFY(!page.paintingActive()); // the document was handed over
+        QVERIFY(harness->messages.isEmpty());
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        const QImage &page = printed->image;
         QCOMPARE(page.pixelColor(2 * 250 + 4, 2 * 250 + 4), colours[0]);                // entry cell (2, 2)
         QCOMPARE(page.pixelColor(probe::cellInside(1, 1, 250).center()), colours[1]); // block (1, 1)
         QVERIFY(probe::countOf(page, colours[2], probe::cellInside(2, 2, 250)) > 0);
@@ -308,7 +279,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("page.pdf");
         modPrint::setPrinterProvider([] { return std::unique_ptr<modPrint::PageTarget>(); });
-        answer = offerTaken ? QMessageBox::Yes : QMessageBox::No;
+        harness->answerYes = offerTaken;
         answerDialog = [&](QDialog &d) {
             auto *chooser = qobject_cast<QFileDialog *>(&d);
             if (chooser && fileChosen)
@@ -316,6 +287,7 @@ private Q_SLOTS:
             return int(chooser && fileChosen ? QDialog::Accepted : QDialog::Rejected);
         };
         click(button);
+        const auto &messages = harness->messages;
         QCOMPARE(messages.size(), viaPrint ? 1 : 0);
         if (viaPrint) {
             QVERIFY(messages[0].text.contains("No printer"));
