@@ -1,6 +1,6 @@
-// The print settings dialog on its real widgets: defaults on every opening, the size lists, the
-// colour buttons and their picker, reading typed numbers, sizes the page cannot take, Print Now,
-// Cancel, the missing printer and Save as PDF.
+// The print settings dialog on its real widgets: defaults on every opening, the colour picker,
+// Cancel, the size lists, typed sizes read and checked, Print Now, the missing printer and Save as
+// PDF.
 #include "page_probe.h"
 #include "print/print_dialog.h"
 #include "support/window_harness.h"
@@ -16,8 +16,8 @@ namespace {
 
 const char *const colourButtons[] = {"cmdSolCellColor", "cmdClueCellCol", "cmdSoluFontColor",
                                      "cmdTallyFontColor", "cmdCopyrightColour"};
-const char *const textFields[] = {"cmbFontSoluSize", "cmbFontTallySize", "cmbLineSize",
-                                  "txtNumOfPixels", "cmbCopyrightFontSize", "txtCopyRight"};
+const char *const textFields[] = {"cmbFontSoluSize", "cmbFontTallySize",     "cmbLineSize",
+                                  "txtNumOfPixels",  "cmbCopyrightFontSize", "txtCopyRight"};
 
 // Replaces what an edit box or an editable list holds, by keyboard.
 void typeInto(QWidget *field, const QString &text)
@@ -41,7 +41,6 @@ class TestPrintDialog : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowHarness> harness;
     std::unique_ptr<frmPrinterDialog> dialog;
-    modGDI::DrawingTools screenTools;
     std::function<int(QDialog &)> answerDialog;
     int dialogsRun = 0;
     QColor pickerStart;
@@ -86,9 +85,9 @@ class TestPrintDialog : public QObject {
     bool screenToolsKept() const
     {
         const modGDI::DrawingTools &t = modGDI::tools();
-        return t.entryBrush == screenTools.entryBrush && t.clueBrush == screenTools.clueBrush &&
+        return t.entryBrush == QColor(1, 2, 3) && t.clueBrush == QColor(4, 5, 6) &&
                t.darkLinePen.width == 2 && t.lightLinePen.width == 2 &&
-               t.solutionDigitColour == screenTools.solutionDigitColour;
+               t.solutionDigitColour == QColor(0, 0, 0);
     }
     bool nothingPrinted() const { return page == probe::blankPage(page.size()); }
 
@@ -97,7 +96,6 @@ private Q_SLOTS:
     {
         harness = std::make_unique<WindowHarness>(QList<QStringList>{fixture::smallPuzzle()});
         modGDI::createDrawingTools(QColor(1, 2, 3), QColor(4, 5, 6), 2); // unlike any print's
-        screenTools = modGDI::tools();
         dialogsRun = 0;
         answerDialog = [](QDialog &) { return int(QDialog::Rejected); };
         modal::setDialogRunner([this](QDialog &d) {
@@ -116,12 +114,13 @@ private Q_SLOTS:
     }
 
     // Whatever was chosen before, a new opening shows the defaults; Cancel prints nothing and
-    // leaves the screen's tools alone.
+    // leaves the screen's tools alone. Colours are chosen through the picker seam.
     void defaultsOnEveryOpeningAndCancel()
     {
         const QColor white(255, 255, 255), black(0, 0, 0), changedColour(9, 8, 7);
-        const QVariantList defaults{false, true, "18", "10", "1", "250", "8", frmPrinterDialog::defaultFooterText(),
-                                    white, QColor(20, 20, 20), black, white, black};
+        QVariantList defaults{false, true,  "18", "10",
+                              "1",   "250", "8",  frmPrinterDialog::defaultFooterText()};
+        defaults << white << QColor(20, 20, 20) << black << white << black;
         QVariantList changed{true, false, "3", "3", "3", "3", "3", "3"};
         for (int i = 0; i < 5; ++i)
             changed << changedColour;
@@ -129,6 +128,9 @@ private Q_SLOTS:
             QCOMPARE(shown(), defaults);
             for (const char *name : colourButtons)
                 pick(name, changedColour);
+            // The picker starts from the button's colour; cancelled, it changes nothing.
+            pick("cmdClueCellCol", QColor(30, 140, 200), false);
+            QCOMPARE(pickerStart, changedColour);
             for (const char *name : textFields)
                 typeInto(control(name), "3");
             QTest::keyClick(control("chkShowSolFont"), Qt::Key_Space);
@@ -149,46 +151,51 @@ private Q_SLOTS:
         QCOMPARE(dialog->windowIcon().cacheKey(), harness->w().windowIcon().cacheKey());
         QVERIFY(dialog->isModal());
         QCOMPARE(dialog->focusWidget(), control("cmdPrint"));
-        for (const char *name : {"cmbFontSoluSize", "cmbFontTallySize", "cmbCopyrightFontSize", "cmbLineSize"}) {
+        for (const char *name : textFields) {
             const auto *list = qobject_cast<QComboBox *>(control(name));
+            if (!list)
+                continue;
             QCOMPARE(list->count(), name == QByteArray("cmbLineSize") ? 10 : 30);
             for (int i = 0; i < list->count(); ++i)
                 QCOMPARE(list->itemText(i), QString::number(i + 1));
         }
     }
 
-    // The picker starts from the button's colour; a cancelled pick changes nothing.
-    void colourButton()
-    {
-        const QColor before(20, 20, 20), wanted(30, 140, 200);
-        for (const bool confirmed : {false, true}) {
-            pick("cmdClueCellCol", wanted, confirmed);
-            QCOMPARE(pickerStart, before);
-            QCOMPARE(faceOf(control("cmdClueCellCol")), confirmed ? wanted : before);
-        }
-        QCOMPARE(dialogsRun, 2);
-    }
-
-    // The typed-number rule on each numeric field, clamped to the field's type.
-    void typedNumbers_data()
+    // A number typed into a field is read by the typed-number rule and clamped to the field's
+    // type. A page of 1400 x 1800 pixels at 600 dpi takes cells up to 1400 pixels wide, lines as
+    // wide as a cell and fonts of 1 to 168 points; any other size is refused before anything is
+    // printed, naming the field, which gets the focus in the dialog that stays open.
+    void typedSizes_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("value");
-        QTest::newRow("blanks around") << "cmbFontSoluSize" << " 12 " << qint64(12);
-        QTest::newRow("half to even, down") << "cmbFontSoluSize" << "12.5" << qint64(12);
-        QTest::newRow("half to even, up") << "cmbFontTallySize" << "13.5" << qint64(14);
-        QTest::newRow("unit after the number") << "cmbCopyrightFontSize" << "7pt" << qint64(7);
-        QTest::newRow("empty") << "cmbFontSoluSize" << "" << qint64(0);
-        QTest::newRow("letters first") << "txtNumOfPixels" << "abc" << qint64(0);
-        QTest::newRow("line size") << "cmbLineSize" << "2.5" << qint64(2);
-        QTest::newRow("16-bit field clamps") << "cmbFontSoluSize" << "99999" << qint64(32767);
-        QTest::newRow("32-bit field clamps") << "txtNumOfPixels" << "99999999999" << qint64(2147483647);
+        QTest::addColumn<QString>("refused"); // what the message names; empty: printed
+        const auto row = [](const char *tag, QString field, QString text, qint64 value,
+                            QString refused = {}) {
+            QTest::newRow(tag) << field << text << value << refused;
+        };
+        row("blanks around", "cmbFontSoluSize", " 12 ", 12);
+        row("half to even, down", "cmbFontSoluSize", "12.5", 12);
+        row("half to even, up", "cmbFontTallySize", "13.5", 14);
+        row("unit after the number", "cmbCopyrightFontSize", "7pt", 7);
+        row("empty", "cmbFontSoluSize", "", 0, "answer digits");
+        row("letters first", "txtNumOfPixels", "abc", 0, "Cell Size");
+        row("16-bit field clamps", "cmbFontTallySize", "99999", 32767, "sums");
+        row("32-bit field clamps", "txtNumOfPixels", "99999999999", 2147483647, "Cell Size");
+        row("largest footer size", "cmbCopyrightFontSize", "168", 168);
+        row("footer size too tall", "cmbCopyrightFontSize", "169", 169, "Copyright Font Size");
+        row("cell as wide as the page", "txtNumOfPixels", "1400", 1400);
+        row("cell wider than the page", "txtNumOfPixels", "1401", 1401, "Cell Size");
+        row("line 0 is the thinnest", "cmbLineSize", "0", 0);
+        row("line as wide as a cell", "cmbLineSize", "250.5", 250);
+        row("line wider than a cell", "cmbLineSize", "251", 251, "Line Size");
     }
-    void typedNumbers()
+    void typedSizes()
     {
         QFETCH(QString, field);
         QFETCH(QString, text);
+        QFETCH(QString, refused);
         typeInto(control(field), text);
         const PrintSettings s = dialog->readSettings();
         const QHash<QString, qint64> read{{"cmbFontSoluSize", s.solutionFontSize},
@@ -197,41 +204,15 @@ private Q_SLOTS:
                                           {"txtNumOfPixels", s.cellSizePixels},
                                           {"cmbLineSize", s.lineSize}};
         QTEST(read.value(field), "value");
-    }
-
-    // On a page of 1400 x 1800 pixels at 600 dpi a cell may be 1400 pixels wide, a line as wide
-    // as a cell and a font 168 points tall. A size beyond is refused before anything is printed,
-    // naming the field, which keeps the focus in the dialog that stays open.
-    void sizes_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("named"); // empty: printed
-        QTest::newRow("empty answer size") << "cmbFontSoluSize" << "" << "answer digits";
-        QTest::newRow("sum size beyond 16 bits") << "cmbFontTallySize" << "70000" << "sums";
-        QTest::newRow("largest footer size") << "cmbCopyrightFontSize" << "168" << "";
-        QTest::newRow("footer size too tall") << "cmbCopyrightFontSize" << "169" << "Copyright Font Size";
-        QTest::newRow("cell as wide as the page") << "txtNumOfPixels" << "1400" << "";
-        QTest::newRow("cell wider than the page") << "txtNumOfPixels" << "1401" << "Cell Size";
-        QTest::newRow("cell 0") << "txtNumOfPixels" << "0" << "Cell Size";
-        QTest::newRow("line 0 is the thinnest") << "cmbLineSize" << "0" << "";
-        QTest::newRow("line as wide as a cell") << "cmbLineSize" << "250" << "";
-        QTest::newRow("line wider than a cell") << "cmbLineSize" << "251" << "Line Size";
-    }
-    void sizes()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, named);
-        typeInto(control(field), text);
         click("cmdPrint");
-        QCOMPARE(nothingPrinted(), !named.isEmpty());
-        QCOMPARE(harness->messages.size(), named.isEmpty() ? 0 : 1);
-        QCOMPARE(dialog->isVisible(), !named.isEmpty());
+        const auto &messages = harness->messages;
+        QCOMPARE(nothingPrinted(), !refused.isEmpty());
+        QCOMPARE(messages.size(), refused.isEmpty() ? 0 : 1);
+        QCOMPARE(dialog->isVisible(), !refused.isEmpty());
         QVERIFY(screenToolsKept());
-        if (!named.isEmpty()) {
-            QVERIFY2(harness->messages[0].text.contains(named), qPrintable(harness->messages[0].text));
-            QCOMPARE(harness->messages[0].caption, QStringLiteral("Korvel"));
+        if (!refused.isEmpty()) {
+            QVERIFY2(messages[0].text.contains(refused), qPrintable(messages[0].text));
+            QCOMPARE(messages[0].caption, QStringLiteral("Korvel"));
             QCOMPARE(dialog->focusWidget(), control(field));
         }
     }
@@ -249,7 +230,7 @@ private Q_SLOTS:
         QVERIFY(harness->messages.isEmpty());
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(page.pixelColor(2 * 250 + 4, 2 * 250 + 4), colours[0]);                // entry cell (2, 2)
+        QCOMPARE(page.pixelColor(2 * 250 + 4, 2 * 250 + 4), colours[0]);              // entry cell (2, 2)
         QCOMPARE(page.pixelColor(probe::cellInside(1, 1, 250).center()), colours[1]); // block (1, 1)
         QVERIFY(probe::countOf(page, colours[2], probe::cellInside(2, 2, 250)) > 0);
         QVERIFY(probe::countOf(page, colours[3]) > 0);
