@@ -49,50 +49,50 @@ template <typename T> T *child(QWidget &parent, const char *name)
     return w;
 }
 
+// The About box or the welcome dialog on `folder`, open and shown.
+std::unique_ptr<QDialog> opened(bool about, const QString &folder)
+{
+    std::unique_ptr<QDialog> d;
+    if (about)
+        d = std::make_unique<frmAbt>(folder);
+    else
+        d = std::make_unique<diagSWS>(folder);
+    d->open();
+    if (!QTest::qWaitForWindowExposed(d.get()))
+        qFatal("dialog not shown");
+    return d;
+}
+
 } // namespace
 
 class TestShellDialogs : public QObject {
     Q_OBJECT
-    QStringList opened;
+    QStringList links;
 
 private Q_SLOTS:
     void init()
     {
-        opened.clear();
-        shellLinks::setDocumentOpener([this](const QString &t) { opened << t; });
+        links.clear();
+        shellLinks::setDocumentOpener([this](const QString &t) { links << t; });
     }
     void cleanup() { shellLinks::setDocumentOpener({}); }
 
-    void welcomeTexts()
+    // The program's own words on both dialogs, each control found by name.
+    void texts()
     {
         ProgramFolder folder(Picture::Ours);
-        diagSWS d(folder.path);
-        QCOMPARE(d.windowTitle(), "  Korvel ");
-        auto *thanks = child<QLabel>(d, "lblThanks");
-        QCOMPARE(thanks->text(), "  Korvel 1.0  ");
-        QVERIFY(thanks->font().bold() && thanks->font().italic());
-        QCOMPARE(thanks->font().pointSizeF(), 24.0);
-        auto *link = child<QLabel>(d, "lblMorePuz");
-        QCOMPARE(link->text(), "More Puzzles");
-        QCOMPARE(link->toolTip(), "Click here for more puzzles");
-        QCOMPARE(child<QPushButton>(d, "OKButton")->text(), "Start");
-        QCOMPARE(child<QPushButton>(d, "CancelButton")->text(), "Quit");
-    }
-
-    void aboutTexts()
-    {
-        ProgramFolder folder(Picture::Ours);
-        frmAbt d(folder.path);
-        QCOMPARE(d.windowTitle(), "About Korvel");
-        auto *title = child<QLabel>(d, "lblTitle");
-        QCOMPARE(title->text(), "Korvel 1.0");
-        QVERIFY(title->font().bold());
-        QCOMPARE(title->font().pointSizeF(), 14.25);
-        QVERIFY(!child<QLabel>(d, "lblCopyRight")->text().isEmpty());
-        auto *web = child<QLabel>(d, "lblWeb");
-        QCOMPARE(web->text(), appIdentity::makerHomePage);
-        QCOMPARE(web->toolTip(), "Click Here for more free puzzles & Games");
-        QCOMPARE(child<QPushButton>(d, "OKButton")->text(), "OK");
+        diagSWS welcome(folder.path);
+        frmAbt about(folder.path);
+        const auto text = [](QDialog &d, const char *name) { return child<QLabel>(d, name)->text(); };
+        const auto caption = [](QDialog &d, const char *name) { return child<QPushButton>(d, name)->text(); };
+        QCOMPARE(QStringList({welcome.windowTitle(), text(welcome, "lblThanks"), text(welcome, "lblMorePuz"),
+                              welcome.lblMorePuz->toolTip(), caption(welcome, "OKButton"), caption(welcome, "CancelButton")}),
+                 QStringList({"  Korvel ", "  Korvel 1.0  ", "More Puzzles", "Click here for more puzzles", "Start", "Quit"}));
+        QCOMPARE(QStringList({about.windowTitle(), text(about, "lblTitle"), text(about, "lblWeb"),
+                              about.lblWeb->toolTip(), caption(about, "OKButton")}),
+                 QStringList({"About Korvel", "Korvel 1.0", appIdentity::makerHomePage,
+                              "Click Here for more free puzzles & Games", "OK"}));
+        QVERIFY(!text(about, "lblCopyRight").isEmpty());
     }
 
     // Our logo and icon are shown at their own size; a missing or unreadable file leaves the
@@ -115,74 +115,50 @@ private Q_SLOTS:
         QFETCH(int, picture);
         QFETCH(QSize, size);
         ProgramFolder folder{Picture(picture)};
-        std::unique_ptr<QDialog> d;
-        if (about)
-            d = std::make_unique<frmAbt>(folder.path);
-        else
-            d = std::make_unique<diagSWS>(folder.path);
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        const auto d = opened(about, folder.path);
         auto *label = child<QLabel>(*d, about ? "imgIcon" : "pbLogo");
-        if (size.isEmpty()) {
-            QVERIFY(!label->isVisible());
-        } else {
-            QVERIFY(label->isVisible());
-            QCOMPARE(label->pixmap().size(), size);
-            QCOMPARE(label->size(), size);
-        }
+        QCOMPARE(label->isVisible(), !size.isEmpty());
+        QVERIFY(size.isEmpty() || (label->pixmap().size() == size && label->size() == size));
         // The texts and buttons are there either way.
         QVERIFY(child<QLabel>(*d, about ? "lblTitle" : "lblThanks")->isVisible());
         QVERIFY(child<QPushButton>(*d, "OKButton")->isVisible());
     }
 
-    // The links open their document and leave their dialog open, waiting.
+    // The links open their document and leave their dialog open, waiting; OK then closes it.
+    // A press let go away from the link, or a right click, opens nothing.
     void linksOpenAndStay_data()
     {
         QTest::addColumn<bool>("about");
         QTest::addColumn<QString>("how");
         QTest::newRow("welcome, click") << false << "click";
         QTest::newRow("welcome, Space") << false << "space";
+        QTest::newRow("welcome, dragged off") << false << "off";
         QTest::newRow("about, click") << true << "click";
         QTest::newRow("about, Enter") << true << "enter";
+        QTest::newRow("about, right click") << true << "right";
     }
     void linksOpenAndStay()
     {
         QFETCH(bool, about);
         QFETCH(QString, how);
         ProgramFolder folder(Picture::Ours);
-        std::unique_ptr<QDialog> d;
-        if (about)
-            d = std::make_unique<frmAbt>(folder.path);
-        else
-            d = std::make_unique<diagSWS>(folder.path);
-        d->open();
-        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        const auto d = opened(about, folder.path);
         auto *link = child<LinkLabel>(*d, about ? "lblWeb" : "lblMorePuz");
-        if (how == "click") {
-            QTest::mouseClick(link, Qt::LeftButton);
+        link->setFocus();
+        if (how == "click" || how == "right") {
+            QTest::mouseClick(link, how == "click" ? Qt::LeftButton : Qt::RightButton);
+        } else if (how == "off") {
+            QTest::mousePress(link, Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(link->width() + 40, 2));
         } else {
-            link->setFocus();
             QTest::keyClick(link, how == "space" ? Qt::Key_Space : Qt::Key_Return);
         }
-        const QString expected = about ? appIdentity::makerHomePage : folder.path + "/HELP/more-puzzles.htm";
-        QCOMPARE(opened, QStringList{expected});
+        const QString page = about ? appIdentity::makerHomePage : folder.path + "/HELP/more-puzzles.htm";
+        QCOMPARE(links, how == "off" || how == "right" ? QStringList() : QStringList{page});
         QVERIFY(d->isVisible());
-        if (!about)
-            QVERIFY(!static_cast<diagSWS *>(d.get())->quitChosen());
-    }
-
-    // A press that is let go away from the link, or a right click, opens nothing.
-    void linkNeedsAWholeLeftClick()
-    {
-        ProgramFolder folder(Picture::Ours);
-        diagSWS d(folder.path);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        auto *link = child<LinkLabel>(d, "lblMorePuz");
-        QTest::mousePress(link, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(link->width() + 40, 2));
-        QTest::mouseClick(link, Qt::RightButton);
-        QVERIFY(opened.isEmpty());
+        QTest::mouseClick(child<QPushButton>(*d, "OKButton"), Qt::LeftButton);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(d->result(), int(QDialog::Accepted));
     }
 
     // Only Quit ends the program; everything else that closes the dialog counts as Start.
@@ -190,7 +166,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("quit");
-        QTest::newRow("Start") << "start" << false;
         QTest::newRow("Quit") << "quit" << true;
         QTest::newRow("Escape") << "escape" << false;
         QTest::newRow("Enter") << "enter" << false;
@@ -201,34 +176,17 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(bool, quit);
         ProgramFolder folder(Picture::Ours);
-        diagSWS d(folder.path);
-        d.open();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        if (how == "start")
-            QTest::mouseClick(child<QPushButton>(d, "OKButton"), Qt::LeftButton);
-        else if (how == "quit")
-            QTest::mouseClick(child<QPushButton>(d, "CancelButton"), Qt::LeftButton);
-        else if (how == "escape")
-            QTest::keyClick(&d, Qt::Key_Escape);
-        else if (how == "enter")
-            QTest::keyClick(&d, Qt::Key_Return);
+        const auto d = opened(false, folder.path);
+        if (how == "quit")
+            QTest::mouseClick(child<QPushButton>(*d, "CancelButton"), Qt::LeftButton);
+        else if (how == "close")
+            d->close();
         else
-            d.close();
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.quitChosen(), quit);
-        QCOMPARE(d.result(), quit ? int(QDialog::Rejected) : int(QDialog::Accepted));
-        QVERIFY(opened.isEmpty());
-    }
-
-    void aboutOkCloses()
-    {
-        ProgramFolder folder(Picture::Ours);
-        frmAbt d(folder.path);
-        d.open();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        QTest::mouseClick(child<QPushButton>(d, "OKButton"), Qt::LeftButton);
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.result(), int(QDialog::Accepted));
+            QTest::keyClick(d.get(), how == "escape" ? Qt::Key_Escape : Qt::Key_Return);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(static_cast<diagSWS *>(d.get())->quitChosen(), quit);
+        QCOMPARE(d->result(), quit ? int(QDialog::Rejected) : int(QDialog::Accepted));
+        QVERIFY(links.isEmpty());
     }
 };
 

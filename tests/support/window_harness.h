@@ -23,8 +23,9 @@
 
 class WindowHarness {
 public:
-    // Opens puzzle `puzzle` of a book made of `puzzles`, in pen (0) or pencil (1) mode.
-    explicit WindowHarness(const QList<QStringList> &puzzles, int pencilMode = 0, int puzzle = 1)
+    // Opens puzzle `puzzle` of a book made of `puzzles`, in pen (0) or pencil (1) mode; the
+    // window is shown and active unless `shown` is false.
+    explicit WindowHarness(const QList<QStringList> &puzzles, int pencilMode = 0, int puzzle = 1, bool shown = true)
     {
         QStandardPaths::setTestModeEnabled(true);
         modData::loadBook(board, fixture::writeBook(dir.path(), puzzles));
@@ -45,6 +46,8 @@ public:
         shellLinks::setDocumentOpener([this](const QString &target) { documents << target; });
         window = std::make_unique<frmTavMn>(board, settings, dir.path());
         window->formLoad();
+        if (!shown)
+            return;
         window->show();
         window->activateWindow();
         windowActive = QTest::qWaitForWindowActive(window.get());
@@ -63,6 +66,7 @@ public:
     frmTavMn &w() { return *window; }
     BoardPicture *grid() { return window->findChild<BoardPicture *>(QStringLiteral("pbGrid")); }
     QAction *act(const QString &name) { return window->findChild<QAction *>(name); }
+    template <typename T> T *find(const QString &name) { return window->findChild<T *>(name); }
     QWidget *button(const QString &bar, const QString &name)
     {
         return window->findChild<QToolBar *>(bar)->widgetForAction(act(name));

@@ -54,4 +54,9 @@ int countColour(const QImage &image, const QRect &region, const QColor &colour)
     return n;
 }
 
+bool onlyColours(const QImage &image, const QRect &region, const QColor &a, const QColor &b)
+{
+    return countColour(image, region, a) + countColour(image, region, b) == region.width() * region.height();
+}
+
 } // namespace pixels

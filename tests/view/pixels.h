@@ -13,12 +13,11 @@ namespace pixels {
 // A fresh 96-dpi image filled with `background`, like the board picture's.
 QImage blankImage(int width, int height, const QColor &background = Qt::white);
 
-// The area `region` of `image` as text, one string per row: '#' where the pixel is `ink`,
-// '.' where it is anything else.
+// `region` as text, one string per row: '#' where the pixel is `ink`, '.' elsewhere.
 QStringList art(const QImage &image, const QRect &region, const QColor &ink);
 
-// The smallest rectangle holding every pixel of `image` inside `region` for which `test` holds;
-// empty when there is none.
+// The smallest rectangle holding every pixel of `region` (all of `image` when null) for which
+// `test` holds; empty when there is none.
 QRect boundsWhere(const QImage &image, const QRect &region, const std::function<bool(QRgb)> &test);
 
 // The smallest rectangle holding every pixel that is not `background`.
@@ -27,6 +26,12 @@ QRect inkBounds(const QImage &image, const QColor &background, const QRect &regi
 // How many pixels of `region` are exactly `colour`.
 int countColour(const QImage &image, const QRect &region, const QColor &colour);
 
+// Whether every pixel of `region` is `a` or `b`: text drawn in one colour, unsmoothed.
+bool onlyColours(const QImage &image, const QRect &region, const QColor &a, const QColor &b);
+
 bool same(QRgb pixel, const QColor &colour);
+
+// Where a cell's digit may go: the cell of side `cs` at (col, row) less a 3-pixel margin.
+inline QRect digitBox(int col, int row, int cs) { return {col * cs + 3, row * cs + 3, cs - 6, cs - 6}; }
 
 } // namespace pixels
