@@ -40,7 +40,7 @@ check: deps
 # Each libFuzzer harness runs for FUZZ_SECONDS on a copy of its seed corpus and of the inputs it
 # once found at fault, with its dictionary when it has one. A finding is kept in build-fuzz/.
 FUZZ_SECONDS ?= 60
-FUZZERS := book saved_game settings typed_number
+FUZZERS := book saved_game settings typed_number book_tool
 fuzz: deps
 	@scripts/install-deps.sh --test
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DKORVEL_FUZZ=ON -DKORVEL_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)

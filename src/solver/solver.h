@@ -18,7 +18,7 @@ struct SolveResult {
 };
 
 // Guesses a count of solutions for a puzzle from an untrusted book may make before it gives up.
-inline constexpr long long kSearchLimit = 200000;
+inline constexpr long long kSearchLimit = 20000;
 
 class Solver {
 public:

@@ -22,6 +22,8 @@ const char *savedGame(Input data);
 const char *settingsFile(Input data);
 // Text typed into a number field.
 const char *typedNumberText(Input data);
+// The book tool's verify, stats and show on one book.
+const char *bookTool(Input data);
 
 // Qt's decoders of stored objects trust the counts they read and may ask for gigabytes at once.
 // Under the address sanitizer such a request would end the run as "out of memory"; this makes it

@@ -23,6 +23,7 @@ const Fuzzer kFuzzers[] = {
     {"saved_game", fuzzing::savedGame},
     {"settings", fuzzing::settingsFile},
     {"typed_number", fuzzing::typedNumberText},
+    {"book_tool", fuzzing::bookTool},
 };
 
 } // namespace
