@@ -36,9 +36,43 @@ template <typename T> T get(const std::uint8_t *at)
     return qFromLittleEndian<T>(at);
 }
 
-QByteArray asBytes(const std::uint8_t *data, std::size_t size)
+// The stored layouts of what is in memory. Reading fills such a block first, so that a stored
+// value shorter than the block replaces only its leading bytes.
+std::array<std::uint8_t, 8> solvingBlock(const modData::Board &board, const Settings &settings)
 {
-    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+    std::array<std::uint8_t, 8> block{};
+    put<std::int16_t>(block.data(), board.bookIndex);
+    put<std::int16_t>(block.data() + 2, board.pencilMode);
+    std::copy(settings.reserved.begin(), settings.reserved.end(), block.begin() + 4);
+    return block;
+}
+
+std::array<std::uint8_t, 8> soundBlock(const Settings &settings)
+{
+    std::array<std::uint8_t, 8> block{};
+    for (int k = 1; k <= 4; ++k)
+        put<std::int16_t>(block.data() + 2 * (k - 1), settings.soundOptions[std::size_t(k)]);
+    return block;
+}
+
+std::array<std::uint8_t, 4> lastPlayedBlock(const modData::Board &board)
+{
+    std::array<std::uint8_t, 4> block{};
+    put<std::int32_t>(block.data(), board.lastPlayed[1]);
+    return block;
+}
+
+std::array<std::uint8_t, 12> timesBlock(const PuzzleStats &stats)
+{
+    std::array<std::uint8_t, 12> block{};
+    for (int k = 1; k <= 3; ++k)
+        put<std::int32_t>(block.data() + 4 * (k - 1), stats.bestTimes[std::size_t(k)]);
+    return block;
+}
+
+template <std::size_t N> QByteArray asBytes(const std::array<std::uint8_t, N> &block)
+{
+    return QByteArray(reinterpret_cast<const char *>(block.data()), qsizetype(N));
 }
 
 void reportStoreFailure()
@@ -55,9 +89,7 @@ int storedPuzzleCount(const modData::Board &board, const Settings &settings)
 
 void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
 {
-    std::array<std::uint8_t, 12> block{};
-    for (int k = 1; k <= 3; ++k)
-        put<std::int32_t>(block.data() + 4 * (k - 1), stats.bestTimes[std::size_t(k)]);
+    std::array<std::uint8_t, 12> block = timesBlock(stats);
     if (readInto(kv, timesName(n), block)) {
         for (int k = 1; k <= 3; ++k)
             stats.bestTimes[std::size_t(k)] = get<std::int32_t>(block.data() + 4 * (k - 1));
@@ -70,10 +102,7 @@ void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
 
 void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
 {
-    std::array<std::uint8_t, 12> block{};
-    for (int k = 1; k <= 3; ++k)
-        put<std::int32_t>(block.data() + 4 * (k - 1), stats.bestTimes[std::size_t(k)]);
-    kv.writeBytes(timesName(n), asBytes(block.data(), block.size()));
+    kv.writeBytes(timesName(n), asBytes(timesBlock(stats)));
     for (int k = 1; k <= 3; ++k)
         kv.writeText(nameName(n, k), stats.bestNames[std::size_t(k)]);
 }
@@ -101,10 +130,7 @@ void loadSettings(modData::Board &board, Settings &settings)
 
 void readSettings(const KeyValueStore &kv, modData::Board &board, Settings &settings)
 {
-    std::array<std::uint8_t, 8> solving{};
-    put<std::int16_t>(solving.data(), board.bookIndex);
-    put<std::int16_t>(solving.data() + 2, board.pencilMode);
-    std::copy(settings.reserved.begin(), settings.reserved.end(), solving.begin() + 4);
+    std::array<std::uint8_t, 8> solving = solvingBlock(board, settings);
     if (readInto(kv, kSolvingData, solving)) {
         board.pencilMode = get<std::int16_t>(solving.data() + 2);
         std::copy_n(solving.begin() + 4, 4, settings.reserved.begin());
@@ -112,13 +138,10 @@ void readSettings(const KeyValueStore &kv, modData::Board &board, Settings &sett
     // There is one last-played number, so any stored book index designates it.
     board.bookIndex = 1;
 
-    std::array<std::uint8_t, 4> last{};
-    put<std::int32_t>(last.data(), board.lastPlayed[1]);
+    std::array<std::uint8_t, 4> last = lastPlayedBlock(board);
     board.lastPlayed[1] = readInto(kv, kLastPlayed, last) ? get<std::int32_t>(last.data()) : 1;
 
-    std::array<std::uint8_t, 8> sound{};
-    for (int k = 1; k <= 4; ++k)
-        put<std::int16_t>(sound.data() + 2 * (k - 1), settings.soundOptions[std::size_t(k)]);
+    std::array<std::uint8_t, 8> sound = soundBlock(settings);
     const bool soundRead = readInto(kv, kSoundOptions, sound);
     for (int k = 1; k <= 4; ++k)
         settings.soundOptions[std::size_t(k)] = soundRead ? get<std::int16_t>(sound.data() + 2 * (k - 1)) : 1;
@@ -139,20 +162,9 @@ void saveSettings(const modData::Board &board, const Settings &settings)
         return;
     KeyValueStore &kv = *opened.store;
 
-    std::array<std::uint8_t, 8> solving{};
-    put<std::int16_t>(solving.data(), board.bookIndex);
-    put<std::int16_t>(solving.data() + 2, board.pencilMode);
-    std::copy(settings.reserved.begin(), settings.reserved.end(), solving.begin() + 4);
-    kv.writeBytes(kSolvingData, asBytes(solving.data(), solving.size()));
-
-    std::array<std::uint8_t, 8> sound{};
-    for (int k = 1; k <= 4; ++k)
-        put<std::int16_t>(sound.data() + 2 * (k - 1), settings.soundOptions[std::size_t(k)]);
-    kv.writeBytes(kSoundOptions, asBytes(sound.data(), sound.size()));
-
-    std::array<std::uint8_t, 4> last{};
-    put<std::int32_t>(last.data(), board.lastPlayed[1]);
-    kv.writeBytes(kLastPlayed, asBytes(last.data(), last.size()));
+    kv.writeBytes(kSolvingData, asBytes(solvingBlock(board, settings)));
+    kv.writeBytes(kSoundOptions, asBytes(soundBlock(settings)));
+    kv.writeBytes(kLastPlayed, asBytes(lastPlayedBlock(board)));
 
     const int count = storedPuzzleCount(board, settings);
     for (int n = 1; n <= count; ++n)
