@@ -1,15 +1,7 @@
 // Check All, the check of a full board, the error flash and marks, and completion.
-#include "game_window_fixture.h"
+#include "support/window_harness.h"
 
-#include "support/board_fixture.h"
-#include "view/board_picture.h"
-
-#include <QAction>
-#include <QDialog>
-#include <QTest>
 #include <QTimer>
-
-using gamefixture::GameWindow;
 
 namespace {
 
@@ -92,75 +84,74 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         QFETCH(QList<int>, marked);
         QFETCH(bool, completed);
-        GameWindow g({fixture::smallPuzzle()});
-        frmTavMn &w = g.window();
-        g.fill(pen, pencil);
-        const modData::ByteArray1 penBefore = g.board.penEntries;
+        WindowHarness h({fixture::smallPuzzle()}, 0, 1, false);
+        frmTavMn &w = h.w();
+        h.fill(pen, pencil);
+        const modData::ByteArray1 penBefore = h.board.penEntries;
         QList<int> markedDuringFlash{-1};
-        g.onPause = [&] { markedDuringFlash = markedCells(g.board); };
+        h.onPause = [&] { markedDuringFlash = markedCells(h.board); };
         bool clockRanAtScoreDialog = true;
-        g.onDialog = [&](QDialog &) { clockRanAtScoreDialog = w.timerSec->isActive(); };
+        h.onDialog = [&](QDialog &) { clockRanAtScoreDialog = w.timerSec->isActive(); };
 
         if (checkAllCommand)
-            w.findChild<QAction *>(QStringLiteral("MNU_CHK_ALL"))->trigger();
+            h.perform("menu:MNU_CHK_ALL");
         else
             w.checkIfFull();
 
-        QCOMPARE(g.messageLog(), messages);
-        QCOMPARE(markedCells(g.board), marked);
+        QCOMPARE(h.messageLog(), messages);
+        QCOMPARE(markedCells(h.board), marked);
         // Wrong cells flash for 500 ms before their marks appear.
-        QCOMPARE(g.pauses, marked.isEmpty() ? QList<int>{} : QList<int>{500});
+        QCOMPARE(h.pauses, marked.isEmpty() ? QList<int>{} : QList<int>{500});
         if (!marked.isEmpty())
             QCOMPARE(markedDuringFlash, QList<int>{});
         QCOMPARE(w.timerSec->isActive(), !completed);
-        QCOMPARE(g.dialogs, completed ? QStringList{QStringLiteral("frmScoreInput")} : QStringList{});
+        QCOMPARE(h.dialogs, completed ? QStringList{QStringLiteral("frmScoreInput")} : QStringList{});
         if (completed)
             QVERIFY(!clockRanAtScoreDialog);
-        QVERIFY(g.board.penEntries == penBefore); // a check never changes the entries
+        QVERIFY(h.board.penEntries == penBefore); // a check never changes the entries
     }
 
     // A mark stays after the digit is put right; the next full board completes regardless.
     void correctedCellKeepsItsMark()
     {
-        GameWindow g({fixture::smallPuzzle()});
-        g.fill(with(kSolution, 10, '8'), kEmpty);
-        g.window().checkIfFull();
-        QCOMPARE(markedCells(g.board), QList<int>{10});
-        QVERIFY(g.messages.isEmpty());
-        g.board.penEntries[10] = 2;
-        g.window().checkIfFull();
-        QCOMPARE(markedCells(g.board), QList<int>{10});
-        QCOMPARE(g.messageLog(), QStringList{kCompleted});
-        QVERIFY(!g.window().timerSec->isActive());
+        WindowHarness h({fixture::smallPuzzle()}, 0, 1, false);
+        h.fill(with(kSolution, 10, '8'), kEmpty);
+        h.w().checkIfFull();
+        QCOMPARE(markedCells(h.board), QList<int>{10});
+        QVERIFY(h.messages.isEmpty());
+        h.board.penEntries[10] = 2;
+        h.w().checkIfFull();
+        QCOMPARE(markedCells(h.board), QList<int>{10});
+        QCOMPARE(h.messageLog(), QStringList{kCompleted});
+        QVERIFY(!h.w().timerSec->isActive());
     }
 
     // The crosses must be on screen while the thread sleeps: the picture is repainted first.
     void flashIsPaintedBeforeThePause()
     {
-        GameWindow g({fixture::smallPuzzle()});
-        g.window().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g.window()));
+        WindowHarness h({fixture::smallPuzzle()}, 0, 1, false);
+        h.w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.w()));
         PaintCounter counter;
-        BoardPicture *picture = g.window().findChild<BoardPicture *>(QStringLiteral("pbGrid"));
-        picture->installEventFilter(&counter);
+        h.grid()->installEventFilter(&counter);
         int paintsAtPause = -1;
-        g.onPause = [&] { paintsAtPause = counter.paints; };
-        g.fill(with(kEmpty, 6, '5'), kEmpty);
-        g.window().checkAll();
+        h.onPause = [&] { paintsAtPause = counter.paints; };
+        h.fill(with(kEmpty, 6, '5'), kEmpty);
+        h.w().checkAll();
         QVERIFY(paintsAtPause > 0);
     }
 
     // The real pause sleeps without running the event loop: nothing queued runs during it.
     void realPauseLetsNoEventIn()
     {
-        GameWindow g({fixture::smallPuzzle()});
+        WindowHarness h({fixture::smallPuzzle()}, 0, 1, false);
         modal::setPause({});
-        g.fill(with(kEmpty, 6, '5'), kEmpty);
+        h.fill(with(kEmpty, 6, '5'), kEmpty);
         bool ran = false;
         QTimer::singleShot(0, [&] { ran = true; });
-        g.window().checkAll();
+        h.w().checkAll();
         QVERIFY(!ran);
-        QCOMPARE(markedCells(g.board), QList<int>{6});
+        QCOMPARE(markedCells(h.board), QList<int>{6});
         QTRY_VERIFY(ran);
     }
 };

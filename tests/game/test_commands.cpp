@@ -3,8 +3,6 @@
 #include "platform/app_identity.h"
 #include "support/window_harness.h"
 
-#include <QLineEdit>
-
 namespace {
 
 QList<QStringList> threePuzzles() { return {fixture::smallPuzzle(), {"###", "#12", "#34"}, {"###", "#98", "#79"}}; }
@@ -118,18 +116,6 @@ private Q_SLOTS:
         outcome.replace("%help", shellLinks::helpPagePath(h.dir.path()));
         outcome.replace("%more", shellLinks::morePuzzlesPath(h.dir.path()));
         QCOMPARE(seen, QStringList{outcome});
-    }
-
-    void enterInThePuzzleNumberBox()
-    {
-        WindowHarness h(threePuzzles());
-        auto *box = h.w().findChild<QLineEdit *>("txtGN");
-        box->selectAll();
-        QTest::keyClicks(box, "3");
-        QVERIFY(h.messages.isEmpty()); // typing alone does nothing
-        QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(h.messageTexts(), QStringList{"Are you sure to change the puzzle?"});
-        QCOMPARE(h.board.lastPlayed[1], 3);
     }
 
     void mainToolbarMouse()

@@ -1,14 +1,9 @@
 // The game clock: ticks, roll-over, the caption, minimising and restoring.
-#include "game_window_fixture.h"
+#include "support/window_harness.h"
 
-#include <QAction>
 #include <QResizeEvent>
-#include <QTest>
 #include <QThread>
 #include <QTimer>
-
-using gamefixture::GameWindow;
-using gamefixture::numberedBook;
 
 class TestGameClock : public QObject {
     Q_OBJECT
@@ -18,21 +13,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("hours");
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("played"); // the seconds counted for the score, before and after
         QTest::addColumn<QString>("shown");
-        QTest::newRow("first second") << 0 << 0 << 0 << "00:00:01";
-        QTest::newRow("59 s") << 0 << 0 << 59 << "00:01:00";
-        QTest::newRow("59 min 59 s") << 0 << 59 << 59 << "01:00:00";
-        QTest::newRow("all fields padded") << 1 << 5 << 8 << "01:05:09";
-        QTest::newRow("100 hours") << 99 << 59 << 59 << "100:00:00";
+        QTest::addColumn<int>("playedAfter");
+        QTest::newRow("first second") << 0 << 0 << 0 << 0 << "00:00:01" << 1;
+        QTest::newRow("59 s") << 0 << 0 << 59 << 59 << "00:01:00" << 60;
+        QTest::newRow("59 min 59 s") << 0 << 59 << 59 << 3599 << "01:00:00" << 3600;
+        QTest::newRow("all fields padded") << 1 << 5 << 8 << 0 << "01:05:09" << 1;
+        QTest::newRow("100 hours") << 99 << 59 << 59 << 0 << "100:00:00" << 1;
+        QTest::newRow("score seconds reach their ceiling") << 0 << 0 << 1 << 32766 << "00:00:02" << 32767;
+        QTest::newRow("score seconds hold at it, the clock runs on") << 0 << 0 << 1 << 32767 << "00:00:02" << 32767;
     }
     void tick()
     {
         QFETCH(int, hours);
         QFETCH(int, minutes);
         QFETCH(int, seconds);
+        QFETCH(int, played);
         QFETCH(QString, shown);
-        GameWindow g(numberedBook(3), 1);
-        frmTavMn &w = g.window();
+        QFETCH(int, playedAfter);
+        WindowHarness h(numberedBook(3), 0, 1, false);
+        frmTavMn &w = h.w();
+        w.secondsPlayed = std::int16_t(played);
         w.elapsedHours = hours;
         w.elapsedMinutes = minutes;
         w.elapsedSeconds = seconds;
@@ -42,22 +44,22 @@ private Q_SLOTS:
         QCOMPARE(w.elapsedHours, parts[0].toInt());
         QCOMPARE(w.elapsedMinutes, parts[1].toInt());
         QCOMPARE(w.elapsedSeconds, parts[2].toInt());
-        QCOMPARE(int(w.secondsPlayed), 1);
+        QCOMPARE(int(w.secondsPlayed), playedAfter);
     }
 
     // The caption keeps the old time after a restart until the first tick.
     void captionAfterTicksAndRestart()
     {
-        GameWindow g(numberedBook(15), 12);
-        frmTavMn &w = g.window();
+        WindowHarness h(numberedBook(15), 0, 12, false);
+        frmTavMn &w = h.w();
         w.elapsedMinutes = 3;
         w.elapsedSeconds = 6;
         w.timerSec_Timer();
         const QString afterTick =
             QStringLiteral("Puzzle:12 - Time Played: 00:03:07 - Korvel : Norvane Games");
         QCOMPARE(w.windowTitle(), afterTick);
-        g.answers = {QMessageBox::Yes};
-        w.findChild<QAction *>(QStringLiteral("MNU_RST"))->trigger();
+        h.answers = {QMessageBox::Yes};
+        h.perform("menu:MNU_RST");
         QCOMPARE(w.windowTitle(), afterTick);
         w.timerSec_Timer();
         QCOMPARE(w.windowTitle(),
@@ -65,22 +67,10 @@ private Q_SLOTS:
         QCOMPARE(int(w.secondsPlayed), 1);
     }
 
-    void secondsPlayedHoldsAtItsCeiling()
-    {
-        GameWindow g(numberedBook(1), 1);
-        frmTavMn &w = g.window();
-        w.secondsPlayed = 32766;
-        w.timerSec_Timer();
-        QCOMPARE(int(w.secondsPlayed), 32767);
-        w.timerSec_Timer();
-        QCOMPARE(int(w.secondsPlayed), 32767);
-        QCOMPARE(w.elapsedSeconds, 2); // the shown clock runs on
-    }
-
     void minimiseStopsAndRestoreContinues()
     {
-        GameWindow g(numberedBook(3), 1);
-        frmTavMn &w = g.window();
+        WindowHarness h(numberedBook(3), 0, 1, false);
+        frmTavMn &w = h.w();
         w.show();
         w.elapsedSeconds = 10;
         w.showMinimized();
@@ -97,8 +87,8 @@ private Q_SLOTS:
     // A resize starts a stopped clock but leaves a running one on its beat.
     void resizeStartsOnlyAStoppedClock()
     {
-        GameWindow g(numberedBook(3), 1);
-        frmTavMn &w = g.window();
+        WindowHarness h(numberedBook(3), 0, 1, false);
+        frmTavMn &w = h.w();
         w.show();
         const auto sendResize = [&w] {
             QResizeEvent resize(w.size(), w.size());

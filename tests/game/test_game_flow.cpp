@@ -1,46 +1,31 @@
 // Starting and changing puzzles on the main window: window load, Next and Previous, the number
 // box, Restart, Save and Exit.
-#include "game_window_fixture.h"
+#include "support/window_harness.h"
 
-#include <QAction>
-#include <QFile>
 #include <QLineEdit>
-#include <QTest>
 #include <QTimer>
-
-using gamefixture::GameWindow;
-using gamefixture::numberedBook;
-using gamefixture::openPuzzle;
 
 namespace {
 
-void run(frmTavMn &w, const char *actionName)
+// The puzzle in play, the open grid and the shown number, which must all name the same puzzle.
+QString openState(WindowHarness &h)
 {
-    QAction *a = w.findChild<QAction *>(QString::fromLatin1(actionName));
-    QVERIFY2(a, actionName);
-    a->trigger();
+    return QStringLiteral("%1 %2 %3").arg(h.board.lastPlayed[1]).arg(openPuzzle(h.board)).arg(h.w().shownPuzzle);
 }
-
-QLineEdit *txtGN(frmTavMn &w)
+QString allAt(int puzzle)
 {
-    return w.findChild<QLineEdit *>(QStringLiteral("txtGN"));
+    return QStringLiteral("%1 %1 %1").arg(puzzle);
 }
-
-// The puzzle in play, the open grid and the shown number all name the same puzzle.
-void checkOpen(GameWindow &g, int puzzle)
-{
-    QCOMPARE(g.board.lastPlayed[1], puzzle);
-    QCOMPARE(openPuzzle(g.board), puzzle);
-    QCOMPARE(g.window().shownPuzzle, puzzle);
-}
-#define VERIFY_OPEN(g, puzzle)                                                                               \
-    do {                                                                                                     \
-        checkOpen(g, puzzle);                                                                                \
-        if (QTest::currentTestFailed())                                                                      \
-            return;                                                                                          \
-    } while (false)
 
 const QString kChangeQuestion = QStringLiteral("Korvel - Alert|Are you sure to change the puzzle?");
+
+// One row of the number box table: Enter after `text` opens `opened` (5, the open puzzle, when
+// the text is refused unasked) and leaves `box` in the box (by default the opened number).
+void boxRow(const char *name, const QString &text, int opened, bool pasted = false, int key = Qt::Key_Return,
+            int answer = QMessageBox::Yes, const QString &box = {})
+{
+    QTest::newRow(name) << text << pasted << key << answer << opened << (box.isNull() ? QString::number(opened) : box);
+}
 
 } // namespace
 
@@ -61,16 +46,11 @@ private Q_SLOTS:
     {
         QFETCH(int, stored);
         QFETCH(int, opened);
-        GameWindow g(numberedBook(5), stored);
-        VERIFY_OPEN(g, opened);
-        QCOMPARE(txtGN(g.window())->text(), QString::number(opened));
-        // Stepping from there keeps the box and the open puzzle together.
-        run(g.window(), "MNU_NEXT");
-        QCOMPARE(g.window().shownPuzzle, g.board.lastPlayed[1]);
-        run(g.window(), "MNU_PREV");
-        run(g.window(), "MNU_PREV");
-        QCOMPARE(g.window().shownPuzzle, g.board.lastPlayed[1]);
-        QCOMPARE(txtGN(g.window())->text(), QString::number(g.board.lastPlayed[1]));
+        WindowHarness h(numberedBook(5), 0, stored, false);
+        QCOMPARE(openState(h), allAt(opened));
+        QCOMPARE(h.w().txtGN->text(), QString::number(opened));
+        h.perform("menu:MNU_PREV"); // stepping from there starts at the clamped number
+        QCOMPARE(openState(h), allAt(qMax(1, opened - 1)));
     }
 
     void stepping_data()
@@ -92,64 +72,72 @@ private Q_SLOTS:
         QFETCH(int, from);
         QFETCH(QString, command);
         QFETCH(int, to);
-        GameWindow g(numberedBook(count), from);
-        g.fill(QStringLiteral("000070000"), QStringLiteral("000000000"));
-        g.window().elapsedSeconds = 9;
-        run(g.window(), qPrintable(command));
-        VERIFY_OPEN(g, to);
-        QCOMPARE(txtGN(g.window())->text(), QString::number(to));
-        QVERIFY(g.messages.isEmpty());
+        WindowHarness h(numberedBook(count), 0, from, false);
+        h.fill(QStringLiteral("000070000"), QStringLiteral("000000000"));
+        h.w().elapsedSeconds = 9;
+        h.perform("menu:" + command);
+        QCOMPARE(openState(h), allAt(to));
+        QCOMPARE(h.w().txtGN->text(), QString::number(to));
+        QVERIFY(h.messages.isEmpty());
         // A move starts afresh and drops unsaved entries; a refused one touches nothing.
         const bool moved = to != from;
-        QCOMPARE(g.board.penEntries[5], moved ? 0 : 7);
-        QCOMPARE(g.window().elapsedSeconds, moved ? 0 : 9);
+        QCOMPARE(h.board.penEntries[5], moved ? 0 : 7);
+        QCOMPARE(h.w().elapsedSeconds, moved ? 0 : 9);
     }
 
+    // Typed or pasted text, hostile text included, then Enter: the puzzle the text starts with
+    // opens after asking, or the open puzzle's number is put back.
     void numberBox_data()
     {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
         QTest::addColumn<int>("opened");
         QTest::addColumn<QString>("boxAfter");
-        const int yes = QMessageBox::Yes, no = QMessageBox::No, ret = Qt::Key_Return;
-        QTest::newRow("blanks around 7") << " 7 " << ret << yes << true << 7 << "7";
-        QTest::newRow("keypad Enter") << "7" << int(Qt::Key_Enter) << yes << true << 7 << "7";
-        QTest::newRow("2.5 rounds to even 2") << "2.5" << ret << yes << true << 2 << "2";
-        QTest::newRow("3.5 rounds to even 4") << "3.5" << ret << yes << true << 4 << "4";
-        QTest::newRow("12abc") << "12abc" << ret << yes << true << 12 << "12";
-        QTest::newRow("the last puzzle") << "15" << ret << yes << true << 15 << "15";
-        QTest::newRow("No keeps the typed text") << " 7 " << ret << no << true << 5 << " 7 ";
-        QTest::newRow("0") << "0" << ret << yes << false << 5 << "5";
-        QTest::newRow("half below 1") << "0.5" << ret << yes << false << 5 << "5";
-        QTest::newRow("above the count") << "16" << ret << yes << false << 5 << "5";
-        QTest::newRow("a fraction above the count") << "15.2" << ret << yes << false << 5 << "5";
-        QTest::newRow("negative") << "-3" << ret << yes << false << 5 << "5";
-        QTest::newRow("no number") << "abc" << ret << yes << false << 5 << "5";
-        QTest::newRow("too long for any integer")
-            << "99999999999999999999999" << ret << yes << false << 5 << "5";
+        const QString many9(10000, u'9'), manyX(10000, u'x'), blanks(10000, u' '), zeros(10000, u'0');
+        boxRow("blanks around 7", " 7 ", 7);
+        boxRow("keypad Enter", "7", 7, false, Qt::Key_Enter);
+        boxRow("2.5 rounds to even 2", "2.5", 2);
+        boxRow("3.5 rounds to even 4", "3.5", 4);
+        boxRow("12abc", "12abc", 12);
+        boxRow("the last puzzle", "15", 15);
+        boxRow("No keeps the typed text", " 7 ", 5, false, Qt::Key_Return, QMessageBox::No, " 7 ");
+        boxRow("0", "0", 5);
+        boxRow("half below 1", "0.5", 5);
+        boxRow("above the count", "16", 5);
+        boxRow("a fraction above the count", "15.2", 5);
+        boxRow("negative", "-3", 5);
+        boxRow("no number", "abc", 5);
+        boxRow("10,000 digits typed", many9, 5);
+        boxRow("10,000 letters pasted", manyX, 5, true);
+        boxRow("7 after 10,000 blanks", blanks + "7", 7, true);
+        boxRow("7 and 10,000 zeros of fraction", "7." + zeros, 7, true);
+        boxRow("control character first", QString::fromUtf16(u"\u00017"), 5, true);
+        boxRow("control characters after", QString::fromUtf16(u"7\u0001\u001b[2J"), 7, true);
+        boxRow("tab and line break around", "\t12\r\n", 12, true);
+        boxRow("NUL first", QString::fromUtf16(u"\u00007", 2), 5, true);
+        boxRow("NUL after", QString::fromUtf16(u"3\u00009", 3), 3, true);
     }
     void numberBox()
     {
-        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
         QFETCH(int, key);
         QFETCH(int, answer);
-        QFETCH(bool, asked);
         QFETCH(int, opened);
         QFETCH(QString, boxAfter);
-        GameWindow g(numberedBook(15), 5);
-        g.answers = {QMessageBox::StandardButton(answer)};
-        QLineEdit *box = txtGN(g.window());
-        box->clear();
-        QTest::keyClicks(box, typed);
-        QVERIFY(g.messages.isEmpty()); // typing alone does nothing
-        VERIFY_OPEN(g, 5);
+        WindowHarness h(numberedBook(15), 0, 5, false);
+        h.answers = {QMessageBox::StandardButton(answer)};
+        auto *box = h.find<QLineEdit>("txtGN");
+        enterText(box, text, pasted);
+        QVERIFY(h.messages.isEmpty()); // typing alone does nothing
         QTest::keyClick(box, Qt::Key(key));
-        QCOMPARE(g.messageLog(), asked ? QStringList{kChangeQuestion} : QStringList{});
+        const bool asked = opened != 5 || answer == QMessageBox::No;
+        QCOMPARE(h.messageLog(), asked ? QStringList{kChangeQuestion} : QStringList{});
         if (asked)
-            QCOMPARE(g.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
-        VERIFY_OPEN(g, opened);
+            QCOMPARE(h.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(openState(h), allAt(opened));
         QCOMPARE(box->text(), boxAfter);
     }
 
@@ -164,69 +152,69 @@ private Q_SLOTS:
     {
         QFETCH(int, answer);
         QFETCH(bool, restarted);
-        GameWindow g(numberedBook(3), 2);
-        g.fill(QStringLiteral("000070000"), QStringLiteral("000000004"));
-        g.board.errorMarks[5] = 1;
-        g.window().elapsedMinutes = 4;
-        g.window().secondsPlayed = 240;
-        g.answers = {QMessageBox::StandardButton(answer)};
-        run(g.window(), "MNU_RST");
-        QCOMPARE(g.messageLog(),
+        WindowHarness h(numberedBook(3), 0, 2, false);
+        h.fill(QStringLiteral("000070000"), QStringLiteral("000000004"));
+        h.board.errorMarks[5] = 1;
+        h.w().elapsedMinutes = 4;
+        h.w().secondsPlayed = 240;
+        h.answers = {QMessageBox::StandardButton(answer)};
+        h.perform("menu:MNU_RST");
+        QCOMPARE(h.messageLog(),
                  QStringList{QStringLiteral("Korvel - Alert|Are you sure to RESTART puzzle?")});
-        VERIFY_OPEN(g, 2);
-        QCOMPARE(g.board.penEntries[5], restarted ? 0 : 7);
-        QCOMPARE(g.board.pencilEntries[9], restarted ? 0 : 4);
-        QCOMPARE(g.board.errorMarks[5], restarted ? 0 : 1);
-        QCOMPARE(g.window().elapsedMinutes, restarted ? 0 : 4);
-        QCOMPARE(g.window().secondsPlayed, restarted ? 0 : 240);
+        QCOMPARE(openState(h), allAt(2));
+        QCOMPARE(h.board.penEntries[5], restarted ? 0 : 7);
+        QCOMPARE(h.board.pencilEntries[9], restarted ? 0 : 4);
+        QCOMPARE(h.board.errorMarks[5], restarted ? 0 : 1);
+        QCOMPARE(h.w().elapsedMinutes, restarted ? 0 : 4);
+        QCOMPARE(h.w().secondsPlayed, restarted ? 0 : 240);
     }
 
     // Restart ignores the saved game but keeps it: coming back to the puzzle restores it.
     void restartAfterSave()
     {
-        GameWindow g(numberedBook(3), 2);
-        g.fill(QStringLiteral("000070000"), QStringLiteral("000000004"));
-        run(g.window(), "MNU_SAVE");
-        QVERIFY(g.messages.isEmpty());
-        QCOMPARE(g.pauses, QList<int>{800});
-        QVERIFY(QFile::exists(g.folder() + QStringLiteral("/saved/2.sav")));
+        WindowHarness h(numberedBook(3), 0, 2, false);
+        h.fill(QStringLiteral("000070000"), QStringLiteral("000000004"));
+        h.perform("menu:MNU_SAVE");
+        QVERIFY(h.messages.isEmpty());
+        QCOMPARE(h.pauses, QList<int>{800});
+        QVERIFY(QFile::exists(h.dir.path() + QStringLiteral("/saved/2.sav")));
 
-        g.answers = {QMessageBox::Yes};
-        run(g.window(), "MNU_RST");
-        QCOMPARE(modData::countNonZero(g.board.penEntries) + modData::countNonZero(g.board.pencilEntries), 0);
-        QVERIFY(QFile::exists(g.folder() + QStringLiteral("/saved/2.sav")));
+        h.answers = {QMessageBox::Yes};
+        h.perform("menu:MNU_RST");
+        QCOMPARE(modData::countNonZero(h.board.penEntries) + modData::countNonZero(h.board.pencilEntries), 0);
+        QVERIFY(QFile::exists(h.dir.path() + QStringLiteral("/saved/2.sav")));
 
-        run(g.window(), "MNU_NEXT");
-        QCOMPARE(modData::countNonZero(g.board.penEntries), 0); // puzzle 3 has no saved game
-        run(g.window(), "MNU_PREV");
-        VERIFY_OPEN(g, 2);
-        QCOMPARE(g.board.penEntries[5], 7);
-        QCOMPARE(g.board.pencilEntries[9], 4);
-        QCOMPARE(g.board.pencilEntries[5] + g.board.penEntries[9], 0);
+        h.perform("menu:MNU_NEXT");
+        QCOMPARE(modData::countNonZero(h.board.penEntries), 0); // puzzle 3 has no saved game
+        h.perform("menu:MNU_PREV");
+        QCOMPARE(openState(h), allAt(2));
+        QCOMPARE(h.board.penEntries[5], 7);
+        QCOMPARE(h.board.pencilEntries[9], 4);
+        QCOMPARE(h.board.pencilEntries[5] + h.board.penEntries[9], 0);
     }
 
     void saveFailureIsReported()
     {
-        GameWindow g(numberedBook(3), 2);
-        QFile blocker(g.folder() + QStringLiteral("/saved")); // a file where the folder belongs
+        WindowHarness h(numberedBook(3), 0, 2, false);
+        QFile blocker(h.dir.path() + QStringLiteral("/saved")); // a file where the folder belongs
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        g.fill(QStringLiteral("000070000"), QStringLiteral("000000000"));
-        run(g.window(), "MNU_SAVE");
-        QCOMPARE(g.messages.size(), 1);
-        QCOMPARE(g.messages[0].caption, QStringLiteral("Korvel"));
-        QVERIFY(g.messages[0].text.startsWith(QStringLiteral("The game could not be saved.")));
-        QVERIFY(g.pauses.isEmpty());
+        h.fill(QStringLiteral("000070000"), QStringLiteral("000000000"));
+        h.perform("menu:MNU_SAVE");
+        QCOMPARE(h.messages.size(), 1);
+        QCOMPARE(h.messages[0].caption, QStringLiteral("Korvel"));
+        QVERIFY(h.messages[0].text.startsWith(QStringLiteral("The game could not be saved.")));
+        QVERIFY(h.pauses.isEmpty());
     }
 
     void exitClosesAndStopsTheClock()
     {
-        GameWindow g(numberedBook(3), 2);
-        g.window().show();
-        QVERIFY(g.window().timerSec->isActive());
-        run(g.window(), "MNU_XIT");
-        QVERIFY(!g.window().isVisible());
-        QVERIFY(!g.window().timerSec->isActive());
+        WindowHarness h(numberedBook(3), 0, 2, false);
+        h.w().show();
+        QVERIFY(h.w().timerSec->isActive());
+        h.perform("menu:MNU_XIT");
+        QVERIFY(!h.w().isVisible());
+        QVERIFY(!h.w().timerSec->isActive());
     }
 };
 

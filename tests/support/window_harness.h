@@ -10,16 +10,52 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMouseEvent>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
+
+// Puzzle k of numberedBook(n) is a 3x3 grid whose top-left entry digits spell k, so a test can
+// tell which puzzle is open with openPuzzle().
+inline QList<QStringList> numberedBook(int count)
+{
+    QList<QStringList> book;
+    for (int k = 1; k <= count; ++k)
+        book.append({QStringLiteral("# # #"), QStringLiteral("# %1 %2").arg(1 + (k - 1) % 9).arg(1 + (k - 1) / 9 % 9),
+                     QStringLiteral("# 5 6")});
+    return book;
+}
+inline int openPuzzle(const modData::Board &board)
+{
+    return board.solutionAt(2, 2) + 9 * (board.solutionAt(3, 2) - 1);
+}
+
+// Replaces what `field` holds by typing `text` on it, or by pasting it with the keyboard when
+// `pasted` (which lets control characters and NUL reach the box).
+inline void enterText(QWidget *field, const QString &text, bool pasted)
+{
+    if (auto *list = qobject_cast<QComboBox *>(field))
+        field = list->lineEdit();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(field, text);
+    }
+}
 
 class WindowHarness {
 public:
@@ -27,8 +63,11 @@ public:
     // window is shown and active unless `shown` is false.
     explicit WindowHarness(const QList<QStringList> &puzzles, int pencilMode = 0, int puzzle = 1, bool shown = true)
     {
-        QStandardPaths::setTestModeEnabled(true);
+        // Settings go to this test's own folder, never the user's or another test's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
         modData::loadBook(board, fixture::writeBook(dir.path(), puzzles));
+        modReg::loadSettings(board, settings);
         board.lastPlayed[1] = puzzle;
         board.pencilMode = std::int16_t(pencilMode);
         modGDI::createDrawingTools(QColor(255, 255, 255), QColor(0, 0, 0), 1);
@@ -36,13 +75,21 @@ public:
             messages << request;
             if (!request.buttons.testFlag(QMessageBox::Yes))
                 return QMessageBox::Ok;
+            if (!answers.isEmpty())
+                return answers.takeFirst();
             return answerYes ? QMessageBox::Yes : QMessageBox::No;
         });
         modal::setDialogRunner([this](QDialog &dialog) {
             dialogs << dialog.objectName();
-            return int(QDialog::Rejected);
+            if (onDialog)
+                onDialog(dialog);
+            return dialogResult;
         });
-        modal::setPause([this](int milliseconds) { pauses << milliseconds; });
+        modal::setPause([this](int milliseconds) {
+            pauses << milliseconds;
+            if (onPause)
+                onPause();
+        });
         shellLinks::setDocumentOpener([this](const QString &target) { documents << target; });
         window = std::make_unique<frmTavMn>(board, settings, dir.path());
         window->formLoad();
@@ -173,6 +220,22 @@ public:
         const QCursor c = window->cursor();
         return c.shape() == Qt::BitmapCursor && c.pixmap().toImage() == picture.toImage();
     }
+    // "caption|text" of every box, for compact comparisons.
+    QStringList messageLog() const
+    {
+        QStringList log;
+        for (const modal::MessageRequest &m : messages)
+            log << m.caption + QLatin1Char('|') + m.text;
+        return log;
+    }
+    // Sets every cell's pen and pencil digit, one character per cell in reading order, '0' empty.
+    void fill(const QString &pen, const QString &pencil)
+    {
+        for (int i = 1; i <= board.cellCount; ++i) {
+            board.penEntries[std::size_t(i)] = std::uint8_t(pen.at(i - 1).digitValue());
+            board.pencilEntries[std::size_t(i)] = std::uint8_t(pencil.at(i - 1).digitValue());
+        }
+    }
     QStringList messageTexts() const
     {
         QStringList texts;
@@ -186,7 +249,11 @@ public:
     modReg::Settings settings;
     std::unique_ptr<frmTavMn> window;
     bool windowActive = false;
-    bool answerYes = true;
+    bool answerYes = true;                          // the answer to a Yes/No box...
+    QList<QMessageBox::StandardButton> answers;     // ...unless one is queued here
+    int dialogResult = QDialog::Rejected;
+    std::function<void()> onPause;                  // runs inside each pause
+    std::function<void(QDialog &)> onDialog;        // runs inside each modal dialog
     QList<modal::MessageRequest> messages;
     QStringList dialogs;
     QList<int> pauses;
