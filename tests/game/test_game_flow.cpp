@@ -32,33 +32,18 @@ void boxRow(const char *name, const QString &text, int opened, bool pasted = fal
 class TestGameFlow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void loadOpensTheClampedPuzzle_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("opened");
-        QTest::newRow("nothing stored (0)") << 0 << 1;
-        QTest::newRow("negative") << -4 << 1;
-        QTest::newRow("in range") << 3 << 3;
-        QTest::newRow("count + 20") << 25 << 5;
-        QTest::newRow("beyond 16 bits") << 70000 << 5;
-    }
-    void loadOpensTheClampedPuzzle()
-    {
-        QFETCH(int, stored);
-        QFETCH(int, opened);
-        WindowHarness h(numberedBook(5), 0, stored, false);
-        QCOMPARE(openState(h), allAt(opened));
-        QCOMPARE(h.w().txtGN->text(), QString::number(opened));
-        h.perform("menu:MNU_PREV"); // stepping from there starts at the clamped number
-        QCOMPARE(openState(h), allAt(qMax(1, opened - 1)));
-    }
-
-    void stepping_data()
+    // Load opens the stored puzzle clamped to the book; Next and Previous stop at its ends.
+    void loadAndStep_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("to");
+        QTest::newRow("nothing stored (0)") << 5 << 0 << "" << 1;
+        QTest::newRow("negative") << 5 << -4 << "" << 1;
+        QTest::newRow("count + 20") << 5 << 25 << "" << 5;
+        QTest::newRow("beyond 16 bits") << 5 << 70000 << "" << 5;
+        QTest::newRow("count + 20, then Previous") << 5 << 25 << "MNU_PREV" << 4;
         QTest::newRow("Next") << 5 << 3 << "MNU_NEXT" << 4;
         QTest::newRow("Previous") << 5 << 3 << "MNU_PREV" << 2;
         QTest::newRow("Next at the last puzzle") << 5 << 5 << "MNU_NEXT" << 5;
@@ -66,21 +51,23 @@ private Q_SLOTS:
         QTest::newRow("single puzzle, Next") << 1 << 1 << "MNU_NEXT" << 1;
         QTest::newRow("single puzzle, Previous") << 1 << 1 << "MNU_PREV" << 1;
     }
-    void stepping()
+    void loadAndStep()
     {
         QFETCH(int, count);
-        QFETCH(int, from);
+        QFETCH(int, stored);
         QFETCH(QString, command);
         QFETCH(int, to);
-        WindowHarness h(numberedBook(count), 0, from, false);
+        WindowHarness h(numberedBook(count), 0, stored, false);
+        const int loaded = h.board.lastPlayed[1];
         h.fill(QStringLiteral("000070000"), QStringLiteral("000000000"));
         h.w().elapsedSeconds = 9;
-        h.perform("menu:" + command);
+        if (!command.isEmpty())
+            h.perform("menu:" + command);
         QCOMPARE(openState(h), allAt(to));
         QCOMPARE(h.w().txtGN->text(), QString::number(to));
         QVERIFY(h.messages.isEmpty());
         // A move starts afresh and drops unsaved entries; a refused one touches nothing.
-        const bool moved = to != from;
+        const bool moved = to != loaded;
         QCOMPARE(h.board.penEntries[5], moved ? 0 : 7);
         QCOMPARE(h.w().elapsedSeconds, moved ? 0 : 9);
     }
@@ -144,53 +131,42 @@ private Q_SLOTS:
     void restart_data()
     {
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("restarted");
-        QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << false;
         QTest::newRow("No") << int(QMessageBox::No) << false;
+        QTest::newRow("Yes after Save") << int(QMessageBox::Yes) << true;
     }
+    // Restart clears entries, marks and clock after asking; it ignores the saved game but keeps
+    // it, so coming back to the puzzle restores it.
     void restart()
     {
         QFETCH(int, answer);
-        QFETCH(bool, restarted);
+        QFETCH(bool, saved);
         WindowHarness h(numberedBook(3), 0, 2, false);
         h.fill(QStringLiteral("000070000"), QStringLiteral("000000004"));
+        if (saved) {
+            h.perform("menu:MNU_SAVE");
+            QCOMPARE(h.pauses, QList<int>{800});
+        }
         h.board.errorMarks[5] = 1;
         h.w().elapsedMinutes = 4;
         h.w().secondsPlayed = 240;
         h.answers = {QMessageBox::StandardButton(answer)};
         h.perform("menu:MNU_RST");
-        QCOMPARE(h.messageLog(),
-                 QStringList{QStringLiteral("Korvel - Alert|Are you sure to RESTART puzzle?")});
+        QCOMPARE(h.messageLog(), QStringList{QStringLiteral("Korvel - Alert|Are you sure to RESTART puzzle?")});
+        const bool restarted = answer == QMessageBox::Yes;
         QCOMPARE(openState(h), allAt(2));
-        QCOMPARE(h.board.penEntries[5], restarted ? 0 : 7);
-        QCOMPARE(h.board.pencilEntries[9], restarted ? 0 : 4);
-        QCOMPARE(h.board.errorMarks[5], restarted ? 0 : 1);
+        QCOMPARE(h.entries(), restarted ? "" : "22:7! 33:4p");
         QCOMPARE(h.w().elapsedMinutes, restarted ? 0 : 4);
         QCOMPARE(h.w().secondsPlayed, restarted ? 0 : 240);
-    }
-
-    // Restart ignores the saved game but keeps it: coming back to the puzzle restores it.
-    void restartAfterSave()
-    {
-        WindowHarness h(numberedBook(3), 0, 2, false);
-        h.fill(QStringLiteral("000070000"), QStringLiteral("000000004"));
-        h.perform("menu:MNU_SAVE");
-        QVERIFY(h.messages.isEmpty());
-        QCOMPARE(h.pauses, QList<int>{800});
-        QVERIFY(QFile::exists(h.dir.path() + QStringLiteral("/saved/2.sav")));
-
-        h.answers = {QMessageBox::Yes};
-        h.perform("menu:MNU_RST");
-        QCOMPARE(modData::countNonZero(h.board.penEntries) + modData::countNonZero(h.board.pencilEntries), 0);
-        QVERIFY(QFile::exists(h.dir.path() + QStringLiteral("/saved/2.sav")));
-
+        QCOMPARE(QFile::exists(h.dir.path() + QStringLiteral("/saved/2.sav")), saved);
+        if (!saved)
+            return;
         h.perform("menu:MNU_NEXT");
-        QCOMPARE(modData::countNonZero(h.board.penEntries), 0); // puzzle 3 has no saved game
+        QCOMPARE(h.entries(), QString()); // puzzle 3 has no saved game
         h.perform("menu:MNU_PREV");
         QCOMPARE(openState(h), allAt(2));
-        QCOMPARE(h.board.penEntries[5], 7);
-        QCOMPARE(h.board.pencilEntries[9], 4);
-        QCOMPARE(h.board.pencilEntries[5] + h.board.penEntries[9], 0);
+        QCOMPARE(h.entries(), QStringLiteral("22:7 33:4p"));
     }
 
     void saveFailureIsReported()
