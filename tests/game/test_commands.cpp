@@ -78,7 +78,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("outcome"); // %help, %more: the pages beside the program
         QTest::newRow("Statistics") << "menu:MNU_STATS" << "dialog diagStats";
         QTest::newRow("Print Game") << "menu:MNU_PRN" << "dialog frmPrinterDialog";
-        QTest::newRow("About") << "menu:MNU_ABT" << "dialog frmAbt";
+        QTest::newRow("About Korvel") << "menu:MNU_ABT" << "dialog frmAbt";
         QTest::newRow("More Puzzles (Game)") << "menu:MNU_MP" << "open %more";
         QTest::newRow("More Puzzles (Help)") << "menu:MNU_MP_H" << "open %more";
         QTest::newRow("How to play, F1") << "key:F1" << "open %help";
@@ -99,6 +99,8 @@ private Q_SLOTS:
         QFETCH(QString, step);
         QFETCH(QString, outcome);
         WindowHarness h(threePuzzles(), 0, 2);
+        if (step.startsWith("menu:")) // a menu row is named after the item's caption
+            QCOMPARE(h.act(step.mid(5))->text(), QString(QTest::currentDataTag()).section(" (", 0, 0));
         QVERIFY(h.windowActive); // shortcuts need an active window
         h.answerYes = false;
         h.perform(step);
@@ -131,12 +133,10 @@ private Q_SLOTS:
         QCOMPARE(h.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QTest::mouseClick(h.button("tb", "tb_6"), Qt::LeftButton, {}, QPoint(5, 4));
         QCOMPARE(h.messages.size(), 1); // elsewhere a press says nothing
-        // Moving over the toolbar gives back the default pointer; over the board, the tool's.
+        // Moving over the toolbar gives back the default pointer.
         QCOMPARE(h.w().cursor().shape(), Qt::BitmapCursor);
         h.hover(h.button("tb", "tb_3"), QPoint(3, 3));
         QCOMPARE(h.w().cursor().shape(), Qt::ArrowCursor);
-        h.hover(h.grid(), h.cellCentre(2, 2));
-        QVERIFY(h.pointerIs(h.w().tbImg().image(tbImage::BoardPencil)));
     }
 };
 

@@ -73,7 +73,8 @@ private Q_SLOTS:
     }
 
     // Typed or pasted text, hostile text included, then Enter: the puzzle the text starts with
-    // opens after asking, or the open puzzle's number is put back.
+    // opens after asking, or the open puzzle's number is put back. The number reader itself has
+    // its own tests; these rows show the box hands it the text whole.
     void numberBox_data()
     {
         QTest::addColumn<QString>("text");
@@ -82,25 +83,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("opened");
         QTest::addColumn<QString>("boxAfter");
-        const QString many9(10000, u'9'), manyX(10000, u'x'), blanks(10000, u' '), zeros(10000, u'0');
         boxRow("blanks around 7", " 7 ", 7);
         boxRow("keypad Enter", "7", 7, false, Qt::Key_Enter);
         boxRow("2.5 rounds to even 2", "2.5", 2);
-        boxRow("3.5 rounds to even 4", "3.5", 4);
         boxRow("12abc", "12abc", 12);
         boxRow("the last puzzle", "15", 15);
         boxRow("No keeps the typed text", " 7 ", 5, false, Qt::Key_Return, QMessageBox::No, " 7 ");
         boxRow("0", "0", 5);
-        boxRow("half below 1", "0.5", 5);
         boxRow("above the count", "16", 5);
         boxRow("a fraction above the count", "15.2", 5);
-        boxRow("negative", "-3", 5);
-        boxRow("no number", "abc", 5);
-        boxRow("10,000 digits typed", many9, 5);
-        boxRow("10,000 letters pasted", manyX, 5, true);
-        boxRow("7 after 10,000 blanks", blanks + "7", 7, true);
-        boxRow("7 and 10,000 zeros of fraction", "7." + zeros, 7, true);
-        boxRow("control character first", QString::fromUtf16(u"\u00017"), 5, true);
+        boxRow("10,000 digits typed", QString(10000, u'9'), 5);
+        boxRow("7 after 10,000 blanks", QString(10000, u' ') + "7", 7, true);
         boxRow("control characters after", QString::fromUtf16(u"7\u0001\u001b[2J"), 7, true);
         boxRow("tab and line break around", "\t12\r\n", 12, true);
         boxRow("NUL first", QString::fromUtf16(u"\u00007", 2), 5, true);

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tenThousand(QChar c)
-{
-    return QString(10000, c);
-}
-
 template <typename T> T *child(QWidget &parent, const char *name)
 {
     T *w = parent.findChild<T *>(QString::fromLatin1(name));
@@ -39,8 +34,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("recorded");
         QTest::addColumn<QString>("afterRestart");
         const QString x25(25, QLatin1Char('x'));
-        QTest::newRow("10,000 characters typed") << false << tenThousand(u'x') << x25 << x25;
-        QTest::newRow("10,000 characters pasted") << true << tenThousand(u'x') << x25 << x25;
+        QTest::newRow("10,000 characters typed") << false << QString(10000, u'x') << x25 << x25;
+        QTest::newRow("10,000 characters pasted") << true << QString(10000, u'x') << x25 << x25;
         const QString controls = QString::fromUtf16(u"Ann\u0001\u0007\u001b[31mLee\u007f");
         QTest::newRow("control characters") << true << controls << controls << controls;
         QTest::newRow("tab and line break around") << true << QStringLiteral("\tAnn Lee\r\n") << "Ann Lee"
@@ -97,11 +92,11 @@ private Q_SLOTS:
             QTest::addRow("%s -5", field) << field << "-5" << named;
             QTest::addRow("%s -32769", field) << field << "-32769" << named;
             QTest::addRow("%s 65548", field) << field << "65548" << named;
-            QTest::addRow("%s 10,000 digits", field) << field << tenThousand(u'9') << named;
+            QTest::addRow("%s 10,000 digits", field) << field << QString(10000, u'9') << named;
             QTest::addRow("%s control character first", field)
                 << field << QString::fromUtf16(u"\u00012") << (line ? "" : named);
         }
-        QTest::newRow("footer of 10,000 characters") << "txtCopyRight" << tenThousand(u'W') << "";
+        QTest::newRow("footer of 10,000 characters") << "txtCopyRight" << QString(10000, u'W') << "";
         QTest::newRow("footer with control characters")
             << "txtCopyRight" << QString::fromUtf16(u"\u0001(c)\t\u001b[1m\u0000Norvane\r\n") << "";
         QTest::newRow("size 8 with control characters after")
