@@ -48,7 +48,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pen");
         QTest::addColumn<QString>("pencil");
-        QTest::addColumn<bool>("checkAllCommand"); // false: the check after a digit is entered
+        QTest::addColumn<QString>("check"); // "entry": the check after a digit; "fix N": then N put right
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QList<int>>("marked");
         QTest::addColumn<bool>("completed");
@@ -56,47 +56,57 @@ private Q_SLOTS:
         const QString partWrong = with(part, 7, '9');
         const QString solutionWithout11 = with(kSolution, 11, '0');
         QTest::newRow("Check All, empty board")
-            << kEmpty << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
+            << kEmpty << kEmpty << "Check All" << QStringList{kGreatWork} << QList<int>{} << false;
         QTest::newRow("Check All, part filled right")
-            << part << kEmpty << true << QStringList{kGreatWork} << QList<int>{} << false;
+            << part << kEmpty << "Check All" << QStringList{kGreatWork} << QList<int>{} << false;
         QTest::newRow("Check All, part filled with wrong digits")
-            << with(partWrong, 15, '7') << kEmpty << true << QStringList{} << QList<int>{7, 15} << false;
+            << with(partWrong, 15, '7') << kEmpty << "Check All" << QStringList{} << QList<int>{7, 15} << false;
         QTest::newRow("entry into a board not yet full")
-            << partWrong << kEmpty << false << QStringList{} << QList<int>{} << false;
+            << partWrong << kEmpty << "entry" << QStringList{} << QList<int>{} << false;
         QTest::newRow("last cell filled right")
-            << kSolution << kEmpty << false << QStringList{kCompleted} << QList<int>{} << true;
+            << kSolution << kEmpty << "entry" << QStringList{kCompleted} << QList<int>{} << true;
         QTest::newRow("last cell right, one pencilled digit")
-            << solutionWithout11 << with(kEmpty, 11, '4') << false << QStringList{kCompleted} << QList<int>{}
+            << solutionWithout11 << with(kEmpty, 11, '4') << "entry" << QStringList{kCompleted} << QList<int>{}
             << true;
         QTest::newRow("last cell filled wrong")
-            << with(kSolution, 16, '9') << kEmpty << false << QStringList{} << QList<int>{16} << false;
+            << with(kSolution, 16, '9') << kEmpty << "entry" << QStringList{} << QList<int>{16} << false;
         QTest::newRow("full, only a pencilled digit wrong")
-            << solutionWithout11 << with(kEmpty, 11, '5') << false << QStringList{} << QList<int>{11}
+            << solutionWithout11 << with(kEmpty, 11, '5') << "entry" << QStringList{} << QList<int>{11}
             << false;
         QTest::newRow("Check All, full and right")
-            << kSolution << kEmpty << true << QStringList{kCompleted} << QList<int>{} << true;
+            << kSolution << kEmpty << "Check All" << QStringList{kCompleted} << QList<int>{} << true;
+        // A mark stays after the digit is put right; the next full board completes regardless.
+        QTest::newRow("a put-right cell keeps its mark and completes")
+            << with(kSolution, 10, '8') << kEmpty << "fix 10" << QStringList{kCompleted} << QList<int>{10} << true;
     }
     void outcomes()
     {
         QFETCH(QString, pen);
         QFETCH(QString, pencil);
-        QFETCH(bool, checkAllCommand);
+        QFETCH(QString, check);
         QFETCH(QStringList, messages);
         QFETCH(QList<int>, marked);
         QFETCH(bool, completed);
         WindowHarness h({fixture::smallPuzzle()}, 0, 1, false);
         frmTavMn &w = h.w();
         h.fill(pen, pencil);
-        const modData::ByteArray1 penBefore = h.board.penEntries;
+        modData::ByteArray1 penBefore = h.board.penEntries;
         QList<int> markedDuringFlash{-1};
         h.onPause = [&] { markedDuringFlash = markedCells(h.board); };
         bool clockRanAtScoreDialog = true;
         h.onDialog = [&](QDialog &) { clockRanAtScoreDialog = w.timerSec->isActive(); };
 
-        if (checkAllCommand)
+        if (check == QLatin1String("Check All"))
             h.perform("menu:MNU_CHK_ALL");
         else
             w.checkIfFull();
+        if (check.startsWith(QLatin1String("fix "))) {
+            QVERIFY(h.messages.isEmpty());
+            const int cell = check.mid(4).toInt();
+            h.board.penEntries[std::size_t(cell)] = std::uint8_t(kSolution.at(cell - 1).digitValue());
+            penBefore = h.board.penEntries;
+            w.checkIfFull();
+        }
 
         QCOMPARE(h.messageLog(), messages);
         QCOMPARE(markedCells(h.board), marked);
@@ -109,21 +119,6 @@ private Q_SLOTS:
         if (completed)
             QVERIFY(!clockRanAtScoreDialog);
         QVERIFY(h.board.penEntries == penBefore); // a check never changes the entries
-    }
-
-    // A mark stays after the digit is put right; the next full board completes regardless.
-    void correctedCellKeepsItsMark()
-    {
-        WindowHarness h({fixture::smallPuzzle()}, 0, 1, false);
-        h.fill(with(kSolution, 10, '8'), kEmpty);
-        h.w().checkIfFull();
-        QCOMPARE(markedCells(h.board), QList<int>{10});
-        QVERIFY(h.messages.isEmpty());
-        h.board.penEntries[10] = 2;
-        h.w().checkIfFull();
-        QCOMPARE(markedCells(h.board), QList<int>{10});
-        QCOMPARE(h.messageLog(), QStringList{kCompleted});
-        QVERIFY(!h.w().timerSec->isActive());
     }
 
     // The crosses must be on screen while the thread sleeps: the picture is repainted first.
