@@ -35,12 +35,10 @@ QByteArray le(int bytes, std::initializer_list<int> values)
     return b;
 }
 
-void openBook(Board &board, int puzzles)
+QByteArray fileBytes(const QString &path)
 {
-    QList<QStringList> book;
-    for (int k = 0; k < puzzles; ++k)
-        book.append(fixture::smallPuzzle());
-    QVERIFY(modData::loadBookBytes(board, fixture::bookFromAscii(book)));
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // What the game took from the store, in one line.
@@ -48,17 +46,9 @@ QString described(const Board &b, const Settings &s)
 {
     const auto &t = s.puzzleStats[1].bestTimes;
     const auto &o = s.soundOptions;
-    return QStringLiteral("last %1 book %2 pencil %3 sound %4,%5,%6,%7 times %8,%9,%10")
-        .arg(b.lastPlayed[1])
-        .arg(b.bookIndex)
-        .arg(b.pencilMode)
-        .arg(o[1])
-        .arg(o[2])
-        .arg(o[3])
-        .arg(o[4])
-        .arg(t[1])
-        .arg(t[2])
-        .arg(t[3]);
+    return QString::asprintf("last %d book %d pencil %d sound %d,%d,%d,%d times %d,%d,%d",
+                             int(b.lastPlayed[1]), int(b.bookIndex), int(b.pencilMode), o[1], o[2], o[3],
+                             o[4], t[1], t[2], t[3]);
 }
 
 } // namespace
@@ -86,7 +76,8 @@ class TestSettingsStore : public QObject {
     void load(int puzzles)
     {
         board_ = {};
-        openBook(board_, puzzles);
+        QVERIFY(modData::loadBookBytes(
+            board_, fixture::bookFromAscii(QList<QStringList>(puzzles, fixture::smallPuzzle()))));
         settings_ = {};
         modReg::loadSettings(board_, settings_);
     }
@@ -142,61 +133,45 @@ private Q_SLOTS:
         QVERIFY(stored("STATS4_2").isNull());
     }
 
-    // A value shorter than its room fills only its leading bytes; a longer one is not read.
-    void valuesOfOtherSizes_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<QString>("expected");
-        const QString base = QStringLiteral("last 1 book 1 pencil 0 sound 1,1,1,1 times ");
-        QTest::newRow("8-byte STATS") << "STATS1" << le(4, {100, 200}) << base + "100,200,0";
-        QTest::newRow("13-byte STATS") << "STATS1" << le(4, {1, 2, 3}) + "x" << base + "0,0,0";
-        QTest::newRow("SOLVINGDATA of 4 bytes")
-            << "SOLVINGDATA" << le(2, {1, 1}) << "last 1 book 1 pencil 1 sound 1,1,1,1 times 0,0,0";
-        QTest::newRow("SOLVINGDATA too long") << "SOLVINGDATA" << le(2, {1, 1, 0, 0, 0}) << base + "0,0,0";
-        QTest::newRow("LASTPLAYED of 2 bytes")
-            << "LASTPLAYED" << le(2, {7}) << "last 7 book 1 pencil 0 sound 1,1,1,1 times 0,0,0";
-        QTest::newRow("LASTPLAYED too long") << "LASTPLAYED" << le(4, {7, 0}) << base + "0,0,0";
-        QTest::newRow("SOUNDOPTIONS of 4 bytes")
-            << "SOUNDOPTIONS" << le(2, {5, 6}) << "last 1 book 1 pencil 0 sound 5,6,0,0 times 0,0,0";
-    }
-    void valuesOfOtherSizes()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, value);
-        QFETCH(QString, expected);
-        plant({{name, value}});
-        load(1);
-        QCOMPARE(described(board_, settings_), expected);
-        QVERIFY(messages_.isEmpty());
-    }
-
-    // A value of another type than the game writes (another program's, or a hand edit): its
-    // text is taken as its bytes, as the registry would give them (a list of several items has
-    // an empty text); what has no text is a failed read and gets its default.
-    void valuesOfOtherTypes_data()
+    // A value shorter than its room fills only its leading bytes; a longer one is not read. A
+    // value of another type than the game writes (another program's, or a hand edit) has its
+    // text taken as its bytes, as the registry would give them (a list of several items has an
+    // empty text); what has no text is a failed read and gets its default.
+    void oddValues_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("secondName");
         const QString base = QStringLiteral("last 1 book 1 pencil 0 sound 1,1,1,1 times 0,0,0");
-        QTest::newRow("LASTPLAYED as a number") << "LASTPLAYED" << QVariant(7)
-                                                << "last 55 book 1 pencil 0 sound 1,1,1,1 times 0,0,0" << "";
-        QTest::newRow("LASTPLAYED as five characters") << "LASTPLAYED" << QVariant("12345") << base << "";
-        QTest::newRow("SOUNDOPTIONS as a list") << "SOUNDOPTIONS" << QVariant(QStringList{"a", "b"})
-                                                << "last 1 book 1 pencil 0 sound 0,0,0,0 times 0,0,0" << "";
-        QTest::newRow("STATS1 as a point") << "STATS1" << QVariant(QPoint(4, 5)) << base << "";
-        QTest::newRow("STATS1 as text") << "STATS1" << QVariant("77")
-                                        << "last 1 book 1 pencil 0 sound 1,1,1,1 times 14135,0,0" << "";
-        QTest::newRow("LASTPLAYED as nested lists")
-            << "LASTPLAYED" << QVariant(QVariantList{QVariantList{QVariantList{7}}}) << base << "";
-        QTest::newRow("a group where LASTPLAYED belongs") << "LASTPLAYED/x" << QVariant(3) << base << "";
-        QTest::newRow("a name as a number") << "STATS1_2" << QVariant(42) << base << "42";
-        QTest::newRow("a name as a point") << "STATS1_2" << QVariant(QPoint(1, 2)) << base << "";
-        QTest::newRow("a name as a list") << "STATS1_2" << QVariant(QStringList{"Al", "Bo"}) << base << "";
+        const auto row = [](const char *tag, const char *name, const QVariant &value, const QString &expected,
+                            const char *secondName = "") {
+            QTest::newRow(tag) << QString(name) << value << expected << QString(secondName);
+        };
+        row("8-byte STATS", "STATS1", le(4, {100, 200}),
+            "last 1 book 1 pencil 0 sound 1,1,1,1 times 100,200,0");
+        row("13-byte STATS", "STATS1", le(4, {1, 2, 3}) + "x", base);
+        row("SOLVINGDATA of 4 bytes", "SOLVINGDATA", le(2, {1, 1}),
+            "last 1 book 1 pencil 1 sound 1,1,1,1 times 0,0,0");
+        row("SOLVINGDATA too long", "SOLVINGDATA", le(2, {1, 1, 0, 0, 0}), base);
+        row("LASTPLAYED of 2 bytes", "LASTPLAYED", le(2, {7}),
+            "last 7 book 1 pencil 0 sound 1,1,1,1 times 0,0,0");
+        row("LASTPLAYED too long", "LASTPLAYED", le(4, {7, 0}), base);
+        row("SOUNDOPTIONS of 4 bytes", "SOUNDOPTIONS", le(2, {5, 6}),
+            "last 1 book 1 pencil 0 sound 5,6,0,0 times 0,0,0");
+        row("LASTPLAYED as a number", "LASTPLAYED", 7, "last 55 book 1 pencil 0 sound 1,1,1,1 times 0,0,0");
+        row("LASTPLAYED as five characters", "LASTPLAYED", "12345", base);
+        row("SOUNDOPTIONS as a list", "SOUNDOPTIONS", QStringList{"a", "b"},
+            "last 1 book 1 pencil 0 sound 0,0,0,0 times 0,0,0");
+        row("STATS1 as a point", "STATS1", QPoint(4, 5), base);
+        row("STATS1 as text", "STATS1", "77", "last 1 book 1 pencil 0 sound 1,1,1,1 times 14135,0,0");
+        row("LASTPLAYED as nested lists", "LASTPLAYED", QVariantList{QVariantList{QVariantList{7}}}, base);
+        row("a group where LASTPLAYED belongs", "LASTPLAYED/x", 3, base);
+        row("a name as a number", "STATS1_2", 42, base, "42");
+        row("a name as a point", "STATS1_2", QPoint(1, 2), base);
+        row("a name as a list", "STATS1_2", QStringList{"Al", "Bo"}, base);
     }
-    void valuesOfOtherTypes()
+    void oddValues()
     {
         QFETCH(QString, name);
         QFETCH(QVariant, value);
@@ -253,18 +228,13 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::Append));
         file.write("STATS1_2=@Variant(" + QByteArray("\0\0\0\t\0\0\0\x01", 8).repeated(40000) + ")\n");
         file.close();
-        const QByteArray before = [&] {
-            QFile f(modReg::settingsFilePath());
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        const QByteArray before = fileBytes(modReg::settingsFilePath());
         load(1);
         QCOMPARE(messages_, QStringList{"Korvel| Error Failerd"});
         QCOMPARE(described(board_, settings_), QStringLiteral("last 0 book 1 pencil 0 sound 0,0,0,0 times 0,0,0"));
         modReg::saveSettings(board_, settings_);
         QCOMPARE(messages_.size(), 2);
-        QFile after(modReg::settingsFilePath());
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), before);
+        QCOMPARE(fileBytes(modReg::settingsFilePath()), before);
     }
 
     void lastPlayedAboveTheCountIsClampedAtTheNextStart()
@@ -326,8 +296,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(config.filePath(obstacle), QFile::ReadOwner));
         } else {
             QVERIFY(config.mkpath(QFileInfo(obstacle).path()));
-            QFile blocker(config.filePath(obstacle));
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            QVERIFY(QFile(config.filePath(obstacle)).open(QIODevice::WriteOnly));
         }
         load(2);
         QCOMPARE(messages_, atLoad);
