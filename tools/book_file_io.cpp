@@ -1,6 +1,8 @@
 // File access for the book tool.
 #include "book_file_io.h"
 
+#include "puzzle/book_format.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +22,7 @@ bool readFile(const std::string &path, std::vector<std::uint8_t> &bytes, std::st
         error = "cannot read " + path + ": " + ec.message();
         return false;
     }
-    if (size > kMaxBookBytes) {
+    if (size > std::uintmax_t(puzzle::kMaxBookBytes)) {
         error = path + " is " + std::to_string(size) + " bytes, too large for a puzzle book";
         return false;
     }

@@ -89,7 +89,7 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
         if (option == "--out")
             output = value;
         else if (option == "--count")
-            ok = parseNumber(value, 1, modData::kMaxPuzzleCount, number) && (plan.count = int(number), true);
+            ok = parseNumber(value, 1, puzzle::kMaxPuzzleCount, number) && (plan.count = int(number), true);
         else if (option == "--sizes" || option == "--size")
             ok = parseSizes(value, plan);
         else if (option == "--mix")
@@ -118,7 +118,7 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
         return 2;
     }
     // An earlier book keeps its puzzles, numbers and all; the new ones follow it.
-    std::vector<modData::BookPuzzle> records;
+    std::vector<puzzle::BookPuzzle> records;
     if (!after.empty()) {
         std::vector<std::uint8_t> bytes;
         std::string error;
@@ -126,15 +126,15 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
             err << "korvel-book: " << error << '\n';
             return 1;
         }
-        const modData::BookCheck check = modData::validateBook(bytes);
+        const puzzle::BookCheck check = puzzle::validateBook(bytes);
         if (!check.ok) {
             err << "korvel-book: " << after << ": " << check.error << '\n';
             return 1;
         }
         for (int k = 1; k <= int(check.offsets.size()); ++k)
-            records.push_back(modData::readRecord(bytes, check.offsets, k));
-        if (records.size() + std::size_t(plan.count) > std::size_t(modData::kMaxPuzzleCount)) {
-            err << "korvel-book: a book holds at most " << modData::kMaxPuzzleCount << " puzzles\n";
+            records.push_back(puzzle::readRecord(bytes, check.offsets, k));
+        if (records.size() + std::size_t(plan.count) > std::size_t(puzzle::kMaxPuzzleCount)) {
+            err << "korvel-book: a book holds at most " << puzzle::kMaxPuzzleCount << " puzzles\n";
             return 2;
         }
         plan.avoid = records;
@@ -154,7 +154,7 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
         ++histogram[int(e.grade.difficulty)];
     }
     std::string error;
-    if (!writeFile(output, modData::encodeBook(records), error)) {
+    if (!writeFile(output, puzzle::encodeBook(records), error)) {
         err << "korvel-book: " << error << '\n';
         return 1;
     }

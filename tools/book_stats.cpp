@@ -18,7 +18,7 @@ namespace booktool {
 namespace {
 
 // Reads and validates a book; on failure reports it and returns false.
-bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, modData::BookCheck &check,
+bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, puzzle::BookCheck &check,
                    std::ostream &out, std::ostream &err)
 {
     std::string error;
@@ -26,7 +26,7 @@ bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, mo
         err << "korvel-book: " << error << '\n';
         return false;
     }
-    check = modData::validateBook(bytes);
+    check = puzzle::validateBook(bytes);
     if (!check.ok) {
         out << path << ": " << check.error << '\n';
         return false;
@@ -53,7 +53,7 @@ std::string cellText(const kakuro::Puzzle &p, const std::vector<int> &downSum,
 int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
 {
     std::vector<std::uint8_t> bytes;
-    modData::BookCheck check;
+    puzzle::BookCheck check;
     if (!loadValidBook(path, bytes, check, out, err))
         return 1;
     const int count = int(check.offsets.size());
@@ -65,7 +65,7 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     ProgressLine progress("grading");
     for (int k = 1; k <= count; ++k) {
         progress.update(k, count);
-        const modData::BookPuzzle record = modData::readRecord(bytes, check.offsets, k);
+        const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, k);
         const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
         ++sizes[{record.width, record.height}];
         cells += p.cellCount();
@@ -101,7 +101,7 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
 int showCommand(const std::string &path, const std::string &number, std::ostream &out, std::ostream &err)
 {
     std::vector<std::uint8_t> bytes;
-    modData::BookCheck check;
+    puzzle::BookCheck check;
     if (!loadValidBook(path, bytes, check, out, err))
         return 1;
     int n = 0;
@@ -111,7 +111,7 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
         err << "korvel-book: no puzzle \"" << number << "\"; the book has puzzles 1 to " << count << '\n';
         return 2;
     }
-    const modData::BookPuzzle record = modData::readRecord(bytes, check.offsets, n);
+    const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, n);
     const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
     kakuro::Grader grader(p);
     const kakuro::Grade g = grader.grade();

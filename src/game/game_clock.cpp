@@ -1,38 +1,55 @@
-// The game clock and the window caption.
-#include "game/frm_tav_mn.h"
-
-#include "platform/app_identity.h"
-
-#include <QTimer>
+// The game clock.
+#include "game/game_clock.h"
 
 #include <limits>
 
-void frmTavMn::timerSec_Timer()
-{
-    // The tick that finds the window minimised still counts; the restore starts the clock again.
-    if (isMinimized())
-        timerSec->stop();
+namespace game {
 
-    ++elapsedSeconds;
-    // The score store keeps 99999 as its "cleared" marker, so the total stays a 16-bit count
-    // and holds at its ceiling (9 h 6 min 7 s) instead of wrapping to a negative time.
-    if (secondsPlayed < std::numeric_limits<std::int16_t>::max())
-        ++secondsPlayed;
-    if (elapsedSeconds >= 60) {
-        elapsedSeconds = 0;
-        ++elapsedMinutes;
-        if (elapsedMinutes >= 60) {
-            elapsedMinutes = 0;
-            ++elapsedHours;
+GameClock::GameClock(QObject *parent) : QObject(parent)
+{
+    timer_.setObjectName(QStringLiteral("timerSec"));
+    timer_.setInterval(1000);
+    connect(&timer_, &QTimer::timeout, this, &GameClock::tick);
+}
+
+void GameClock::restart()
+{
+    seconds_ = 0;
+    elapsedSeconds_ = elapsedMinutes_ = elapsedHours_ = 0;
+    text_ = QStringLiteral("00:00:00");
+    timer_.start();
+}
+
+void GameClock::stop()
+{
+    timer_.stop();
+}
+
+void GameClock::resume()
+{
+    if (!timer_.isActive())
+        timer_.start();
+}
+
+void GameClock::tick()
+{
+    // The score store keeps 99999 as its "cleared" marker, so the total stays a 16-bit count and
+    // holds at its ceiling instead of wrapping to a negative time.
+    if (seconds_ < std::numeric_limits<std::int16_t>::max())
+        ++seconds_;
+    if (++elapsedSeconds_ >= 60) {
+        elapsedSeconds_ = 0;
+        if (++elapsedMinutes_ >= 60) {
+            elapsedMinutes_ = 0;
+            ++elapsedHours_;
         }
     }
-
     const QChar zero(QLatin1Char('0'));
-    timePlayedText = QStringLiteral("%1:%2:%3")
-                         .arg(elapsedHours, 2, 10, zero)
-                         .arg(elapsedMinutes, 2, 10, zero)
-                         .arg(elapsedSeconds, 2, 10, zero);
-    setWindowTitle(QStringLiteral("Puzzle:") + QString::number(board_.lastPlayed[1]) +
-                   QStringLiteral(" - Time Played: ") + timePlayedText + QStringLiteral(" - ") +
-                   appIdentity::title + QStringLiteral(" : ") + appIdentity::companyName);
+    text_ = QStringLiteral("%1:%2:%3")
+                .arg(elapsedHours_, 2, 10, zero)
+                .arg(elapsedMinutes_, 2, 10, zero)
+                .arg(elapsedSeconds_, 2, 10, zero);
+    Q_EMIT ticked(seconds_);
 }
+
+} // namespace game

@@ -1,12 +1,15 @@
 // The program's identity and its window icon.
 #include "platform/app_identity.h"
 
+#include "platform/paths.h"
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 
-namespace appIdentity {
+namespace platform {
 
 QString versionText()
 {
@@ -16,7 +19,7 @@ QString versionText()
 QIcon windowIcon()
 {
     static QIcon icon = [] {
-        const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/48x48.ico");
+        const QString path = joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("48x48.ico"));
         QIcon fromFile(path);
         if (QFile::exists(path) && !fromFile.availableSizes().isEmpty())
             return fromFile;
@@ -40,4 +43,4 @@ QIcon windowIcon()
     return icon;
 }
 
-} // namespace appIdentity
+} // namespace platform

@@ -1,12 +1,13 @@
 // Who the program is: title, version, maker and addresses, in one place.
 #pragma once
 
-#include <QIcon>
 #include <QString>
 
-namespace appIdentity {
+class QIcon;
 
-inline const QString title = QStringLiteral("Korvel");
+namespace platform {
+
+inline const QString appTitle = QStringLiteral("Korvel");
 inline constexpr int versionMajor = 1;
 inline constexpr int versionMinor = 0;
 inline const QString companyName = QStringLiteral("Norvane Games");
@@ -21,4 +22,4 @@ QString versionText();
 // lies beside the program, else drawn.
 QIcon windowIcon();
 
-} // namespace appIdentity
+} // namespace platform

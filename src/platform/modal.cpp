@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QThread>
 
-namespace modal {
+namespace platform {
 namespace {
 
 MessageResponder &responderSlot()
@@ -35,13 +35,13 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &text, const 
     if (responderSlot())
         return responderSlot()(MessageRequest{parent, text, caption, buttons});
     QMessageBox box(QMessageBox::NoIcon, caption, text, buttons, parent);
-    box.setWindowIcon(appIdentity::windowIcon());
+    box.setWindowIcon(windowIcon());
     if (buttons.testFlag(QMessageBox::Yes) && buttons.testFlag(QMessageBox::No))
         box.setIcon(QMessageBox::Question);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-int exec(QDialog &dialog)
+int execDialog(QDialog &dialog)
 {
     if (runnerSlot())
         return runnerSlot()(dialog);
@@ -61,4 +61,4 @@ void setMessageResponder(MessageResponder responder) { responderSlot() = std::mo
 void setDialogRunner(DialogRunner runner) { runnerSlot() = std::move(runner); }
 void setPause(PauseFunction pauseFunction) { pauseSlot() = std::move(pauseFunction); }
 
-} // namespace modal
+} // namespace platform

@@ -10,7 +10,7 @@
 class QDialog;
 class QWidget;
 
-namespace modal {
+namespace platform {
 
 struct MessageRequest {
     QWidget *parent = nullptr;
@@ -29,7 +29,7 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &text, const 
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
 // Runs a dialog modally (its exec()) and returns its result.
-int exec(QDialog &dialog);
+int execDialog(QDialog &dialog);
 
 // Blocks the user-interface thread for `milliseconds` without processing events: no timer tick
 // or input slips in. The caller repaints what must be seen first.
@@ -40,4 +40,4 @@ void setMessageResponder(MessageResponder responder);
 void setDialogRunner(DialogRunner runner);
 void setPause(PauseFunction pause);
 
-} // namespace modal
+} // namespace platform

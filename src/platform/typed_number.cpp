@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace typedNumber {
+namespace platform {
 
 double leadingValue(const QString &text)
 {
@@ -55,14 +55,6 @@ std::optional<long long> asWhole(double v)
 
 } // namespace
 
-std::optional<long long> roundedInRange(const QString &text, long long lo, long long hi)
-{
-    const std::optional<long long> n = asWhole(std::nearbyint(leadingValue(text))); // half to even
-    if (!n || *n < lo || *n > hi)
-        return std::nullopt;
-    return n;
-}
-
 long long roundedClamped(const QString &text, long long lo, long long hi)
 {
     const double v = std::nearbyint(leadingValue(text));
@@ -72,4 +64,4 @@ long long roundedClamped(const QString &text, long long lo, long long hi)
     return std::clamp(*n, lo, hi);
 }
 
-} // namespace typedNumber
+} // namespace platform

@@ -5,18 +5,14 @@
 
 #include <optional>
 
-namespace typedNumber {
+namespace platform {
 
 // The longest leading number of the trimmed text (optional sign, digits, optional decimal
 // point and fraction); 0 when the text does not start with a number. A number too long for a
 // double saturates at +/-1e300 instead of becoming infinite.
 double leadingValue(const QString &text);
 
-// leadingValue rounded to a whole number with halves going to the even neighbour, or nothing
-// when the result lies outside [lo, hi] (so a caller can reject or clamp instead of overflowing).
-std::optional<long long> roundedInRange(const QString &text, long long lo, long long hi);
-
 // leadingValue rounded half to even and clamped into [lo, hi]. Precondition: lo <= hi.
 long long roundedClamped(const QString &text, long long lo, long long hi);
 
-} // namespace typedNumber
+} // namespace platform

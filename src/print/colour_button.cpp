@@ -1,6 +1,8 @@
 // A colour held and shown by a button.
 #include "print/colour_button.h"
 
+namespace print {
+
 ColourButton::ColourButton(const QString &objectName, const QString &caption, const QColor &colour,
                            QWidget *parent)
     : QPushButton(caption, parent)
@@ -19,3 +21,5 @@ void ColourButton::setColour(const QColor &colour)
                                  " QPushButton:focus { border: 2px solid #3070d0; }")
                       .arg(colour.name(), caption.name()));
 }
+
+} // namespace print

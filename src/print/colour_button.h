@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QPushButton>
 
+namespace print {
+
 class ColourButton : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QColor colour READ colour WRITE setColour)
@@ -16,3 +18,5 @@ public:
 private:
     QColor colour_;
 };
+
+} // namespace print

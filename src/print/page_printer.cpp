@@ -3,6 +3,7 @@
 
 #include "platform/app_identity.h"
 #include "platform/modal.h"
+#include "view/board_painter.h"
 #include "view/gdi_canvas.h"
 
 #include <QFont>
@@ -10,80 +11,52 @@
 #include <algorithm>
 #include <exception>
 
-namespace modPrint {
+namespace print {
 namespace {
 
-// Puts the painter's solution-digit colour back when the page is done.
-class KeepSolutionColour {
-public:
-    KeepSolutionColour() : saved_(modGDI::tools().solutionDigitColour) {}
-    ~KeepSolutionColour() { modGDI::setSolutionDigitColour(saved_); }
-    KeepSolutionColour(const KeepSolutionColour &) = delete;
-    KeepSolutionColour &operator=(const KeepSolutionColour &) = delete;
-
-private:
-    QColor saved_;
-};
-
-// The board without the player's entries, so that the full paint leaves every entry cell empty.
-modData::Board withoutEntries(const modData::Board &board)
+// The page's colours: the dialog's cell, digit and sum colours over the screen's others.
+view::BoardPalette pagePalette(const PrintSettings &s)
 {
-    modData::Board blank = board;
-    std::fill(blank.penEntries.begin(), blank.penEntries.end(), std::uint8_t(0));
-    std::fill(blank.pencilEntries.begin(), blank.pencilEntries.end(), std::uint8_t(0));
-    return blank;
+    view::BoardPalette palette = view::BoardPalette::classic();
+    palette.entry = s.solutionCellColour;
+    palette.clue = s.clueCellColour;
+    palette.lineWidth = s.lineSize;
+    palette.solution = s.solutionFontColour;
+    palette.sum = s.tallyFontColour;
+    return palette;
 }
 
-// The digit the player wrote in each cell, pen before pencil, in one colour.
-void paintPlayerDigits(BoardCanvas &canvas, const modData::Board &board, const QColor &colour)
-{
-    for (int i = 1; i <= board.cellCount; ++i) {
-        const std::size_t k = std::size_t(i);
-        if (board.layoutGrid[k] == 0)
-            continue;
-        const int digit = board.penEntries[k] != 0 ? board.penEntries[k] : board.pencilEntries[k];
-        if (digit != 0)
-            modGDI::drawCellDigit(canvas, board.colOf(i), board.rowOf(i), QString::number(digit), colour);
-    }
-}
-
-void drawPage(QPainter &painter, const modData::Board &board, const PrintSettings &s, bool showSolution,
-              bool showTally, int printableWidth)
+void drawPage(QPainter &painter, const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+              const PrintSettings &s, bool showSolution, bool showTally, int printableWidth)
 {
     QFont face(QStringLiteral("Arial"));
     face.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(face);
-    GdiCanvas gdi(&painter);
-    BoardCanvas canvas{&gdi, s.cellSizePixels};
+    view::GdiCanvas canvas(&painter);
 
-    const QRect footer = footerRect(s, board.gridHeight, printableWidth);
-    gdi.setFontPointSize(s.footerFontSize);
-    gdi.setTextColour(s.footerColour);
-    gdi.drawText(s.footerText, footer.left(), footer.top(), footer.left() + footer.width(),
-                 footer.top() + footer.height(), dt::SingleLine);
+    const QRect footer = footerRect(s, puzzle.height(), printableWidth);
+    canvas.setFontPointSize(s.footerFontSize);
+    canvas.setTextColour(s.footerColour);
+    canvas.drawText(s.footerText, footer.left(), footer.top(), footer.left() + footer.width(),
+                    footer.top() + footer.height(), view::textFlags::SingleLine);
 
-    gdi.setTextColour(s.solutionFontColour);
-    gdi.setFontPointSize(s.solutionFontSize);
-    KeepSolutionColour keep;
-    modGDI::setSolutionDigitColour(s.solutionFontColour);
-    if (showSolution) {
-        modGDI::paintBoard(canvas, board, true, showTally, 1);
-    } else {
-        // The full paint would put the solution digit in every filled cell, turning a wrong
-        // entry into a right one on paper; print what the player wrote instead.
-        modGDI::paintBoard(canvas, withoutEntries(board), false, showTally, 1);
-        paintPlayerDigits(canvas, board, s.solutionFontColour);
-    }
+    const view::BoardPalette palette = pagePalette(s);
+    view::BoardPainter board(canvas, s.cellSizePixels, puzzle, entries, palette);
+    canvas.setTextColour(s.solutionFontColour);
+    canvas.setFontPointSize(s.solutionFontSize);
+    // Without the solution the page shows what the player wrote, wrong digits included: the
+    // solution digit would turn a wrong entry into a right one on paper.
+    board.paintBoard(showSolution ? view::BoardDigits::Solution : view::BoardDigits::Player, showTally, 1);
 
-    gdi.setFontPointSize(s.tallyFontSize);
-    gdi.setTextColour(s.tallyFontColour);
+    canvas.setFontPointSize(s.tallyFontSize);
+    canvas.setTextColour(s.tallyFontColour);
     if (showTally)
-        modGDI::paintSums(canvas, board, s.tallyFontColour);
+        board.paintSums();
 }
 
 void tell(QWidget *parent, const QString &text)
 {
-    modal::message(parent, text, appIdentity::title);
+    platform::message(parent, text, platform::appTitle);
 }
 
 } // namespace
@@ -132,8 +105,9 @@ QRect footerRect(const PrintSettings &s, int gridHeight, int printableWidth)
     return QRect(int(left), int(top), int(std::max<qint64>(0, printableWidth - left)), int(cell));
 }
 
-PrintOutcome printPuzzle(const modData::Board &board, const PrintSettings &settings, bool showSolution,
-                         bool showTally, PageTarget &target, QWidget *parent)
+PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+                         const PrintSettings &settings, bool showSolution, bool showTally, PageTarget &target,
+                         QWidget *parent)
 {
     const QSize printable = target.printableSize();
     if (const auto problem = checkSettings(settings, printable, target.resolution())) {
@@ -150,7 +124,7 @@ PrintOutcome printPuzzle(const modData::Board &board, const PrintSettings &setti
         return PrintOutcome::PageRefused;
     }
     try {
-        drawPage(target.painter(), board, settings, showSolution, showTally, printable.width());
+        drawPage(target.painter(), puzzle, entries, settings, showSolution, showTally, printable.width());
     } catch (const std::exception &) {
         target.abortDocument();
         tell(parent, target.endFailureText());
@@ -168,10 +142,4 @@ PrintOutcome printPuzzle(const modData::Board &board, const PrintSettings &setti
     return PrintOutcome::Printed;
 }
 
-KeepScreenTools::~KeepScreenTools()
-{
-    modGDI::createDrawingTools(saved_.entryBrush, saved_.clueBrush, saved_.darkLinePen.width);
-    modGDI::setSolutionDigitColour(saved_.solutionDigitColour);
-}
-
-} // namespace modPrint
+} // namespace print

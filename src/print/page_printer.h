@@ -3,8 +3,8 @@
 
 #include "print/page_target.h"
 #include "print/print_settings.h"
-#include "puzzle/board_model.h"
-#include "view/board_painter.h"
+#include "puzzle/entries.h"
+#include "puzzle/puzzle.h"
 
 #include <QRect>
 #include <QSize>
@@ -14,7 +14,7 @@
 
 class QWidget;
 
-namespace modPrint {
+namespace print {
 
 inline const QString jobName = QStringLiteral("DOM");
 
@@ -43,26 +43,12 @@ std::optional<SettingsProblem> checkSettings(const PrintSettings &s, QSize print
 // Precondition: the settings passed checkSettings.
 QRect footerRect(const PrintSettings &s, int gridHeight, int printableWidth);
 
-// Prints `board` on one page of `target`: footer, board, and the sums when `showTally` (which
+// Prints `puzzle` on one page of `target`: footer, board, and the sums when `showTally` (which
 // also draws the clue diagonals). With `showSolution` every entry cell shows its solution digit;
-// without it, a cell the player has filled shows the player's own digit. Digits take the
-// settings' answer-digit colour, sums the tally colour. Fills and lines come from the painter's
-// current drawing tools, which the caller has built from the settings; the solution-digit colour
-// is changed for the page only. Failures are told to the player in message boxes over `parent`.
-PrintOutcome printPuzzle(const modData::Board &board, const PrintSettings &settings, bool showSolution,
-                         bool showTally, PageTarget &target, QWidget *parent);
+// without it, a cell the player has filled shows the player's own digit. Fills, lines and digits
+// take the settings' colours. Failures are told to the player in message boxes over `parent`.
+PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+                         const PrintSettings &settings, bool showSolution, bool showTally, PageTarget &target,
+                         QWidget *parent);
 
-// Keeps the screen's drawing tools over a print: what it saw when made, it puts back when
-// destroyed, so that the board on screen keeps its own colours and line width.
-class KeepScreenTools {
-public:
-    KeepScreenTools() : saved_(modGDI::tools()) {}
-    ~KeepScreenTools();
-    KeepScreenTools(const KeepScreenTools &) = delete;
-    KeepScreenTools &operator=(const KeepScreenTools &) = delete;
-
-private:
-    modGDI::DrawingTools saved_;
-};
-
-} // namespace modPrint
+} // namespace print

@@ -6,7 +6,7 @@
 #include <QPageLayout>
 #include <QPrinterInfo>
 
-namespace modPrint {
+namespace print {
 
 QString PageTarget::endFailureText() const
 {
@@ -75,7 +75,7 @@ bool PrinterPageTarget::printerFailed() const
 bool PrinterPageTarget::startDocument(const QString &jobName)
 {
     printer_->setDocName(jobName);
-    printer_->setCreator(appIdentity::title);
+    printer_->setCreator(platform::appTitle);
     // Beginning to paint on a printer opens the job and its first page together.
     return painter_.begin(printer_.get()) && !printerFailed();
 }
@@ -111,7 +111,7 @@ PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path) : f
     writer_.setResolution(dotsPerInch);
     writer_.setPageLayout(
         QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    writer_.setCreator(appIdentity::title);
+    writer_.setCreator(platform::appTitle);
 }
 
 QSize PdfPageTarget::printableSize() const
@@ -198,4 +198,4 @@ std::unique_ptr<PageTarget> openDefaultPrinter()
     return std::make_unique<PrinterPageTarget>(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
 }
 
-} // namespace modPrint
+} // namespace print

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-namespace modPrint {
+namespace print {
 
 // What the player is told when a printer takes the document but the job then fails.
 inline const QString printerFailedText =
@@ -126,4 +126,4 @@ std::unique_ptr<PageTarget> openDefaultPrinter();
 using PrinterProvider = std::function<std::unique_ptr<PageTarget>()>;
 void setPrinterProvider(PrinterProvider provider);
 
-} // namespace modPrint
+} // namespace print

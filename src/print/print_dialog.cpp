@@ -1,7 +1,7 @@
 // The print settings dialog: its controls, their defaults, and printing or saving the page.
 #include "print/print_dialog.h"
 
-#include "game/frm_tav_mn.h"
+#include "game/game.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/typed_number.h"
@@ -23,15 +23,17 @@
 #include <cstdint>
 #include <limits>
 
-const QString frmPrinterDialog::noteText = QStringLiteral(
+namespace print {
+
+const QString PrintDialog::noteText = QStringLiteral(
     "The printing  may not work perfectly. I give this to you in the hope that it will be useful to "
     "some of you. Print it on a rough paper and find the right settings for you. You can manipulate "
     "disable Answer Numbers show to print a puzzle, and enable it to print a solution.  If you have "
     "many printers, the game will print on default printer directly");
 
-QString frmPrinterDialog::defaultFooterText()
+QString PrintDialog::defaultFooterText()
 {
-    return QStringLiteral("Korvel, a Kakuro puzzle from %1").arg(appIdentity::companyName);
+    return QStringLiteral("Korvel, a Kakuro puzzle from %1").arg(platform::companyName);
 }
 
 namespace {
@@ -52,188 +54,188 @@ QLabel *caption(const char *text, QWidget *parent)
 
 std::int16_t read16(const QString &text)
 {
-    return std::int16_t(typedNumber::roundedClamped(text, std::numeric_limits<std::int16_t>::min(),
+    return std::int16_t(platform::roundedClamped(text, std::numeric_limits<std::int16_t>::min(),
                                                     std::numeric_limits<std::int16_t>::max()));
 }
 
 std::int32_t read32(const QString &text)
 {
-    return std::int32_t(typedNumber::roundedClamped(text, std::numeric_limits<std::int32_t>::min(),
+    return std::int32_t(platform::roundedClamped(text, std::numeric_limits<std::int32_t>::min(),
                                                     std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
 
-frmPrinterDialog::frmPrinterDialog(frmTavMn &mainWindow) : QDialog(&mainWindow), main_(mainWindow)
+PrintDialog::PrintDialog(const game::Game &game, QWidget *parent) : QDialog(parent), game_(game)
 {
     setObjectName(QStringLiteral("frmPrinterDialog"));
     setModal(true);
     buildControls();
-    formLoad();
+    loadDefaults();
 }
 
-void frmPrinterDialog::buildControls()
+void PrintDialog::buildControls()
 {
-    Label6 = new QLabel(noteText, this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setWordWrap(true);
+    noteLabel = new QLabel(noteText, this);
+    noteLabel->setObjectName(QStringLiteral("Label6"));
+    noteLabel->setWordWrap(true);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
+    optionsFrame = new QFrame(this);
+    optionsFrame->setObjectName(QStringLiteral("Frame1"));
+    optionsFrame->setFrameShape(QFrame::StyledPanel);
 
-    chkShowSolFont = new QCheckBox(QStringLiteral("Answer Digits"), Frame1);
-    chkShowSolFont->setObjectName(QStringLiteral("chkShowSolFont"));
-    cmbFontSoluSize = sizeList("cmbFontSoluSize", Frame1);
-    cmdSoluFontColor =
-        new ColourButton(QStringLiteral("cmdSoluFontColor"), QStringLiteral("Font Color"), Qt::black, Frame1);
-    cmdSolCellColor =
-        new ColourButton(QStringLiteral("cmdSolCellColor"), QStringLiteral("Cell Color"), Qt::white, Frame1);
+    showSolutionBox = new QCheckBox(QStringLiteral("Answer Digits"), optionsFrame);
+    showSolutionBox->setObjectName(QStringLiteral("chkShowSolFont"));
+    solutionSizeBox = sizeList("cmbFontSoluSize", optionsFrame);
+    solutionColourButton =
+        new ColourButton(QStringLiteral("cmdSoluFontColor"), QStringLiteral("Font Color"), Qt::black, optionsFrame);
+    entryCellColourButton =
+        new ColourButton(QStringLiteral("cmdSolCellColor"), QStringLiteral("Cell Color"), Qt::white, optionsFrame);
 
-    chkShowTallyFont = new QCheckBox(QStringLiteral("Tally (or) Sum"), Frame1);
-    chkShowTallyFont->setObjectName(QStringLiteral("chkShowTallyFont"));
-    cmbFontTallySize = sizeList("cmbFontTallySize", Frame1);
-    cmdTallyFontColor = new ColourButton(QStringLiteral("cmdTallyFontColor"), QStringLiteral("Font Color"),
-                                         Qt::white, Frame1);
-    cmdClueCellCol = new ColourButton(QStringLiteral("cmdClueCellCol"), QStringLiteral("Cell Col"),
-                                      QColor(20, 20, 20), Frame1);
+    showSumsBox = new QCheckBox(QStringLiteral("Tally (or) Sum"), optionsFrame);
+    showSumsBox->setObjectName(QStringLiteral("chkShowTallyFont"));
+    sumSizeBox = sizeList("cmbFontTallySize", optionsFrame);
+    sumColourButton = new ColourButton(QStringLiteral("cmdTallyFontColor"), QStringLiteral("Font Color"),
+                                         Qt::white, optionsFrame);
+    clueCellColourButton = new ColourButton(QStringLiteral("cmdClueCellCol"), QStringLiteral("Cell Col"),
+                                      QColor(20, 20, 20), optionsFrame);
 
-    cmbLineSize = sizeList("cmbLineSize", Frame1);
-    txtNumOfPixels = new QLineEdit(QStringLiteral("250"), Frame1);
-    txtNumOfPixels->setObjectName(QStringLiteral("txtNumOfPixels"));
+    lineSizeBox = sizeList("cmbLineSize", optionsFrame);
+    cellSizeBox = new QLineEdit(QStringLiteral("250"), optionsFrame);
+    cellSizeBox->setObjectName(QStringLiteral("txtNumOfPixels"));
 
-    cmbCopyrightFontSize = sizeList("cmbCopyrightFontSize", Frame1);
-    cmdCopyrightColour = new ColourButton(QStringLiteral("cmdCopyrightColour"), QStringLiteral("Font Color"),
-                                          Qt::black, Frame1);
-    txtCopyRight = new QLineEdit(defaultFooterText(), Frame1);
-    txtCopyRight->setObjectName(QStringLiteral("txtCopyRight"));
+    footerSizeBox = sizeList("cmbCopyrightFontSize", optionsFrame);
+    footerColourButton = new ColourButton(QStringLiteral("cmdCopyrightColour"), QStringLiteral("Font Color"),
+                                          Qt::black, optionsFrame);
+    footerTextBox = new QLineEdit(defaultFooterText(), optionsFrame);
+    footerTextBox->setObjectName(QStringLiteral("txtCopyRight"));
 
-    auto *grid = new QGridLayout(Frame1);
-    grid->addWidget(chkShowSolFont, 0, 0);
-    grid->addWidget(cmbFontSoluSize, 0, 1);
-    grid->addWidget(cmdSoluFontColor, 0, 2);
-    grid->addWidget(cmdSolCellColor, 0, 3);
-    grid->addWidget(chkShowTallyFont, 1, 0);
-    grid->addWidget(cmbFontTallySize, 1, 1);
-    grid->addWidget(cmdTallyFontColor, 1, 2);
-    grid->addWidget(cmdClueCellCol, 1, 3);
-    grid->addWidget(caption("Line Size", Frame1), 2, 0);
-    grid->addWidget(cmbLineSize, 2, 1);
-    grid->addWidget(caption("Cell Size", Frame1), 3, 0);
-    grid->addWidget(txtNumOfPixels, 3, 1);
-    grid->addWidget(caption("Copyright Font Size", Frame1), 4, 0);
-    grid->addWidget(cmbCopyrightFontSize, 4, 1);
-    grid->addWidget(cmdCopyrightColour, 4, 2);
-    grid->addWidget(txtCopyRight, 4, 3);
+    auto *grid = new QGridLayout(optionsFrame);
+    grid->addWidget(showSolutionBox, 0, 0);
+    grid->addWidget(solutionSizeBox, 0, 1);
+    grid->addWidget(solutionColourButton, 0, 2);
+    grid->addWidget(entryCellColourButton, 0, 3);
+    grid->addWidget(showSumsBox, 1, 0);
+    grid->addWidget(sumSizeBox, 1, 1);
+    grid->addWidget(sumColourButton, 1, 2);
+    grid->addWidget(clueCellColourButton, 1, 3);
+    grid->addWidget(caption("Line Size", optionsFrame), 2, 0);
+    grid->addWidget(lineSizeBox, 2, 1);
+    grid->addWidget(caption("Cell Size", optionsFrame), 3, 0);
+    grid->addWidget(cellSizeBox, 3, 1);
+    grid->addWidget(caption("Copyright Font Size", optionsFrame), 4, 0);
+    grid->addWidget(footerSizeBox, 4, 1);
+    grid->addWidget(footerColourButton, 4, 2);
+    grid->addWidget(footerTextBox, 4, 3);
     grid->setColumnStretch(3, 1);
-    txtCopyRight->setMinimumWidth(280);
+    footerTextBox->setMinimumWidth(280);
 
-    cmdPrint = new QPushButton(QStringLiteral("&Print Now"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    printButton = new QPushButton(QStringLiteral("&Print Now"), this);
+    printButton->setObjectName(QStringLiteral("cmdPrint"));
     // The mnemonic is not P: "&Print Now" keeps Alt+P to itself.
-    cmdSavePdf = new QPushButton(QStringLiteral("Save as P&DF..."), this);
-    cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    savePdfButton = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    savePdfButton->setObjectName(QStringLiteral("cmdSavePdf"));
+    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cmdCancel"));
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdSavePdf);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(printButton);
+    buttons->addWidget(savePdfButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch(1);
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(Label6);
-    page->addWidget(Frame1);
+    page->addWidget(noteLabel);
+    page->addWidget(optionsFrame);
     page->addLayout(buttons);
-    Label6->setMinimumWidth(520);
+    noteLabel->setMinimumWidth(520);
 
     // "&Print Now" comes first in the tab order and holds the focus when the dialog opens.
-    QWidget *order[] = {cmdPrint,         cmdSavePdf,           cmdCancel,          chkShowSolFont,
-                        cmbFontSoluSize,  cmdSoluFontColor,     cmdSolCellColor,    chkShowTallyFont,
-                        cmbFontTallySize, cmdTallyFontColor,    cmdClueCellCol,     cmbLineSize,
-                        txtNumOfPixels,   cmbCopyrightFontSize, cmdCopyrightColour, txtCopyRight};
+    QWidget *order[] = {printButton,         savePdfButton,           cancelButton,          showSolutionBox,
+                        solutionSizeBox,  solutionColourButton,     entryCellColourButton,    showSumsBox,
+                        sumSizeBox, sumColourButton,    clueCellColourButton,     lineSizeBox,
+                        cellSizeBox,   footerSizeBox, footerColourButton, footerTextBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    cmdPrint->setFocus();
+    printButton->setFocus();
 
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPrinterDialog::cmdPrint_Click);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &frmPrinterDialog::cmdSavePdf_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmPrinterDialog::cmdCancel_Click);
+    connect(printButton, &QPushButton::clicked, this, &PrintDialog::printNow);
+    connect(savePdfButton, &QPushButton::clicked, this, &PrintDialog::savePdf);
+    connect(cancelButton, &QPushButton::clicked, this, &PrintDialog::cancel);
     for (ColourButton *b :
-         {cmdSoluFontColor, cmdTallyFontColor, cmdCopyrightColour, cmdSolCellColor, cmdClueCellCol})
-        connect(b, &QPushButton::clicked, this, [this, b] { colourButton_Click(b); });
+         {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton, clueCellColourButton})
+        connect(b, &QPushButton::clicked, this, [this, b] { pickColour(b); });
 }
 
-void frmPrinterDialog::formLoad()
+void PrintDialog::loadDefaults()
 {
-    setWindowIcon(main_.windowIcon());
-    setWindowTitle(appIdentity::title + QStringLiteral(" - Print Solution"));
+    setWindowIcon(platform::windowIcon());
+    setWindowTitle(platform::appTitle + QStringLiteral(" - Print Solution"));
     for (int i = 1; i <= 30; ++i) {
-        cmbFontSoluSize->addItem(QString::number(i));
-        cmbFontTallySize->addItem(QString::number(i));
-        cmbCopyrightFontSize->addItem(QString::number(i));
+        solutionSizeBox->addItem(QString::number(i));
+        sumSizeBox->addItem(QString::number(i));
+        footerSizeBox->addItem(QString::number(i));
     }
     for (int i = 1; i <= 10; ++i)
-        cmbLineSize->addItem(QString::number(i));
-    cmbLineSize->setEditText(QStringLiteral("1"));
-    chkShowTallyFont->setChecked(true);
-    cmbFontSoluSize->setEditText(QStringLiteral("18"));
-    cmbFontTallySize->setEditText(QStringLiteral("10"));
-    cmbCopyrightFontSize->setEditText(QStringLiteral("8"));
+        lineSizeBox->addItem(QString::number(i));
+    lineSizeBox->setEditText(QStringLiteral("1"));
+    showSumsBox->setChecked(true);
+    solutionSizeBox->setEditText(QStringLiteral("18"));
+    sumSizeBox->setEditText(QStringLiteral("10"));
+    footerSizeBox->setEditText(QStringLiteral("8"));
 }
 
-PrintSettings frmPrinterDialog::readSettings() const
+PrintSettings PrintDialog::readSettings() const
 {
     PrintSettings s;
-    s.solutionFontSize = read16(cmbFontSoluSize->currentText());
-    s.tallyFontSize = read16(cmbFontTallySize->currentText());
-    s.footerFontSize = read32(cmbCopyrightFontSize->currentText());
-    s.cellSizePixels = read32(txtNumOfPixels->text());
-    s.lineSize = read32(cmbLineSize->currentText());
-    s.solutionCellColour = cmdSolCellColor->colour();
-    s.clueCellColour = cmdClueCellCol->colour();
-    s.solutionFontColour = cmdSoluFontColor->colour();
-    s.tallyFontColour = cmdTallyFontColor->colour();
-    s.footerColour = cmdCopyrightColour->colour();
-    s.footerText = txtCopyRight->text().trimmed();
+    s.solutionFontSize = read16(solutionSizeBox->currentText());
+    s.tallyFontSize = read16(sumSizeBox->currentText());
+    s.footerFontSize = read32(footerSizeBox->currentText());
+    s.cellSizePixels = read32(cellSizeBox->text());
+    s.lineSize = read32(lineSizeBox->currentText());
+    s.solutionCellColour = entryCellColourButton->colour();
+    s.clueCellColour = clueCellColourButton->colour();
+    s.solutionFontColour = solutionColourButton->colour();
+    s.tallyFontColour = sumColourButton->colour();
+    s.footerColour = footerColourButton->colour();
+    s.footerText = footerTextBox->text().trimmed();
     return s;
 }
 
 // A box in its third, greyed state counts as unchecked.
-bool frmPrinterDialog::showSolution() const
+bool PrintDialog::showSolution() const
 {
-    return chkShowSolFont->checkState() == Qt::Checked;
+    return showSolutionBox->checkState() == Qt::Checked;
 }
-bool frmPrinterDialog::showTally() const
+bool PrintDialog::showTally() const
 {
-    return chkShowTallyFont->checkState() == Qt::Checked;
+    return showSumsBox->checkState() == Qt::Checked;
 }
 
-void frmPrinterDialog::cmdPrint_Click()
+void PrintDialog::printNow()
 {
     const PrintSettings settings = readSettings();
-    std::unique_ptr<modPrint::PageTarget> printer = modPrint::openDefaultPrinter();
+    std::unique_ptr<PageTarget> printer = openDefaultPrinter();
     if (printer) {
         printOn(*printer, settings);
         return;
     }
     const QMessageBox::StandardButton answer =
-        modal::message(this,
+        platform::message(this,
                        QStringLiteral("No printer is installed, so the page cannot be printed.\n"
                                       "Would you like to save it as a PDF file instead?"),
-                       appIdentity::title + QStringLiteral(" - Alert"), QMessageBox::Yes | QMessageBox::No);
+                       platform::appTitle + QStringLiteral(" - Alert"), QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
-        cmdSavePdf_Click();
+        savePdf();
     else
         reject();
 }
 
-void frmPrinterDialog::cmdSavePdf_Click()
+void PrintDialog::savePdf()
 {
     const PrintSettings settings = readSettings();
-    modPrint::PdfPageTarget pdf(modPrint::pdfPageSizeFor(QLocale::system()));
-    if (const auto problem = modPrint::checkSettings(settings, pdf.printableSize(), pdf.resolution())) {
-        modal::message(this, problem->text, appIdentity::title);
+    PdfPageTarget pdf(pdfPageSizeFor(QLocale::system()));
+    if (const auto problem = checkSettings(settings, pdf.printableSize(), pdf.resolution())) {
+        platform::message(this, problem->text, platform::appTitle);
         fieldOf(problem->field)->setFocus();
         return;
     }
@@ -244,35 +246,31 @@ void frmPrinterDialog::cmdSavePdf_Click()
     printOn(pdf, settings);
 }
 
-void frmPrinterDialog::cmdCancel_Click()
+void PrintDialog::cancel()
 {
     reject();
 }
 
-void frmPrinterDialog::colourButton_Click(ColourButton *button)
+void PrintDialog::pickColour(ColourButton *button)
 {
     QColorDialog picker(button->colour(), this);
     picker.setObjectName(QStringLiteral("CommonDialog1"));
-    if (modal::exec(picker) == QDialog::Accepted && picker.currentColor().isValid())
+    if (platform::execDialog(picker) == QDialog::Accepted && picker.currentColor().isValid())
         button->setColour(picker.currentColor());
 }
 
-void frmPrinterDialog::printOn(modPrint::PageTarget &target, const PrintSettings &settings)
+void PrintDialog::printOn(PageTarget &target, const PrintSettings &settings)
 {
-    if (const auto problem = modPrint::checkSettings(settings, target.printableSize(), target.resolution())) {
-        modal::message(this, problem->text, appIdentity::title);
+    if (const auto problem = checkSettings(settings, target.printableSize(), target.resolution())) {
+        platform::message(this, problem->text, platform::appTitle);
         fieldOf(problem->field)->setFocus();
         return;
     }
-    {
-        const modPrint::KeepScreenTools keep;
-        modGDI::createDrawingTools(settings.solutionCellColour, settings.clueCellColour, settings.lineSize);
-        modPrint::printPuzzle(main_.board(), settings, showSolution(), showTally(), target, this);
-    }
+    printPuzzle(game_.puzzle(), game_.entries(), settings, showSolution(), showTally(), target, this);
     accept(); // whatever came of the printing, which printPuzzle has told the player
 }
 
-QString frmPrinterDialog::askPdfPath()
+QString PrintDialog::askPdfPath()
 {
     QFileDialog chooser(this, QStringLiteral("Save the page as PDF"));
     chooser.setObjectName(QStringLiteral("dlgSavePdf"));
@@ -282,27 +280,29 @@ QString frmPrinterDialog::askPdfPath()
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString kind = showSolution() ? QStringLiteral("solution") : QStringLiteral("puzzle");
-    chooser.selectFile(main_.shownPuzzle > 0
-                           ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(main_.shownPuzzle)
+    chooser.selectFile(game_.puzzleNumber() > 0
+                           ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(game_.puzzleNumber())
                            : QStringLiteral("Korvel %1.pdf").arg(kind));
-    if (modal::exec(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+    if (platform::execDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return {};
     return chooser.selectedFiles().constFirst();
 }
 
-QWidget *frmPrinterDialog::fieldOf(modPrint::SettingsProblem::Field field) const
+QWidget *PrintDialog::fieldOf(SettingsProblem::Field field) const
 {
     switch (field) {
-    case modPrint::SettingsProblem::SolutionFontSize:
-        return cmbFontSoluSize;
-    case modPrint::SettingsProblem::TallyFontSize:
-        return cmbFontTallySize;
-    case modPrint::SettingsProblem::FooterFontSize:
-        return cmbCopyrightFontSize;
-    case modPrint::SettingsProblem::CellSize:
-        return txtNumOfPixels;
-    case modPrint::SettingsProblem::LineSize:
-        return cmbLineSize;
+    case SettingsProblem::SolutionFontSize:
+        return solutionSizeBox;
+    case SettingsProblem::TallyFontSize:
+        return sumSizeBox;
+    case SettingsProblem::FooterFontSize:
+        return footerSizeBox;
+    case SettingsProblem::CellSize:
+        return cellSizeBox;
+    case SettingsProblem::LineSize:
+        return lineSizeBox;
     }
-    return cmdPrint;
+    return printButton;
 }
+
+} // namespace print

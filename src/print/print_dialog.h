@@ -7,8 +7,6 @@
 #include <QDialog>
 #include <QString>
 
-class ColourButton;
-class frmTavMn;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -16,11 +14,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class frmPrinterDialog : public QDialog {
+namespace game {
+class Game;
+}
+
+namespace print {
+
+class ColourButton;
+
+class PrintDialog : public QDialog {
     Q_OBJECT
 public:
     // Every opening starts from the defaults; nothing is kept between openings.
-    explicit frmPrinterDialog(frmTavMn &mainWindow);
+    PrintDialog(const game::Game &game, QWidget *parent);
 
     // The note across the top of the dialog.
     static const QString noteText;
@@ -34,38 +40,40 @@ public:
     bool showTally() const;
 
     // The buttons' work, as their clicks do it.
-    void cmdPrint_Click();
-    void cmdSavePdf_Click();
-    void cmdCancel_Click();
-    void colourButton_Click(ColourButton *button);
+    void printNow();
+    void savePdf();
+    void cancel();
+    void pickColour(ColourButton *button);
 
 private:
-    void formLoad();
+    void loadDefaults();
     void buildControls();
     // Prints `settings` on `target` with the print tools and puts the screen's tools back;
     // closes the dialog unless a setting was refused (then its field gets the focus).
-    void printOn(modPrint::PageTarget &target, const PrintSettings &settings);
+    void printOn(PageTarget &target, const PrintSettings &settings);
     // Asks for a PDF file; empty when the player cancelled.
     QString askPdfPath();
-    QWidget *fieldOf(modPrint::SettingsProblem::Field field) const;
+    QWidget *fieldOf(SettingsProblem::Field field) const;
 
-    frmTavMn &main_;
-    QLabel *Label6 = nullptr;
-    QFrame *Frame1 = nullptr;
-    QCheckBox *chkShowSolFont = nullptr;
-    QComboBox *cmbFontSoluSize = nullptr;
-    ColourButton *cmdSoluFontColor = nullptr;
-    ColourButton *cmdSolCellColor = nullptr;
-    QCheckBox *chkShowTallyFont = nullptr;
-    QComboBox *cmbFontTallySize = nullptr;
-    ColourButton *cmdTallyFontColor = nullptr;
-    ColourButton *cmdClueCellCol = nullptr;
-    QComboBox *cmbLineSize = nullptr;
-    QLineEdit *txtNumOfPixels = nullptr;
-    QComboBox *cmbCopyrightFontSize = nullptr;
-    ColourButton *cmdCopyrightColour = nullptr;
-    QLineEdit *txtCopyRight = nullptr;
-    QPushButton *cmdPrint = nullptr;
-    QPushButton *cmdSavePdf = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    const game::Game &game_;
+    QLabel *noteLabel = nullptr;
+    QFrame *optionsFrame = nullptr;
+    QCheckBox *showSolutionBox = nullptr;
+    QComboBox *solutionSizeBox = nullptr;
+    ColourButton *solutionColourButton = nullptr;
+    ColourButton *entryCellColourButton = nullptr;
+    QCheckBox *showSumsBox = nullptr;
+    QComboBox *sumSizeBox = nullptr;
+    ColourButton *sumColourButton = nullptr;
+    ColourButton *clueCellColourButton = nullptr;
+    QComboBox *lineSizeBox = nullptr;
+    QLineEdit *cellSizeBox = nullptr;
+    QComboBox *footerSizeBox = nullptr;
+    ColourButton *footerColourButton = nullptr;
+    QLineEdit *footerTextBox = nullptr;
+    QPushButton *printButton = nullptr;
+    QPushButton *savePdfButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };
+
+} // namespace print

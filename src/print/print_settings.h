@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace print {
+
 // One "&Print Now"'s choices. The defaults are what a fresh print dialog shows, apart from the
 // footer line, whose default the dialog supplies.
 struct PrintSettings {
@@ -21,3 +23,5 @@ struct PrintSettings {
     std::int32_t lineSize = 1;         // grid line width in printer pixels
     QString footerText;
 };
+
+} // namespace print

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-namespace modData {
+namespace puzzle {
 namespace {
 
 std::int32_t readI32(std::span<const std::uint8_t> b, std::size_t at)
@@ -42,7 +42,7 @@ BookCheck failure(std::string why, int puzzle = 0)
 
 } // namespace
 
-BookCheck validateBook(std::span<const std::uint8_t> bytes)
+BookCheck validateHeader(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() < 8)
         return failure("file too short for a header");
@@ -60,32 +60,42 @@ BookCheck validateBook(std::span<const std::uint8_t> bytes)
 
     BookCheck check;
     check.offsets.reserve(std::size_t(count));
-    for (std::int32_t k = 1; k <= count; ++k) {
-        const std::int32_t offset = readI32(bytes, 8 + 4 * std::size_t(k - 1));
-        const std::string where = "puzzle " + std::to_string(k) + ": ";
-        if (offset < 0 || std::size_t(offset) + kRecordHeaderSize > bytes.size())
-            return failure(where + "offset " + std::to_string(offset) + " lies outside the file", k);
-        const int width = readI16(bytes, std::size_t(offset));
-        const int height = readI16(bytes, std::size_t(offset) + 2);
-        if (width < 1 || width > kMaxGridSide || height < 1 || height > kMaxGridSide)
-            return failure(where + "size " + std::to_string(width) + "x" + std::to_string(height) +
-                               " is outside 1..100",
-                           k);
-        if (width * height > kMaxCellCount)
-            return failure(where + "more than 32767 cells", k);
-        const std::size_t cellsAt = std::size_t(offset) + kRecordHeaderSize;
-        const std::size_t cells = std::size_t(width) * std::size_t(height);
-        if (bytes.size() - cellsAt < cells)
-            return failure(where + "record runs past the end of the file", k);
-        for (std::size_t i = 0; i < cells; ++i) {
-            if (bytes[cellsAt + i] > 9)
-                return failure(where + "cell " + std::to_string(i + 1) + " holds " +
-                                   std::to_string(bytes[cellsAt + i]) + ", not a digit 0-9",
-                               k);
-        }
-        check.offsets.push_back(offset);
-    }
+    for (std::int32_t k = 1; k <= count; ++k)
+        check.offsets.push_back(readI32(bytes, 8 + 4 * std::size_t(k - 1)));
     check.ok = true;
+    return check;
+}
+
+std::string recordProblem(std::span<const std::uint8_t> bytes, std::int32_t offset)
+{
+    if (offset < 0 || std::size_t(offset) + kRecordHeaderSize > bytes.size())
+        return "offset " + std::to_string(offset) + " lies outside the file";
+    const int width = readI16(bytes, std::size_t(offset));
+    const int height = readI16(bytes, std::size_t(offset) + 2);
+    if (width < 1 || width > kMaxGridSide || height < 1 || height > kMaxGridSide)
+        return "size " + std::to_string(width) + "x" + std::to_string(height) + " is outside 1..100";
+    const std::size_t cellsAt = std::size_t(offset) + kRecordHeaderSize;
+    const std::size_t cells = std::size_t(width) * std::size_t(height);
+    if (bytes.size() - cellsAt < cells)
+        return "record runs past the end of the file";
+    for (std::size_t i = 0; i < cells; ++i) {
+        if (bytes[cellsAt + i] > 9)
+            return "cell " + std::to_string(i + 1) + " holds " + std::to_string(bytes[cellsAt + i]) +
+                   ", not a digit 0-9";
+    }
+    return {};
+}
+
+BookCheck validateBook(std::span<const std::uint8_t> bytes)
+{
+    BookCheck check = validateHeader(bytes);
+    if (!check.ok)
+        return check;
+    for (std::size_t k = 1; k <= check.offsets.size(); ++k) {
+        const std::string problem = recordProblem(bytes, check.offsets[k - 1]);
+        if (!problem.empty())
+            return failure("puzzle " + std::to_string(k) + ": " + problem, int(k));
+    }
     return check;
 }
 
@@ -119,4 +129,4 @@ std::vector<std::uint8_t> encodeBook(const std::vector<BookPuzzle> &puzzles)
     return out;
 }
 
-} // namespace modData
+} // namespace puzzle

@@ -6,7 +6,7 @@
 
 #include <climits>
 
-namespace modData {
+namespace puzzle {
 namespace {
 
 // Files of ours are a few kilobytes; anything this large is not one and reads as empty.
@@ -97,4 +97,4 @@ int IniReader::profileInt(const QString &section, const QString &key, int fallba
     return n > INT_MAX ? INT_MAX : int(n);
 }
 
-} // namespace modData
+} // namespace puzzle

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace modData {
+namespace puzzle {
 
 // Holds the key=value lines of one file by section. Section and key names are matched without
 // regard to case; the first occurrence wins. A missing or unreadable file, or anything that is
@@ -38,4 +38,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-} // namespace modData
+} // namespace puzzle

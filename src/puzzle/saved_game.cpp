@@ -1,6 +1,7 @@
 // Writing and reading saved games.
 #include "puzzle/saved_game.h"
 
+#include "platform/paths.h"
 #include "puzzle/ini_reader.h"
 
 #include <QDir>
@@ -8,68 +9,74 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-namespace modData {
+namespace puzzle {
 namespace {
 
 const QString kSection = QStringLiteral("SAVED");
-const QString kInstalledMarker = QStringLiteral("korvel.installed");
 
-QString joined(const QString &folder, const QString &name)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
-// "PEN=" and one character per cell; a cell always holds 0-9, anything else is written as empty.
-QByteArray entryLine(const char *key, const ByteArray1 &entries, int cellCount)
+// "PEN=" and one character per cell, 0 for an empty one.
+QByteArray entryLine(const char *key, const Entries &entries, int (Entries::*digitOf)(int) const)
 {
     QByteArray line(key);
-    line.reserve(line.size() + cellCount + 2);
-    for (int i = 1; i <= cellCount; ++i) {
-        const std::uint8_t v = std::size_t(i) < entries.size() ? entries[std::size_t(i)] : 0;
-        line += char('0' + (v <= 9 ? v : 0));
-    }
+    line.reserve(line.size() + entries.cellCount() + 2);
+    for (int i = 1; i <= entries.cellCount(); ++i)
+        line += char('0' + (entries.*digitOf)(i));
     return line + "\r\n";
 }
 
-// Copies the digits of `value` into the entry cells of `entries`, stopping at the first
-// character that is not a digit; `skip` marks cells that already hold a digit elsewhere.
-void restoreDigits(const Board &b, const QString &value, ByteArray1 &entries, const ByteArray1 *skip)
+// Writes the digits of `value` into the entry cells, stopping at the first character that is not
+// a digit. Pencil digits skip cells that already hold a pen digit.
+void restoreDigits(const QString &value, bool inPencil, const Puzzle &puzzle, Entries &entries)
 {
-    const qsizetype n = std::min<qsizetype>(value.size(), b.cellCount);
+    const qsizetype n = std::min<qsizetype>(value.size(), std::min(puzzle.cellCount(), entries.cellCount()));
     for (qsizetype k = 0; k < n; ++k) {
         const QChar c = value.at(k);
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return;
-        const std::size_t i = std::size_t(k) + 1;
-        if (i >= entries.size() || i >= b.layoutGrid.size() || b.layoutGrid[i] == 0)
+        const int i = int(k) + 1;
+        const int digit = c.unicode() - '0';
+        if (puzzle.solution(i) == 0 || (inPencil && entries.pen(i) != 0))
             continue;
-        if (skip && i < skip->size() && (*skip)[i] != 0)
-            continue;
-        entries[i] = std::uint8_t(c.unicode() - '0');
+        if (digit == 0)
+            continue; // an empty cell: nothing to write, and nothing to take out
+        entries.write(i, digit, inPencil);
     }
 }
 
-void restoreFrom(Board &b, const IniReader &ini)
+void restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries)
 {
-    if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != b.lastPlayed[1])
+    if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != number)
         return;
-    restoreDigits(b, ini.profileString(kSection, QStringLiteral("PEN")), b.penEntries, nullptr);
-    restoreDigits(b, ini.profileString(kSection, QStringLiteral("PENCIL")), b.pencilEntries, &b.penEntries);
+    restoreDigits(ini.profileString(kSection, QStringLiteral("PEN")), false, puzzle, entries);
+    restoreDigits(ini.profileString(kSection, QStringLiteral("PENCIL")), true, puzzle, entries);
 }
 
 } // namespace
 
 QString savedGamesFolder(const QString &appFolder)
 {
-    if (QFileInfo::exists(joined(appFolder, kInstalledMarker))) {
+    if (QFileInfo::exists(platform::joinPath(appFolder, QStringLiteral("korvel.installed")))) {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (!data.isEmpty())
-            return joined(data, QStringLiteral("saved"));
+            return platform::joinPath(data, QStringLiteral("saved"));
     }
-    return joined(appFolder, QStringLiteral("saved"));
+    return platform::joinPath(appFolder, QStringLiteral("saved"));
 }
 
-bool writeSavedGame(const Board &b, const QString &path, QString *error)
+QString savedGamePath(const QString &folder, int number)
+{
+    return platform::joinPath(folder, QString::number(number) + QStringLiteral(".sav"));
+}
+
+QByteArray savedGameText(int number, const Entries &entries)
+{
+    QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(number) + "\r\n";
+    text += entryLine("PEN=", entries, &Entries::pen);
+    text += entryLine("PENCIL=", entries, &Entries::pencil);
+    return text;
+}
+
+bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -82,7 +89,7 @@ bool writeSavedGame(const Board &b, const QString &path, QString *error)
         return fail(
             QStringLiteral("the folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
 
-    const QByteArray text = savedGameText(b);
+    const QByteArray text = savedGameText(number, entries);
 
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
@@ -99,22 +106,14 @@ bool writeSavedGame(const Board &b, const QString &path, QString *error)
     return true;
 }
 
-QByteArray savedGameText(const Board &b)
+void readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries)
 {
-    QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(b.lastPlayed[1]) + "\r\n";
-    text += entryLine("PEN=", b.penEntries, b.cellCount);
-    text += entryLine("PENCIL=", b.pencilEntries, b.cellCount);
-    return text;
+    restoreFrom(IniReader(path), number, puzzle, entries);
 }
 
-void readSavedGame(Board &b, const QString &path)
+void readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries)
 {
-    restoreFrom(b, IniReader(path));
+    restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries);
 }
 
-void readSavedGameBytes(Board &b, const QByteArray &bytes)
-{
-    restoreFrom(b, IniReader::fromBytes(bytes));
-}
-
-} // namespace modData
+} // namespace puzzle

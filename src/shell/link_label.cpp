@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace shell {
+
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     QFont f = font();
@@ -45,3 +47,5 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
         QLabel::keyPressEvent(event);
     }
 }
+
+} // namespace shell

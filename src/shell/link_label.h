@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace shell {
+
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,3 +22,5 @@ protected:
 private:
     bool pressed_ = false;
 };
+
+} // namespace shell

@@ -1,10 +1,12 @@
 // Opening documents and web pages, and where the documents beside the program lie.
 #include "shell/open_document.h"
 
+#include "platform/paths.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 
-namespace shellLinks {
+namespace shell {
 namespace {
 
 std::function<void(const QString &)> &openerSlot()
@@ -48,33 +50,24 @@ void openDocument(const QString &target)
         QDesktopServices::openUrl(url); // no handler: nothing happens, nothing is reported
 }
 
-QString inProgramFolder(const QString &folder, const QString &relative)
-{
-    if (folder.isEmpty())
-        return relative;
-    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
-        return folder + relative;
-    return folder + QLatin1Char('/') + relative;
-}
-
 QString helpPagePath(const QString &appFolder)
 {
-    return inProgramFolder(appFolder, QStringLiteral("HELP/help1.htm"));
+    return platform::joinPath(appFolder, QStringLiteral("HELP/help1.htm"));
 }
 
 QString morePuzzlesPath(const QString &appFolder)
 {
-    return inProgramFolder(appFolder, QStringLiteral("HELP/more-puzzles.htm"));
+    return platform::joinPath(appFolder, QStringLiteral("HELP/more-puzzles.htm"));
 }
 
 QString logoPath(const QString &appFolder)
 {
-    return inProgramFolder(appFolder, QStringLiteral("HELP/Velks.jpg"));
+    return platform::joinPath(appFolder, QStringLiteral("HELP/Velks.jpg"));
 }
 
 QString iconPath(const QString &appFolder)
 {
-    return inProgramFolder(appFolder, QStringLiteral("48x48.ico"));
+    return platform::joinPath(appFolder, QStringLiteral("48x48.ico"));
 }
 
 void setDocumentOpener(std::function<void(const QString &)> opener)
@@ -82,4 +75,4 @@ void setDocumentOpener(std::function<void(const QString &)> opener)
     openerSlot() = std::move(opener);
 }
 
-} // namespace shellLinks
+} // namespace shell

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace shellLinks {
+namespace shell {
 
 // Opens a local file path or a web address; a failure does nothing.
 void openDocument(const QString &target);
@@ -15,10 +15,6 @@ void openDocument(const QString &target);
 // (so spaces and other characters survive whole). Empty when there is nothing to open: an empty
 // target or a local file that does not exist.
 QUrl urlToOpen(const QString &target);
-
-// `relative` ("HELP/help1.htm") under `folder`, which may or may not end in a separator; built
-// with "/", which every platform accepts.
-QString inProgramFolder(const QString &folder, const QString &relative);
 
 // The documents beside the program, from the program folder.
 QString helpPagePath(const QString &appFolder);
@@ -29,4 +25,4 @@ QString iconPath(const QString &appFolder);
 // Test seam: receives every target instead of the desktop services; empty restores them.
 void setDocumentOpener(std::function<void(const QString &)> opener);
 
-} // namespace shellLinks
+} // namespace shell

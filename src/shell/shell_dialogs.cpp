@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace shell {
+
 namespace {
 
 QLabel *namedLabel(const char *name, QWidget *parent)
@@ -46,153 +48,155 @@ void showPicture(QLabel *label, const QString &path)
 
 QString titleAndVersion()
 {
-    return appIdentity::title + QLatin1Char(' ') + appIdentity::versionText();
+    return platform::appTitle + QLatin1Char(' ') + platform::versionText();
 }
 
 } // namespace
 
 // ---- Welcome dialog ----
 
-diagSWS::diagSWS(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
+WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
 {
     setObjectName(QStringLiteral("diagSWS"));
-    lblMorePuz = new LinkLabel(this);
-    lblMorePuz->setObjectName(QStringLiteral("lblMorePuz"));
-    initStrings();
-    setWindowTitle(QStringLiteral("  ") + appIdentity::title + QLatin1Char(' '));
-    setWindowIcon(appIdentity::windowIcon());
+    morePuzzlesLink = new LinkLabel(this);
+    morePuzzlesLink->setObjectName(QStringLiteral("lblMorePuz"));
+    setLinkTexts();
+    setWindowTitle(QStringLiteral("  ") + platform::appTitle + QLatin1Char(' '));
+    setWindowIcon(platform::windowIcon());
 
-    lblThanks = namedLabel("lblThanks", this);
-    lblThanks->setText(QStringLiteral("  ") + titleAndVersion() + QStringLiteral("  "));
-    QFont thanksFont = lblThanks->font();
+    thanksLabel = namedLabel("lblThanks", this);
+    thanksLabel->setText(QStringLiteral("  ") + titleAndVersion() + QStringLiteral("  "));
+    QFont thanksFont = thanksLabel->font();
     thanksFont.setPointSizeF(24);
     thanksFont.setBold(true);
     thanksFont.setItalic(true);
-    lblThanks->setFont(thanksFont);
-    lblThanks->setAlignment(Qt::AlignCenter);
+    thanksLabel->setFont(thanksFont);
+    thanksLabel->setAlignment(Qt::AlignCenter);
 
-    pbLogo = namedLabel("pbLogo", this);
-    showPicture(pbLogo, shellLinks::logoPath(appFolder_));
+    logo = namedLabel("pbLogo", this);
+    showPicture(logo, shell::logoPath(appFolder_));
 
-    OKButton = namedButton("OKButton", QStringLiteral("Start"), this);
-    CancelButton = namedButton("CancelButton", QStringLiteral("Quit"), this);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &diagSWS::CancelButton_Click);
-    connect(lblMorePuz, &LinkLabel::clicked, this, &diagSWS::lblMorePuz_Click);
+    startButton = namedButton("OKButton", QStringLiteral("Start"), this);
+    quitButton = namedButton("CancelButton", QStringLiteral("Quit"), this);
+    startButton->setDefault(true);
+    connect(startButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(quitButton, &QPushButton::clicked, this, &WelcomeDialog::quit);
+    connect(morePuzzlesLink, &LinkLabel::clicked, this, &WelcomeDialog::openMorePuzzles);
 
     auto *middle = new QHBoxLayout;
-    middle->addWidget(pbLogo, 0, Qt::AlignTop);
+    middle->addWidget(logo, 0, Qt::AlignTop);
     middle->addSpacing(24);
     middle->addStretch(1);
-    middle->addWidget(lblMorePuz, 0, Qt::AlignVCenter);
+    middle->addWidget(morePuzzlesLink, 0, Qt::AlignVCenter);
     middle->addSpacing(12);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(startButton);
+    buttons->addWidget(quitButton);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(lblThanks);
+    layout->addWidget(thanksLabel);
     layout->addSpacing(8);
     layout->addLayout(middle);
     layout->addSpacing(12);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    OKButton->setFocus();
+    startButton->setFocus();
 }
 
-void diagSWS::initStrings()
+void WelcomeDialog::setLinkTexts()
 {
-    lblMorePuz->setText(QStringLiteral("More Puzzles"));
-    lblMorePuz->setToolTip(QStringLiteral("Click here for more puzzles"));
+    morePuzzlesLink->setText(QStringLiteral("More Puzzles"));
+    morePuzzlesLink->setToolTip(QStringLiteral("Click here for more puzzles"));
 }
 
-void diagSWS::lblMorePuz_Click()
+void WelcomeDialog::openMorePuzzles()
 {
-    shellLinks::openDocument(shellLinks::morePuzzlesPath(appFolder_));
+    shell::openDocument(shell::morePuzzlesPath(appFolder_));
 }
 
-void diagSWS::CancelButton_Click()
+void WelcomeDialog::quit()
 {
     quit_ = true;
     done(QDialog::Rejected);
 }
 
 // Escape and the close box lead here: they go on to the game like Start.
-void diagSWS::reject()
+void WelcomeDialog::reject()
 {
     accept();
 }
 
 // ---- About box ----
 
-frmAbt::frmAbt(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
+AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
 {
     setObjectName(QStringLiteral("frmAbt"));
-    setWindowTitle(QStringLiteral("About ") + appIdentity::title);
-    setWindowIcon(appIdentity::windowIcon());
+    setWindowTitle(QStringLiteral("About ") + platform::appTitle);
+    setWindowIcon(platform::windowIcon());
 
-    imgIcon = namedLabel("imgIcon", this);
-    showPicture(imgIcon, shellLinks::iconPath(appFolder_));
+    iconLabel = namedLabel("imgIcon", this);
+    showPicture(iconLabel, shell::iconPath(appFolder_));
 
-    lblTitle = namedLabel("lblTitle", this);
-    lblTitle->setText(titleAndVersion());
-    QFont titleFont = lblTitle->font();
+    titleLabel = namedLabel("lblTitle", this);
+    titleLabel->setText(titleAndVersion());
+    QFont titleFont = titleLabel->font();
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
+    titleLabel->setFont(titleFont);
 
-    lblCopyRight = namedLabel("lblCopyRight", this);
-    lblCopyRight->setWordWrap(true);
-    lblCopyRight->setFixedWidth(340);
-    lblCopyRight->setText(
+    copyrightLabel = namedLabel("lblCopyRight", this);
+    copyrightLabel->setWordWrap(true);
+    copyrightLabel->setFixedWidth(340);
+    copyrightLabel->setText(
         QStringLiteral("%1 is a Kakuro game from %2.\n\n"
                        "Fill each run of white cells with the digits 1 to 9 so that they add up "
                        "to the clue beside the run, never using a digit twice in the same run.\n\n"
                        "Every puzzle has exactly one solution, and it can be reached by reasoning "
                        "alone.")
-            .arg(appIdentity::title, appIdentity::companyName));
+            .arg(platform::appTitle, platform::companyName));
 
-    lblWeb = new LinkLabel(this);
-    lblWeb->setObjectName(QStringLiteral("lblWeb"));
-    lblWeb->setText(appIdentity::makerHomePage);
-    lblWeb->setToolTip(QStringLiteral("Click Here for more free puzzles & Games"));
-    connect(lblWeb, &LinkLabel::clicked, this, &frmAbt::lblWeb_Click);
+    webLink = new LinkLabel(this);
+    webLink->setObjectName(QStringLiteral("lblWeb"));
+    webLink->setText(platform::makerHomePage);
+    webLink->setToolTip(QStringLiteral("Click Here for more free puzzles & Games"));
+    connect(webLink, &LinkLabel::clicked, this, &AboutDialog::openWebPage);
 
-    lblNotice = namedLabel("lblNotice", this);
-    lblNotice->setText(QStringLiteral("Copyright \u00A9 %1. Made with Qt.").arg(appIdentity::companyName));
-    QFont noticeFont = lblNotice->font();
+    noticeLabel = namedLabel("lblNotice", this);
+    noticeLabel->setText(QStringLiteral("Copyright \u00A9 %1. Made with Qt.").arg(platform::companyName));
+    QFont noticeFont = noticeLabel->font();
     noticeFont.setPointSizeF(noticeFont.pointSizeF() * 0.85);
-    lblNotice->setFont(noticeFont);
+    noticeLabel->setFont(noticeFont);
 
-    OKButton = namedButton("OKButton", QStringLiteral("OK"), this);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = namedButton("OKButton", QStringLiteral("OK"), this);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *header = new QHBoxLayout;
-    header->addWidget(imgIcon, 0, Qt::AlignTop);
+    header->addWidget(iconLabel, 0, Qt::AlignTop);
     header->addSpacing(12);
-    header->addWidget(lblTitle, 1, Qt::AlignVCenter);
+    header->addWidget(titleLabel, 1, Qt::AlignVCenter);
 
     auto *bottom = new QHBoxLayout;
-    bottom->addWidget(lblNotice, 1, Qt::AlignVCenter);
-    bottom->addWidget(OKButton);
+    bottom->addWidget(noticeLabel, 1, Qt::AlignVCenter);
+    bottom->addWidget(okButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addSpacing(10);
-    layout->addWidget(lblCopyRight);
+    layout->addWidget(copyrightLabel);
     layout->addSpacing(10);
-    layout->addWidget(lblWeb, 0, Qt::AlignLeft);
+    layout->addWidget(webLink, 0, Qt::AlignLeft);
     layout->addSpacing(14);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    OKButton->setFocus();
+    okButton->setFocus();
 }
 
-void frmAbt::lblWeb_Click()
+void AboutDialog::openWebPage()
 {
-    shellLinks::openDocument(appIdentity::makerHomePage);
+    shell::openDocument(platform::makerHomePage);
 }
+
+} // namespace shell

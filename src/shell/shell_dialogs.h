@@ -4,26 +4,29 @@
 #include <QDialog>
 #include <QString>
 
-class LinkLabel;
 class QLabel;
 class QPushButton;
 
+namespace shell {
+
+class LinkLabel;
+
 // Shown once at start-up; Start goes on to the main window, Quit ends the program. The close
 // box and Escape count as Start: only Quit ends the program.
-class diagSWS : public QDialog {
+class WelcomeDialog : public QDialog {
     Q_OBJECT
 public:
     // `appFolder` is the program folder, with or without a trailing separator.
-    explicit diagSWS(const QString &appFolder, QWidget *parent = nullptr);
+    explicit WelcomeDialog(const QString &appFolder, QWidget *parent = nullptr);
     bool quitChosen() const { return quit_; }
 
-    void initStrings(); // the link's caption and tool tip
+    void setLinkTexts(); // the link's caption and tool tip
 
-    QLabel *pbLogo = nullptr;
-    QLabel *lblThanks = nullptr;
-    LinkLabel *lblMorePuz = nullptr;
-    QPushButton *OKButton = nullptr;     // "Start"
-    QPushButton *CancelButton = nullptr; // "Quit"
+    QLabel *logo = nullptr;
+    QLabel *thanksLabel = nullptr;
+    LinkLabel *morePuzzlesLink = nullptr;
+    QPushButton *startButton = nullptr;     // "Start"
+    QPushButton *quitButton = nullptr; // "Quit"
 
 public Q_SLOTS:
     void reject() override;
@@ -33,25 +36,27 @@ protected:
     QString appFolder_;
 
 private:
-    void lblMorePuz_Click();
-    void CancelButton_Click();
+    void openMorePuzzles();
+    void quit();
 };
 
-class frmAbt : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbt(const QString &appFolder, QWidget *parent = nullptr);
+    explicit AboutDialog(const QString &appFolder, QWidget *parent = nullptr);
 
-    QLabel *imgIcon = nullptr;
-    QLabel *lblTitle = nullptr;
-    QLabel *lblCopyRight = nullptr;
-    QLabel *lblNotice = nullptr; // the smaller notice line near the bottom
-    LinkLabel *lblWeb = nullptr;
-    QPushButton *OKButton = nullptr;
+    QLabel *iconLabel = nullptr;
+    QLabel *titleLabel = nullptr;
+    QLabel *copyrightLabel = nullptr;
+    QLabel *noticeLabel = nullptr; // the smaller notice line near the bottom
+    LinkLabel *webLink = nullptr;
+    QPushButton *okButton = nullptr;
 
 protected:
     QString appFolder_;
 
 private:
-    void lblWeb_Click();
+    void openWebPage();
 };
+
+} // namespace shell

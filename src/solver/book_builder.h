@@ -19,11 +19,11 @@ struct BookPlan {
     std::array<int, 4> mix = {30, 30, 25, 15}; // weights of easy, medium, hard, expert
     std::uint64_t seed = 1;
     int blockPercent = 34;
-    std::vector<modData::BookPuzzle> avoid; // puzzles of an earlier book: none of them is made again
+    std::vector<puzzle::BookPuzzle> avoid; // puzzles of an earlier book: none of them is made again
 };
 
 struct BookEntry {
-    modData::BookPuzzle record;
+    puzzle::BookPuzzle record;
     Grade grade;
 };
 

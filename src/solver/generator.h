@@ -19,7 +19,7 @@ struct PuzzleRequest {
 };
 
 struct GeneratedPuzzle {
-    modData::BookPuzzle record;
+    puzzle::BookPuzzle record;
     Grade grade;
     int layouts = 0; // layouts drawn
     int repairs = 0; // repair steps taken in all

@@ -57,7 +57,7 @@ Puzzle puzzleFromLayout(int width, int height, const std::vector<bool> &entry)
     return p;
 }
 
-Puzzle puzzleFromRecord(const modData::BookPuzzle &record)
+Puzzle puzzleFromRecord(const puzzle::BookPuzzle &record)
 {
     std::vector<bool> entry(record.cells.size());
     for (std::size_t i = 0; i < entry.size(); ++i)
@@ -76,7 +76,7 @@ void setSums(Puzzle &puzzle, const std::vector<std::uint8_t> &digits)
     }
 }
 
-std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const modData::BookPuzzle &record)
+std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const puzzle::BookPuzzle &record)
 {
     std::vector<std::uint8_t> digits(puzzle.positionOf.size());
     for (std::size_t c = 0; c < digits.size(); ++c)
@@ -84,9 +84,9 @@ std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const modData::Bo
     return digits;
 }
 
-modData::BookPuzzle recordOf(const Puzzle &puzzle, const std::vector<std::uint8_t> &digits)
+puzzle::BookPuzzle recordOf(const Puzzle &puzzle, const std::vector<std::uint8_t> &digits)
 {
-    modData::BookPuzzle record;
+    puzzle::BookPuzzle record;
     record.width = puzzle.width;
     record.height = puzzle.height;
     record.cells.assign(std::size_t(puzzle.width) * std::size_t(puzzle.height), 0);

@@ -35,7 +35,7 @@ struct Puzzle {
 };
 
 // The layout of a record (nonzero = entry cell) with sums taken from its digits.
-Puzzle puzzleFromRecord(const modData::BookPuzzle &record);
+Puzzle puzzleFromRecord(const puzzle::BookPuzzle &record);
 
 // The runs of a layout (true = entry cell) with every sum 0; set them with setSums.
 Puzzle puzzleFromLayout(int width, int height, const std::vector<bool> &entry);
@@ -44,9 +44,9 @@ Puzzle puzzleFromLayout(int width, int height, const std::vector<bool> &entry);
 void setSums(Puzzle &puzzle, const std::vector<std::uint8_t> &digits);
 
 // The digits of a record's entry cells, in entry-cell order.
-std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const modData::BookPuzzle &record);
+std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const puzzle::BookPuzzle &record);
 
 // A record of the puzzle's layout holding `digits` in its entry cells.
-modData::BookPuzzle recordOf(const Puzzle &puzzle, const std::vector<std::uint8_t> &digits);
+puzzle::BookPuzzle recordOf(const Puzzle &puzzle, const std::vector<std::uint8_t> &digits);
 
 } // namespace kakuro

@@ -20,7 +20,7 @@ std::string describeRun(const Puzzle &p, const Run &run)
 
 } // namespace
 
-PuzzleReport checkPuzzle(const modData::BookPuzzle &record, bool requireLogic)
+PuzzleReport checkPuzzle(const puzzle::BookPuzzle &record, bool requireLogic)
 {
     PuzzleReport report;
     const Puzzle p = puzzleFromRecord(record);

@@ -19,6 +19,6 @@ struct PuzzleReport {
 
 // `requireLogic` adds the grader: a puzzle that logic cannot finish is a problem too.
 // Positions in the messages are (column, row), 1-based as in the game.
-PuzzleReport checkPuzzle(const modData::BookPuzzle &record, bool requireLogic = false);
+PuzzleReport checkPuzzle(const puzzle::BookPuzzle &record, bool requireLogic = false);
 
 } // namespace kakuro

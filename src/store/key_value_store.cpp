@@ -5,13 +5,13 @@
 
 #include <algorithm>
 
-namespace modReg {
+namespace store {
 
 QString storeKeyPath(QChar separator)
 {
-    return QStringLiteral("Norvane") + separator + appIdentity::title + separator +
-           QString::number(appIdentity::versionMajor) + QLatin1Char('.') +
-           QString::number(appIdentity::versionMinor);
+    return QStringLiteral("Norvane") + separator + platform::appTitle + separator +
+           QString::number(platform::versionMajor) + QLatin1Char('.') +
+           QString::number(platform::versionMinor);
 }
 
 bool readInto(const KeyValueStore &store, const QString &name, std::span<std::uint8_t> dest)
@@ -36,4 +36,4 @@ std::optional<QString> readName(const KeyValueStore &store, const QString &name,
     return text;
 }
 
-} // namespace modReg
+} // namespace store

@@ -10,7 +10,7 @@
 #include <optional>
 #include <span>
 
-namespace modReg {
+namespace store {
 
 // One open key of the store. A value is read with a given room: a missing value, or one longer
 // than the room, is a failed read (nothing). Writes take effect at commit().
@@ -57,4 +57,4 @@ bool readInto(const KeyValueStore &store, const QString &name, std::span<std::ui
 // up to its first NUL, at most `roomChars` characters. Nothing on a failed read.
 std::optional<QString> readName(const KeyValueStore &store, const QString &name, qsizetype roomChars);
 
-} // namespace modReg
+} // namespace store

@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace modReg {
+namespace store {
 namespace {
 
 class RegistryStore final : public KeyValueStore {
@@ -91,4 +91,4 @@ OpenedStore openUserStore()
     return {OpenStatus::Opened, std::make_unique<RegistryStore>(software, key)};
 }
 
-} // namespace modReg
+} // namespace store

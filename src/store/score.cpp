@@ -1,10 +1,10 @@
 // Ranking a finishing time and entering it among a puzzle's three best.
 #include "store/score.h"
 
-namespace modScore {
+namespace store {
 namespace {
 
-const modReg::PuzzleStats *statsOf(const modReg::Settings &settings, int puzzle)
+const store::PuzzleStats *statsOf(const store::Settings &settings, int puzzle)
 {
     if (puzzle < 1 || std::size_t(puzzle) >= settings.puzzleStats.size())
         return nullptr;
@@ -13,9 +13,9 @@ const modReg::PuzzleStats *statsOf(const modReg::Settings &settings, int puzzle)
 
 } // namespace
 
-int rankForTime(const modReg::Settings &settings, int puzzle, std::int32_t seconds)
+int rankForTime(const store::Settings &settings, int puzzle, std::int32_t seconds)
 {
-    const modReg::PuzzleStats *stats = statsOf(settings, puzzle);
+    const store::PuzzleStats *stats = statsOf(settings, puzzle);
     if (!stats)
         return 4;
     for (int k = 1; k <= 3; ++k) {
@@ -26,12 +26,12 @@ int rankForTime(const modReg::Settings &settings, int puzzle, std::int32_t secon
     return 4;
 }
 
-void insertTime(modReg::Settings &settings, int puzzle, std::int32_t seconds, const QString &name)
+void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name)
 {
     const int rank = rankForTime(settings, puzzle, seconds);
     if (rank > 3)
         return;
-    modReg::PuzzleStats &stats = settings.puzzleStats[std::size_t(puzzle)];
+    store::PuzzleStats &stats = settings.puzzleStats[std::size_t(puzzle)];
     for (int m = 3; m > rank; --m) {
         stats.bestTimes[std::size_t(m)] = stats.bestTimes[std::size_t(m - 1)];
         stats.bestNames[std::size_t(m)] = stats.bestNames[std::size_t(m - 1)];
@@ -40,4 +40,4 @@ void insertTime(modReg::Settings &settings, int puzzle, std::int32_t seconds, co
     stats.bestNames[std::size_t(rank)] = name;
 }
 
-} // namespace modScore
+} // namespace store

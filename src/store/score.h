@@ -7,16 +7,16 @@
 
 #include <cstdint>
 
-namespace modScore {
+namespace store {
 
 // The rank 1..3 that `seconds` would take in the table of `puzzle`, or 4 when it would not
 // enter it (also for a puzzle without a table). A slot ranks the time when it is empty (0) or
 // holds a longer time, so a time equal to a stored one ranks after it and a cleared slot
 // (99999) is taken by any real time.
-int rankForTime(const modReg::Settings &settings, int puzzle, std::int32_t seconds);
+int rankForTime(const store::Settings &settings, int puzzle, std::int32_t seconds);
 
 // Puts `seconds` and `name` at the rank rankForTime gives, moving the entries below it down one
 // and dropping the old third; does nothing when the time does not rank.
-void insertTime(modReg::Settings &settings, int puzzle, std::int32_t seconds, const QString &name);
+void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name);
 
-} // namespace modScore
+} // namespace store

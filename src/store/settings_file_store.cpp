@@ -12,7 +12,7 @@
 
 #include <sys/stat.h>
 
-namespace modReg {
+namespace store {
 namespace {
 
 // Which file a path names right now; a completed write replaces the file with a new one.
@@ -183,4 +183,4 @@ OpenedStore openUserStore()
     return {OpenStatus::Opened, std::move(store)};
 }
 
-} // namespace modReg
+} // namespace store

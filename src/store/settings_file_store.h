@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace modReg {
+namespace store {
 
 // The file that stands for our key: the user's configuration folder, then "Norvane/Korvel/1.0.conf".
 // Empty when the platform names no configuration folder.
@@ -18,4 +18,4 @@ QString settingsFilePath();
 // settings layer cannot decode safely.
 std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path);
 
-} // namespace modReg
+} // namespace store

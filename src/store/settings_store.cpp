@@ -3,20 +3,17 @@
 // "STATS"n (12 bytes: three times) and "STATS"n"_"k (the name of rank k).
 #include "store/settings_store.h"
 
-#include "platform/app_identity.h"
-#include "platform/modal.h"
 #include "store/key_value_store.h"
 
 #include <QtEndian>
 
-namespace modReg {
+namespace store {
 namespace {
 
 const QString kSolvingData = QStringLiteral("SOLVINGDATA");
 const QString kLastPlayed = QStringLiteral("LASTPLAYED");
 const QString kSoundOptions = QStringLiteral("SOUNDOPTIONS");
 constexpr qsizetype kNameRoom = 50; // characters of a name read back
-const QString kStoreFailed = QStringLiteral(" Error Failerd");
 
 QString timesName(int n)
 {
@@ -38,11 +35,11 @@ template <typename T> T get(const std::uint8_t *at)
 
 // The stored layouts of what is in memory. Reading fills such a block first, so that a stored
 // value shorter than the block replaces only its leading bytes.
-std::array<std::uint8_t, 8> solvingBlock(const modData::Board &board, const Settings &settings)
+std::array<std::uint8_t, 8> solvingBlock(const Settings &settings)
 {
     std::array<std::uint8_t, 8> block{};
-    put<std::int16_t>(block.data(), board.bookIndex);
-    put<std::int16_t>(block.data() + 2, board.pencilMode);
+    put<std::int16_t>(block.data(), 1); // the book index: there is one book
+    put<std::int16_t>(block.data() + 2, settings.pencilMode);
     std::copy(settings.reserved.begin(), settings.reserved.end(), block.begin() + 4);
     return block;
 }
@@ -55,10 +52,10 @@ std::array<std::uint8_t, 8> soundBlock(const Settings &settings)
     return block;
 }
 
-std::array<std::uint8_t, 4> lastPlayedBlock(const modData::Board &board)
+std::array<std::uint8_t, 4> lastPlayedBlock(const Settings &settings)
 {
     std::array<std::uint8_t, 4> block{};
-    put<std::int32_t>(block.data(), board.lastPlayed[1]);
+    put<std::int32_t>(block.data(), settings.lastPuzzle);
     return block;
 }
 
@@ -75,16 +72,10 @@ template <std::size_t N> QByteArray asBytes(const std::array<std::uint8_t, N> &b
     return QByteArray(reinterpret_cast<const char *>(block.data()), qsizetype(N));
 }
 
-void reportStoreFailure()
+// Puzzles whose records are in memory.
+int storedPuzzleCount(const Settings &settings)
 {
-    modal::message(nullptr, kStoreFailed, appIdentity::title);
-}
-
-// Puzzles whose records exist both in the book and in memory.
-int storedPuzzleCount(const modData::Board &board, const Settings &settings)
-{
-    const int kept = settings.puzzleStats.empty() ? 0 : int(settings.puzzleStats.size()) - 1;
-    return std::min(int(board.puzzleCount), kept);
+    return settings.puzzleStats.empty() ? 0 : int(settings.puzzleStats.size()) - 1;
 }
 
 void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
@@ -109,70 +100,56 @@ void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
 
 } // namespace
 
-void loadSettings(modData::Board &board, Settings &settings)
+bool loadSettings(Settings &settings, int puzzleCount)
 {
-    board.lastPlayed[1] = 0;
-    board.bookIndex = 1;
-    board.pencilMode = 0;
-    settings.reserved = {};
-    settings.soundOptions = {};
-    settings.puzzleStats.assign(std::size_t(std::max(board.puzzleCount, 0)) + 1, PuzzleStats{});
+    settings = Settings{};
+    settings.puzzleStats.assign(std::size_t(std::max(puzzleCount, 0)) + 1, PuzzleStats{});
 
     const OpenedStore opened = openUserStore();
-    if (opened.status == OpenStatus::Failed) {
-        reportStoreFailure();
-        return;
-    }
-    if (opened.status != OpenStatus::Opened)
-        return;
-    readSettings(*opened.store, board, settings);
+    if (opened.status == OpenStatus::Opened)
+        readSettings(*opened.store, settings);
+    return opened.status != OpenStatus::Failed;
 }
 
-void readSettings(const KeyValueStore &kv, modData::Board &board, Settings &settings)
+void readSettings(const KeyValueStore &kv, Settings &settings)
 {
-    std::array<std::uint8_t, 8> solving = solvingBlock(board, settings);
+    // The stored book index is not read back: there is one last-played number, whatever it says.
+    std::array<std::uint8_t, 8> solving = solvingBlock(settings);
     if (readInto(kv, kSolvingData, solving)) {
-        board.pencilMode = get<std::int16_t>(solving.data() + 2);
+        settings.pencilMode = get<std::int16_t>(solving.data() + 2);
         std::copy_n(solving.begin() + 4, 4, settings.reserved.begin());
     }
-    // There is one last-played number, so any stored book index designates it.
-    board.bookIndex = 1;
 
-    std::array<std::uint8_t, 4> last = lastPlayedBlock(board);
-    board.lastPlayed[1] = readInto(kv, kLastPlayed, last) ? get<std::int32_t>(last.data()) : 1;
+    std::array<std::uint8_t, 4> last = lastPlayedBlock(settings);
+    settings.lastPuzzle = readInto(kv, kLastPlayed, last) ? get<std::int32_t>(last.data()) : 1;
 
     std::array<std::uint8_t, 8> sound = soundBlock(settings);
     const bool soundRead = readInto(kv, kSoundOptions, sound);
     for (int k = 1; k <= 4; ++k)
         settings.soundOptions[std::size_t(k)] = soundRead ? get<std::int16_t>(sound.data() + 2 * (k - 1)) : 1;
 
-    const int count = storedPuzzleCount(board, settings);
+    const int count = storedPuzzleCount(settings);
     for (int n = 1; n <= count; ++n)
         readStats(kv, n, settings.puzzleStats[std::size_t(n)]);
 }
 
-void saveSettings(const modData::Board &board, const Settings &settings)
+bool saveSettings(const Settings &settings)
 {
     const OpenedStore opened = openUserStore();
-    if (opened.status == OpenStatus::Failed) {
-        reportStoreFailure();
-        return;
-    }
     if (opened.status != OpenStatus::Opened)
-        return;
+        return opened.status != OpenStatus::Failed;
     KeyValueStore &kv = *opened.store;
 
-    kv.writeBytes(kSolvingData, asBytes(solvingBlock(board, settings)));
+    kv.writeBytes(kSolvingData, asBytes(solvingBlock(settings)));
     kv.writeBytes(kSoundOptions, asBytes(soundBlock(settings)));
-    kv.writeBytes(kLastPlayed, asBytes(lastPlayedBlock(board)));
+    kv.writeBytes(kLastPlayed, asBytes(lastPlayedBlock(settings)));
 
-    const int count = storedPuzzleCount(board, settings);
+    const int count = storedPuzzleCount(settings);
     for (int n = 1; n <= count; ++n)
         writeStats(kv, n, settings.puzzleStats[std::size_t(n)]);
 
     // Losing the run's best times in silence would be worse than saying so.
-    if (!kv.commit())
-        reportStoreFailure();
+    return kv.commit();
 }
 
-} // namespace modReg
+} // namespace store

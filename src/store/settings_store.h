@@ -1,15 +1,13 @@
 // The per-user settings: last puzzle, pen/pencil mode, sound flags and best times per puzzle.
 #pragma once
 
-#include "puzzle/board_model.h"
-
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
-namespace modReg {
+namespace store {
 
 class KeyValueStore;
 
@@ -22,24 +20,28 @@ struct PuzzleStats {
 
 inline constexpr std::int32_t kClearedTime = 99999;
 
-// What the store keeps besides lastPlayed, bookIndex and pencilMode (which live in the board).
+// Everything the store keeps.
 struct Settings {
+    std::int32_t lastPuzzle = 1; // the puzzle in play; the game keeps it within the book
+    std::int16_t pencilMode = 0; // 0 pen, 1 pencil
     std::array<std::uint8_t, 4> reserved{};
     std::array<std::int16_t, 5> soundOptions{}; // 1st to 4th at indices 1..4
     std::vector<PuzzleStats> puzzleStats;       // puzzle n at index n; index 0 unused
 };
 
-// Fills the board's lastPlayed, bookIndex (always 1) and pencilMode and all of `settings` from
-// the current user's store; what is missing or unreadable gets its default. Call after the book
-// is open: one record is read per puzzle. A store that cannot be reached is reported with
-// " Error Failerd" and leaves the first-run values.
-void loadSettings(modData::Board &board, Settings &settings);
-// The reading part of loadSettings: every value of `kv` over what `board` and `settings` hold,
-// for the puzzles that have a record in settings.puzzleStats.
-void readSettings(const KeyValueStore &kv, modData::Board &board, Settings &settings);
-// Writes them back: the three fixed values and four per puzzle of the book; values of other
-// puzzles in the store are left alone. Called once, when the main window is unloaded. A store
-// that cannot be reached or written is reported with " Error Failerd".
-void saveSettings(const modData::Board &board, const Settings &settings);
+// What the player is told when the store cannot be reached or written.
+inline const QString storeFailureText = QStringLiteral(" Error Failerd");
 
-} // namespace modReg
+// Fills `settings` from the current user's store for a book of `puzzleCount` puzzles (one record
+// of best times is read per puzzle); what is missing or unreadable gets its default. Returns
+// false when the store cannot be reached: the first-run values stay and the player must be told.
+bool loadSettings(Settings &settings, int puzzleCount);
+// The reading part of loadSettings: every value of `kv` over what `settings` holds, for the
+// puzzles that have a record in settings.puzzleStats.
+void readSettings(const KeyValueStore &kv, Settings &settings);
+// Writes them back: the three fixed values and four per puzzle of the book; values of other
+// puzzles in the store are left alone. Returns false when the store could not be reached or
+// written: the player must be told.
+bool saveSettings(const Settings &settings);
+
+} // namespace store

@@ -1,38 +1,29 @@
-// Where the board picture, its view and its scroll bars go in the main window's client area, worked
-// out from the grid, the cell size and the measured sizes of the controls around the board.
+// Where the board picture's view and the scroll bars go in the space the window leaves for the
+// board, and how far each bar scrolls.
 #pragma once
 
 #include <QRect>
 #include <QSize>
 
-// The window's fixed size; the client area's coordinates are laid out as if it were all client.
+namespace view {
+
+// The inside of the main window, menu bar included; the window manager adds its frame around it.
 inline constexpr int windowWidthPx = 775;
 inline constexpr int windowHeightPx = 575;
 
-struct BoardLayoutInput {
-    int gridWidth = 0;
-    int gridHeight = 0;
-    int cellSize = 0;
-    int toolbarHeight = 0;     // height of tb
-    int numberBarWidth = 0;    // width of tbNumButns
-    int vScrollWidth = 0;      // width of VScroll1
-    int hScrollHeight = 0;     // height of HScroll1
-    QSize client;              // the client area the picture may show in
-};
-
 struct BoardLayout {
-    QRect picture;             // the picture before scrolling: at (width of tbNumButns, height of tb)
-    int viewWidth = 0;
-    int viewHeight = 0;
+    QRect view; // where the picture shows, from the space's top left
     QRect vScroll;
     QRect hScroll;
-    int vScrollMax = 0;        // as computed: negative when the picture is much smaller than the view
-    int hScrollMax = 0;
     bool vScrollVisible = false;
     bool hScrollVisible = false;
-    // The area the picture shows through: from the toolbars to the scroll bars that are shown,
-    // or to the client area's edge where a scroll bar is hidden.
-    QRect view;
+    int vScrollMax = 0; // picture height - view height, at least 0
+    int hScrollMax = 0;
 };
 
-BoardLayout computeBoardLayout(const BoardLayoutInput &in);
+// A bar shows exactly when the picture is larger than the view in its direction, a shown bar
+// taking its thickness from the other direction's room. At the maximum the picture's last pixel
+// touches the view's edge.
+BoardLayout computeBoardLayout(QSize space, QSize picture, int vScrollWidth, int hScrollHeight);
+
+} // namespace view

@@ -4,131 +4,93 @@
 #include <algorithm>
 #include <cmath>
 
-namespace modGDI {
-namespace {
+namespace view {
 
-DrawingTools makeTools(const QColor &entryColour, const QColor &clueColour, int lineWidth)
+BoardPainter::BoardPainter(GdiCanvas &canvas, int cellSize, const puzzle::Puzzle &puzzle,
+                           const puzzle::Entries &entries, const BoardPalette &palette)
+    : canvas_(canvas), cellSize_(cellSize), puzzle_(puzzle), entries_(entries), palette_(palette),
+      lightLine_{palette.lightLine, palette.lineWidth}, darkLine_{palette.darkLine, palette.lineWidth},
+      errorPen_{palette.errorMark, 1}
 {
-    DrawingTools t;
-    t.entryBrush = entryColour;
-    t.clueBrush = clueColour;
-    t.lightLinePen = {QColor(150, 150, 150), lineWidth};
-    t.darkLinePen = {QColor(0, 0, 0), lineWidth};
-    t.errorPen = {QColor(200, 20, 20), 1};
-    t.penDigitColour = QColor(20, 20, 240);
-    t.pencilDigitColour = QColor(150, 150, 150);
-    t.solutionDigitColour = QColor(0, 0, 0);
-    return t;
-}
-
-DrawingTools &toolSet()
-{
-    // Until start-up makes them, the tools are the screen's.
-    static DrawingTools t = makeTools(QColor(255, 255, 255), QColor(0, 0, 0), 1);
-    return t;
-}
-
-GdiCanvas &dcOf(BoardCanvas &c)
-{
-    Q_ASSERT(c.hdc);
-    return *c.hdc;
 }
 
 // Row 0, column 0 and every cell without a solution digit are drawn as blocks.
-bool isBlockPosition(const modData::Board &b, int col, int row)
+bool BoardPainter::isBlock(int col, int row) const
 {
-    return !modData::isInGrid(b, col, row) || b.layoutAt(col, row) == 0;
+    return !puzzle_.isEntry(col, row);
 }
 
-// The darker line goes before and above entry cells and along the far edges of the grid.
-const GdiPen &edgePenBefore(const modData::Board &b, int col, int row)
+const GdiPen &BoardPainter::edgePenBefore(int col, int row) const
 {
-    const bool dark = !modData::isInGrid(b, col, row) || b.layoutAt(col, row) != 0;
-    return dark ? tools().darkLinePen : tools().lightLinePen;
+    const bool dark = !puzzle_.isInGrid(col, row) || puzzle_.isEntry(col, row);
+    return dark ? darkLine_ : lightLine_;
 }
 
-} // namespace
-
-void createDrawingTools(const QColor &entryColour, const QColor &clueColour, int lineWidth)
+void BoardPainter::paintBoard(BoardDigits digits, bool clueDiagonals, int fillInset)
 {
-    toolSet() = makeTools(entryColour, clueColour, lineWidth);
-}
-
-const DrawingTools &tools() { return toolSet(); }
-
-void setSolutionDigitColour(const QColor &colour) { toolSet().solutionDigitColour = colour; }
-
-void paintBoard(BoardCanvas &c, const modData::Board &b, bool showSolution, bool showClueDiagonals,
-                int fillInset)
-{
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    const DrawingTools &t = tools();
-    const int right = (b.gridWidth + 1) * cs;
-    const int bottom = (b.gridHeight + 1) * cs;
+    const int cs = cellSize_;
+    const int right = (puzzle_.width() + 1) * cs;
+    const int bottom = (puzzle_.height() + 1) * cs;
     // The whole board is first filled with the entry colour; the cell fills below then cover all
     // of it but the strips of fillInset pixels at each cell's top and left, so only those strips
     // are filled here: the same pixels, without filling a large board twice.
     const int strip = std::clamp(fillInset, 0, cs);
     if (strip == cs) {
-        dc.fillRect(0, 0, right, bottom, t.entryBrush);
+        canvas_.fillRect(0, 0, right, bottom, palette_.entry);
     } else if (strip > 0) {
-        for (int row = 0; row <= b.gridHeight; ++row)
-            dc.fillRect(0, row * cs, right, row * cs + strip, t.entryBrush);
-        for (int col = 0; col <= b.gridWidth; ++col)
-            dc.fillRect(col * cs, 0, col * cs + strip, bottom, t.entryBrush);
+        for (int row = 0; row <= puzzle_.height(); ++row)
+            canvas_.fillRect(0, row * cs, right, row * cs + strip, palette_.entry);
+        for (int col = 0; col <= puzzle_.width(); ++col)
+            canvas_.fillRect(col * cs, 0, col * cs + strip, bottom, palette_.entry);
     }
 
-    for (int row = 0; row <= b.gridHeight; ++row) {
-        for (int col = 0; col <= b.gridWidth; ++col) {
-            const QColor &brush = isBlockPosition(b, col, row) ? t.clueBrush : t.entryBrush;
-            dc.fillRect(col * cs + fillInset, row * cs + fillInset, (col + 1) * cs, (row + 1) * cs, brush);
+    for (int row = 0; row <= puzzle_.height(); ++row) {
+        for (int col = 0; col <= puzzle_.width(); ++col) {
+            const QColor &brush = isBlock(col, row) ? palette_.clue : palette_.entry;
+            canvas_.fillRect(col * cs + fillInset, row * cs + fillInset, (col + 1) * cs, (row + 1) * cs, brush);
         }
     }
 
-    for (int row = 0; row <= b.gridHeight; ++row) {
-        for (int col = 0; col <= b.gridWidth; ++col) {
-            if (isBlockPosition(b, col, row)) {
-                if (showClueDiagonals && modData::isClueCell(b, col, row)) {
-                    dc.selectPen(t.lightLinePen);
-                    dc.moveTo(col * cs + 1, row * cs + 1);
-                    dc.lineTo((col + 1) * cs, (row + 1) * cs);
+    for (int row = 0; row <= puzzle_.height(); ++row) {
+        for (int col = 0; col <= puzzle_.width(); ++col) {
+            if (isBlock(col, row)) {
+                if (clueDiagonals && puzzle_.isClueCell(col, row)) {
+                    canvas_.selectPen(lightLine_);
+                    canvas_.moveTo(col * cs + 1, row * cs + 1);
+                    canvas_.lineTo((col + 1) * cs, (row + 1) * cs);
                 }
-            } else {
-                const auto i = std::size_t(b.cellIndex(col, row));
-                if (showSolution || b.penEntries[i] != 0 || b.pencilEntries[i] != 0)
-                    drawCellDigit(c, col, row, QString::number(b.layoutGrid[i]), t.solutionDigitColour);
+            } else if (digits != BoardDigits::None) {
+                const int i = puzzle_.cellIndex(col, row);
+                const int digit = digits == BoardDigits::Solution ? puzzle_.solution(i) : entries_.digit(i);
+                if (digit != 0)
+                    drawCellDigit(col, row, QString::number(digit), palette_.solution);
             }
 
-            if (!modData::isInGrid(b, col, row)) {
-                drawBottomEdge(c, col, row, t.lightLinePen);
-                drawRightEdge(c, col, row, t.lightLinePen);
+            if (!puzzle_.isInGrid(col, row)) {
+                drawBottomEdge(col, row, lightLine_);
+                drawRightEdge(col, row, lightLine_);
             } else {
-                drawRightEdge(c, col, row, edgePenBefore(b, col + 1, row));
-                drawBottomEdge(c, col, row, edgePenBefore(b, col, row + 1));
+                drawRightEdge(col, row, edgePenBefore(col + 1, row));
+                drawBottomEdge(col, row, edgePenBefore(col, row + 1));
             }
         }
     }
 }
 
-void paintSums(BoardCanvas &c, const modData::Board &b, const QColor &colour)
+void BoardPainter::paintSums()
 {
-    for (int k = 0; k < b.acrossRunCount; ++k) {
-        const modData::RunRecord &run = b.acrossRuns[std::size_t(k)];
-        drawSum(c, run.clueCol, run.clueRow, QString::number(run.sum), colour, Across);
-    }
-    for (int k = 0; k < b.downRunCount; ++k) {
-        const modData::RunRecord &run = b.downRuns[std::size_t(k)];
-        drawSum(c, run.clueCol, run.clueRow, QString::number(run.sum), colour, Down);
-    }
+    for (const puzzle::Run &run : puzzle_.acrossRuns())
+        drawSum(run.clueCol, run.clueRow, QString::number(run.sum), SumDirection::Across);
+    for (const puzzle::Run &run : puzzle_.downRuns())
+        drawSum(run.clueCol, run.clueRow, QString::number(run.sum), SumDirection::Down);
 }
 
-QRect sumRect(int col, int row, int cellSize, int direction)
+QRect sumRect(int col, int row, int cellSize, SumDirection direction)
 {
     const double cs = cellSize;
     double left = 0;
     double top = 0;
-    if (direction == Down) {
+    if (direction == SumDirection::Down) {
         left = col * cs + cs / 5;
         top = row * cs + 0.6 * cs;
     } else {
@@ -142,89 +104,81 @@ QRect sumRect(int col, int row, int cellSize, int direction)
     return QRect(int(l), int(t), int(r - l), int(bottom - t));
 }
 
-void drawSum(BoardCanvas &c, int col, int row, const QString &text, const QColor &colour, int direction)
+void BoardPainter::drawSum(int col, int row, const QString &text, SumDirection direction)
 {
-    GdiCanvas &dc = dcOf(c);
-    const QRect box = sumRect(col, row, c.cellSize, direction);
-    dc.setTextColour(colour);
+    const QRect box = sumRect(col, row, cellSize_, direction);
+    canvas_.setTextColour(palette_.sum);
     const int right = box.x() + box.width();
     const int bottom = box.y() + box.height();
-    dc.fillRect(box.x(), box.y(), right, bottom, tools().clueBrush);
-    dc.drawText(text, box.x(), box.y(), right, bottom, dt::BoardText);
+    canvas_.fillRect(box.x(), box.y(), right, bottom, palette_.clue);
+    canvas_.drawText(text, box.x(), box.y(), right, bottom, textFlags::BoardText);
 }
 
-void drawCellDigit(BoardCanvas &c, int col, int row, const QString &text, const QColor &colour)
+void BoardPainter::drawCellDigit(int col, int row, const QString &text, const QColor &colour)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    dc.setTextColour(colour);
-    dc.drawText(text, col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3, dt::BoardText);
+    const int cs = cellSize_;
+    canvas_.setTextColour(colour);
+    canvas_.drawText(text, col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3,
+                     textFlags::BoardText);
 }
 
-void paintEntryCell(BoardCanvas &c, const modData::Board &b, int col, int row)
+void BoardPainter::paintEntryCell(int col, int row)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    const DrawingTools &t = tools();
-    dc.fillRect(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3, t.entryBrush);
-    const auto i = std::size_t(b.cellIndex(col, row));
-    if (b.penEntries[i] != 0)
-        drawCellDigit(c, col, row, QString::number(b.penEntries[i]), t.penDigitColour);
-    else if (b.pencilEntries[i] != 0)
-        drawCellDigit(c, col, row, QString::number(b.pencilEntries[i]), t.pencilDigitColour);
-    if (b.errorMarks[i] != 0)
-        drawErrorMark(c, col, row, t.errorPen);
+    const int cs = cellSize_;
+    canvas_.fillRect(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3, palette_.entry);
+    const int i = puzzle_.cellIndex(col, row);
+    if (entries_.pen(i) != 0)
+        drawCellDigit(col, row, QString::number(entries_.pen(i)), palette_.pen);
+    else if (entries_.pencil(i) != 0)
+        drawCellDigit(col, row, QString::number(entries_.pencil(i)), palette_.pencil);
+    if (entries_.hasErrorMark(i))
+        drawErrorMark(col, row);
 }
 
-void drawSelectionFrame(BoardCanvas &c, int col, int row)
+void BoardPainter::drawSelectionFrame(int col, int row)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    dc.selectPen(tools().lightLinePen);
-    dc.rectangle(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3);
+    const int cs = cellSize_;
+    canvas_.selectPen(lightLine_);
+    canvas_.rectangle(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3);
 }
 
-void drawErrorMark(BoardCanvas &c, int col, int row, const GdiPen &pen)
+void BoardPainter::drawErrorMark(int col, int row)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int l = (col + 1) * c.cellSize - 7;
-    const int t = row * c.cellSize + 2;
-    dc.selectPen(pen);
-    dc.rectangle(l, t, l + 6, t + 6);
-    dc.rectangle(l + 1, t + 1, l + 4, t + 6);
+    const int l = (col + 1) * cellSize_ - 7;
+    const int t = row * cellSize_ + 2;
+    canvas_.selectPen(errorPen_);
+    canvas_.rectangle(l, t, l + 6, t + 6);
+    canvas_.rectangle(l + 1, t + 1, l + 4, t + 6);
 }
 
-void drawCross(BoardCanvas &c, int col, int row, const GdiPen &pen)
+void BoardPainter::drawCross(int col, int row)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    const int a = col * cs + 4;
-    const int b = row * cs + 4;
-    const int cc = (col + 1) * cs - 4;
-    const int d = (row + 1) * cs - 4;
-    dc.selectPen(pen);
-    dc.moveTo(a, b);
-    dc.lineTo(cc, d);
-    dc.moveTo(cc, b);
-    dc.lineTo(a, d);
+    const int cs = cellSize_;
+    const int left = col * cs + 4;
+    const int top = row * cs + 4;
+    const int right = (col + 1) * cs - 4;
+    const int bottom = (row + 1) * cs - 4;
+    canvas_.selectPen(errorPen_);
+    canvas_.moveTo(left, top);
+    canvas_.lineTo(right, bottom);
+    canvas_.moveTo(right, top);
+    canvas_.lineTo(left, bottom);
 }
 
-void drawRightEdge(BoardCanvas &c, int col, int row, const GdiPen &pen)
+void BoardPainter::drawRightEdge(int col, int row, const GdiPen &pen)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    dc.selectPen(pen);
-    dc.moveTo((col + 1) * cs, row * cs);
-    dc.lineTo((col + 1) * cs, (row + 1) * cs);
+    const int cs = cellSize_;
+    canvas_.selectPen(pen);
+    canvas_.moveTo((col + 1) * cs, row * cs);
+    canvas_.lineTo((col + 1) * cs, (row + 1) * cs);
 }
 
-void drawBottomEdge(BoardCanvas &c, int col, int row, const GdiPen &pen)
+void BoardPainter::drawBottomEdge(int col, int row, const GdiPen &pen)
 {
-    GdiCanvas &dc = dcOf(c);
-    const int cs = c.cellSize;
-    dc.selectPen(pen);
-    dc.moveTo(col * cs, (row + 1) * cs);
-    dc.lineTo((col + 1) * cs, (row + 1) * cs);
+    const int cs = cellSize_;
+    canvas_.selectPen(pen);
+    canvas_.moveTo(col * cs, (row + 1) * cs);
+    canvas_.lineTo((col + 1) * cs, (row + 1) * cs);
 }
 
-} // namespace modGDI
+} // namespace view

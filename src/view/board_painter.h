@@ -1,65 +1,69 @@
-// The board painter: draws the board model on any canvas, on screen and on paper alike.
+// The board painter: draws a puzzle and the player's entries on any canvas, on screen and on paper
+// alike, in the colours of the palette it is given.
 #pragma once
 
-#include "puzzle/board_model.h"
+#include "puzzle/entries.h"
+#include "puzzle/puzzle.h"
+#include "view/board_palette.h"
 #include "view/gdi_canvas.h"
 
-#include <QColor>
+#include <QRect>
 #include <QString>
 
-// The surface one board is drawn on and the side of one cell in its units. Cell (col, row) covers
-// (col * cellSize, row * cellSize) to ((col + 1) * cellSize, (row + 1) * cellSize); row 0 and
-// column 0 lie outside the grid and carry the clues of runs that start at its edges.
-struct BoardCanvas {
-    GdiCanvas *hdc = nullptr;
-    int cellSize = 33;
+namespace view {
+
+// Which digits a full paint puts in the entry cells, all in the palette's solution colour.
+enum class BoardDigits {
+    None,     // none: the screen draws each cell's own digit over the paint
+    Player,   // the digit the player wrote, pen before pencil
+    Solution, // the solution digit of every entry cell
 };
 
-namespace modGDI {
+enum class SumDirection { Down, Across };
 
-// The module-wide drawing tools shared by screen and printer drawing.
-struct DrawingTools {
-    QColor entryBrush;
-    QColor clueBrush;
-    GdiPen lightLinePen;
-    GdiPen darkLinePen;
-    GdiPen errorPen;
-    QColor penDigitColour;
-    QColor pencilDigitColour;
-    QColor solutionDigitColour;
+// Cell (col, row) covers (col * cellSize, row * cellSize) to ((col + 1) * cellSize,
+// (row + 1) * cellSize); row 0 and column 0 carry the clues of runs that start at the grid's
+// edge. Every operation draws at once with the font selected on the canvas; showing the result
+// is the caller's business.
+class BoardPainter {
+public:
+    BoardPainter(GdiCanvas &canvas, int cellSize, const puzzle::Puzzle &puzzle,
+                 const puzzle::Entries &entries, const BoardPalette &palette);
+
+    // Fills, clue diagonals (when asked), `digits` and the grid lines. Cell fills leave a strip of
+    // `fillInset` pixels at each cell's top and left in the entry colour.
+    void paintBoard(BoardDigits digits, bool clueDiagonals, int fillInset);
+    // Every across sum, then every down sum, in run order.
+    void paintSums();
+    void drawSum(int col, int row, const QString &text, SumDirection direction);
+    void drawCellDigit(int col, int row, const QString &text, const QColor &colour);
+    // Wipes the inside of one entry cell (a selection frame too) and draws its pen or pencil digit
+    // and its error mark.
+    void paintEntryCell(int col, int row);
+    void drawSelectionFrame(int col, int row);
+    void drawErrorMark(int col, int row);
+    // The cross of Check All's flash.
+    void drawCross(int col, int row);
+
+private:
+    void drawRightEdge(int col, int row, const GdiPen &pen);
+    void drawBottomEdge(int col, int row, const GdiPen &pen);
+    bool isBlock(int col, int row) const;
+    // The darker line goes before and above entry cells and along the far edges of the grid.
+    const GdiPen &edgePenBefore(int col, int row) const;
+
+    GdiCanvas &canvas_;
+    int cellSize_;
+    const puzzle::Puzzle &puzzle_;
+    const puzzle::Entries &entries_;
+    const BoardPalette &palette_;
+    GdiPen lightLine_;
+    GdiPen darkLine_;
+    GdiPen errorPen_;
 };
-
-inline constexpr int Down = 1;
-inline constexpr int Across = 2;
-
-// Replaces the tools for all later drawing.
-void createDrawingTools(const QColor &entryColour, const QColor &clueColour, int lineWidth);
-const DrawingTools &tools();
-// Lets the page printer draw the solution digits of paintBoard in its own colour.
-void setSolutionDigitColour(const QColor &colour);
-
-// Every operation draws at once on c.hdc with the font selected there; showing the result is the
-// caller's business. Positions are (col, row).
-
-// Fills, clue diagonals, digits of filled cells (or of every cell with showSolution) in the
-// solution colour, and the grid lines.
-void paintBoard(BoardCanvas &c, const modData::Board &b, bool showSolution, bool showClueDiagonals,
-                int fillInset);
-// Every across sum, then every down sum, in run order.
-void paintSums(BoardCanvas &c, const modData::Board &b, const QColor &colour);
-void drawSum(BoardCanvas &c, int col, int row, const QString &text, const QColor &colour, int direction);
-void drawCellDigit(BoardCanvas &c, int col, int row, const QString &text, const QColor &colour);
-// Wipes the inside of one entry cell (a selection frame too) and draws its pen or pencil digit
-// and its error mark.
-void paintEntryCell(BoardCanvas &c, const modData::Board &b, int col, int row);
-void drawSelectionFrame(BoardCanvas &c, int col, int row);
-void drawErrorMark(BoardCanvas &c, int col, int row, const GdiPen &pen);
-void drawCross(BoardCanvas &c, int col, int row, const GdiPen &pen);
-void drawRightEdge(BoardCanvas &c, int col, int row, const GdiPen &pen);
-void drawBottomEdge(BoardCanvas &c, int col, int row, const GdiPen &pen);
 
 // The pixels of a sum box, rounded as the painter rounds it: the box runs from (x, y) to the
 // exclusive corner (x + width, y + height).
-QRect sumRect(int col, int row, int cellSize, int direction);
+QRect sumRect(int col, int row, int cellSize, SumDirection direction);
 
-} // namespace modGDI
+} // namespace view

@@ -1,11 +1,10 @@
 // The board picture widget, its backing image and the image's canvas.
 #include "view/board_picture.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace view {
 namespace {
 constexpr int kDotsPerMetreAt96Dpi = 3780; // 96 / 0.0254, rounded
 }
@@ -63,32 +62,9 @@ void BoardPicture::paintEvent(QPaintEvent *event)
     p.drawImage(area.topLeft(), image_, area);
 }
 
-void BoardPicture::keyPressEvent(QKeyEvent *event)
-{
-    if (onKeyDown)
-        onKeyDown(event);
-    event->accept(); // handled once, here: it must not reach the window's handler too
-}
-
-void BoardPicture::mousePressEvent(QMouseEvent *event)
-{
-    if (onMouseDown)
-        onMouseDown(event);
-}
-
-void BoardPicture::mouseMoveEvent(QMouseEvent *event)
-{
-    if (onMouseMove)
-        onMouseMove(event);
-}
-
-void BoardPicture::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (onMouseUp)
-        onMouseUp(event);
-}
-
 bool BoardPicture::focusNextPrevChild(bool)
 {
     return false; // Tab stays on the board like any other key
 }
+
+} // namespace view

@@ -1,5 +1,5 @@
-// The board picture pbGrid: a persistent backing image with its own drawing canvas, shown when
-// refreshed. Keys and mouse events go to the main window's board handlers.
+// The board picture: a persistent backing image with its own drawing canvas, shown when
+// refreshed. The board view handles its keys and mouse.
 #pragma once
 
 #include "view/gdi_canvas.h"
@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
+namespace view {
 
 class BoardPicture : public QWidget {
     Q_OBJECT
@@ -27,22 +27,13 @@ public:
     // The same, painted before returning.
     void refreshNow();
 
-    // Handlers installed by the main window. Each returns nothing; a key handled here never
-    // travels on to the window.
-    std::function<void(QKeyEvent *)> onKeyDown;
-    std::function<void(QMouseEvent *)> onMouseDown;
-    std::function<void(QMouseEvent *)> onMouseMove;
-    std::function<void(QMouseEvent *)> onMouseUp;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     QImage image_;
     GdiCanvas canvas_;
 };
+
+} // namespace view

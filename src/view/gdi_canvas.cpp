@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <utility>
 
+namespace view {
+
 namespace {
 
 QFont boardDefaultFont()
@@ -259,14 +261,14 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
     ShapedText &shape = shaped(line);
     const int height = fm.ascent() + fm.descent();
     int x = l;
-    if (format & dt::Center)
+    if (format & textFlags::Center)
         x = l + (r - l - shape.advance) / 2;
-    else if (format & dt::Right)
+    else if (format & textFlags::Right)
         x = r - shape.advance;
     int y = t;
-    if (format & dt::VCenter)
+    if (format & textFlags::VCenter)
         y = t + (b - t - height) / 2;
-    else if (format & dt::Bottom)
+    else if (format & textFlags::Bottom)
         y = b - height;
 
     if (painterFontStale_) {
@@ -294,3 +296,5 @@ QRect GdiCanvas::takeDirtyRect()
 {
     return std::exchange(dirty_, QRect());
 }
+
+} // namespace view

@@ -18,6 +18,8 @@
 
 class QPaintDevice;
 
+namespace view {
+
 // A solid pen as the painter's tool table describes it. A width of 0 or 1 draws one device pixel;
 // wider pens are centred on the line and have round ends, as the platform's wide pens do.
 struct GdiPen {
@@ -28,7 +30,7 @@ struct GdiPen {
 };
 
 // DrawText-like format flags (the values of the platform's DT_ constants).
-namespace dt {
+namespace textFlags {
 inline constexpr unsigned Left = 0x00;
 inline constexpr unsigned Top = 0x00;
 inline constexpr unsigned Center = 0x01;
@@ -37,7 +39,7 @@ inline constexpr unsigned VCenter = 0x04;
 inline constexpr unsigned Bottom = 0x08;
 inline constexpr unsigned SingleLine = 0x20;
 inline constexpr unsigned BoardText = SingleLine | Center | VCenter; // 37
-} // namespace dt
+} // namespace textFlags
 
 class GdiCanvas {
 public:
@@ -79,7 +81,7 @@ public:
     // Fills (l, t)-(r, b), right and bottom exclusive.
     void fillRect(int l, int t, int r, int b, const QColor &brush);
     // One line of text in the selected font and text colour, placed in (l, t)-(r, b) by `format`
-    // (dt:: flags; Left and Top when no alignment flag is given) and clipped to it. Line breaks
+    // (textFlags:: flags; Left and Top when no alignment flag is given) and clipped to it. Line breaks
     // are not honoured: they show as spaces.
     void drawText(const QString &text, int l, int t, int r, int b, unsigned format);
 
@@ -112,3 +114,5 @@ private:
     QPoint current_;
     QRect dirty_;
 };
+
+} // namespace view

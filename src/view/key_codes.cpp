@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-namespace keyCodes {
+namespace view {
 namespace {
 
 // The digit 0..9 of a main-row key found by its physical position, or -1.
@@ -40,30 +40,30 @@ int virtualKeyCode(const KeyPress &press, QStringView platformName)
     const bool qtDigit = press.qtKey >= Qt::Key_0 && press.qtKey <= Qt::Key_9;
 
     if (const int d = windowsKeypadDigit(press, platformName); d >= 0)
-        return vk::Numpad0 + d;
+        return keyCode::Numpad0 + d;
     if (keypad && qtDigit)
-        return vk::Numpad0 + (press.qtKey - Qt::Key_0);
+        return keyCode::Numpad0 + (press.qtKey - Qt::Key_0);
     if (!keypad) {
         if (const int d = mainRowDigit(press, platformName); d >= 0)
-            return vk::Digit0 + d;
+            return keyCode::Digit0 + d;
         if (qtDigit)
-            return vk::Digit0 + (press.qtKey - Qt::Key_0);
+            return keyCode::Digit0 + (press.qtKey - Qt::Key_0);
     }
 
     switch (press.qtKey) {
-    case Qt::Key_Backspace: return vk::Back;
+    case Qt::Key_Backspace: return keyCode::Back;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return vk::Return;
-    case Qt::Key_Escape: return vk::Escape;
-    case Qt::Key_Space: return vk::Space;
-    case Qt::Key_Left: return vk::Left;
-    case Qt::Key_Up: return vk::Up;
-    case Qt::Key_Right: return vk::Right;
-    case Qt::Key_Down: return vk::Down;
-    case Qt::Key_Delete: return vk::Delete;
-    case Qt::Key_F9: return vk::F9;
-    case Qt::Key_F12: return vk::F12;
-    default: return vk::None;
+    case Qt::Key_Enter: return keyCode::Return;
+    case Qt::Key_Escape: return keyCode::Escape;
+    case Qt::Key_Space: return keyCode::Space;
+    case Qt::Key_Left: return keyCode::Left;
+    case Qt::Key_Up: return keyCode::Up;
+    case Qt::Key_Right: return keyCode::Right;
+    case Qt::Key_Down: return keyCode::Down;
+    case Qt::Key_Delete: return keyCode::Delete;
+    case Qt::Key_F9: return keyCode::F9;
+    case Qt::Key_F12: return keyCode::F12;
+    default: return keyCode::None;
     }
 }
 
@@ -73,4 +73,4 @@ int virtualKeyCode(const QKeyEvent &event)
     return virtualKeyCode(press, QGuiApplication::platformName());
 }
 
-} // namespace keyCodes
+} // namespace view

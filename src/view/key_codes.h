@@ -7,7 +7,8 @@
 
 class QKeyEvent;
 
-namespace vk {
+namespace view {
+namespace keyCode {
 inline constexpr int None = 0; // any key the board does not know
 inline constexpr int Back = 8;
 inline constexpr int Return = 13;
@@ -24,9 +25,8 @@ inline constexpr int Numpad0 = 96; // keypad 0..9: 96..105
 inline constexpr int Numpad9 = 105;
 inline constexpr int F9 = 120;
 inline constexpr int F12 = 123;
-} // namespace vk
+} // namespace keyCode
 
-namespace keyCodes {
 
 // What one key press carries, as Qt reports it.
 struct KeyPress {
@@ -38,10 +38,10 @@ struct KeyPress {
 
 // The code of a key press on the platform `platformName` ("xcb", "wayland", "windows", ...).
 // Digits come from the key itself: the main row gives 48..57 and the keypad 96..105 whatever
-// Shift or the layout put on them; keys the board has no use for give vk::None.
+// Shift or the layout put on them; keys the board has no use for give keyCode::None.
 int virtualKeyCode(const KeyPress &press, QStringView platformName);
 
 // The same for a key event of the running application's platform.
 int virtualKeyCode(const QKeyEvent &event);
 
-} // namespace keyCodes
+} // namespace view

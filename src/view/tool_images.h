@@ -1,5 +1,5 @@
-// The main window's image list tbImg: the toolbar pictures and the pointer pictures, all drawn
-// here, and the pointers made from them.
+// The pictures of the toolbars and the board's pointers, all drawn here, and the pointers made
+// from them.
 #pragma once
 
 #include <QCursor>
@@ -7,7 +7,9 @@
 
 #include <array>
 
-namespace tbImage {
+namespace view {
+
+namespace toolImage {
 inline constexpr int Prev = 1;
 inline constexpr int Next = 2;
 inline constexpr int Restart = 3;
@@ -17,29 +19,39 @@ inline constexpr int PenPointer = 6;     // pointer after a click on the Pen but
 inline constexpr int Pen = 7;            // toolbar picture of the Pen button
 inline constexpr int Check = 8;
 inline constexpr int Eraser = 9;         // picture of the number toolbar's eraser button
-// 10 to 12 hold no picture.
+inline constexpr int NoTool = 10;       // picture of the number toolbar's "No tool" button
+// 11 and 12 hold no picture.
 inline constexpr int BoardPencil = 13;   // board pointer in pencil mode
 inline constexpr int BoardPen = 14;      // board pointer in pen mode
 inline constexpr int BoardEraser = 15;   // board pointer while the eraser is chosen
 inline constexpr int Count = 15;
-} // namespace tbImage
+} // namespace toolImage
 
-class ImageList {
+class ToolImages {
 public:
-    ImageList(); // draws every picture; needs a running GUI application
+    ToolImages(); // draws every picture; needs a running GUI application
 
-    // Picture `index` in 1..tbImage::Count (a null pixmap for an index that holds none).
+    // Picture `index` in 1..toolImage::Count (a null pixmap for an index that holds none).
     const QPixmap &image(int index) const;
     // Picture `index` as a pointer whose hot spot lies where the tool touches the paper.
     const QCursor &pointer(int index) const;
 
 private:
-    std::array<QPixmap, tbImage::Count + 1> images_;
-    std::array<QCursor, tbImage::Count + 1> pointers_;
+    std::array<QPixmap, toolImage::Count + 1> images_;
+    std::array<QCursor, toolImage::Count + 1> pointers_;
 };
+
+// The one set of pictures, drawn at first use.
+const ToolImages &toolImages();
+
+} // namespace view
 
 class QWidget;
 
-// Gives `window` the pointer `pointer`, unless it shows that very pointer already (the board asks
+namespace view {
+
+// Gives `widget` the pointer `pointer`, unless it shows that very pointer already (the board asks
 // for it on every mouse move).
-void showPointer(QWidget &window, const QCursor &pointer);
+void showPointer(QWidget &widget, const QCursor &pointer);
+
+} // namespace view

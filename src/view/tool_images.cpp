@@ -1,11 +1,12 @@
 // Our own toolbar and pointer pictures, drawn with QPainter on a 32 by 32 grid.
-#include "game/toolbar_images.h"
+#include "view/tool_images.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QWidget>
 
+namespace view {
 namespace {
 
 constexpr int kSide = 32;
@@ -99,6 +100,15 @@ void restart(QPainter &p)
     p.drawPolygon(QPolygonF({QPointF(11, 1), QPointF(20, 6.5), QPointF(11, 12)}));
 }
 
+// A plain mouse arrow: the mouse only selects.
+void noTool(QPainter &p)
+{
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(9, 4), QPointF(9, 25), QPointF(14, 20), QPointF(18, 28),
+                             QPointF(21, 27), QPointF(17, 19), QPointF(24, 19)}));
+}
+
 void check(QPainter &p)
 {
     p.setPen(QPen(QColor(30, 140, 40), 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -111,7 +121,7 @@ void check(QPainter &p)
 
 } // namespace
 
-ImageList::ImageList()
+ToolImages::ToolImages()
 {
     const auto put = [this](int index, Painting paint, QPoint hotSpot) {
         images_[std::size_t(index)] = drawn(paint);
@@ -119,28 +129,35 @@ ImageList::ImageList()
     };
     const QPoint centre(kSide / 2, kSide / 2);
     const QPoint toolTip(2, 29);
-    put(tbImage::Prev, prev, centre);
-    put(tbImage::Next, next, centre);
-    put(tbImage::Restart, restart, centre);
-    put(tbImage::Pencil, pencil, toolTip);
-    put(tbImage::PencilPointer, pencil, toolTip);
-    put(tbImage::PenPointer, pen, toolTip);
-    put(tbImage::Pen, pen, toolTip);
-    put(tbImage::Check, check, centre);
-    put(tbImage::Eraser, eraser, QPoint(4, 28));
-    put(tbImage::BoardPencil, pencil, toolTip);
-    put(tbImage::BoardPen, pen, toolTip);
-    put(tbImage::BoardEraser, eraser, QPoint(4, 28));
+    put(toolImage::Prev, prev, centre);
+    put(toolImage::Next, next, centre);
+    put(toolImage::Restart, restart, centre);
+    put(toolImage::Pencil, pencil, toolTip);
+    put(toolImage::PencilPointer, pencil, toolTip);
+    put(toolImage::PenPointer, pen, toolTip);
+    put(toolImage::Pen, pen, toolTip);
+    put(toolImage::Check, check, centre);
+    put(toolImage::Eraser, eraser, QPoint(4, 28));
+    put(toolImage::NoTool, noTool, QPoint(9, 4));
+    put(toolImage::BoardPencil, pencil, toolTip);
+    put(toolImage::BoardPen, pen, toolTip);
+    put(toolImage::BoardEraser, eraser, QPoint(4, 28));
 }
 
-const QPixmap &ImageList::image(int index) const
+const QPixmap &ToolImages::image(int index) const
 {
-    return images_[std::size_t(index >= 1 && index <= tbImage::Count ? index : 0)];
+    return images_[std::size_t(index >= 1 && index <= toolImage::Count ? index : 0)];
 }
 
-const QCursor &ImageList::pointer(int index) const
+const QCursor &ToolImages::pointer(int index) const
 {
-    return pointers_[std::size_t(index >= 1 && index <= tbImage::Count ? index : 0)];
+    return pointers_[std::size_t(index >= 1 && index <= toolImage::Count ? index : 0)];
+}
+
+const ToolImages &toolImages()
+{
+    static const ToolImages images;
+    return images;
 }
 
 void showPointer(QWidget &window, const QCursor &pointer)
@@ -151,3 +168,5 @@ void showPointer(QWidget &window, const QCursor &pointer)
         return;
     window.setCursor(pointer);
 }
+
+} // namespace view

@@ -1,6 +1,5 @@
 // Korvel: a Kakuro game.
-#include "game/frm_tav_mn.h"
-#include "puzzle/start.h"
+#include "app/startup.h"
 
 #include <QApplication>
 
@@ -11,8 +10,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Korvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("korvel")); // korvel.desktop: icon and name in the desktop
-    modStart::Program program;
-    const int status = modStart::Main(program, QCoreApplication::applicationDirPath());
+    app::Program program;
+    const int status = app::start(program, QCoreApplication::applicationDirPath());
     if (status != 0 || !program.window)
         return status;
     return app.exec();

@@ -1,0 +1,283 @@
+// The main window's construction from its action table, its load and unload, and its events.
+#include "app/main_window.h"
+
+#include "app/main_toolbar_watcher.h"
+#include "app/puzzle_number_box.h"
+#include "game/game.h"
+#include "platform/app_identity.h"
+#include "platform/modal.h"
+#include "store/settings_store.h"
+#include "view/board_layout.h"
+#include "view/board_picture.h"
+#include "view/board_view.h"
+#include "view/key_codes.h"
+#include "view/tool_images.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindowStateChangeEvent>
+
+namespace app {
+namespace {
+
+using Command = void (MainWindow::*)();
+
+// One menu entry: objectName, caption (nullptr for a separator), shortcut and command.
+struct MenuEntry {
+    const char *name;
+    const char *caption;
+    QKeySequence shortcut;
+    Command command;
+};
+
+struct Menu {
+    const char *name;
+    const char *caption;
+    std::initializer_list<MenuEntry> entries;
+};
+
+const std::initializer_list<Menu> &menuTable()
+{
+    static const std::initializer_list<Menu> menus = {
+        {"MNU_GM",
+         "Game",
+         {{"MNU_NEXT", "Next game", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::nextPuzzle},
+          {"MNU_PREV", "Previous Game", QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
+          {"MNU_RST", "Restart Game", {}, &MainWindow::restartPuzzle},
+          {"MNU_SAVE", "Save Game", {}, &MainWindow::saveGame},
+          {"MNU_SEP", nullptr, {}, nullptr},
+          {"MNU_STATS", "Statistics", {}, &MainWindow::showStatistics},
+          {"MNU_PRN", "Print Game", {}, &MainWindow::showPrintDialog},
+          {"MNU_SEP2", nullptr, {}, nullptr},
+          {"MNU_MP", "More Puzzles", {}, &MainWindow::openMorePuzzles},
+          {"MNU_SEP3", nullptr, {}, nullptr},
+          {"MNU_XIT", "Exit", {}, &MainWindow::exitGame}}},
+        {"MNU_SOLV",
+         "Solving",
+         {{"MNU_PEN_1", "Use pen", {}, &MainWindow::usePen},
+          {"MNU_PEN_2", "Use Pencil", {}, &MainWindow::usePencil},
+          {"MNU_SEP_S", nullptr, {}, nullptr},
+          {"MNU_CHK_ALL", "Check All", {}, &MainWindow::checkAll},
+          {"MNU_ZOOMIN", "Zoom In +", QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
+          {"MNU_ZOOMOUT", "Zoom Out -", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut}}},
+        {"MNU_HLPMN",
+         "Help",
+         {{"MNU_HTP", "How to play", QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
+          {"MNU_MP_H", "More Puzzles", {}, &MainWindow::openMorePuzzles},
+          {"MNU_CS_WEB", "Korvel Website", {}, &MainWindow::openWebSite},
+          {"MNU_SEP_H", nullptr, {}, nullptr},
+          {"MNU_ABT", "About", {}, &MainWindow::showAbout}}},
+    };
+    return menus;
+}
+
+// The main toolbar: button index, caption (nullptr for a separator) and the menu entry whose
+// command the button runs.
+struct ToolbarButton {
+    int index;
+    const char *caption;
+    const char *menuEntry;
+    int picture;
+};
+
+constexpr ToolbarButton kMainToolbar[] = {
+    {1, "Prev", "MNU_PREV", view::toolImage::Prev},
+    {2, nullptr, nullptr, 0},
+    {3, "Next", "MNU_NEXT", view::toolImage::Next},
+    {4, "Restart", "MNU_RST", view::toolImage::Restart},
+    {5, nullptr, nullptr, 0},
+    {6, "Pencil", "MNU_PEN_2", view::toolImage::Pencil},
+    {7, "Pen", "MNU_PEN_1", view::toolImage::Pen},
+    {8, nullptr, nullptr, 0},
+    {9, "Check", "MNU_CHK_ALL", view::toolImage::Check},
+};
+
+} // namespace
+
+MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent)
+    : QMainWindow(parent), game_(game), settings_(settings), appFolder_(appFolder)
+{
+    setObjectName(QStringLiteral("frmTavMn"));
+    setWindowTitle(platform::appTitle);
+    setWindowIcon(platform::windowIcon());
+    buildMenus();
+    buildToolbars();
+    boardView_ = new view::BoardView(game_, centralWidget());
+    boardView_->setFocus(); // keys go to the board from the start, not to the puzzle number box
+    setFixedSize(view::windowWidthPx, view::windowHeightPx);
+    connectGame();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    for (const Menu &menu : menuTable()) {
+        QMenu *m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        m->setObjectName(QString::fromUtf8(menu.name));
+        for (const MenuEntry &entry : menu.entries) {
+            QAction *a = entry.caption ? m->addAction(QString::fromUtf8(entry.caption)) : m->addSeparator();
+            a->setObjectName(QString::fromUtf8(entry.name));
+            a->setShortcut(entry.shortcut);
+            if (entry.command)
+                connect(a, &QAction::triggered, this, entry.command);
+        }
+    }
+    action(QStringLiteral("MNU_PEN_1"))->setCheckable(true);
+    action(QStringLiteral("MNU_PEN_2"))->setCheckable(true);
+}
+
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::buildToolbars()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+    const view::ToolImages &images = view::toolImages();
+
+    mainToolbar_ = new QToolBar(central);
+    mainToolbar_->setObjectName(QStringLiteral("tb"));
+    mainToolbar_->setMovable(false);
+    mainToolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ToolbarButton &b : kMainToolbar) {
+        QAction *a = b.caption ? mainToolbar_->addAction(QIcon(images.image(b.picture)), QString::fromUtf8(b.caption))
+                               : mainToolbar_->addSeparator();
+        a->setObjectName(QStringLiteral("tb_%1").arg(b.index));
+        mainButtons_[std::size_t(b.index)] = a;
+        if (b.caption)
+            connect(a, &QAction::triggered, this, [this, index = b.index] { mainToolbarClicked(index); });
+    }
+    mainButtons_[6]->setCheckable(true);
+    mainButtons_[7]->setCheckable(true);
+
+    numberBox_ = new PuzzleNumberBox(mainToolbar_);
+    numberBox_->setFixedWidth(60);
+    numberBox_->setToolTip(tr("Type a puzzle number and press Enter"));
+    connect(numberBox_, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPuzzle);
+    mainToolbar_->addSeparator();
+    mainToolbar_->addWidget(numberBox_);
+
+    numberToolbar_ = new QToolBar(central);
+    numberToolbar_->setObjectName(QStringLiteral("tbNumButns"));
+    numberToolbar_->setOrientation(Qt::Vertical);
+    numberToolbar_->setMovable(false);
+    for (int k = 1; k <= 11; ++k) {
+        QAction *a = numberToolbar_->addAction(k <= 9 ? QString::number(k) : QString());
+        a->setObjectName(QStringLiteral("tbNumButns_%1").arg(k));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, k] { numberToolbarClicked(k); });
+        numberButtons_[std::size_t(k)] = a;
+    }
+    numberButtons_[10]->setText(QStringLiteral("Eraser"));
+    numberButtons_[10]->setIcon(QIcon(images.image(view::toolImage::Eraser)));
+    if (auto *eraser = qobject_cast<QToolButton *>(numberToolbar_->widgetForAction(numberButtons_[10])))
+        eraser->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // "No tool" has a picture and no caption; its name is for tool tips and screen readers.
+    numberButtons_[11]->setIcon(QIcon(images.image(view::toolImage::NoTool)));
+    numberButtons_[11]->setToolTip(tr("No tool"));
+    if (QWidget *noTool = numberToolbar_->widgetForAction(numberButtons_[11]))
+        noTool->setAccessibleName(tr("No tool"));
+
+    auto *watcher = new MainToolbarWatcher(*mainToolbar_, *mainButtons_[5], *mainButtons_[6], this);
+    mainToolbar_->installEventFilter(watcher);
+    for (QWidget *child : mainToolbar_->findChildren<QWidget *>())
+        child->installEventFilter(watcher);
+}
+
+// The main toolbar runs along the top of the window's inside below the menu bar, the number
+// toolbar down its left, and the board takes the rest.
+void MainWindow::placeControls()
+{
+    QWidget *central = centralWidget();
+    const int toolbarHeight = mainToolbar_->sizeHint().height();
+    const int numberBarWidth = numberToolbar_->sizeHint().width();
+    mainToolbar_->setGeometry(0, 0, central->width(), toolbarHeight);
+    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth, std::max(0, central->height() - toolbarHeight));
+    boardView_->setGeometry(numberBarWidth, toolbarHeight, std::max(0, central->width() - numberBarWidth),
+                            std::max(0, central->height() - toolbarHeight));
+}
+
+// A toolbar button runs its menu entry's command; Pencil and Pen first show their own pointer on
+// the board. Every main toolbar click puts the number tool down (which releases the eraser).
+void MainWindow::mainToolbarClicked(int index)
+{
+    if (index == 6 || index == 7) {
+        const int pointer = index == 6 ? view::toolImage::PencilPointer : view::toolImage::PenPointer;
+        boardView_->showPointer(view::toolImages().pointer(pointer));
+    }
+    for (const ToolbarButton &b : kMainToolbar) {
+        if (b.index == index && b.menuEntry)
+            action(QString::fromLatin1(b.menuEntry))->trigger();
+    }
+    boardView_->setNumberTool(view::BoardView::kNoTool);
+}
+
+void MainWindow::load()
+{
+    action(QStringLiteral("MNU_ABT"))->setText(QStringLiteral("About ") + platform::appTitle);
+    boardView_->setNumberTool(view::BoardView::kNoTool);
+    game_.openPuzzle(settings_.lastPuzzle);
+    setPencilMode(game_.pencilMode());
+    boardView_->showPenOrPencilPointer();
+}
+
+void MainWindow::unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    game_.clock().stop();
+    if (!store::saveSettings(settings_))
+        platform::message(nullptr, store::storeFailureText, platform::appTitle);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
+            onWindowRestored();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeControls();
+    if (!(windowState() & Qt::WindowMinimized))
+        onWindowRestored();
+}
+
+void MainWindow::onWindowRestored()
+{
+    setFixedSize(view::windowWidthPx, view::windowHeightPx); // the player cannot change the size
+    game_.clock().resume();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    boardView_->handleKey(view::virtualKeyCode(*event), view::BoardView::KeySource::Window);
+}
+
+void MainWindow::focusInEvent(QFocusEvent *event)
+{
+    QMainWindow::focusInEvent(event);
+    boardView_->setFocus();
+}
+
+} // namespace app

@@ -1,0 +1,95 @@
+// The main window: the menus and toolbars, the puzzle-number box, the board view, the caption,
+// and the dialogs the game's events call for. Its actions are built once, from one table.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QToolBar;
+
+namespace game {
+class Game;
+}
+namespace store {
+struct Settings;
+}
+namespace view {
+class BoardView;
+}
+
+namespace app {
+
+class PuzzleNumberBox;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `appFolder` is the program folder; help pages are found from it.
+    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Prepares the window and opens the stored puzzle; run once, while the window is hidden.
+    void load();
+    // Stores the settings; run once, when the window goes away.
+    void unload();
+
+    QAction *action(const QString &objectName) const;
+    view::BoardView *boardView() const { return boardView_; }
+
+    // The commands of the menus, each as its menu entry runs it.
+    void nextPuzzle();
+    void previousPuzzle();
+    void restartPuzzle();
+    void saveGame();
+    void showStatistics();
+    void showPrintDialog();
+    void openMorePuzzles();
+    void exitGame();
+    void usePen();
+    void usePencil();
+    void checkAll();
+    void zoomIn();
+    void zoomOut();
+    void openHelp();
+    void openWebSite();
+    void showAbout();
+
+    // A click on main toolbar button `index` (1-9) or number toolbar button `index` (1-11).
+    void mainToolbarClicked(int index);
+    void numberToolbarClicked(int index);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbars();
+    void placeControls();
+    void connectGame();
+    void setPencilMode(bool pencil);
+    void showNumberTool(int tool);
+    void showCaption();
+    void goToTypedPuzzle();
+    void onWindowRestored();
+    void onCompleted();
+
+    game::Game &game_;
+    store::Settings &settings_;
+    QString appFolder_;
+    bool unloaded_ = false;
+    QToolBar *mainToolbar_ = nullptr;
+    QToolBar *numberToolbar_ = nullptr;
+    PuzzleNumberBox *numberBox_ = nullptr;
+    view::BoardView *boardView_ = nullptr;
+    std::array<QAction *, 10> mainButtons_{};   // tb_1..tb_9 at 1..9
+    std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
+};
+
+} // namespace app

@@ -1,0 +1,154 @@
+// The main window's commands, its toolbars' clicks, and what it shows for the game's events.
+#include "app/main_window.h"
+
+#include "app/puzzle_number_box.h"
+#include "game/game.h"
+#include "game/score_dialogs.h"
+#include "platform/app_identity.h"
+#include "platform/modal.h"
+#include "platform/typed_number.h"
+#include "print/print_dialog.h"
+#include "shell/open_document.h"
+#include "shell/shell_dialogs.h"
+#include "view/board_view.h"
+
+#include <QAction>
+
+namespace app {
+namespace {
+
+bool confirmed(QWidget *parent, const QString &question)
+{
+    return platform::message(parent, question, platform::appTitle + QStringLiteral(" - Alert"),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+} // namespace
+
+void MainWindow::connectGame()
+{
+    connect(&game_, &game::Game::puzzleOpened, this,
+            [this](int number) { numberBox_->setText(QString::number(number)); });
+    connect(&game_.clock(), &game::GameClock::ticked, this, [this] {
+        // The tick that finds the window minimised still counts; the restore starts the clock again.
+        if (isMinimized())
+            game_.clock().stop();
+        showCaption();
+    });
+    connect(&game_, &game::Game::noMistakesFound, this, [this] {
+        platform::message(this, QStringLiteral("Great work - There are no mistakes. Continue..."), platform::appTitle);
+    });
+    connect(&game_, &game::Game::completed, this, &MainWindow::onCompleted);
+    connect(boardView_, &view::BoardView::numberToolChanged, this, &MainWindow::showNumberTool);
+    connect(boardView_, &view::BoardView::printRequested, this, &MainWindow::showPrintDialog);
+    connect(boardView_, &view::BoardView::minimiseRequested, this, &QWidget::showMinimized);
+}
+
+void MainWindow::showCaption()
+{
+    setWindowTitle(QStringLiteral("Puzzle:") + QString::number(game_.puzzleNumber()) +
+                   QStringLiteral(" - Time Played: ") + game_.clock().text() + QStringLiteral(" - ") +
+                   platform::appTitle + QStringLiteral(" : ") + platform::companyName);
+}
+
+void MainWindow::onCompleted()
+{
+    platform::message(this, QStringLiteral("Wow! Puzzle Successfully Completed"),
+                      platform::appTitle + QStringLiteral(" - Congradz!"));
+    game::ScoreDialog dialog(game_, settings_, this);
+    platform::execDialog(dialog);
+}
+
+void MainWindow::nextPuzzle() { game_.nextPuzzle(); }
+
+void MainWindow::previousPuzzle() { game_.previousPuzzle(); }
+
+void MainWindow::goToTypedPuzzle()
+{
+    const QString typed = numberBox_->text();
+    const double value = platform::leadingValue(typed);
+    if (value < 1 || value > game_.puzzleCount()) {
+        numberBox_->setText(QString::number(game_.puzzleNumber()));
+        return;
+    }
+    if (!confirmed(this, QStringLiteral("Are you sure to change the puzzle?")))
+        return; // the box keeps what was typed
+    // The box then shows the puzzle now open ("12abc" opens 12 and reads 12).
+    game_.openPuzzle(int(platform::roundedClamped(typed, 1, game_.puzzleCount())));
+}
+
+void MainWindow::restartPuzzle()
+{
+    if (confirmed(this, QStringLiteral("Are you sure to RESTART puzzle?")))
+        game_.restart();
+}
+
+void MainWindow::saveGame()
+{
+    QString error;
+    if (!game_.save(&error)) {
+        platform::message(this, error, platform::appTitle);
+        return;
+    }
+    platform::pause(800);
+}
+
+void MainWindow::exitGame() { close(); }
+
+void MainWindow::showStatistics()
+{
+    game::StatisticsDialog dialog(settings_, game_.puzzleNumber(), this);
+    platform::execDialog(dialog);
+}
+
+void MainWindow::showPrintDialog()
+{
+    print::PrintDialog dialog(game_, this);
+    platform::execDialog(dialog);
+}
+
+void MainWindow::openMorePuzzles() { shell::openDocument(shell::morePuzzlesPath(appFolder_)); }
+
+void MainWindow::openHelp() { shell::openDocument(shell::helpPagePath(appFolder_)); }
+
+void MainWindow::openWebSite() { shell::openDocument(platform::gameWebPage); }
+
+void MainWindow::showAbout()
+{
+    shell::AboutDialog about(appFolder_, this);
+    platform::execDialog(about);
+}
+
+void MainWindow::usePen() { setPencilMode(false); }
+
+void MainWindow::usePencil() { setPencilMode(true); }
+
+// Menu and toolbar show the mode together; the menu path does not touch the pointer.
+void MainWindow::setPencilMode(bool pencil)
+{
+    action(QStringLiteral("MNU_PEN_1"))->setChecked(!pencil);
+    action(QStringLiteral("MNU_PEN_2"))->setChecked(pencil);
+    game_.setPencilMode(pencil);
+    mainButtons_[6]->setChecked(pencil);
+    mainButtons_[7]->setChecked(!pencil);
+}
+
+void MainWindow::checkAll() { game_.checkAll(); }
+
+void MainWindow::zoomIn() { boardView_->zoomIn(); }
+
+void MainWindow::zoomOut() { boardView_->zoomOut(); }
+
+void MainWindow::numberToolbarClicked(int index)
+{
+    boardView_->setNumberTool(index >= 1 && index <= 10 ? index : view::BoardView::kNoTool);
+}
+
+// At most one number button is down: the tool's, none for no tool.
+void MainWindow::showNumberTool(int tool)
+{
+    for (int k = 1; k <= 11; ++k)
+        numberButtons_[std::size_t(k)]->setChecked(k == tool && k != view::BoardView::kNoTool);
+}
+
+} // namespace app

@@ -1,0 +1,45 @@
+// The program's start.
+#include "app/startup.h"
+
+#include "platform/app_identity.h"
+#include "platform/modal.h"
+#include "platform/paths.h"
+#include "puzzle/saved_game.h"
+#include "shell/shell_dialogs.h"
+
+namespace app {
+
+QString bookPath(const QString &appFolder)
+{
+    return platform::joinPath(appFolder, QStringLiteral("dm_book1.qztw"));
+}
+
+int start(Program &program, const QString &folder)
+{
+    program.appFolder = folder;
+    if (!program.book.open(bookPath(folder))) {
+        platform::message(nullptr,
+                          QStringLiteral(" The Database is corrupted - contact the author at ") +
+                              platform::authorEmail + QStringLiteral(" for more details"),
+                          platform::appTitle);
+        return 1;
+    }
+    if (!store::loadSettings(program.settings, program.book.puzzleCount()))
+        platform::message(nullptr, store::storeFailureText, platform::appTitle);
+
+    program.game = std::make_unique<game::Game>(program.book, program.settings, puzzle::savedGamesFolder(folder));
+    program.window = std::make_unique<MainWindow>(*program.game, program.settings, folder);
+    program.window->load(); // hidden: the clock already runs while the welcome dialog shows
+
+    shell::WelcomeDialog welcome(folder);
+    platform::execDialog(welcome);
+    if (welcome.quitChosen()) {
+        // The window goes away without its unload, so nothing reaches the settings store.
+        program.window.reset();
+        return 0;
+    }
+    program.window->show();
+    return 0;
+}
+
+} // namespace app

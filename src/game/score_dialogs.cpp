@@ -1,0 +1,188 @@
+// The score and statistics dialogs.
+#include "game/score_dialogs.h"
+
+#include "game/game.h"
+#include "platform/app_identity.h"
+#include "platform/modal.h"
+#include "store/score.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNameLength = 25;
+const QString kHiddenName = QStringLiteral("Anonymous");
+
+// The time a finish is recorded with. 0 marks an empty slot, so a finish within the first
+// second counts as 1 s.
+std::int32_t recordedTime(int secondsPlayed)
+{
+    return std::max(secondsPlayed, 1);
+}
+
+// The table of puzzle `number`, or nothing when the number lies outside the book.
+store::PuzzleStats *statsOf(store::Settings &settings, int number)
+{
+    auto &all = settings.puzzleStats;
+    if (number < 1 || std::size_t(number) >= all.size())
+        return nullptr;
+    return &all[std::size_t(number)];
+}
+
+QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+namespace game {
+
+ScoreDialog::ScoreDialog(Game &game, store::Settings &settings, QWidget *parent)
+    : QDialog(parent), game_(game), settings_(settings)
+{
+    setObjectName(QStringLiteral("frmScoreInput"));
+    setWindowTitle(platform::appTitle);
+    setWindowIcon(platform::windowIcon());
+
+    // OK is made first so that it leads the tab order; the name box follows it.
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setDefault(true);
+    nameBox = new QLineEdit(this);
+    nameBox->setObjectName(QStringLiteral("txtName"));
+    nameBox->setMaxLength(kNameLength);
+    QLabel *timeCaption = namedLabel(QStringLiteral("lblTime"), QStringLiteral("Time Played : "), this);
+    QLabel *timePlayed = namedLabel(QStringLiteral("lblTimePlayed"), game_.clock().text(), this);
+    QLabel *nameCaption = namedLabel(QStringLiteral("lblName"), QStringLiteral("Enter Your Name : "), this);
+
+    const QFont face(QStringLiteral("Times New Roman"), 10);
+    for (QWidget *w : std::initializer_list<QWidget *>{timeCaption, timePlayed, nameCaption, nameBox})
+        w->setFont(face);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(timeCaption, 0, 0);
+    grid->addWidget(timePlayed, 0, 1);
+    grid->addWidget(nameCaption, 1, 0);
+    grid->addWidget(nameBox, 1, 1);
+    grid->addWidget(okButton, 2, 0, 1, 2, Qt::AlignHCenter);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(okButton, nameBox);
+    okButton->setFocus();
+
+    connect(okButton, &QPushButton::clicked, this, &ScoreDialog::acceptScore);
+}
+
+void ScoreDialog::acceptScore()
+{
+    const int number = game_.puzzleNumber();
+    const std::int32_t seconds = recordedTime(game_.clock().seconds());
+    if (store::rankForTime(settings_, number, seconds) <= 3) {
+        store::insertTime(settings_, number, seconds, nameBox->text().trimmed());
+        StatisticsDialog stats(settings_, number, this);
+        platform::execDialog(stats);
+    }
+    game_.nextPuzzle();
+    accept();
+}
+
+void ScoreDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent)
+    : QDialog(parent), settings_(settings), puzzleNumber_(puzzleNumber)
+{
+    setObjectName(QStringLiteral("diagStats"));
+    setWindowTitle(platform::appTitle + QStringLiteral(" - Top 3 performance"));
+    setWindowIcon(platform::windowIcon());
+
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *table = new QGridLayout(frame);
+    const QFont rowFace(QStringLiteral("MS Sans Serif"), 9);
+    QFont headFace = rowFace;
+    headFace.setBold(true);
+    for (int i = 0; i <= 3; ++i) {
+        const std::size_t at = std::size_t(i);
+        nameLabels[at] = namedLabel(QStringLiteral("lblUsrName_%1").arg(i), {}, frame);
+        timeLabels[at] = namedLabel(QStringLiteral("lblSec_%1").arg(i), {}, frame);
+        nameLabels[at]->setFont(i == 3 ? headFace : rowFace);
+        timeLabels[at]->setFont(i == 3 ? headFace : rowFace);
+        nameLabels[at]->setMinimumWidth(180);
+        timeLabels[at]->setMinimumWidth(60);
+        const int row = i == 3 ? 0 : i + 1; // the headings above rank 1
+        table->addWidget(nameLabels[at], row, 0);
+        table->addWidget(timeLabels[at], row, 1, Qt::AlignRight);
+    }
+    nameLabels[3]->setText(QStringLiteral("Name"));
+    timeLabels[3]->setText(QStringLiteral("Time"));
+
+    auto *clearButton = new QPushButton(QStringLiteral("Clear Data"), this);
+    clearButton->setObjectName(QStringLiteral("CancelButton"));
+    clearButton->setAutoDefault(false);
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setDefault(true);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(clearButton);
+    buttons->addWidget(okButton);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(frame);
+    outer->addLayout(buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    okButton->setFocus();
+
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(clearButton, &QPushButton::clicked, this, &StatisticsDialog::clearData);
+    showTable();
+}
+
+void StatisticsDialog::showTable()
+{
+    for (int i = 0; i <= 2; ++i) {
+        nameLabels[std::size_t(i)]->clear();
+        timeLabels[std::size_t(i)]->clear();
+    }
+    const store::PuzzleStats *stats = statsOf(settings_, puzzleNumber_);
+    if (!stats)
+        return;
+    for (std::size_t k = 1; k <= 3; ++k) {
+        const QString &name = stats->bestNames[k];
+        if (!name.startsWith(kHiddenName))
+            nameLabels[k - 1]->setText(name);
+        const std::int32_t t = stats->bestTimes[k];
+        if (t != 0 && t != store::kClearedTime)
+            timeLabels[k - 1]->setText(QString::number(t));
+    }
+}
+
+void StatisticsDialog::clearData()
+{
+    if (store::PuzzleStats *stats = statsOf(settings_, puzzleNumber_)) {
+        for (std::size_t k = 1; k <= 3; ++k) {
+            stats->bestNames[k] = kHiddenName;
+            stats->bestTimes[k] = store::kClearedTime;
+        }
+    }
+    showTable();
+}
+
+} // namespace game

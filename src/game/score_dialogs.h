@@ -1,0 +1,55 @@
+// The score dialog shown when a puzzle is completed, and the statistics dialog of a puzzle.
+#pragma once
+
+#include "store/settings_store.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace game {
+
+class Game;
+
+// Asks for the player's name, records a ranking time and moves on to the next puzzle.
+// Only OK records; the close box leaves the dialog without recording or moving on, and Escape
+// does nothing, so a new best time is never thrown away by a stray key.
+class ScoreDialog : public QDialog {
+    Q_OBJECT
+public:
+    ScoreDialog(Game &game, store::Settings &settings, QWidget *parent);
+
+    void acceptScore(); // OK
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Game &game_;
+    store::Settings &settings_;
+    QLineEdit *nameBox = nullptr;
+};
+
+// The three best times of one puzzle, with "Clear Data". Escape closes it like OK.
+class StatisticsDialog : public QDialog {
+    Q_OBJECT
+public:
+    StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent);
+
+    void clearData(); // empties the puzzle's table, no question asked
+
+private:
+    void showTable();
+
+    store::Settings &settings_;
+    int puzzleNumber_;
+    std::array<QLabel *, 4> nameLabels{}; // 0..2 rank 1..3; 3 the heading
+    std::array<QLabel *, 4> timeLabels{};
+};
+
+} // namespace game

@@ -1,0 +1,325 @@
+// The board view: placement, zoom and scrolling, selection, keys and the mouse.
+#include "view/board_view.h"
+
+#include "game/game.h"
+#include "platform/modal.h"
+#include "view/board_layout.h"
+#include "view/board_painter.h"
+#include "view/board_picture.h"
+#include "view/key_codes.h"
+#include "view/tool_images.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace view {
+
+BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_(game)
+{
+    setObjectName(QStringLiteral("boardView"));
+    viewport_ = new QWidget(this);
+    viewport_->setObjectName(QStringLiteral("boardViewport"));
+    picture_ = new BoardPicture(viewport_);
+    picture_->installEventFilter(this);
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    vScroll_->setObjectName(QStringLiteral("VScroll1"));
+    hScroll_ = new QScrollBar(Qt::Horizontal, this);
+    hScroll_->setObjectName(QStringLiteral("HScroll1"));
+    vScroll_->hide();
+    hScroll_->hide();
+    // The picture follows the thumb while it is dragged, not only when it is let go.
+    for (QScrollBar *bar : {vScroll_, hScroll_}) {
+        connect(bar, &QScrollBar::valueChanged, this, &BoardView::followScrollBars);
+        connect(bar, &QScrollBar::sliderMoved, this, &BoardView::followScrollBars);
+    }
+    setFocusProxy(picture_);
+
+    connect(&game_, &game::Game::puzzleOpened, this, [this] {
+        repaintBoard();
+        selCol_ = selRow_ = -1;
+        picture_->update();
+    });
+    connect(&game_, &game::Game::cellChanged, this, &BoardView::repaintCell);
+    connect(&game_, &game::Game::wrongCellsFound, this, &BoardView::flashWrongCells);
+    connect(&game_, &game::Game::solutionRevealed, this, &BoardView::paintSolution);
+}
+
+BoardView::~BoardView() = default;
+
+BoardPainter BoardView::painter() const
+{
+    return BoardPainter(*picture_->canvas(), cellSize_, game_.puzzle(), game_.entries(), palette_);
+}
+
+void BoardView::zoomIn()
+{
+    if (zoomLevel_ >= kMaxZoom)
+        return;
+    ++zoomLevel_;
+    repaintBoard();
+}
+
+void BoardView::zoomOut()
+{
+    if (zoomLevel_ <= kMinZoom)
+        return;
+    --zoomLevel_;
+    repaintBoard();
+}
+
+void BoardView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placePicture();
+}
+
+void BoardView::placePicture()
+{
+    const puzzle::Puzzle &p = game_.puzzle();
+    const QSize pictureSize((p.width() + 1) * cellSize_ + 1, (p.height() + 1) * cellSize_ + 1);
+    const BoardLayout g = computeBoardLayout(size(), pictureSize, vScroll_->sizeHint().width(),
+                                             hScroll_->sizeHint().height());
+    picture_->resizePicture(pictureSize.width(), pictureSize.height());
+    viewport_->setGeometry(g.view);
+    vScroll_->setGeometry(g.vScroll);
+    hScroll_->setGeometry(g.hScroll);
+    // One click or one page moves the board by one cell. A hidden bar goes back to 0 so that
+    // nothing of the picture stays out of reach; a shown one keeps its value unless the new range
+    // cuts it off.
+    const auto apply = [this](QScrollBar *bar, int maximum, bool visible) {
+        bar->setSingleStep(cellSize_);
+        bar->setPageStep(cellSize_);
+        bar->setRange(0, maximum);
+        if (!visible)
+            bar->setValue(0);
+        bar->setVisible(visible);
+    };
+    apply(vScroll_, g.vScrollMax, g.vScrollVisible);
+    apply(hScroll_, g.hScrollMax, g.hScrollVisible);
+    followScrollBars();
+}
+
+void BoardView::followScrollBars()
+{
+    picture_->move(-hScroll_->sliderPosition(), -vScroll_->sliderPosition());
+}
+
+void BoardView::repaintBoard()
+{
+    cellSize_ = zoomLevel_ * 5 + 20;
+    placePicture();
+    GdiCanvas &canvas = *picture_->canvas();
+    BoardPainter board = painter();
+    canvas.setFontPointSize(digitFontSize());
+    board.paintBoard(BoardDigits::None, true, 1);
+    canvas.setFontPointSize(sumFontSize());
+    board.paintSums();
+    canvas.setFontPointSize(digitFontSize());
+    const puzzle::Puzzle &p = game_.puzzle();
+    for (int row = 1; row <= p.height(); ++row) {
+        for (int col = 1; col <= p.width(); ++col) {
+            if (p.isEntry(col, row))
+                board.paintEntryCell(col, row);
+        }
+    }
+    // A zoom keeps the selected cell but shows its frame only when the selection next moves.
+    picture_->refresh();
+}
+
+void BoardView::paintSolution()
+{
+    GdiCanvas &canvas = *picture_->canvas();
+    BoardPainter board = painter();
+    canvas.setFontPointSize(digitFontSize());
+    board.paintBoard(BoardDigits::Solution, true, 1);
+    canvas.setFontPointSize(sumFontSize());
+    board.paintSums();
+    canvas.setFontPointSize(digitFontSize());
+    picture_->refresh(); // shown now rather than at the next repaint of a cell
+}
+
+void BoardView::repaintCell(int col, int row)
+{
+    picture_->canvas()->setFontPointSize(digitFontSize());
+    BoardPainter board = painter();
+    board.paintEntryCell(col, row);
+    if (col == selCol_ && row == selRow_)
+        board.drawSelectionFrame(col, row);
+    picture_->refresh();
+}
+
+void BoardView::flashWrongCells(const QList<int> &cells)
+{
+    const puzzle::Puzzle &p = game_.puzzle();
+    BoardPainter board = painter();
+    // The flash: crosses over the wrong cells, shown at once and held while the thread sleeps. No
+    // event is processed in between, so neither a clock tick nor a key slips into the flash.
+    for (int i : cells)
+        board.drawCross(p.colOf(i), p.rowOf(i));
+    picture_->refreshNow();
+    platform::pause(500);
+    // Repainting the cell wipes its cross and shows its lasting mark.
+    picture_->canvas()->setFontPointSize(digitFontSize());
+    for (int i : cells)
+        board.paintEntryCell(p.colOf(i), p.rowOf(i));
+    picture_->update();
+}
+
+void BoardView::selectCell(int col, int row)
+{
+    BoardPainter board = painter();
+    if (game_.puzzle().isInGrid(selCol_, selRow_))
+        board.paintEntryCell(selCol_, selRow_);
+    board.drawSelectionFrame(col, row);
+    selCol_ = col;
+    selRow_ = row;
+    picture_->refresh();
+}
+
+void BoardView::setNumberTool(int tool)
+{
+    numberTool_ = tool;
+    if (tool != kNoTool)
+        showPenOrPencilPointer();
+    Q_EMIT numberToolChanged(tool);
+}
+
+void BoardView::showPenOrPencilPointer()
+{
+    const ToolImages &images = toolImages();
+    showPointer(images.pointer(game_.pencilMode() ? toolImage::BoardPencil : toolImage::BoardPen));
+}
+
+void BoardView::showPointer(const QCursor &pointer)
+{
+    view::showPointer(*picture_, pointer);
+}
+
+void BoardView::showBoardPointer()
+{
+    if (numberTool_ == kEraser)
+        showPointer(toolImages().pointer(toolImage::BoardEraser));
+    else
+        showPenOrPencilPointer();
+}
+
+void BoardView::writeDigit(int digit)
+{
+    game_.write(selCol_, selRow_, digit);
+}
+
+void BoardView::eraseSelectedCell()
+{
+    game_.erase(selCol_, selRow_);
+}
+
+// Selects the nearest entry cell from the selection in the direction (dCol, dRow); at the edge of
+// the grid the selection stays where it is.
+void BoardView::moveSelection(int dCol, int dRow)
+{
+    const puzzle::Puzzle &p = game_.puzzle();
+    for (int col = selCol_ + dCol, row = selRow_ + dRow; p.isInGrid(col, row); col += dCol, row += dRow) {
+        if (p.isEntry(col, row)) {
+            selectCell(col, row);
+            return;
+        }
+    }
+}
+
+void BoardView::handleKey(int code, KeySource source)
+{
+    if (code == keyCode::Escape) {
+        Q_EMIT minimiseRequested();
+        return;
+    }
+    const bool selected = game_.puzzle().isInGrid(selCol_, selRow_);
+    // F9 that reaches the window shows the solution with or without a selected cell.
+    if (code == keyCode::F9 && (selected || source == KeySource::Window)) {
+        game_.revealSolution();
+        return;
+    }
+    if (!selected)
+        return;
+    if (code == keyCode::F12)
+        Q_EMIT printRequested();
+    else if (code > keyCode::Digit0 && code <= keyCode::Digit9)
+        writeDigit(code - keyCode::Digit0);
+    else if (code > keyCode::Numpad0 && code <= keyCode::Numpad9)
+        writeDigit(code - keyCode::Numpad0);
+    else if (code == keyCode::Digit0 || code == keyCode::Numpad0 || code == keyCode::Space ||
+             code == keyCode::Delete || code == keyCode::Back)
+        eraseSelectedCell();
+    else if (code == keyCode::Left)
+        moveSelection(-1, 0);
+    else if (code == keyCode::Up)
+        moveSelection(0, -1);
+    else if (code == keyCode::Right)
+        moveSelection(1, 0);
+    else if (code == keyCode::Down)
+        moveSelection(0, 1);
+}
+
+void BoardView::mousePressed(Qt::MouseButton button, QPointF at)
+{
+    if (button == Qt::RightButton) {
+        setNumberTool(kNoTool);
+        return;
+    }
+    const int col = int(std::nearbyint(at.x())) / cellSize_;
+    const int row = int(std::nearbyint(at.y())) / cellSize_;
+    if (col == selCol_ && row == selRow_)
+        return;
+    BoardPainter board = painter();
+    if (game_.puzzle().isInGrid(selCol_, selRow_))
+        board.paintEntryCell(selCol_, selRow_);
+    if (!game_.puzzle().isEntry(col, row)) {
+        // A click on a block cell or the margin clears the selection and puts the tool down.
+        selCol_ = selRow_ = -1;
+        setNumberTool(kNoTool);
+        picture_->refresh();
+        return;
+    }
+    selCol_ = col;
+    selRow_ = row;
+    board.drawSelectionFrame(col, row);
+    picture_->refresh();
+}
+
+void BoardView::mouseReleased(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton || numberTool_ == kNoTool || !game_.puzzle().isInGrid(selCol_, selRow_))
+        return;
+    if (numberTool_ == kEraser)
+        eraseSelectedCell();
+    else
+        writeDigit(numberTool_);
+}
+
+bool BoardView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != picture_)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        handleKey(virtualKeyCode(*static_cast<QKeyEvent *>(event)), KeySource::Board);
+        return true; // handled once, here: it must not reach the window's handler too
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        mousePressed(mouse->button(), mouse->position());
+        return true;
+    }
+    case QEvent::MouseMove:
+        showBoardPointer();
+        return true;
+    case QEvent::MouseButtonRelease:
+        mouseReleased(static_cast<QMouseEvent *>(event)->button());
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace view

@@ -1,0 +1,102 @@
+// The board on screen: the board picture with its zoom and scroll bars, the selected cell, the
+// number tool and the pointer over the board. Keys and clicks become calls on the game; the cells
+// the game's signals name are repainted.
+#pragma once
+
+#include "view/board_palette.h"
+
+#include <QWidget>
+
+class QCursor;
+class QScrollBar;
+
+namespace game {
+class Game;
+}
+
+namespace view {
+
+class BoardPainter;
+class BoardPicture;
+
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kEraser = 10; // number tools 1-9 are digits
+    static constexpr int kNoTool = 11;
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 10;
+
+    explicit BoardView(game::Game &game, QWidget *parent = nullptr);
+    ~BoardView() override;
+
+    BoardPicture *picture() const { return picture_; }
+    int zoomLevel() const { return zoomLevel_; }
+    int cellSize() const { return cellSize_; }
+    // The point sizes of digits in entry cells and of the sums, at the current zoom step.
+    int digitFontSize() const { return zoomLevel_ + 8; }
+    double sumFontSize() const { return zoomLevel_ * 1.2 + 5.0; }
+
+    // One zoom step in or out, with a full repaint; nothing at the limits.
+    void zoomIn();
+    void zoomOut();
+    // Places the picture for the puzzle in play at the current zoom and paints all of it.
+    void repaintBoard();
+
+    // The selected cell, (-1, -1) for none.
+    int selectedCol() const { return selCol_; }
+    int selectedRow() const { return selRow_; }
+    // Moves the selection frame to (col, row).
+    void selectCell(int col, int row);
+
+    int numberTool() const { return numberTool_; }
+    // 1-9 a digit, kEraser, kNoTool. Choosing a tool shows the pen or pencil pointer on the board.
+    void setNumberTool(int tool);
+    // Shows `pointer` over the board until the mouse next moves on it.
+    void showPointer(const QCursor &pointer);
+    // The board's pointer for the pen or pencil mode.
+    void showPenOrPencilPointer();
+
+    // Where a key was typed: on the board picture, or on the window around it.
+    enum class KeySource { Board, Window };
+    // One key of the board's key table (the codes of view/key_codes.h). Escape minimises; the
+    // other keys need a selected cell, except F9 typed on the window.
+    void handleKey(int keyCode, KeySource source);
+
+Q_SIGNALS:
+    void numberToolChanged(int tool);
+    void printRequested();
+    void minimiseRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    BoardPainter painter() const;
+    void placePicture();
+    void followScrollBars();
+    void writeDigit(int digit);
+    void eraseSelectedCell();
+    void moveSelection(int dCol, int dRow);
+    void showBoardPointer();
+    void mousePressed(Qt::MouseButton button, QPointF at);
+    void mouseReleased(Qt::MouseButton button);
+    void repaintCell(int col, int row);
+    void flashWrongCells(const QList<int> &cells);
+    void paintSolution();
+
+    game::Game &game_;
+    BoardPalette palette_ = BoardPalette::classic();
+    int zoomLevel_ = 3;
+    int cellSize_ = 33;
+    int numberTool_ = kNoTool;
+    int selCol_ = -1;
+    int selRow_ = -1;
+    QWidget *viewport_ = nullptr;
+    BoardPicture *picture_ = nullptr;
+    QScrollBar *vScroll_ = nullptr;
+    QScrollBar *hScroll_ = nullptr;
+};
+
+} // namespace view
