@@ -17,7 +17,7 @@ const std::vector<kakuro::Puzzle> &hardGrids()
 {
     static const std::vector<kakuro::Puzzle> grids = [] {
         std::vector<kakuro::Puzzle> out;
-        for (const modData::BookPuzzle &r : benchdata::loadRecords(KORVEL_HARD_GRIDS))
+        for (const puzzle::BookPuzzle &r : benchdata::loadRecords(KORVEL_HARD_GRIDS))
             out.push_back(kakuro::puzzleFromRecord(r));
         return out;
     }();

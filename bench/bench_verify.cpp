@@ -12,7 +12,7 @@ void VerifyShippedBook(benchmark::State &state)
     const std::vector<std::uint8_t> bytes = benchdata::loadBytes(KORVEL_SHIPPED_BOOK);
     int puzzles = 0;
     for (auto _ : state) {
-        const modData::BookCheck check = modData::validateBook(bytes);
+        const puzzle::BookCheck check = puzzle::validateBook(bytes);
         if (!check.ok) {
             state.SkipWithError(check.error.c_str());
             return;
@@ -20,7 +20,7 @@ void VerifyShippedBook(benchmark::State &state)
         puzzles = int(check.offsets.size());
         for (int k = 1; k <= puzzles; ++k) {
             const kakuro::PuzzleReport report =
-                kakuro::checkPuzzle(modData::readRecord(bytes, check.offsets, k));
+                kakuro::checkPuzzle(puzzle::readRecord(bytes, check.offsets, k));
             if (!report.problems.empty()) {
                 state.SkipWithError(("puzzle " + std::to_string(k) + ": " + report.problems.front()).c_str());
                 return;

@@ -16,25 +16,25 @@ namespace {
 // A side x side book puzzle of entry cells with a sprinkling of blocks.
 QByteArray squareBook(int side)
 {
-    modData::BookPuzzle p;
+    puzzle::BookPuzzle p;
     p.width = side;
     p.height = side;
     for (int r = 1; r <= side; ++r)
         for (int c = 1; c <= side; ++c)
             p.cells.push_back((r > 1 && c > 1 && (r * 7 + c * 3) % 5 == 0) ? 0 : std::uint8_t(1 + (r * 3 + c) % 9));
-    const std::vector<std::uint8_t> bytes = modData::encodeBook({p});
+    const std::vector<std::uint8_t> bytes = puzzle::encodeBook({p});
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
 struct Shown {
-    modData::Board board;
-    modReg::Settings settings;
+    puzzle::Board board;
+    store::Settings settings;
     std::unique_ptr<frmTavMn> window;
 
     explicit Shown(int side)
     {
-        modData::loadBookBytes(board, squareBook(side));
-        modGDI::createDrawingTools(Qt::white, Qt::black, 1);
+        puzzle::loadBookBytes(board, squareBook(side));
+        view::createDrawingTools(Qt::white, Qt::black, 1);
         window = std::make_unique<frmTavMn>(board, settings, QDir::tempPath());
         window->formLoad();
         window->show();
@@ -59,7 +59,7 @@ void BM_WriteOneDigitAtStep10(benchmark::State &state)
 {
     Shown s(30);
     frmTavMn &w = *s.window;
-    modData::Board &b = s.board;
+    puzzle::Board &b = s.board;
     int n = 0;
     for (auto _ : state) {
         // Cells in the part of the board the view shows, every digit in turn.
@@ -68,8 +68,8 @@ void BM_WriteOneDigitAtStep10(benchmark::State &state)
         const auto i = std::size_t(b.cellIndex(col, row));
         b.penEntries[i] = std::uint8_t(1 + n % 9);
         b.pencilEntries[i] = 0;
-        modGDI::paintEntryCell(w.canvas, b, col, row);
-        modGDI::drawSelectionFrame(w.canvas, col, row);
+        view::paintEntryCell(w.canvas, b, col, row);
+        view::drawSelectionFrame(w.canvas, col, row);
         w.pbGrid->refreshNow();
         ++n;
     }

@@ -8,17 +8,17 @@ namespace fuzzing {
 namespace {
 
 // Puzzle 1: 3x2 with blocks in column 1; puzzle 2: a single block cell; puzzle 3: 5x4.
-const modData::Board &bookOfThree()
+const puzzle::Board &bookOfThree()
 {
-    static const modData::Board board = [] {
-        const std::vector<modData::BookPuzzle> puzzles = {
+    static const puzzle::Board board = [] {
+        const std::vector<puzzle::BookPuzzle> puzzles = {
             {3, 2, {0, 1, 2, 0, 3, 4}},
             {1, 1, {0}},
             {5, 4, {0, 0, 7, 9, 0, 0, 4, 1, 2, 3, 1, 2, 0, 5, 8, 3, 1, 0, 0, 0}},
         };
-        const std::vector<std::uint8_t> bytes = modData::encodeBook(puzzles);
-        modData::Board b;
-        modData::loadBookBytes(
+        const std::vector<std::uint8_t> bytes = puzzle::encodeBook(puzzles);
+        puzzle::Board b;
+        puzzle::loadBookBytes(
             b, QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
         return b;
     }();
@@ -26,7 +26,7 @@ const modData::Board &bookOfThree()
 }
 
 // What a restore promises: digits 0-9, only in entry cells, never pen and pencil in one cell.
-const char *checkEntries(const modData::Board &b)
+const char *checkEntries(const puzzle::Board &b)
 {
     const std::size_t size = std::size_t(b.cellCount) + 1;
     if (b.penEntries.size() != size || b.pencilEntries.size() != size || b.errorMarks.size() != size)
@@ -51,21 +51,21 @@ const char *savedGame(Input data)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data.data()), qsizetype(data.size()));
     for (int n = 1; n <= 3; ++n) {
-        modData::Board b = bookOfThree();
-        modData::loadPuzzle(b, n);
+        puzzle::Board b = bookOfThree();
+        puzzle::loadPuzzle(b, n);
         b.lastPlayed[1] = n;
-        modData::readSavedGameBytes(b, bytes);
+        puzzle::readSavedGameBytes(b, bytes);
         if (const char *broken = checkEntries(b))
             return broken;
 
         // Saving what was restored, and restoring that, gives the same board.
-        const QByteArray text = modData::savedGameText(b);
+        const QByteArray text = puzzle::savedGameText(b);
         if (text.count('\n') != 4 || !text.startsWith("[SAVED]\r\n"))
             return "a saved game that is not four lines";
-        modData::Board again = bookOfThree();
-        modData::loadPuzzle(again, n);
+        puzzle::Board again = bookOfThree();
+        puzzle::loadPuzzle(again, n);
         again.lastPlayed[1] = n;
-        modData::readSavedGameBytes(again, text);
+        puzzle::readSavedGameBytes(again, text);
         if (again.penEntries != b.penEntries || again.pencilEntries != b.pencilEntries)
             return "a saved game that does not restore to what was saved";
     }

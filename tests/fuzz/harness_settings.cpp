@@ -22,7 +22,7 @@ QString scratchFolder()
 }
 
 // The names as the game keeps them: at most 50 characters, with nothing from a NUL on.
-const char *checkNames(const modReg::Settings &s)
+const char *checkNames(const store::Settings &s)
 {
     for (std::size_t n = 1; n < s.puzzleStats.size(); ++n) {
         for (std::size_t k = 1; k <= 3; ++k) {
@@ -53,12 +53,12 @@ const char *settingsFile(Input data)
             return "the scratch file could not be written";
     }
     const char *broken = nullptr;
-    if (std::unique_ptr<modReg::KeyValueStore> kv = modReg::openSettingsFile(path)) {
-        modData::Board board;
+    if (std::unique_ptr<store::KeyValueStore> kv = store::openSettingsFile(path)) {
+        puzzle::Board board;
         board.puzzleCount = 3;
-        modReg::Settings settings;
+        store::Settings settings;
         settings.puzzleStats.assign(4, {});
-        modReg::readSettings(*kv, board, settings);
+        store::readSettings(*kv, board, settings);
         if (board.bookIndex != 1)
             broken = "a book index other than 1";
         else if (settings.puzzleStats.size() != 4)

@@ -12,18 +12,18 @@ const char *typedNumberText(Input data)
 {
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char *>(data.data()), qsizetype(data.size()));
-    const double v = typedNumber::leadingValue(text);
+    const double v = platform::leadingValue(text);
     if (!std::isfinite(v))
         return "a leading value that is not a finite number";
-    if (const auto n = typedNumber::roundedInRange(text, SHRT_MIN, SHRT_MAX);
+    if (const auto n = platform::roundedInRange(text, SHRT_MIN, SHRT_MAX);
         n && (*n < SHRT_MIN || *n > SHRT_MAX))
         return "a 16-bit number outside the 16-bit range";
-    const long long c = typedNumber::roundedClamped(text, 1, 30);
+    const long long c = platform::roundedClamped(text, 1, 30);
     if (c < 1 || c > 30)
         return "a clamped number outside its range";
     // The widest range: whatever the text, no conversion may overflow (the sanitizer watches).
-    const auto wide = typedNumber::roundedInRange(text, LLONG_MIN, LLONG_MAX);
-    const long long clamped = typedNumber::roundedClamped(text, LLONG_MIN, LLONG_MAX);
+    const auto wide = platform::roundedInRange(text, LLONG_MIN, LLONG_MAX);
+    const long long clamped = platform::roundedClamped(text, LLONG_MIN, LLONG_MAX);
     if (wide && *wide != clamped)
         return "a number in range that clamps to another value";
     return nullptr;

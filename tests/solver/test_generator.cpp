@@ -16,7 +16,7 @@ namespace {
 
 // The layout rules checked from scratch on a record: clue row and column empty, the inner area
 // symmetric under a half turn, each entry cell in an across and a down run of 2..9, all connected.
-QString layoutFault(const modData::BookPuzzle &r)
+QString layoutFault(const puzzle::BookPuzzle &r)
 {
     const int w = r.width, h = r.height;
     auto entry = [&](int row, int col) {
@@ -113,7 +113,7 @@ private Q_SLOTS:
             if (!layout)
                 continue;
             ++made;
-            modData::BookPuzzle r{width, height, {}};
+            puzzle::BookPuzzle r{width, height, {}};
             for (bool e : *layout)
                 r.cells.push_back(e ? 1 : 0);
             const QString fault = layoutFault(r);
@@ -135,7 +135,7 @@ private Q_SLOTS:
     void badLayoutsAreRefused()
     {
         QFETCH(QStringList, rows);
-        const modData::BookPuzzle r = fixture::puzzleFromAscii(rows);
+        const puzzle::BookPuzzle r = fixture::puzzleFromAscii(rows);
         std::vector<bool> layout;
         for (std::uint8_t c : r.cells)
             layout.push_back(c != 0);
@@ -222,11 +222,11 @@ private Q_SLOTS:
         plan.firstWidth = plan.firstHeight = 6;
         plan.lastWidth = plan.lastHeight = 9;
         plan.seed = 7;
-        std::vector<modData::BookPuzzle> records;
+        std::vector<puzzle::BookPuzzle> records;
         for (const BookEntry &e : buildBook(plan))
             records.push_back(e.record);
         QCOMPARE(int(records.size()), 8);
-        QCOMPARE(fingerprint(modData::encodeBook(records)), Q_UINT64_C(5796226414427947796));
+        QCOMPARE(fingerprint(puzzle::encodeBook(records)), Q_UINT64_C(5796226414427947796));
     }
 
     void randomStaysInRange()

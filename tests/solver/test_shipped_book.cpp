@@ -19,10 +19,10 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         bytes_.assign(data.begin(), data.end());
-        const modData::BookCheck check = modData::validateBook(bytes_);
+        const puzzle::BookCheck check = puzzle::validateBook(bytes_);
         QVERIFY2(check.ok, check.error.c_str());
         for (int k = 1; k <= int(check.offsets.size()); ++k)
-            records_.push_back(modData::readRecord(bytes_, check.offsets, k));
+            records_.push_back(puzzle::readRecord(bytes_, check.offsets, k));
     }
 
     void holdsEnoughPuzzlesOfTheRightSizes()
@@ -41,7 +41,7 @@ private Q_SLOTS:
         Difficulty previous = Difficulty::Easy;
         int hardest[kDifficultyCount] = {};
         for (std::size_t k = 0; k < records_.size(); ++k) {
-            const modData::BookPuzzle &r = records_[k];
+            const puzzle::BookPuzzle &r = records_[k];
             const PuzzleReport report = checkPuzzle(r, true);
             QVERIFY2(report.problems.empty(),
                      qPrintable(QStringLiteral("puzzle %1: %2")
@@ -87,7 +87,7 @@ private Q_SLOTS:
 
 private:
     std::vector<std::uint8_t> bytes_;
-    std::vector<modData::BookPuzzle> records_;
+    std::vector<puzzle::BookPuzzle> records_;
 };
 
 QTEST_GUILESS_MAIN(TestShippedBook)

@@ -127,7 +127,7 @@ private Q_SLOTS:
         int checked = 0, unique = 0, several = 0, none = 0;
         for (int round = 0; round < 400; ++round) {
             const int w = 3 + int(random.below(3)), h = 3 + int(random.below(3));
-            modData::BookPuzzle record{w, h, std::vector<std::uint8_t>(std::size_t(w * h), 0)};
+            puzzle::BookPuzzle record{w, h, std::vector<std::uint8_t>(std::size_t(w * h), 0)};
             int cells = 0;
             for (int r = 1; r < h; ++r)
                 for (int c = 1; c < w; ++c)
@@ -165,7 +165,7 @@ private Q_SLOTS:
         QFETCH(int, height);
         QFETCH(QString, shape);
         QFETCH(int, solutions);
-        modData::BookPuzzle record{width, height, std::vector<std::uint8_t>(std::size_t(width * height), 0)};
+        puzzle::BookPuzzle record{width, height, std::vector<std::uint8_t>(std::size_t(width * height), 0)};
         for (int r = 0; r < height; ++r) {
             for (int c = 0; c < width; ++c) {
                 std::uint8_t &cell = record.cells[std::size_t(r * width + c)];
@@ -188,7 +188,7 @@ private Q_SLOTS:
     void branchLimitStopsTheSearch()
     {
         // 400 independent squares that swap: the first solution alone takes 400 guesses.
-        modData::BookPuzzle record{60, 60, std::vector<std::uint8_t>(3600, 0)};
+        puzzle::BookPuzzle record{60, 60, std::vector<std::uint8_t>(3600, 0)};
         for (int r = 0; r < 60; ++r)
             for (int c = 0; c < 60; ++c)
                 if (r % 3 != 0 && c % 3 != 0)

@@ -5,9 +5,9 @@
 
 namespace fixture {
 
-modData::BookPuzzle puzzleFromAscii(const QStringList &rows)
+puzzle::BookPuzzle puzzleFromAscii(const QStringList &rows)
 {
-    modData::BookPuzzle p;
+    puzzle::BookPuzzle p;
     p.height = int(rows.size());
     for (const QString &line : rows) {
         QString compact = line;
@@ -23,19 +23,25 @@ modData::BookPuzzle puzzleFromAscii(const QStringList &rows)
 
 QByteArray bookFromAscii(const QList<QStringList> &puzzles)
 {
-    std::vector<modData::BookPuzzle> records;
+    std::vector<puzzle::BookPuzzle> records;
     for (const QStringList &rows : puzzles)
         records.push_back(puzzleFromAscii(rows));
-    const std::vector<std::uint8_t> bytes = modData::encodeBook(records);
+    const std::vector<std::uint8_t> bytes = puzzle::encodeBook(records);
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
-void loadBoard(modData::Board &board, const QStringList &rows)
+puzzle::Puzzle puzzleOf(const QStringList &rows)
 {
-    const bool loaded = modData::loadBookBytes(board, bookFromAscii({rows}));
-    Q_ASSERT(loaded);
-    Q_UNUSED(loaded);
-    modData::loadPuzzle(board, 1);
+    return puzzle::Puzzle(puzzleFromAscii(rows));
+}
+
+puzzle::Book bookOf(const QList<QStringList> &puzzles)
+{
+    puzzle::Book book;
+    const bool opened = book.openBytes(bookFromAscii(puzzles));
+    Q_ASSERT(opened);
+    Q_UNUSED(opened);
+    return book;
 }
 
 QString writeBook(const QString &dir, const QList<QStringList> &puzzles)

@@ -1,7 +1,7 @@
 // Boards for tests written as ASCII art: '#' a block cell, '1'-'9' an entry cell's solution digit.
 #pragma once
 
-#include "puzzle/board_model.h"
+#include "puzzle/book.h"
 #include "puzzle/book_format.h"
 
 #include <QByteArray>
@@ -14,13 +14,16 @@ namespace fixture {
 //   "#  #  #"
 //   "#  3  1"
 // is the same as "###" / "#31". Rows must be of equal width.
-modData::BookPuzzle puzzleFromAscii(const QStringList &rows);
+puzzle::BookPuzzle puzzleFromAscii(const QStringList &rows);
 
 // A whole book of such puzzles, as the bytes of a .qztw file.
 QByteArray bookFromAscii(const QList<QStringList> &puzzles);
 
-// Loads a one-puzzle book of `rows` into `board` and loads that puzzle.
-void loadBoard(modData::Board &board, const QStringList &rows);
+// The puzzle that `rows` draw.
+puzzle::Puzzle puzzleOf(const QStringList &rows);
+
+// A book of `puzzles`, opened from memory.
+puzzle::Book bookOf(const QList<QStringList> &puzzles);
 
 // Writes a book of `puzzles` as dir/dm_book1.qztw and returns its path.
 QString writeBook(const QString &dir, const QList<QStringList> &puzzles);
