@@ -1,15 +1,13 @@
 // Speed of the board view: a full repaint after a zoom, and one digit written into a cell.
-#include "game/frm_tav_mn.h"
+#include "game/game.h"
 #include "puzzle/book_format.h"
-#include "view/board_painter.h"
 #include "view/board_picture.h"
+#include "view/board_view.h"
 
 #include <QApplication>
 #include <QDir>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
@@ -26,51 +24,46 @@ QByteArray squareBook(int side)
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
+// A 30x30 board at zoom step 10 in a view of the window's size.
 struct Shown {
-    puzzle::Board board;
+    puzzle::Book book;
     store::Settings settings;
-    std::unique_ptr<frmTavMn> window;
+    game::Game game{book, settings, QDir::tempPath()};
+    view::BoardView view{game};
 
-    explicit Shown(int side)
+    Shown()
     {
-        puzzle::loadBookBytes(board, squareBook(side));
-        view::createDrawingTools(Qt::white, Qt::black, 1);
-        window = std::make_unique<frmTavMn>(board, settings, QDir::tempPath());
-        window->formLoad();
-        window->show();
-        while (window->zoomLevel < 10)
-            window->zoomIn();
+        book.openBytes(squareBook(30));
+        game.openPuzzle(1);
+        game.clock().stop();
+        view.resize(700, 480);
+        view.show();
+        while (view.zoomLevel() < view::BoardView::kMaxZoom)
+            view.zoomIn();
         QApplication::processEvents();
     }
 };
 
 void BM_FullRepaint30x30AtStep10(benchmark::State &state)
 {
-    Shown s(30);
+    Shown s;
     for (auto _ : state) {
-        s.window->resizeToZoom();
+        s.view.repaintBoard();
         QApplication::processEvents(); // until the new drawing is on the screen
     }
-    state.counters["pictureSide"] = s.window->pbGrid->width();
+    state.counters["pictureSide"] = s.view.picture()->width();
 }
 BENCHMARK(BM_FullRepaint30x30AtStep10)->Unit(benchmark::kMillisecond);
 
 void BM_WriteOneDigitAtStep10(benchmark::State &state)
 {
-    Shown s(30);
-    frmTavMn &w = *s.window;
-    puzzle::Board &b = s.board;
+    Shown s;
     int n = 0;
     for (auto _ : state) {
-        // Cells in the part of the board the view shows, every digit in turn.
-        const int col = 1 + n % 8;
-        const int row = 1 + (n / 8) % 5;
-        const auto i = std::size_t(b.cellIndex(col, row));
-        b.penEntries[i] = std::uint8_t(1 + n % 9);
-        b.pencilEntries[i] = 0;
-        view::paintEntryCell(w.canvas, b, col, row);
-        view::drawSelectionFrame(w.canvas, col, row);
-        w.pbGrid->refreshNow();
+        // Cells in the part of the board the view shows, every digit in turn, as typing does it.
+        s.view.selectCell(2 + n % 8, 2 + (n / 8) % 5);
+        s.game.write(s.view.selectedCol(), s.view.selectedRow(), 1 + n % 9);
+        s.view.picture()->refreshNow();
         ++n;
     }
 }

@@ -2,6 +2,7 @@
 // stored as byte arrays, names as text, and the file is replaced whole on each write.
 #include "store/settings_file_store.h"
 
+#include "platform/paths.h"
 #include "store/key_value_store.h"
 
 #include <QFile>
@@ -156,15 +157,19 @@ QString settingsFilePath()
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (config.isEmpty())
         return {};
-    return config + QLatin1Char('/') + storeKeyPath(QLatin1Char('/')) + QStringLiteral(".conf");
+    return platform::joinPath(config, storeKeyPath(QLatin1Char('/')) + QStringLiteral(".conf"));
 }
 
 std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path)
 {
+    // No settings file the game writes comes near this size (32767 puzzles' times and names take
+    // some 32 MB at most); a larger one is not ours, and reading it would cost its size in memory
+    // twice.
+    constexpr qint64 kMaxSettingsFileBytes = qint64(64) << 20;
     // Something other than a file where the file belongs cannot be read: a named pipe would hold
     // the game until someone wrote to it.
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || holdsOversizedVariant(path)))
+    if (info.exists() && (!info.isFile() || info.size() > kMaxSettingsFileBytes || holdsOversizedVariant(path)))
         return nullptr;
     auto store = std::make_unique<SettingsFileStore>(path);
     if (!store->readable())
