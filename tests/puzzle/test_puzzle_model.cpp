@@ -1,0 +1,164 @@
+// The puzzle book, the runs derived from a puzzle, and the player's entries.
+#include "puzzle/book.h"
+#include "puzzle/entries.h"
+#include "solver/kakuro_puzzle.h"
+#include "support/board_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
+
+namespace {
+
+std::span<const std::uint8_t> asSpan(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())};
+}
+
+// Two 4x4 puzzles: header 0..7, offset table 8..15, records at 16 and 40, 64 bytes in all.
+QByteArray patched(qsizetype at, std::int32_t value, int size = 4)
+{
+    QByteArray book = fixture::bookFromAscii({fixture::smallPuzzle(), fixture::smallPuzzle()});
+    char le[4];
+    qToLittleEndian(value, le);
+    book.replace(at, size, le, size);
+    return book;
+}
+
+QString runsText(const std::vector<puzzle::Run> &runs)
+{
+    QStringList text;
+    for (const puzzle::Run &r : runs)
+        text << QStringLiteral("%1,%2:%3/%4").arg(r.clueCol).arg(r.clueRow).arg(r.sum).arg(r.length);
+    return text.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestPuzzleModel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void validator_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("failingPuzzle");
+        const QByteArray sound = patched(0, 'Q', 1); // unchanged
+        QTest::newRow("a sound book") << sound << "" << 0;
+        QTest::newRow("shorter than a header") << sound.left(7) << "too short" << 0;
+        QTest::newRow("wrong magic") << patched(3, 'X', 1) << "wrong magic" << 0;
+        QTest::newRow("no puzzle") << patched(4, 0) << "count 0 is below 1" << 0;
+        QTest::newRow("more puzzles than numbers") << patched(4, 32768) << "count 32768 is above" << 0;
+        QTest::newRow("table past the end") << patched(4, 15) << "runs past the end" << 0;
+        QTest::newRow("negative offset") << patched(12, -1) << "puzzle 2: offset -1 lies outside" << 2;
+        QTest::newRow("record header past the end") << patched(12, 57) << "offset 57 lies outside" << 2;
+        QTest::newRow("no width") << patched(40, 0, 2) << "size 0x4 is outside" << 2;
+        QTest::newRow("too high") << patched(42, 101, 2) << "size 4x101 is outside" << 2;
+        QTest::newRow("cells past the end") << sound.chopped(1) << "record runs past the end" << 2;
+        QTest::newRow("a cell above 9") << patched(53, 10, 1) << "cell 6 holds 10" << 2;
+    }
+    void validator()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const puzzle::BookCheck check = puzzle::validateBook(asSpan(bytes));
+        QCOMPARE(check.ok, error.isEmpty());
+        QVERIFY2(QString::fromStdString(check.error).contains(error), check.error.c_str());
+        QTEST(check.failingPuzzle, "failingPuzzle");
+        QCOMPARE(check.offsets.size(), check.ok ? std::size_t(2) : std::size_t(0));
+    }
+
+    // Each of these once hung or exhausted the game at its start. A refused book leaves the open
+    // one as it was.
+    void openReadsOnlyABookSizedFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("an endless device") << "/dev/zero";
+        QTest::newRow("a sparse file larger than any book") << "sparse";
+    }
+    void openReadsOnlyABookSizedFile()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = fixture::writeBook(dir.path(), {fixture::smallPuzzle()});
+        puzzle::Book book;
+        QVERIFY(book.open(path));
+        if (kind == QLatin1String("pipe")) {
+            path = dir.filePath(QStringLiteral("pipe"));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("sparse")) {
+            QVERIFY(QFile::resize(path, puzzle::kMaxBookBytes + 1));
+        } else {
+            path = kind;
+        }
+        QString error;
+        QVERIFY(!book.open(path, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(book.puzzleCount(), 1);
+    }
+
+    // Runs that start at the grid's edge have their clue in row 0 or column 0; block (2,2) heads
+    // an across and a down run; a lone entry cell makes no run.
+    void runsAndClueCells()
+    {
+        const puzzle::Puzzle p = fixture::puzzleOf({"1 2 # #", "3 # 4 5", "# 6 7 #", "# 8 9 #"});
+        QCOMPARE(p.entryCellCount(), 9);
+        QCOMPARE(runsText(p.acrossRuns()), QStringLiteral("0,1:3/2 2,2:9/2 1,3:13/2 1,4:17/2"));
+        QCOMPARE(runsText(p.downRuns()), QStringLiteral("1,0:4/2 2,2:14/2 3,1:20/3"));
+        QString clues;
+        for (int row = 0; row <= p.height(); ++row)
+            for (int col = 0; col <= p.width(); ++col)
+                clues += p.isClueCell(col, row) ? QLatin1Char('C') : QLatin1Char('.');
+        QCOMPARE(clues, QStringLiteral(".CC.." "C..CC" "C.C.." ".C..." ".C..."));
+    }
+
+    // The solver derives its runs on its own: on every puzzle of the shipped book it must find
+    // the game's runs, in the same order, with the same sums.
+    void solverAgreesOnTheShippedBook()
+    {
+        QFile file(QStringLiteral(KORVEL_SHIPPED_BOOK));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const puzzle::BookCheck check = puzzle::validateBook(asSpan(bytes));
+        QVERIFY(check.ok);
+        for (int n = 1; n <= int(check.offsets.size()); ++n) {
+            const puzzle::BookPuzzle record = puzzle::readRecord(asSpan(bytes), check.offsets, n);
+            const puzzle::Puzzle game(record);
+            const kakuro::Puzzle solver = kakuro::puzzleFromRecord(record);
+            QStringList ours, theirs;
+            for (const puzzle::Run &r : game.acrossRuns())
+                ours << QStringLiteral("A%1/%2/%3").arg((r.clueRow - 1) * game.width() + r.clueCol).arg(r.length).arg(r.sum);
+            for (const puzzle::Run &r : game.downRuns())
+                ours << QStringLiteral("D%1/%2/%3").arg(r.clueRow * game.width() + r.clueCol - 1).arg(r.length).arg(r.sum);
+            for (int k = 0; k < solver.runCount(); ++k) {
+                const kakuro::Run &r = solver.runs[std::size_t(k)];
+                theirs << QStringLiteral("%1%2/%3/%4").arg(r.across ? 'A' : 'D')
+                              .arg(solver.positionOf[std::size_t(*solver.cellsOf(k))]).arg(r.length).arg(r.sum);
+            }
+            QVERIFY2(ours == theirs, qPrintable(QStringLiteral("puzzle %1").arg(n)));
+        }
+    }
+
+    void entriesHoldPenOrPencil()
+    {
+        puzzle::Entries e(3);
+        e.write(1, 5, false);
+        e.write(1, 6, true);
+        QCOMPARE(e.pen(1) * 10 + e.pencil(1), 6);
+        e.write(1, 7, false);
+        QCOMPARE(e.pen(1) * 10 + e.pencil(1), 70);
+        e.write(2, 3, true);
+        e.setErrorMark(2);
+        e.erase(2);
+        QCOMPARE(e.digit(2), 0);
+        QVERIFY(e.hasErrorMark(2));
+        QCOMPARE(e.filledCount(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPuzzleModel)
+#include "test_puzzle_model.moc"
