@@ -1,0 +1,237 @@
+// The settings store and the saved game when things go wrong: a writer killed mid-save, odd
+// stored values, a settings file that is no file of ours or cannot be written; and best times.
+#include "puzzle/saved_game.h"
+#include "store/score.h"
+#include "store/settings_file_store.h"
+#include "store/settings_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QtEndian>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray le32(std::initializer_list<std::int32_t> values)
+{
+    QByteArray b;
+    for (std::int32_t v : values) {
+        const std::int32_t stored = qToLittleEndian(v);
+        b.append(reinterpret_cast<const char *>(&stored), 4);
+    }
+    return b;
+}
+
+// Version v of a large save: a 100x100 board of puzzle 7 in pen (0) or pencil (1), or settings
+// with 400 puzzles' best times.
+bool save(bool game, int v, const QString &path)
+{
+    if (game) {
+        puzzle::Entries e(100 * 100);
+        for (int i = 1; i <= e.cellCount(); ++i)
+            e.write(i, 1 + (i + v) % 9, v == 1);
+        return puzzle::writeSavedGame(path, 7, e);
+    }
+    store::Settings s;
+    s.lastPuzzle = 1 + v;
+    s.puzzleStats.assign(401, {{{0, 10 + v, 20 + v, 30 + v}}, {{{}, {}, {}, QString(40, QChar('a' + v))}}});
+    return store::saveSettings(s);
+}
+
+// Saves versions 0 and 1 in turn until killed, saying "ready" after the first.
+int runWriter(const QStringList &args)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (int round = 0; clock.elapsed() < 20000; ++round) { // never outlives a lost test
+        if (!save(args.value(2) == QLatin1String("game"), round % 2, args.value(3)))
+            return 3;
+        if (round == 0 && std::puts("ready") >= 0)
+            std::fflush(stdout);
+    }
+    return 0;
+}
+
+QString described(const store::Settings &s)
+{
+    const auto &t = s.puzzleStats[1].bestTimes;
+    return QStringLiteral("last %1 pencil %2 sound %3,%4 times %5,%6,%7 name %8")
+        .arg(s.lastPuzzle).arg(s.pencilMode).arg(s.soundOptions[1]).arg(s.soundOptions[4])
+        .arg(t[1]).arg(t[2]).arg(t[3]).arg(s.puzzleStats[1].bestNames[2]);
+}
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+    QTemporaryDir config_{QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                              ? QStringLiteral("/dev/shm/korvel-store-XXXXXX")
+                              : QDir::tempPath() + QStringLiteral("/korvel-store-XXXXXX")};
+    int case_ = 0;
+
+private Q_SLOTS:
+    // Each case has a configuration folder of its own.
+    void init()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.filePath(QString::number(++case_))));
+        QVERIFY(QDir().mkpath(QFileInfo(store::settingsFilePath()).path()));
+    }
+
+    void killedWhileSaving_data()
+    {
+        QTest::addColumn<bool>("game");
+        QTest::newRow("a saved game") << true;
+        QTest::newRow("the settings") << false;
+    }
+    void killedWhileSaving()
+    {
+        QFETCH(bool, game);
+        const QString path = game ? config_.filePath(QStringLiteral("saved/7.sav")) : store::settingsFilePath();
+        QByteArray versions[2];
+        for (int v = 1; v >= 0; --v) {
+            QVERIFY(save(game, v, path));
+            versions[v] = fileBytes(path);
+        }
+        for (int kill = 0; kill < 20; ++kill) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(),
+                         {QStringLiteral("--writer"), game ? QStringLiteral("game") : QStringLiteral("settings"), path});
+            QVERIFY(writer.waitForReadyRead(10000));
+            QThread::usleep(QRandomGenerator::global()->bounded(20000u));
+            writer.kill();
+            QVERIFY(writer.waitForFinished(5000));
+            const QByteArray now = fileBytes(path);
+            QVERIFY2(now == versions[0] || now == versions[1], qPrintable(QStringLiteral("kill %1").arg(kill)));
+        }
+    }
+
+    // A shorter value fills the leading bytes of its room; a longer one, or one with no text, is
+    // not read and its default stays; text stands for its bytes; a name stops at NUL and 50.
+    void oddStoredValues_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        const QString base = QStringLiteral("last 1 pencil 0 sound 1,1 times 0,0,0 name ");
+        QTest::newRow("missing") << "OTHER" << QVariant(1) << base;
+        QTest::newRow("shorter than the room") << "STATS1" << QVariant(le32({100, 200}))
+                                               << "last 1 pencil 0 sound 1,1 times 100,200,0 name ";
+        QTest::newRow("longer than the room") << "LASTPLAYED" << QVariant(le32({7, 0})) << base;
+        QTest::newRow("text for bytes") << "LASTPLAYED" << QVariant("77")
+                                        << "last 14135 pencil 0 sound 1,1 times 0,0,0 name ";
+        QTest::newRow("no text") << "STATS1" << QVariant(QPoint(4, 5)) << base;
+        QTest::newRow("name with a NUL") << "STATS1_2" << QVariant(QString::fromUtf16(u"Bo\0x", 4)) << base + "Bo";
+        QTest::newRow("name of 51") << "STATS1_2" << QVariant(QString(51, 'n')) << base + QString(50, 'n');
+        QTest::newRow("name of 52") << "STATS1_2" << QVariant(QString(52, 'n')) << base;
+    }
+    void oddStoredValues()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
+        QSettings(store::settingsFilePath(), QSettings::NativeFormat).setValue(name, value);
+        store::Settings s;
+        QVERIFY(store::loadSettings(s, 1));
+        QTEST(described(s), "expected");
+    }
+
+    // Each of the first four once hung or crashed the start: nothing is read or written and the
+    // player is told, by both answers being false. A folder that is a file cannot be written even
+    // by root.
+    void settingsFileThatFails_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("a named pipe") << "pipe" << false;
+        QTest::newRow("an endless device") << "device" << false;
+        QTest::newRow("a sparse file of 128 MB") << "sparse" << false;
+        QTest::newRow("an object nested 40,000 deep") << "nested" << false;
+        QTest::newRow("its folder is a file") << "folder" << true;
+    }
+    void settingsFileThatFails()
+    {
+        QFETCH(QString, kind);
+        const QString path = store::settingsFilePath();
+        const QByteArray file = "[General]\nLASTPLAYED=@ByteArray(\\x2\\0\\0\\0)\n";
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("device"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(QFileInfo(path).path()).removeRecursively() && QFile(QFileInfo(path).path()).open(QIODevice::WriteOnly));
+        else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) > 0);
+            if (kind == QLatin1String("nested"))
+                f.write("STATS1_2=@Variant(" + QByteArray("\0\0\0\t\0\0\0\x01", 8).repeated(40000) + ")\n");
+            else
+                QVERIFY(f.resize(qint64(128) << 20));
+        }
+        const qint64 size = QFileInfo(path).size();
+        store::Settings s;
+        QTEST(store::loadSettings(s, 1), "loads");
+        QCOMPARE(s.lastPuzzle, 1);
+        QVERIFY(!store::saveSettings(s));
+        QCOMPARE(QFileInfo(path).size(), size); // still there, not replaced
+    }
+
+    // Tables as "seconds+name" per rank; the stored names are a, b, c.
+    void bestTimes_data()
+    {
+        QTest::addColumn<int>("puzzle");
+        QTest::addColumn<QList<int>>("times");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("empty table") << 1 << QList<int>{0, 0, 0} << 50 << 1 << "50n 0 0";
+        QTest::newRow("best: the third drops out") << 1 << QList<int>{50, 60, 70} << 40 << 1 << "40n 50a 60b";
+        QTest::newRow("a tie ranks after") << 1 << QList<int>{50, 60, 70} << 60 << 3 << "50a 60b 60n";
+        QTest::newRow("too slow") << 1 << QList<int>{50, 60, 70} << 70 << 4 << "50a 60b 70c";
+        QTest::newRow("a cleared slot") << 1 << QList<int>{50, 99999, 99999} << 99998 << 2 << "50a 99998n 99999b";
+        QTest::newRow("a puzzle without a table") << 2 << QList<int>{0, 0, 0} << 50 << 4 << "0 0 0";
+    }
+    void bestTimes()
+    {
+        QFETCH(int, puzzle);
+        QFETCH(QList<int>, times);
+        QFETCH(int, seconds);
+        store::Settings s;
+        s.puzzleStats.resize(2);
+        for (int k = 1; k <= 3; ++k) {
+            s.puzzleStats[1].bestTimes[std::size_t(k)] = times[k - 1];
+            s.puzzleStats[1].bestNames[std::size_t(k)] = times[k - 1] ? QString(QChar('a' + k - 1)) : QString();
+        }
+        QTEST(store::rankForTime(s, puzzle, seconds), "rank");
+        store::insertTime(s, puzzle, seconds, QStringLiteral("n"));
+        QStringList after;
+        for (int k = 1; k <= 3; ++k)
+            after << QString::number(s.puzzleStats[1].bestTimes[std::size_t(k)]) + s.puzzleStats[1].bestNames[std::size_t(k)];
+        QTEST(after.join(QLatin1Char(' ')), "after");
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().value(1) == QLatin1String("--writer"))
+        return runWriter(app.arguments());
+    TestStore test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_store.moc"
