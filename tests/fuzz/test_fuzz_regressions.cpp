@@ -63,9 +63,11 @@ private Q_SLOTS:
         const QDir root(QStringLiteral(KORVEL_FUZZ_DIR));
         for (int f = 0; f < int(std::size(kFuzzers)); ++f) {
             for (const char *kind : {"corpus", "regressions"}) {
-                const QDir dir(root.filePath(QString::fromLatin1(kind) + QLatin1Char('/') + kFuzzers[f].name));
+                const QDir dir(
+                    root.filePath(QString::fromLatin1(kind) + QLatin1Char('/') + kFuzzers[f].name));
                 for (const QString &file : dir.entryList(QDir::Files, QDir::Name))
-                    QTest::addRow("%s/%s/%s", kind, kFuzzers[f].name, qPrintable(file)) << f << dir.filePath(file);
+                    QTest::addRow("%s/%s/%s", kind, kFuzzers[f].name, qPrintable(file))
+                        << f << dir.filePath(file);
             }
         }
     }
