@@ -143,23 +143,15 @@ private Q_SLOTS:
             const puzzle::Puzzle game(record);
             const kakuro::Puzzle solver = kakuro::puzzleFromRecord(record);
             QStringList ours, theirs;
+            const int w = game.width();
             for (const puzzle::Run &r : game.acrossRuns())
-                ours << QStringLiteral("A%1/%2/%3")
-                            .arg((r.clueRow - 1) * game.width() + r.clueCol)
-                            .arg(r.length)
-                            .arg(r.sum);
+                ours << QString::asprintf("A%d/%d/%d", (r.clueRow - 1) * w + r.clueCol, r.length, r.sum);
             for (const puzzle::Run &r : game.downRuns())
-                ours << QStringLiteral("D%1/%2/%3")
-                            .arg(r.clueRow * game.width() + r.clueCol - 1)
-                            .arg(r.length)
-                            .arg(r.sum);
+                ours << QString::asprintf("D%d/%d/%d", r.clueRow * w + r.clueCol - 1, r.length, r.sum);
             for (int k = 0; k < solver.runCount(); ++k) {
                 const kakuro::Run &r = solver.runs[std::size_t(k)];
-                theirs << QStringLiteral("%1%2/%3/%4")
-                              .arg(r.across ? 'A' : 'D')
-                              .arg(solver.positionOf[std::size_t(*solver.cellsOf(k))])
-                              .arg(r.length)
-                              .arg(r.sum);
+                const int first = solver.positionOf[std::size_t(*solver.cellsOf(k))];
+                theirs << QString::asprintf("%c%d/%d/%d", r.across ? 'A' : 'D', first, r.length, r.sum);
             }
             QVERIFY2(ours == theirs, qPrintable(QStringLiteral("puzzle %1").arg(n)));
         }
@@ -183,24 +175,22 @@ private Q_SLOTS:
 
     void damagedFiles_data()
     {
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("entries");
-        const QByteArray head = "[SAVED]\r\nPUZNUM=3\r\n";
-        QTest::newRow("another puzzle's") << QByteArray("[SAVED]\r\nPUZNUM=4\r\nPEN=123000\r\n") << "......";
-        QTest::newRow("PEN stops at its first fault") << head + "PEN=12x450\r\n"
-                                                      << "12....";
-        QTest::newRow("PENCIL stops at its first fault") << head + "PEN=100000\r\nPENCIL=0300x5\r\n"
-                                                         << "1c....";
-        QTest::newRow("longer than the board, a digit on a block cell") << head + "PEN=1234567\r\n"
-                                                                        << "123.56";
-        QTest::newRow("pen wins over pencil") << head + "PEN=120000\r\nPENCIL=345000\r\n"
-                                              << "12e...";
+        const auto row = [](const char *tag, const char *lines, const char *entries) { // lines parted by |
+            QTest::newRow(tag) << QString(lines) << QString(entries);
+        };
+        row("another puzzle's", "PUZNUM=4|PEN=123000", "......");
+        row("PEN stops at its first fault", "PUZNUM=3|PEN=12x450", "12....");
+        row("PENCIL stops at its first fault", "PUZNUM=3|PEN=1|PENCIL=0300x5", "1c....");
+        row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "123.56");
+        row("pen wins over pencil", "PUZNUM=3|PEN=12|PENCIL=345", "12e...");
     }
     void damagedFiles()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QString, file);
         puzzle::Entries e(board().cellCount());
-        puzzle::readSavedGameBytes(file, 3, board(), e);
+        puzzle::readSavedGameBytes("[SAVED]\n" + file.toUtf8().replace('|', '\n'), 3, board(), e);
         QTEST(described(e), "entries");
     }
 
@@ -213,11 +203,10 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("saved/3.sav"));
         QString error;
         QVERIFY(!puzzle::writeSavedGame(path, 3, puzzle::Entries(6), &error));
-        QVERIFY2(
-            error.startsWith(
-                QStringLiteral("The game could not be saved to %1: ").arg(QDir::toNativeSeparators(path))) &&
-                error.endsWith(QLatin1Char('.')) && error.count(QStringLiteral("could not be saved")) == 1,
-            qPrintable(error));
+        const QString start =
+            QStringLiteral("The game could not be saved to %1: ").arg(QDir::toNativeSeparators(path));
+        QVERIFY2(error.startsWith(start) && error.endsWith('.') && error.count("could not be saved") == 1,
+                 qPrintable(error));
     }
 };
 
