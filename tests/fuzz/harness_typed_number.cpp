@@ -15,16 +15,13 @@ const char *typedNumberText(Input data)
     const double v = platform::leadingValue(text);
     if (!std::isfinite(v))
         return "a leading value that is not a finite number";
-    if (const auto n = platform::roundedInRange(text, SHRT_MIN, SHRT_MAX);
-        n && (*n < SHRT_MIN || *n > SHRT_MAX))
-        return "a 16-bit number outside the 16-bit range";
     const long long c = platform::roundedClamped(text, 1, 30);
     if (c < 1 || c > 30)
         return "a clamped number outside its range";
-    // The widest range: whatever the text, no conversion may overflow (the sanitizer watches).
-    const auto wide = platform::roundedInRange(text, LLONG_MIN, LLONG_MAX);
-    const long long clamped = platform::roundedClamped(text, LLONG_MIN, LLONG_MAX);
-    if (wide && *wide != clamped)
+    // The widest range: whatever the text, no conversion may overflow (the sanitizer watches),
+    // and a value well inside it comes out as the rounded value itself.
+    const long long wide = platform::roundedClamped(text, LLONG_MIN, LLONG_MAX);
+    if (std::fabs(v) < 1e15 && wide != static_cast<long long>(std::nearbyint(v)))
         return "a number in range that clamps to another value";
     return nullptr;
 }

@@ -1,0 +1,201 @@
+// The puzzle book, the runs derived from a puzzle, and the saved game.
+#include "puzzle/book.h"
+#include "puzzle/saved_game.h"
+#include "solver/kakuro_puzzle.h"
+#include "support/board_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
+
+namespace {
+
+std::span<const std::uint8_t> asSpan(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())};
+}
+
+// Two 4x4 puzzles: header 0..7, offset table 8..15, records at 16 and 40, 64 bytes in all.
+QByteArray patched(qsizetype at, std::int32_t value, int size = 4)
+{
+    QByteArray book = fixture::bookFromAscii({fixture::smallPuzzle(), fixture::smallPuzzle()});
+    char le[4];
+    qToLittleEndian(value, le);
+    book.replace(at, size, le, size);
+    return book;
+}
+
+QString runsText(const std::vector<puzzle::Run> &runs)
+{
+    QStringList text;
+    for (const puzzle::Run &r : runs)
+        text << QStringLiteral("%1,%2:%3/%4").arg(r.clueCol).arg(r.clueRow).arg(r.sum).arg(r.length);
+    return text.join(QLatin1Char(' '));
+}
+
+const puzzle::Puzzle &board() // cell 4 is a block cell
+{
+    static const puzzle::Puzzle p = fixture::puzzleOf({"1 2 3", "# 4 5"});
+    return p;
+}
+
+// One character per cell: a pen digit, a pencil digit as a letter (1 is a), '.' for none.
+QString described(const puzzle::Entries &e)
+{
+    QString text;
+    for (int i = 1; i <= e.cellCount(); ++i)
+        text += e.pen(i) ? QChar('0' + e.pen(i)) : e.pencil(i) ? QChar('a' + e.pencil(i) - 1) : QChar('.');
+    return text;
+}
+
+} // namespace
+
+class TestPuzzle : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void validator_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("failingPuzzle");
+        const QByteArray sound = patched(0, 'Q', 1); // unchanged
+        QTest::newRow("a sound book") << sound << "" << 0;
+        QTest::newRow("shorter than a header") << sound.left(7) << "too short" << 0;
+        QTest::newRow("wrong magic") << patched(3, 'X', 1) << "wrong magic" << 0;
+        QTest::newRow("no puzzle") << patched(4, 0) << "count 0 is below 1" << 0;
+        QTest::newRow("more puzzles than numbers") << patched(4, 32768) << "count 32768 is above" << 0;
+        QTest::newRow("table past the end") << patched(4, 15) << "runs past the end" << 0;
+        QTest::newRow("negative offset") << patched(12, -1) << "puzzle 2: offset -1 lies outside" << 2;
+        QTest::newRow("record header past the end") << patched(12, 57) << "offset 57 lies outside" << 2;
+        QTest::newRow("no width") << patched(40, 0, 2) << "size 0x4 is outside" << 2;
+        QTest::newRow("too high") << patched(42, 101, 2) << "size 4x101 is outside" << 2;
+        QTest::newRow("cells past the end") << sound.chopped(1) << "record runs past the end" << 2;
+        QTest::newRow("a cell above 9") << patched(53, 10, 1) << "cell 6 holds 10" << 2;
+    }
+    void validator()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const puzzle::BookCheck check = puzzle::validateBook(asSpan(bytes));
+        QCOMPARE(check.ok, error.isEmpty());
+        QVERIFY2(QString::fromStdString(check.error).contains(error), check.error.c_str());
+        QTEST(check.failingPuzzle, "failingPuzzle");
+    }
+
+    // A named pipe, an endless device and a sparse file larger than any book each once hung or
+    // exhausted the game at its start. A refused book leaves the open one as it was.
+    void openReadsOnlyABookSizedFile()
+    {
+        QTemporaryDir dir;
+        const QString good = fixture::writeBook(dir.path(), {fixture::smallPuzzle()});
+        const QString pipe = dir.filePath(QStringLiteral("pipe")), big = dir.filePath(QStringLiteral("big"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::copy(good, big) && QFile::resize(big, puzzle::kMaxBookBytes + 1));
+        puzzle::Book book;
+        QVERIFY(book.open(good));
+        for (const QString &path : {pipe, QStringLiteral("/dev/zero"), big})
+            QVERIFY2(!book.open(path) && book.puzzleCount() == 1, qPrintable(path));
+    }
+
+    // Runs that start at the grid's edge have their clue in row 0 or column 0; block (2,2) heads
+    // an across and a down run; a lone entry cell makes no run.
+    void runsAndClueCells()
+    {
+        const puzzle::Puzzle p = fixture::puzzleOf({"1 2 # #", "3 # 4 5", "# 6 7 #", "# 8 9 #"});
+        QCOMPARE(p.entryCellCount(), 9);
+        QCOMPARE(runsText(p.acrossRuns()), QStringLiteral("0,1:3/2 2,2:9/2 1,3:13/2 1,4:17/2"));
+        QCOMPARE(runsText(p.downRuns()), QStringLiteral("1,0:4/2 2,2:14/2 3,1:20/3"));
+        QString clues;
+        for (int row = 0; row <= p.height(); ++row)
+            for (int col = 0; col <= p.width(); ++col)
+                clues += QLatin1String(p.isClueCell(col, row) ? "C" : ".") + (col == p.width() ? " " : "");
+        QCOMPARE(clues, QStringLiteral(".CC.. C..CC C.C.. .C... .C... "));
+    }
+
+    // The solver derives its runs on its own: on every puzzle of the shipped book it must find
+    // the game's runs, in the same order, with the same sums.
+    void solverAgreesOnTheShippedBook()
+    {
+        QFile file(QStringLiteral(KORVEL_SHIPPED_BOOK));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const puzzle::BookCheck check = puzzle::validateBook(asSpan(bytes));
+        QVERIFY(check.ok);
+        for (int n = 1; n <= int(check.offsets.size()); ++n) {
+            const puzzle::BookPuzzle record = puzzle::readRecord(asSpan(bytes), check.offsets, n);
+            const puzzle::Puzzle game(record);
+            const kakuro::Puzzle solver = kakuro::puzzleFromRecord(record);
+            QStringList ours, theirs;
+            const int w = game.width();
+            for (const puzzle::Run &r : game.acrossRuns())
+                ours << QString::asprintf("A%d/%d/%d", (r.clueRow - 1) * w + r.clueCol, r.length, r.sum);
+            for (const puzzle::Run &r : game.downRuns())
+                ours << QString::asprintf("D%d/%d/%d", r.clueRow * w + r.clueCol - 1, r.length, r.sum);
+            for (int k = 0; k < solver.runCount(); ++k) {
+                const kakuro::Run &r = solver.runs[std::size_t(k)];
+                const int first = solver.positionOf[std::size_t(*solver.cellsOf(k))];
+                theirs << QString::asprintf("%c%d/%d/%d", r.across ? 'A' : 'D', first, r.length, r.sum);
+            }
+            QVERIFY2(ours == theirs, qPrintable(QStringLiteral("puzzle %1").arg(n)));
+        }
+    }
+
+    void writtenAsFourLinesAndReadBack()
+    {
+        puzzle::Entries e(board().cellCount());
+        e.write(1, 5, false);
+        e.write(6, 9, true);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("not yet/3.sav"));
+        QVERIFY(puzzle::writeSavedGame(path, 3, e));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[SAVED]\r\nPUZNUM=3\r\nPEN=500000\r\nPENCIL=000009\r\n"));
+        puzzle::Entries back(board().cellCount());
+        puzzle::readSavedGame(path, 3, board(), back);
+        QCOMPARE(described(back), QStringLiteral("5....i"));
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("entries");
+        const auto row = [](const char *tag, const char *lines, const char *entries) { // lines parted by |
+            QTest::newRow(tag) << QString(lines) << QString(entries);
+        };
+        row("another puzzle's", "PUZNUM=4|PEN=123000", "......");
+        row("PEN stops at its first fault", "PUZNUM=3|PEN=12x450", "12....");
+        row("PENCIL stops at its first fault", "PUZNUM=3|PEN=1|PENCIL=0300x5", "1c....");
+        row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "123.56");
+        row("pen wins over pencil", "PUZNUM=3|PEN=12|PENCIL=345", "12e...");
+    }
+    void damagedFiles()
+    {
+        QFETCH(QString, file);
+        puzzle::Entries e(board().cellCount());
+        puzzle::readSavedGameBytes("[SAVED]\n" + file.toUtf8().replace('|', '\n'), 3, board(), e);
+        QTEST(described(e), "entries");
+    }
+
+    // A regular file stands where the folder belongs: not even root can create the folder.
+    void folderThatCannotBeCreated()
+    {
+        QTemporaryDir dir;
+        QFile obstacle(dir.filePath(QStringLiteral("saved")));
+        QVERIFY(obstacle.open(QIODevice::WriteOnly));
+        const QString path = dir.filePath(QStringLiteral("saved/3.sav"));
+        QString error;
+        QVERIFY(!puzzle::writeSavedGame(path, 3, puzzle::Entries(6), &error));
+        const QString start =
+            QStringLiteral("The game could not be saved to %1: ").arg(QDir::toNativeSeparators(path));
+        QVERIFY2(error.startsWith(start) && error.endsWith('.') && error.count("could not be saved") == 1,
+                 qPrintable(error));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPuzzle)
+#include "test_puzzle.moc"

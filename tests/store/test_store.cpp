@@ -1,0 +1,220 @@
+// The settings store and the saved game when things go wrong: a writer killed mid-save, odd
+// stored values, a settings file that is no file of ours or cannot be written; and best times.
+#include "puzzle/saved_game.h"
+#include "store/score.h"
+#include "store/settings_file_store.h"
+#include "store/settings_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Version v of a large save: a 100x100 board of puzzle 7 in pen (0) or pencil (1), or settings
+// with 400 puzzles' best times.
+bool save(bool game, int v, const QString &path)
+{
+    if (game) {
+        puzzle::Entries e(100 * 100);
+        for (int i = 1; i <= e.cellCount(); ++i)
+            e.write(i, 1 + (i + v) % 9, v == 1);
+        return puzzle::writeSavedGame(path, 7, e);
+    }
+    store::Settings s;
+    s.puzzleStats.assign(401, {{{0, 10 + v, 20 + v, 30 + v}}, {{{}, {}, {}, QString(40, QChar('a' + v))}}});
+    return store::saveSettings(s);
+}
+
+// "last-puzzle sound-1 best-times second-name"
+QString described(const store::Settings &s)
+{
+    const auto &t = s.puzzleStats[1].bestTimes;
+    return QString::asprintf("%d %d %d,%d,%d ", s.lastPuzzle, s.soundOptions[1], t[1], t[2], t[3]) +
+           s.puzzleStats[1].bestNames[2];
+}
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+    QTemporaryDir config_{QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                              ? QStringLiteral("/dev/shm/korvel-store-XXXXXX")
+                              : QDir::tempPath() + QStringLiteral("/korvel-store-XXXXXX")};
+    int case_ = 0;
+
+private Q_SLOTS:
+    // Each case has a configuration folder of its own.
+    void init()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.filePath(QString::number(++case_))));
+        QVERIFY(QDir().mkpath(QFileInfo(store::settingsFilePath()).path()));
+    }
+
+    void killedWhileSaving_data()
+    {
+        QTest::addColumn<bool>("game");
+        QTest::newRow("a saved game") << true;
+        QTest::newRow("the settings") << false;
+    }
+    void killedWhileSaving()
+    {
+        QFETCH(bool, game);
+        const QString path =
+            game ? config_.filePath(QStringLiteral("saved/7.sav")) : store::settingsFilePath();
+        QByteArray versions[2];
+        for (int v = 1; v >= 0; --v) {
+            QVERIFY(save(game, v, path));
+            versions[v] = fileBytes(path);
+        }
+        for (int kill = 0; kill < 20; ++kill) {
+            QProcess writer;
+            writer.start(QCoreApplication::applicationFilePath(),
+                         {"--writer", game ? "game" : "settings", path});
+            QVERIFY(writer.waitForReadyRead(10000));
+            QThread::usleep(QRandomGenerator::global()->bounded(20000u));
+            writer.kill();
+            QVERIFY(writer.waitForFinished(5000));
+            const QByteArray now = fileBytes(path);
+            QVERIFY(now == versions[0] || now == versions[1]);
+        }
+    }
+
+    // A shorter value fills the leading bytes of its room; a longer one, or one with no text, is
+    // not read and its default stays; text stands for its bytes; a name stops at NUL and 50.
+    void oddStoredValues_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        const QString base = QStringLiteral("1 1 0,0,0 ");
+        QTest::newRow("missing") << "OTHER" << QVariant(1) << base;
+        QTest::newRow("shorter than the room")
+            << "STATS1" << QVariant(QByteArray("d\0\0\0\xc8\0\0\0", 8)) << "1 1 100,200,0 ";
+        QTest::newRow("longer than the room") << "LASTPLAYED" << QVariant(QByteArray(8, 1)) << base;
+        QTest::newRow("text for bytes") << "LASTPLAYED" << QVariant("77") << "14135 1 0,0,0 ";
+        QTest::newRow("no text") << "STATS1" << QVariant(QPoint(4, 5)) << base;
+        QTest::newRow("name with a NUL")
+            << "STATS1_2" << QVariant(QString::fromUtf16(u"Bo\0x", 4)) << base + "Bo";
+        QTest::newRow("name of 51") << "STATS1_2" << QVariant(QString(51, 'n')) << base + QString(50, 'n');
+        QTest::newRow("name of 52") << "STATS1_2" << QVariant(QString(52, 'n')) << base;
+    }
+    void oddStoredValues()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, value);
+        QSettings(store::settingsFilePath(), QSettings::NativeFormat).setValue(name, value);
+        store::Settings s;
+        QVERIFY(store::loadSettings(s, 1));
+        QTEST(described(s), "expected");
+    }
+
+    // Each of the first four once hung or crashed the start: nothing is read or written and the
+    // player is told, by both answers being false. A folder that is a file cannot be written even
+    // by root.
+    void settingsFileThatFails_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("a named pipe") << "pipe" << false;
+        QTest::newRow("an endless device") << "device" << false;
+        QTest::newRow("a sparse file of 128 MB") << "sparse" << false;
+        QTest::newRow("an object nested 40,000 deep") << "nested" << false;
+        QTest::newRow("its folder is a file") << "folder" << true;
+    }
+    void settingsFileThatFails()
+    {
+        QFETCH(QString, kind);
+        const QString path = store::settingsFilePath();
+        QFile f(kind == QLatin1String("folder") ? QFileInfo(path).path() : path);
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else {
+            QVERIFY(kind != QLatin1String("folder") || QDir(f.fileName()).removeRecursively());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("LASTPLAYED=@ByteArray(\\x2\\0\\0\\0)\n") > 0);
+            if (kind == QLatin1String("nested"))
+                f.write("STATS1_2=@Variant(" + QByteArray("\0\0\0\t\0\0\0\x01", 8).repeated(40000) + ")\n");
+            QVERIFY(kind != QLatin1String("sparse") || f.resize(qint64(128) << 20));
+            f.close();
+        }
+        const qint64 size = QFileInfo(path).size();
+        store::Settings s;
+        QTEST(store::loadSettings(s, 1), "loads");
+        QCOMPARE(s.lastPuzzle, 1);
+        QVERIFY(!store::saveSettings(s));
+        QCOMPARE(QFileInfo(path).size(), size); // still there, not replaced
+    }
+
+    // Tables as "seconds+name" per rank; the stored names are a, b, c.
+    void bestTimes_data()
+    {
+        QTest::addColumn<int>("puzzle");
+        QTest::addColumn<QList<int>>("times");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("empty table") << 1 << QList<int>{0, 0, 0} << 50 << 1 << "50n 0a 0b";
+        QTest::newRow("best: the third drops out") << 1 << QList<int>{50, 60, 70} << 40 << 1 << "40n 50a 60b";
+        QTest::newRow("a tie ranks after") << 1 << QList<int>{50, 60, 70} << 60 << 3 << "50a 60b 60n";
+        QTest::newRow("too slow") << 1 << QList<int>{50, 60, 70} << 70 << 4 << "50a 60b 70c";
+        QTest::newRow("cleared slots")
+            << 1 << QList<int>{50, 99999, 99999} << 99998 << 2 << "50a 99998n 99999b";
+        QTest::newRow("a puzzle without a table") << 2 << QList<int>{0, 0, 0} << 50 << 4 << "0a 0b 0c";
+    }
+    void bestTimes()
+    {
+        QFETCH(int, puzzle);
+        QFETCH(QList<int>, times);
+        QFETCH(int, seconds);
+        store::Settings s;
+        s.puzzleStats.resize(2);
+        for (int k = 1; k <= 3; ++k) {
+            s.puzzleStats[1].bestTimes[std::size_t(k)] = times[k - 1];
+            s.puzzleStats[1].bestNames[std::size_t(k)] = QChar('a' + k - 1);
+        }
+        QTEST(store::rankForTime(s, puzzle, seconds), "rank");
+        store::insertTime(s, puzzle, seconds, QStringLiteral("n"));
+        QStringList after;
+        for (int k = 1; k <= 3; ++k)
+            after << QString::number(s.puzzleStats[1].bestTimes[std::size_t(k)]) +
+                         s.puzzleStats[1].bestNames[std::size_t(k)];
+        QTEST(after.join(QLatin1Char(' ')), "after");
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The writer: saves versions 0 and 1 in turn until killed, saying "ready" after the first.
+    QElapsedTimer clock;
+    clock.start();
+    for (int round = 0; app.arguments().value(1) == QLatin1String("--writer"); ++round) {
+        if (clock.elapsed() > 20000 ||
+            !save(argv[2] == QByteArray("game"), round % 2, app.arguments().value(3)))
+            return 3; // never outlives a lost test
+        if (round == 0 && std::puts("ready") >= 0)
+            std::fflush(stdout);
+    }
+    TestStore test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_store.moc"
