@@ -1,0 +1,117 @@
+// The board painter on an image: fills, grid lines, clue diagonals, sums, digits, marks and the
+// selection frame, all in the colours of the palette it is given.
+#include "support/board_fixture.h"
+#include "view/board_painter.h"
+#include "view/pixels.h"
+
+#include <QSet>
+#include <QTest>
+
+using view::BoardPalette;
+
+namespace {
+
+constexpr int kCell = 35;
+
+// Entry cells at the top left reach both outer edges; block (4, 2) heads a run inside the grid.
+//   row 1: 9 8 # #
+//   row 2: 7 6 # #
+//   row 3: # # # 4
+//   row 4: # # # 2
+const QStringList kBoard{"98##", "76##", "###4", "###2"};
+
+// The board painted with solution digits and fill inset 2, then a pen 9 at (1, 1), a pencil 8 at
+// (2, 1), an error mark at (1, 2), the selection frame at (2, 2) and the cross at (4, 3).
+QImage paintScene(const BoardPalette &palette)
+{
+    const puzzle::Puzzle puzzle = fixture::puzzleOf(kBoard);
+    puzzle::Entries entries(puzzle.cellCount());
+    entries.write(puzzle.cellIndex(1, 1), 9, false);
+    entries.write(puzzle.cellIndex(2, 1), 8, true);
+    entries.setErrorMark(puzzle.cellIndex(1, 2));
+    QImage image = pixels::blankImage(5 * kCell + 1, 5 * kCell + 1, QColor(1, 2, 3));
+    view::GdiCanvas dc(&image);
+    dc.setFontPointSize(11);
+    view::BoardPainter painter(dc, kCell, puzzle, entries, palette);
+    painter.paintBoard(view::BoardDigits::Solution, true, 2);
+    painter.paintSums();
+    for (const QPoint cell : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2)})
+        painter.paintEntryCell(cell.x(), cell.y());
+    painter.drawSelectionFrame(2, 2);
+    painter.drawCross(4, 3);
+    return image;
+}
+
+QRect digitBox(int col, int row) { return {col * kCell + 3, row * kCell + 3, kCell - 6, kCell - 6}; }
+
+} // namespace
+
+class TestBoardPainter : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // How many pixels of a region are in one of the classic palette's colours; -1: some.
+    void pixels_data()
+    {
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("count");
+        const BoardPalette c = BoardPalette::classic();
+        const auto col = [](int col, int row) { return QRect(col * kCell + 2, row * kCell + 2, kCell - 2, kCell - 2); };
+        QTest::newRow("clue fill, no diagonal on a block heading nothing") << col(3, 1) << c.clue << (kCell - 2) * (kCell - 2);
+        QTest::newRow("fill inset strip in the entry colour") << QRect(3 * kCell, kCell + 1, kCell, 1) << c.entry << kCell - 1;
+        QTest::newRow("dark line between entries") << QRect(2 * kCell, kCell, 1, kCell) << c.darkLine << kCell;
+        QTest::newRow("dark line before an entry below a block") << QRect(4 * kCell, 3 * kCell, kCell, 1) << c.darkLine << kCell;
+        QTest::newRow("light line between blocks") << QRect(4 * kCell, kCell, 1, kCell) << c.lightLine << kCell;
+        QTest::newRow("clue diagonal on a clue cell") << QRect(4 * kCell + 1, 2 * kCell + 1, kCell / 2, kCell / 2) << c.lightLine << kCell / 2;
+        QTest::newRow("no diagonal on the corner") << col(0, 0) << c.lightLine << 0;
+        QTest::newRow("sum box in the clue colour with its sum")
+            << view::sumRect(4, 2, kCell, view::SumDirection::Down) << c.sum << -1;
+        QTest::newRow("no across sum where no run starts")
+            << view::sumRect(4, 2, kCell, view::SumDirection::Across) << c.sum << 0;
+        QTest::newRow("pen digit") << digitBox(1, 1) << c.pen << -1;
+        QTest::newRow("pencil digit") << digitBox(2, 1) << c.pencil << -1;
+        QTest::newRow("pen cell shows no solution digit") << digitBox(1, 1) << c.solution << 0;
+        QTest::newRow("solution digit in an untouched cell") << digitBox(4, 4) << c.solution << -1;
+        QTest::newRow("error mark in the top right corner") << QRect(2 * kCell - 7, 2 * kCell + 2, 7, 7) << c.errorMark << 29;
+        QTest::newRow("selection frame's top") << QRect(2 * kCell + 3, 2 * kCell + 3, kCell - 6, 1) << c.lightLine << kCell - 6;
+        QTest::newRow("cross: two lines, end points left out") << col(4, 3) << c.errorMark << 2 * (kCell - 8);
+    }
+    void pixels()
+    {
+        QFETCH(QRect, region);
+        QFETCH(QColor, colour);
+        QFETCH(int, count);
+        const int found = pixels::countColour(paintScene(BoardPalette::classic()), colour, region);
+        if (count < 0)
+            QVERIFY(found > 0);
+        else
+            QCOMPARE(found, count);
+    }
+
+    // Every colour on the board comes from the palette given, each of them is used, and painting
+    // in another palette leaves the next classic painting as it was.
+    void onlyThePaletteGiven()
+    {
+        const QImage classic = paintScene(BoardPalette::classic());
+        BoardPalette other;
+        const QList<QColor> colours{{250, 250, 200}, {0, 0, 120}, {90, 90, 0}, {0, 90, 90}, {255, 0, 255},
+                                    {0, 200, 0},     {200, 100, 0}, {100, 0, 200}, {255, 255, 0}};
+        QColor *fields[] = {&other.entry, &other.clue, &other.lightLine, &other.darkLine, &other.errorMark,
+                            &other.pen, &other.pencil, &other.solution, &other.sum};
+        QSet<QRgb> expected{QColor(1, 2, 3).rgb()}; // the ground, at the far corner no line reaches
+        for (int k = 0; k < colours.size(); ++k) {
+            *fields[k] = colours[k];
+            expected << colours[k].rgb();
+        }
+        const QImage painted = paintScene(other);
+        QSet<QRgb> found;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                found << painted.pixel(x, y);
+        QCOMPARE(found, expected);
+        QCOMPARE(paintScene(BoardPalette::classic()), classic);
+    }
+};
+
+QTEST_MAIN(TestBoardPainter)
+#include "test_board_painter.moc"
