@@ -1,10 +1,9 @@
-// Reading drawn images back in tests: pixel maps as text, and where a colour's pixels lie.
+// Reading drawn images back in tests.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
-#include <QStringList>
 
 namespace pixels {
 
@@ -20,19 +19,6 @@ inline QImage blankImage(int width, int height, const QColor &background = Qt::w
 
 inline bool same(QRgb pixel, const QColor &colour) { return (pixel & 0xffffff) == (colour.rgb() & 0xffffff); }
 
-// `region` as text, one string per row: '#' where the pixel is `ink`, '.' elsewhere.
-inline QStringList art(const QImage &image, const QRect &region, const QColor &ink)
-{
-    QStringList rows;
-    for (int y = region.top(); y <= region.bottom(); ++y) {
-        QString row;
-        for (int x = region.left(); x <= region.right(); ++x)
-            row += same(image.pixel(x, y), ink) ? QLatin1Char('#') : QLatin1Char('.');
-        rows << row;
-    }
-    return rows;
-}
-
 // How many pixels of `region` (all of `image` when null) are exactly `colour`, and the smallest
 // rectangle holding them.
 inline int countColour(const QImage &image, const QColor &colour, QRect region = QRect(), QRect *bounds = nullptr)
@@ -47,18 +33,6 @@ inline int countColour(const QImage &image, const QColor &colour, QRect region =
                     *bounds |= QRect(x, y, 1, 1);
             }
     return n;
-}
-
-// The smallest rectangle of `region` holding every pixel that is not `background`.
-inline QRect inkBounds(const QImage &image, const QColor &background, QRect region = QRect())
-{
-    region = region.isNull() ? image.rect() : region & image.rect();
-    QRect found;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            if (!same(image.pixel(x, y), background))
-                found |= QRect(x, y, 1, 1);
-    return found;
 }
 
 } // namespace pixels
