@@ -1,5 +1,4 @@
 // The welcome dialog's ways out and its link, and the About box's caption.
-#include "shell/link_label.h"
 #include "shell/open_document.h"
 #include "shell/shell_dialogs.h"
 
@@ -11,52 +10,39 @@
 class TestShellDialogs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Only Quit ends the program; the close box counts as Start.
-    void leavingTheWelcome_data()
+    // Only Quit ends the program; the close box counts as Start. The link opens the page beside
+    // the program, in a folder with spaces, and leaves the dialog open.
+    void welcome_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("quit");
-        QTest::newRow("Start") << "start" << false;
-        QTest::newRow("Quit") << "quit" << true;
+        QTest::newRow("Start") << "OKButton" << false;
+        QTest::newRow("Quit") << "CancelButton" << true;
         QTest::newRow("close box") << "close" << false;
+        QTest::newRow("link") << "lblMorePuz" << false;
     }
-    void leavingTheWelcome()
+    void welcome()
     {
         QFETCH(QString, how);
-        shell::WelcomeDialog d(QDir::tempPath());
-        d.show();
-        if (how == QLatin1String("close"))
-            d.close();
-        else
-            QTest::mouseClick(how == QLatin1String("quit") ? d.quitButton : d.startButton, Qt::LeftButton);
-        QVERIFY(!d.isVisible());
-        QTEST(d.quitChosen(), "quit");
-    }
-
-    // The link opens the page beside the program, in a folder with spaces, as a file URL that
-    // names the whole path.
-    void linkOpensALocalPathWithSpaces()
-    {
         QTemporaryDir root;
-        const QString folder = root.filePath(QStringLiteral("Program Files/Kor vel"));
-        const QString page = shell::morePuzzlesPath(folder);
-        QVERIFY(QDir().mkpath(QFileInfo(page).absolutePath()));
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString folder = root.filePath("Program Files/Kor vel"), page = shell::morePuzzlesPath(folder);
+        QVERIFY(QDir().mkpath(QFileInfo(page).absolutePath()) && QFile(page).open(QIODevice::WriteOnly));
         QStringList opened;
         shell::setDocumentOpener([&](const QString &target) { opened << target; });
         shell::WelcomeDialog d(folder);
         d.show();
-        QTest::mouseClick(d.morePuzzlesLink, Qt::LeftButton);
+        if (how == "close")
+            d.close();
+        else
+            QTest::mouseClick(d.findChild<QWidget *>(how), Qt::LeftButton);
         shell::setDocumentOpener({});
-        QCOMPARE(opened, QStringList{page});
-        const QUrl url = shell::urlToOpen(page);
-        QVERIFY(url.isLocalFile());
-        QCOMPARE(url.toLocalFile(), page);
-        QVERIFY(d.isVisible());
+        QCOMPARE(d.isVisible(), how == "lblMorePuz");
+        QTEST(d.quitChosen(), "quit");
+        QCOMPARE(opened, how == "lblMorePuz" ? QStringList{page} : QStringList());
+        QCOMPARE(shell::urlToOpen(page), QUrl::fromLocalFile(page));
     }
 
-    void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), QStringLiteral("About Korvel")); }
+    void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
 };
 
 QTEST_MAIN(TestShellDialogs)

@@ -82,10 +82,7 @@ private Q_SLOTS:
         QFETCH(QColor, colour);
         QFETCH(int, count);
         const int found = pixels::countColour(paintScene(BoardPalette::classic()), colour, region);
-        if (count < 0)
-            QVERIFY(found > 0);
-        else
-            QCOMPARE(found, count);
+        QCOMPARE(count < 0 ? qMin(found, 1) : found, qAbs(count)); // -1: at least one
     }
 
     // Every colour on the board comes from the palette given, each of them is used, and painting
@@ -94,15 +91,12 @@ private Q_SLOTS:
     {
         const QImage classic = paintScene(BoardPalette::classic());
         BoardPalette other;
-        const QList<QColor> colours{{250, 250, 200}, {0, 0, 120}, {90, 90, 0}, {0, 90, 90}, {255, 0, 255},
-                                    {0, 200, 0},     {200, 100, 0}, {100, 0, 200}, {255, 255, 0}};
-        QColor *fields[] = {&other.entry, &other.clue, &other.lightLine, &other.darkLine, &other.errorMark,
-                            &other.pen, &other.pencil, &other.solution, &other.sum};
         QSet<QRgb> expected{QColor(1, 2, 3).rgb()}; // the ground, at the far corner no line reaches
-        for (int k = 0; k < colours.size(); ++k) {
-            *fields[k] = colours[k];
-            expected << colours[k].rgb();
-        }
+        int hue = 0;
+        for (QColor BoardPalette::*field : {&BoardPalette::entry, &BoardPalette::clue, &BoardPalette::lightLine,
+                                            &BoardPalette::darkLine, &BoardPalette::errorMark, &BoardPalette::pen,
+                                            &BoardPalette::pencil, &BoardPalette::solution, &BoardPalette::sum})
+            expected << (other.*field = QColor::fromHsv(hue += 36, 255, 200)).rgb();
         const QImage painted = paintScene(other);
         QSet<QRgb> found;
         for (int y = 0; y < painted.height(); ++y)
