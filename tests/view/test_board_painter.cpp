@@ -64,7 +64,7 @@ private Q_SLOTS:
         QTest::newRow("light line between blocks") << QRect(4 * kCell, kCell, 1, kCell) << c.lightLine << kCell;
         QTest::newRow("clue diagonal on a clue cell") << QRect(4 * kCell + 1, 2 * kCell + 1, kCell / 2, kCell / 2) << c.lightLine << kCell / 2;
         QTest::newRow("no diagonal on the corner") << col(0, 0) << c.lightLine << 0;
-        QTest::newRow("sum box in the clue colour with its sum")
+        QTest::newRow("down sum in its box")
             << view::sumRect(4, 2, kCell, view::SumDirection::Down) << c.sum << -1;
         QTest::newRow("no across sum where no run starts")
             << view::sumRect(4, 2, kCell, view::SumDirection::Across) << c.sum << 0;
