@@ -29,24 +29,12 @@ QList<QPoint> inkIn(const QImage &page, int col, int row, const QColor &colour =
 
 class TestPrinting : public QObject {
     Q_OBJECT
-    QStringList messages;
-
 private Q_SLOTS:
-    void init()
-    {
-        messages.clear();
-        platform::setMessageResponder([this](const platform::MessageRequest &r) {
-            messages << r.text;
-            return QMessageBox::Ok;
-        });
-    }
-    void cleanup() { platform::setMessageResponder({}); }
-
     // The small puzzle (# # # # / # 1 3 # / # 2 4 1 / # # 2 3) with a wrong, marked pen 3 at (2, 2)
     // and a pencil 4 at (3, 3), printed with its solution and sums, and as the player left it.
     void page()
     {
-        GameFixture f({fixture::smallPuzzle()});
+        WindowHarness f({fixture::smallPuzzle()}); // answers and records the message boxes
         f.game.write(2, 2, 3);
         f.game.setPencilMode(true);
         f.game.write(3, 3, 4);
@@ -60,7 +48,7 @@ private Q_SLOTS:
             return outcome == print::PrintOutcome::Printed ? image : QImage();
         };
         const QImage solved = render(true, true), played = render(false, false);
-        QVERIFY(!solved.isNull() && !played.isNull() && messages.isEmpty());
+        QVERIFY(!solved.isNull() && !played.isNull() && f.messages.isEmpty());
         // The footer's one line starts at its rectangle's corner.
         QRect footer;
         const QRect rect = print::footerRect(s, f.game.puzzle().height(), played.width());
@@ -99,11 +87,11 @@ private Q_SLOTS:
         QFETCH(QString, field);
         QFETCH(QString, text);
         QFETCH(QString, refused);
-        GameFixture f({fixture::smallPuzzle()});
+        WindowHarness f({fixture::smallPuzzle()});
         const QImage blank = pixels::blankImage(1400, 1800, Qt::white, 600);
         QImage page = blank;
         print::setPrinterProvider([&] { return std::make_unique<print::DevicePageTarget>(page); });
-        print::PrintDialog d(f.game, nullptr);
+        print::PrintDialog d(f.game, f.window.get());
         d.show();
         const auto fields = [](const print::PrintSettings &s) {
             return QVariantList{s.solutionFontSize, s.tallyFontSize, s.footerFontSize, s.cellSizePixels, s.lineSize,
@@ -122,9 +110,9 @@ private Q_SLOTS:
         print::setPrinterProvider({});
         QCOMPARE(page == blank, field == QLatin1String("cmdCancel") || !refused.isEmpty());
         QCOMPARE(d.isVisible(), !refused.isEmpty());
-        QCOMPARE(messages.size(), refused.isEmpty() ? 0 : 1);
+        QCOMPARE(f.messages.size(), refused.isEmpty() ? 0 : 1);
         if (!refused.isEmpty()) {
-            QVERIFY2(messages[0].contains(refused), qPrintable(messages[0]));
+            QVERIFY2(f.messages[0].contains(refused), qPrintable(f.messages[0]));
             QCOMPARE(d.focusWidget(), d.findChild<QWidget *>(field));
         }
     }
