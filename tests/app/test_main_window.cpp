@@ -17,7 +17,7 @@
 
 namespace {
 
-// Everything an input may change in the window, one aspect per item. Pointers are named by their
+// Everything an input may change in the window, one thing per item. Pointers are named by their
 // picture: 5 and 6 the Pencil and Pen buttons', 13 and 14 the board's pencil and pen.
 QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
 {
@@ -30,13 +30,16 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
     for (int ms : w.pauses)
         pauses += QStringLiteral("pause %1").arg(ms);
     const view::BoardView *b = w.board();
-    return {"message " + w.messages.join(" + "), "dialog " + w.dialogs.join(" + "), pauses,
-            "open " + w.documents.join(" + ").remove(w.dir.path() + '/'), QStringLiteral("puzzle %1").arg(w.openNumber()),
-            "entries " + w.entries(), QStringLiteral("zoom %1").arg(b->zoomLevel()), w.game.pencilMode() ? "pencil" : "pen",
-            QStringLiteral("tool %1").arg(b->numberTool()), pointer,
-            b->selectedCol() < 0 ? "select none" : QStringLiteral("select %1%2").arg(b->selectedCol()).arg(b->selectedRow()),
-            solutions.isEmpty() ? "" : "solution", w.window->isMinimized() ? "minimised" : "",
-            w.window->isVisible() ? "" : "closed"};
+    const QString selected = QStringLiteral("select %1%2").arg(b->selectedCol()).arg(b->selectedRow());
+    QStringList seen;
+    seen << "message " + w.messages.join(" + ") << "dialog " + w.dialogs.join(" + ") << pauses
+         << "open " + w.documents.join(" + ").remove(w.dir.path() + '/')
+         << QStringLiteral("puzzle %1").arg(w.openNumber()) << "entries " + w.entries()
+         << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
+         << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
+         << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
+         << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed");
+    return seen;
 }
 
 } // namespace
@@ -54,39 +57,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("effect");
         const QString opened = "; entries ; select none", check = "pause 500; entries 22:4!";
         const QString question = "message Korvel - Alert|Are you sure to RESTART puzzle?";
-        QTest::newRow("next game") << "" << "menu:MNU_NEXT" << "puzzle 3" + opened;
-        QTest::newRow("previous game") << "" << "menu:MNU_PREV" << "puzzle 1" + opened;
-        QTest::newRow("restart, Yes") << "" << "menu:MNU_RST" << question + opened;
-        QTest::newRow("restart, No") << "" << "menu/No:MNU_RST" << question;
-        QTest::newRow("save pauses") << "" << "menu:MNU_SAVE" << "pause 800";
-        QTest::newRow("statistics") << "" << "menu:MNU_STATS" << "dialog diagStats";
-        QTest::newRow("print") << "" << "menu:MNU_PRN" << "dialog frmPrinterDialog";
-        QTest::newRow("more puzzles") << "" << "menu:MNU_MP" << "open HELP/more-puzzles.htm";
-        QTest::newRow("more puzzles, help menu") << "" << "menu:MNU_MP_H" << "open HELP/more-puzzles.htm";
-        QTest::newRow("how to play") << "" << "menu:MNU_HTP" << "open HELP/help1.htm";
-        QTest::newRow("web site") << "" << "menu:MNU_CS_WEB" << "open " + platform::gameWebPage;
-        QTest::newRow("about") << "" << "menu:MNU_ABT" << "dialog frmAbt";
-        QTest::newRow("exit") << "" << "menu:MNU_XIT" << "closed";
-        QTest::newRow("check all") << "" << "menu:MNU_CHK_ALL" << check;
-        QTest::newRow("menu pencil keeps pointer and tool") << "tool" << "menu:MNU_PEN_2" << "pencil";
-        QTest::newRow("menu pen") << "pencil" << "menu:MNU_PEN_1" << "pen";
-        QTest::newRow("toolbar Pencil") << "tool" << "bar:tb_6" << "pencil; tool 11; pointer 5";
-        QTest::newRow("toolbar Pen") << "pencil tool" << "bar:tb_7" << "pen; tool 11; pointer 6";
-        QTest::newRow("toolbar Check puts the tool down") << "tool" << "bar:tb_9" << check + "; tool 11";
-        QTest::newRow("toolbar Prev") << "" << "bar:tb_1" << "puzzle 1" + opened;
-        QTest::newRow("eraser") << "" << "bar:tbNumButns_10" << "tool 10";
-        QTest::newRow("no tool button") << "tool" << "bar:tbNumButns_11" << "tool 11";
-        QTest::newRow("Ctrl+Z zooms in") << "" << "key:Ctrl+Z" << "zoom 4";
-        QTest::newRow("Ctrl+O zooms out") << "" << "key:Ctrl+O" << "zoom 2";
-        QTest::newRow("F9 shows the solution") << "" << "key:F9" << "solution";
-        QTest::newRow("F12 prints") << "" << "key:F12" << "dialog frmPrinterDialog";
-        QTest::newRow("Escape minimises") << "" << "key:Esc" << "minimised";
-        QTest::newRow("Down moves the selection") << "" << "key:Down" << "select 23";
-        QTest::newRow("Down stays in the number box") << "" << "box:Down" << "";
-        QTest::newRow("Escape stays in the number box") << "" << "box:Esc" << "";
-        QTest::newRow("F9 stays in the number box") << "" << "box:F9" << "";
-        QTest::newRow("F12 stays in the number box") << "" << "box:F12" << "";
-        QTest::newRow("Ctrl+Z in the number box zooms") << "" << "box:Ctrl+Z" << "zoom 4";
+        const auto row = [](const char *name, const char *setup, const char *input, const QString &effect) {
+            QTest::newRow(name) << QString(setup) << QString(input) << effect;
+        };
+        row("next game", "", "menu:MNU_NEXT", "puzzle 3" + opened);
+        row("previous game", "", "menu:MNU_PREV", "puzzle 1" + opened);
+        row("restart, Yes", "", "menu:MNU_RST", question + opened);
+        row("restart, No", "", "menu/No:MNU_RST", question);
+        row("save pauses", "", "menu:MNU_SAVE", "pause 800");
+        row("statistics", "", "menu:MNU_STATS", "dialog diagStats");
+        row("print", "", "menu:MNU_PRN", "dialog frmPrinterDialog");
+        row("more puzzles", "", "menu:MNU_MP", "open HELP/more-puzzles.htm");
+        row("more puzzles, help menu", "", "menu:MNU_MP_H", "open HELP/more-puzzles.htm");
+        row("how to play", "", "menu:MNU_HTP", "open HELP/help1.htm");
+        row("web site", "", "menu:MNU_CS_WEB", "open " + platform::gameWebPage);
+        row("about", "", "menu:MNU_ABT", "dialog frmAbt");
+        row("exit", "", "menu:MNU_XIT", "closed");
+        row("check all", "", "menu:MNU_CHK_ALL", check);
+        row("menu pencil keeps pointer and tool", "tool", "menu:MNU_PEN_2", "pencil");
+        row("menu pen", "pencil", "menu:MNU_PEN_1", "pen");
+        row("toolbar Pencil", "tool", "bar:tb_6", "pencil; tool 11; pointer 5");
+        row("toolbar Pen", "pencil tool", "bar:tb_7", "pen; tool 11; pointer 6");
+        row("toolbar Check puts the tool down", "tool", "bar:tb_9", check + "; tool 11");
+        row("toolbar Prev", "", "bar:tb_1", "puzzle 1" + opened);
+        row("eraser", "", "bar:tbNumButns_10", "tool 10");
+        row("no tool button", "tool", "bar:tbNumButns_11", "tool 11");
+        row("Ctrl+Z zooms in", "", "key:Ctrl+Z", "zoom 4");
+        row("Ctrl+O zooms out", "", "key:Ctrl+O", "zoom 2");
+        row("F9 shows the solution", "", "key:F9", "solution");
+        row("F12 prints", "", "key:F12", "dialog frmPrinterDialog");
+        row("Escape minimises", "", "key:Esc", "minimised");
+        row("Down moves the selection", "", "key:Down", "select 23");
+        row("Down stays in the number box", "", "box:Down", "");
+        row("Escape stays in the number box", "", "box:Esc", "");
+        row("F9 stays in the number box", "", "box:F9", "");
+        row("F12 stays in the number box", "", "box:F12", "");
+        row("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
     }
     void wiring()
     {
@@ -130,18 +136,22 @@ private Q_SLOTS:
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
             for (QAction *a : menu->menu()->actions())
-                shown << QString("  %1 %2 %3").arg(a->objectName(), a->isSeparator() ? "-" : a->text(), a->shortcut().toString());
+                shown << QString("  %1 %2 %3")
+                             .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
+                                  a->shortcut().toString());
         }
         for (QAction *a : w.find<QToolBar>("tb")->actions().first(9))
             shown << a->objectName() + ' ' + (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(shown.join('|'), "MNU_GM Game|  MNU_NEXT Next game Ctrl+N|  MNU_PREV Previous Game Ctrl+B|  MNU_RST Restart Game "
-                                  "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics |  MNU_PRN Print Game "
-                                  "|  MNU_SEP2 - |  MNU_MP More Puzzles |  MNU_SEP3 - |  MNU_XIT Exit |MNU_SOLV Solving"
-                                  "|  MNU_PEN_1 Use pen |  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All "
-                                  "|  MNU_ZOOMIN Zoom In + Ctrl+Z|  MNU_ZOOMOUT Zoom Out - Ctrl+O|MNU_HLPMN Help"
-                                  "|  MNU_HTP How to play F1|  MNU_MP_H More Puzzles |  MNU_CS_WEB Korvel Website "
-                                  "|  MNU_SEP_H - |  MNU_ABT About Korvel |tb_1 Prev|tb_2 -|tb_3 Next|tb_4 Restart"
-                                  "|tb_5 -|tb_6 Pencil|tb_7 Pen|tb_8 -|tb_9 Check");
+        const char *expected =
+            "MNU_GM Game|  MNU_NEXT Next game Ctrl+N|  MNU_PREV Previous Game Ctrl+B|  MNU_RST Restart Game "
+            "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics |  MNU_PRN Print Game |  MNU_SEP2 - "
+            "|  MNU_MP More Puzzles |  MNU_SEP3 - |  MNU_XIT Exit |MNU_SOLV Solving|  MNU_PEN_1 Use pen "
+            "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All |  MNU_ZOOMIN Zoom In + Ctrl+Z"
+            "|  MNU_ZOOMOUT Zoom Out - Ctrl+O|MNU_HLPMN Help|  MNU_HTP How to play F1|  MNU_MP_H More "
+            "Puzzles "
+            "|  MNU_CS_WEB Korvel Website |  MNU_SEP_H - |  MNU_ABT About Korvel |tb_1 Prev|tb_2 -|tb_3 Next"
+            "|tb_4 Restart|tb_5 -|tb_6 Pencil|tb_7 Pen|tb_8 -|tb_9 Check";
+        QCOMPARE(shown.join('|'), expected);
         // The no-tool button: a picture, no caption, and a name for tool tips and screen readers.
         auto *noTool = qobject_cast<QToolButton *>(w.button("tbNumButns", "tbNumButns_11"));
         QVERIFY(noTool->isVisible() && !noTool->icon().isNull() && noTool->text().isEmpty());
@@ -157,7 +167,8 @@ private Q_SLOTS:
         QTest::newRow("OK records and moves on") << "OKButton" << 1 << 2;
         QTest::newRow("Escape does nothing") << "Escape" << 0 << 1;
         QTest::newRow("close box neither records nor moves on") << "close" << 0 << 1;
-        QTest::newRow("Clear Data empties the table") << "OKButton CancelButton" << int(store::kClearedTime) << 2;
+        QTest::newRow("Clear Data empties the table")
+            << "OKButton CancelButton" << int(store::kClearedTime) << 2;
     }
     void scoreDialog()
     {

@@ -39,12 +39,16 @@ private Q_SLOTS:
         f.game.setPencilMode(true);
         f.game.write(3, 3, 4);
         f.game.checkAll();
-        const print::PrintSettings s{.clueCellColour = kClue, .solutionFontColour = kDigits, .tallyFontColour = kSums,
-                                     .footerColour = kFooter, .footerText = "MMMM"};
+        const print::PrintSettings s{.clueCellColour = kClue,
+                                     .solutionFontColour = kDigits,
+                                     .tallyFontColour = kSums,
+                                     .footerColour = kFooter,
+                                     .footerText = "MMMM"};
         const auto render = [&](bool solution, bool tally) {
             QImage image = pixels::blankImage(1400, 2800, Qt::white, 600);
             print::DevicePageTarget target(image);
-            const auto outcome = print::printPuzzle(f.game.puzzle(), f.game.entries(), s, solution, tally, target, nullptr);
+            const auto outcome =
+                print::printPuzzle(f.game.puzzle(), f.game.entries(), s, solution, tally, target, nullptr);
             return outcome == print::PrintOutcome::Printed ? image : QImage();
         };
         const QImage solved = render(true, true), played = render(false, false);
@@ -57,7 +61,8 @@ private Q_SLOTS:
         // Clue cells in their colour; sums and clue diagonals only with the tallies.
         QCOMPARE(inkIn(played, 1, 1, kClue).size(), (kCell - 8) * (kCell - 8));
         QVERIFY(!inkIn(solved, 1, 2, kSums).isEmpty() && inkIn(played, 1, 2, kSums).isEmpty());
-        QVERIFY(!inkIn(solved, 2, 1, QColor(150, 150, 150)).isEmpty() && inkIn(played, 2, 1, QColor(150, 150, 150)).isEmpty());
+        QVERIFY(!inkIn(solved, 2, 1, QColor(150, 150, 150)).isEmpty() &&
+                inkIn(played, 2, 1, QColor(150, 150, 150)).isEmpty());
         // Solution digits differ cell by cell; the player's own digits print as written, right or
         // wrong, pen or pencil, and an empty cell prints empty.
         QVERIFY(!inkIn(solved, 2, 3).isEmpty() && inkIn(solved, 2, 2) != inkIn(solved, 3, 2));
@@ -77,10 +82,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("refused"); // what the message names; empty: printed
-        QTest::newRow("defaults print") << "cmdPrint" << "" << "";
-        QTest::newRow("cell wider than the page") << "txtNumOfPixels" << "1401" << "Cell Size";
-        QTest::newRow("line wider than a cell") << "cmbLineSize" << "251" << "Line Size";
-        QTest::newRow("Cancel") << "cmdCancel" << "" << "";
+        const auto row = [](const char *name, const char *field, const char *text, const char *refused) {
+            QTest::newRow(name) << QString(field) << QString(text) << QString(refused);
+        };
+        row("defaults print", "cmdPrint", "", "");
+        row("cell wider than the page", "txtNumOfPixels", "1401", "Cell Size");
+        row("line wider than a cell", "cmbLineSize", "251", "Line Size");
+        row("Cancel", "cmdCancel", "", "");
     }
     void dialog()
     {
@@ -94,9 +102,10 @@ private Q_SLOTS:
         print::PrintDialog d(f.game, f.window.get());
         d.show();
         const auto fields = [](const print::PrintSettings &s) {
-            return QVariantList{s.solutionFontSize, s.tallyFontSize, s.footerFontSize, s.cellSizePixels, s.lineSize,
-                                s.solutionCellColour, s.clueCellColour, s.solutionFontColour, s.tallyFontColour,
-                                s.footerColour, s.footerText};
+            return QVariantList{s.solutionFontSize, s.tallyFontSize,      s.footerFontSize,
+                                s.cellSizePixels,   s.lineSize,           s.solutionCellColour,
+                                s.clueCellColour,   s.solutionFontColour, s.tallyFontColour,
+                                s.footerColour,     s.footerText};
         };
         print::PrintSettings defaults;
         defaults.footerText = print::PrintDialog::defaultFooterText();

@@ -17,11 +17,15 @@ inline QImage blankImage(int width, int height, const QColor &background = Qt::w
     return image;
 }
 
-inline bool same(QRgb pixel, const QColor &colour) { return (pixel & 0xffffff) == (colour.rgb() & 0xffffff); }
+inline bool same(QRgb pixel, const QColor &colour)
+{
+    return (pixel & 0xffffff) == (colour.rgb() & 0xffffff);
+}
 
 // How many pixels of `region` (all of `image` when null) are exactly `colour`, and the smallest
 // rectangle holding them.
-inline int countColour(const QImage &image, const QColor &colour, QRect region = QRect(), QRect *bounds = nullptr)
+inline int countColour(const QImage &image, const QColor &colour, QRect region = QRect(),
+                       QRect *bounds = nullptr)
 {
     region = region.isNull() ? image.rect() : region & image.rect();
     int n = 0;

@@ -42,7 +42,10 @@ QImage paintScene(const BoardPalette &palette)
     return image;
 }
 
-QRect digitBox(int col, int row) { return {col * kCell + 3, row * kCell + 3, kCell - 6, kCell - 6}; }
+QRect digitBox(int col, int row)
+{
+    return {col * kCell + 3, row * kCell + 3, kCell - 6, kCell - 6};
+}
 
 } // namespace
 
@@ -56,13 +59,21 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("count");
         const BoardPalette c = BoardPalette::classic();
-        const auto col = [](int col, int row) { return QRect(col * kCell + 2, row * kCell + 2, kCell - 2, kCell - 2); };
-        QTest::newRow("clue fill, no diagonal on a block heading nothing") << col(3, 1) << c.clue << (kCell - 2) * (kCell - 2);
-        QTest::newRow("fill inset strip in the entry colour") << QRect(3 * kCell, kCell + 1, kCell, 1) << c.entry << kCell - 1;
-        QTest::newRow("dark line between entries") << QRect(2 * kCell, kCell, 1, kCell) << c.darkLine << kCell;
-        QTest::newRow("dark line before an entry below a block") << QRect(4 * kCell, 3 * kCell, kCell, 1) << c.darkLine << kCell;
-        QTest::newRow("light line between blocks") << QRect(4 * kCell, kCell, 1, kCell) << c.lightLine << kCell;
-        QTest::newRow("clue diagonal on a clue cell") << QRect(4 * kCell + 1, 2 * kCell + 1, kCell / 2, kCell / 2) << c.lightLine << kCell / 2;
+        const auto col = [](int col, int row) {
+            return QRect(col * kCell + 2, row * kCell + 2, kCell - 2, kCell - 2);
+        };
+        QTest::newRow("clue fill, no diagonal on a block heading nothing")
+            << col(3, 1) << c.clue << (kCell - 2) * (kCell - 2);
+        QTest::newRow("fill inset strip in the entry colour")
+            << QRect(3 * kCell, kCell + 1, kCell, 1) << c.entry << kCell - 1;
+        QTest::newRow("dark line between entries")
+            << QRect(2 * kCell, kCell, 1, kCell) << c.darkLine << kCell;
+        QTest::newRow("dark line before an entry below a block")
+            << QRect(4 * kCell, 3 * kCell, kCell, 1) << c.darkLine << kCell;
+        QTest::newRow("light line between blocks")
+            << QRect(4 * kCell, kCell, 1, kCell) << c.lightLine << kCell;
+        QTest::newRow("clue diagonal on a clue cell")
+            << QRect(4 * kCell + 1, 2 * kCell + 1, kCell / 2, kCell / 2) << c.lightLine << kCell / 2;
         QTest::newRow("no diagonal on the corner") << col(0, 0) << c.lightLine << 0;
         QTest::newRow("down sum in its box")
             << view::sumRect(4, 2, kCell, view::SumDirection::Down) << c.sum << -1;
@@ -72,8 +83,10 @@ private Q_SLOTS:
         QTest::newRow("pencil digit") << digitBox(2, 1) << c.pencil << -1;
         QTest::newRow("pen cell shows no solution digit") << digitBox(1, 1) << c.solution << 0;
         QTest::newRow("solution digit in an untouched cell") << digitBox(4, 4) << c.solution << -1;
-        QTest::newRow("error mark in the top right corner") << QRect(2 * kCell - 7, 2 * kCell + 2, 7, 7) << c.errorMark << 29;
-        QTest::newRow("selection frame's top") << QRect(2 * kCell + 3, 2 * kCell + 3, kCell - 6, 1) << c.lightLine << kCell - 6;
+        QTest::newRow("error mark in the top right corner")
+            << QRect(2 * kCell - 7, 2 * kCell + 2, 7, 7) << c.errorMark << 29;
+        QTest::newRow("selection frame's top")
+            << QRect(2 * kCell + 3, 2 * kCell + 3, kCell - 6, 1) << c.lightLine << kCell - 6;
         QTest::newRow("cross: two lines, end points left out") << col(4, 3) << c.errorMark << 2 * (kCell - 8);
     }
     void pixels()
@@ -93,9 +106,10 @@ private Q_SLOTS:
         BoardPalette other;
         QSet<QRgb> expected{QColor(1, 2, 3).rgb()}; // the ground, at the far corner no line reaches
         int hue = 0;
-        for (QColor BoardPalette::*field : {&BoardPalette::entry, &BoardPalette::clue, &BoardPalette::lightLine,
-                                            &BoardPalette::darkLine, &BoardPalette::errorMark, &BoardPalette::pen,
-                                            &BoardPalette::pencil, &BoardPalette::solution, &BoardPalette::sum})
+        for (QColor BoardPalette::*field :
+             {&BoardPalette::entry, &BoardPalette::clue, &BoardPalette::lightLine, &BoardPalette::darkLine,
+              &BoardPalette::errorMark, &BoardPalette::pen, &BoardPalette::pencil, &BoardPalette::solution,
+              &BoardPalette::sum})
             expected << (other.*field = QColor::fromHsv(hue += 36, 255, 200)).rgb();
         const QImage painted = paintScene(other);
         QSet<QRgb> found;
