@@ -59,35 +59,28 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("count");
         const BoardPalette c = BoardPalette::classic();
-        const auto col = [](int col, int row) {
-            return QRect(col * kCell + 2, row * kCell + 2, kCell - 2, kCell - 2);
+        const int k = kCell;
+        const auto row = [](const char *name, QRect region, QColor colour, int count) {
+            QTest::newRow(name) << region << colour << count;
         };
-        QTest::newRow("clue fill, no diagonal on a block heading nothing")
-            << col(3, 1) << c.clue << (kCell - 2) * (kCell - 2);
-        QTest::newRow("fill inset strip in the entry colour")
-            << QRect(3 * kCell, kCell + 1, kCell, 1) << c.entry << kCell - 1;
-        QTest::newRow("dark line between entries")
-            << QRect(2 * kCell, kCell, 1, kCell) << c.darkLine << kCell;
-        QTest::newRow("dark line before an entry below a block")
-            << QRect(4 * kCell, 3 * kCell, kCell, 1) << c.darkLine << kCell;
-        QTest::newRow("light line between blocks")
-            << QRect(4 * kCell, kCell, 1, kCell) << c.lightLine << kCell;
-        QTest::newRow("clue diagonal on a clue cell")
-            << QRect(4 * kCell + 1, 2 * kCell + 1, kCell / 2, kCell / 2) << c.lightLine << kCell / 2;
-        QTest::newRow("no diagonal on the corner") << col(0, 0) << c.lightLine << 0;
-        QTest::newRow("down sum in its box")
-            << view::sumRect(4, 2, kCell, view::SumDirection::Down) << c.sum << -1;
-        QTest::newRow("no across sum where no run starts")
-            << view::sumRect(4, 2, kCell, view::SumDirection::Across) << c.sum << 0;
-        QTest::newRow("pen digit") << digitBox(1, 1) << c.pen << -1;
-        QTest::newRow("pencil digit") << digitBox(2, 1) << c.pencil << -1;
-        QTest::newRow("pen cell shows no solution digit") << digitBox(1, 1) << c.solution << 0;
-        QTest::newRow("solution digit in an untouched cell") << digitBox(4, 4) << c.solution << -1;
-        QTest::newRow("error mark in the top right corner")
-            << QRect(2 * kCell - 7, 2 * kCell + 2, 7, 7) << c.errorMark << 29;
-        QTest::newRow("selection frame's top")
-            << QRect(2 * kCell + 3, 2 * kCell + 3, kCell - 6, 1) << c.lightLine << kCell - 6;
-        QTest::newRow("cross: two lines, end points left out") << col(4, 3) << c.errorMark << 2 * (kCell - 8);
+        const auto inside = [k](int col, int row) { return QRect(col * k + 2, row * k + 2, k - 2, k - 2); };
+        row("clue fill, no diagonal on a block heading nothing", inside(3, 1), c.clue, (k - 2) * (k - 2));
+        row("fill inset strip in the entry colour", {3 * k, k + 1, k, 1}, c.entry, k - 1);
+        row("dark line between entries", {2 * k, k, 1, k}, c.darkLine, k);
+        row("dark line before an entry below a block", {4 * k, 3 * k, k, 1}, c.darkLine, k);
+        row("light line between blocks", {4 * k, k, 1, k}, c.lightLine, k);
+        row("clue diagonal on a clue cell", {4 * k + 1, 2 * k + 1, k / 2, k / 2}, c.lightLine, k / 2);
+        row("no diagonal on the corner", inside(0, 0), c.lightLine, 0);
+        row("down sum in its box", view::sumRect(4, 2, k, view::SumDirection::Down), c.sum, -1);
+        row("no across sum where no run starts", view::sumRect(4, 2, k, view::SumDirection::Across), c.sum,
+            0);
+        row("pen digit", digitBox(1, 1), c.pen, -1);
+        row("pencil digit", digitBox(2, 1), c.pencil, -1);
+        row("pen cell shows no solution digit", digitBox(1, 1), c.solution, 0);
+        row("solution digit in an untouched cell", digitBox(4, 4), c.solution, -1);
+        row("error mark in the top right corner", {2 * k - 7, 2 * k + 2, 7, 7}, c.errorMark, 29);
+        row("selection frame's top", {2 * k + 3, 2 * k + 3, k - 6, 1}, c.lightLine, k - 6);
+        row("cross: two lines, end points left out", inside(4, 3), c.errorMark, 2 * (k - 8));
     }
     void pixels()
     {
