@@ -82,13 +82,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("refused"); // what the message names; empty: printed
-        const auto row = [](const char *name, const char *field, const char *text, const char *refused) {
-            QTest::newRow(name) << QString(field) << QString(text) << QString(refused);
-        };
-        row("defaults print", "cmdPrint", "", "");
-        row("cell wider than the page", "txtNumOfPixels", "1401", "Cell Size");
-        row("line wider than a cell", "cmbLineSize", "251", "Line Size");
-        row("Cancel", "cmdCancel", "", "");
+        textRow("defaults print", "cmdPrint", "", "");
+        textRow("cell wider than the page", "txtNumOfPixels", "1401", "Cell Size");
+        textRow("line wider than a cell", "cmbLineSize", "251", "Line Size");
+        textRow("Cancel", "cmdCancel", "", "");
     }
     void dialog()
     {
