@@ -32,6 +32,12 @@ inline QList<QStringList> numberedBook(int count)
     return book;
 }
 
+// One row of a data table whose columns are all text.
+template <typename... Texts> void textRow(const char *name, const Texts &...texts)
+{
+    (QTest::newRow(name) << ... << QString(texts));
+}
+
 // The game alone, with no window: settings in memory, saved games in a folder of its own.
 struct GameFixture {
     explicit GameFixture(const QList<QStringList> &puzzles, int puzzle = 1)

@@ -1,0 +1,272 @@
+// The main window's wiring on its real widgets: each menu entry, toolbar button and key with what
+// it does, the menus and toolbar as the player sees them, the score dialog at completion, the
+// board layout, and the program's start.
+#include "app/startup.h"
+#include "platform/app_identity.h"
+#include "shell/shell_dialogs.h"
+#include "support/window_harness.h"
+#include "view/board_layout.h"
+#include "view/tool_images.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QToolButton>
+
+namespace {
+
+// Everything an input may change in the window, one thing per item. Pointers are named by their
+// picture: 5 and 6 the Pencil and Pen buttons', 13 and 14 the board's pencil and pen.
+QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
+{
+    QString pointer, pauses;
+    for (int i : {view::toolImage::PencilPointer, view::toolImage::PenPointer, view::toolImage::BoardPencil,
+                  view::toolImage::BoardPen})
+        if (w.picture()->testAttribute(Qt::WA_SetCursor) &&
+            w.picture()->cursor().pixmap().cacheKey() == view::toolImages().pointer(i).pixmap().cacheKey())
+            pointer = QStringLiteral("pointer %1").arg(i);
+    for (int ms : w.pauses)
+        pauses += QStringLiteral("pause %1").arg(ms);
+    const view::BoardView *b = w.board();
+    const QString selected = QStringLiteral("select %1%2").arg(b->selectedCol()).arg(b->selectedRow());
+    QStringList seen;
+    seen << "message " + w.messages.join(" + ") << "dialog " + w.dialogs.join(" + ") << pauses
+         << "open " + w.documents.join(" + ").remove(w.dir.path() + '/')
+         << QStringLiteral("puzzle %1").arg(w.openNumber()) << "entries " + w.entries()
+         << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
+         << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
+         << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
+         << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed");
+    return seen;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Every row starts with cell (2, 2) selected and a wrong pen 4 in it; "tool" chooses digit 3
+    // first, "pencil" starts in pencil mode. Input: "menu:" an entry ("menu/No:" answering No),
+    // "bar:" a toolbar button, "key:" a key on the board, "box:" a key in the puzzle-number box.
+    void wiring_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("effect");
+        const QString opened = "; entries ; select none", check = "pause 500; entries 22:4!";
+        const QString question = "message Korvel - Alert|Are you sure to RESTART puzzle?";
+        textRow("next game", "", "menu:MNU_NEXT", "puzzle 3" + opened);
+        textRow("previous game", "", "menu:MNU_PREV", "puzzle 1" + opened);
+        textRow("restart, Yes", "", "menu:MNU_RST", question + opened);
+        textRow("restart, No", "", "menu/No:MNU_RST", question);
+        textRow("save pauses", "", "menu:MNU_SAVE", "pause 800");
+        textRow("statistics", "", "menu:MNU_STATS", "dialog diagStats");
+        textRow("print", "", "menu:MNU_PRN", "dialog frmPrinterDialog");
+        textRow("more puzzles", "", "menu:MNU_MP", "open HELP/more-puzzles.htm");
+        textRow("more puzzles, help menu", "", "menu:MNU_MP_H", "open HELP/more-puzzles.htm");
+        textRow("how to play", "", "menu:MNU_HTP", "open HELP/help1.htm");
+        textRow("web site", "", "menu:MNU_CS_WEB", "open " + platform::gameWebPage);
+        textRow("about", "", "menu:MNU_ABT", "dialog frmAbt");
+        textRow("exit", "", "menu:MNU_XIT", "closed");
+        textRow("check all", "", "menu:MNU_CHK_ALL", check);
+        textRow("menu pencil keeps pointer and tool", "tool", "menu:MNU_PEN_2", "pencil");
+        textRow("menu pen", "pencil", "menu:MNU_PEN_1", "pen");
+        textRow("toolbar Pencil", "tool", "bar:tb_6", "pencil; tool 11; pointer 5");
+        textRow("toolbar Pen", "pencil tool", "bar:tb_7", "pen; tool 11; pointer 6");
+        textRow("toolbar Check puts the tool down", "tool", "bar:tb_9", check + "; tool 11");
+        textRow("toolbar Prev", "", "bar:tb_1", "puzzle 1" + opened);
+        textRow("eraser", "", "bar:tbNumButns_10", "tool 10");
+        textRow("no tool button", "tool", "bar:tbNumButns_11", "tool 11");
+        textRow("Ctrl+Z zooms in", "", "key:Ctrl+Z", "zoom 4");
+        textRow("Ctrl+O zooms out", "", "key:Ctrl+O", "zoom 2");
+        textRow("F9 shows the solution", "", "key:F9", "solution");
+        textRow("F12 prints", "", "key:F12", "dialog frmPrinterDialog");
+        textRow("Escape minimises", "", "key:Esc", "minimised");
+        textRow("Down moves the selection", "", "key:Down", "select 23");
+        textRow("Down stays in the number box", "", "box:Down", "");
+        textRow("Escape stays in the number box", "", "box:Esc", "");
+        textRow("F9 stays in the number box", "", "box:F9", "");
+        textRow("F12 stays in the number box", "", "box:F12", "");
+        textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
+    }
+    void wiring()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, input);
+        WindowHarness w(numberedBook(3), 2, setup.contains("pencil"));
+        QVERIFY(w.windowActive);
+        w.clickCell(2, 2);
+        w.typeOnBoard(Qt::Key_4);
+        if (setup.contains("tool"))
+            QTest::mouseClick(w.button("tbNumButns", "tbNumButns_3"), Qt::LeftButton);
+        QSignalSpy solutions(&w.game, &game::Game::solutionRevealed);
+        const QStringList before = observe(w, solutions);
+        const QString kind = input.section(':', 0, 0), what = input.section(':', 1);
+        w.answerYes = !kind.endsWith("/No");
+        if (kind.startsWith("menu")) {
+            w.act(what)->trigger();
+        } else if (kind == "bar") {
+            QTest::mouseClick(w.button(what.startsWith("tbNum") ? "tbNumButns" : "tb", what), Qt::LeftButton);
+        } else {
+            QWidget *target = kind == "box" ? w.find<QWidget>("txtGN") : w.picture();
+            target->setFocus();
+            const QKeyCombination key = QKeySequence::fromString(what)[0];
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        }
+        QStringList changed;
+        const QStringList now = observe(w, solutions);
+        for (int k = 0; k < now.size(); ++k)
+            if (now[k] != before[k])
+                changed << now[k];
+        QTEST(changed.join("; "), "effect");
+        QVERIFY(!w.window->testAttribute(Qt::WA_SetCursor)); // tool pointers go on the board alone
+    }
+
+    // The menus in order with their captions and shortcuts, and the main toolbar's nine buttons,
+    // as the player sees them.
+    void menusAndToolbarAsShown()
+    {
+        WindowHarness w(numberedBook(1));
+        QStringList shown;
+        for (QAction *menu : w.window->menuBar()->actions()) {
+            shown << menu->menu()->objectName() + ' ' + menu->text();
+            for (QAction *a : menu->menu()->actions())
+                shown << QString("  %1 %2 %3")
+                             .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
+                                  a->shortcut().toString());
+        }
+        for (QAction *a : w.find<QToolBar>("tb")->actions().first(9))
+            shown << a->objectName() + ' ' + (a->isSeparator() ? "-" : a->text());
+        const char *expected =
+            "MNU_GM Game|  MNU_NEXT Next game Ctrl+N|  MNU_PREV Previous Game Ctrl+B|  MNU_RST Restart Game "
+            "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics |  MNU_PRN Print Game |  MNU_SEP2 - "
+            "|  MNU_MP More Puzzles |  MNU_SEP3 - |  MNU_XIT Exit |MNU_SOLV Solving|  MNU_PEN_1 Use pen "
+            "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All |  MNU_ZOOMIN Zoom In + Ctrl+Z"
+            "|  MNU_ZOOMOUT Zoom Out - Ctrl+O|MNU_HLPMN Help|  MNU_HTP How to play F1|  MNU_MP_H More "
+            "Puzzles "
+            "|  MNU_CS_WEB Korvel Website |  MNU_SEP_H - |  MNU_ABT About Korvel |tb_1 Prev|tb_2 -|tb_3 Next"
+            "|tb_4 Restart|tb_5 -|tb_6 Pencil|tb_7 Pen|tb_8 -|tb_9 Check";
+        QCOMPARE(shown.join('|'), expected);
+        // The no-tool button: a picture, no caption, and a name for tool tips and screen readers.
+        auto *noTool = qobject_cast<QToolButton *>(w.button("tbNumButns", "tbNumButns_11"));
+        QVERIFY(noTool->isVisible() && !noTool->icon().isNull() && noTool->text().isEmpty());
+        QCOMPARE(noTool->toolTip() + '/' + noTool->accessibleName(), "No tool/No tool");
+    }
+
+    // Completing the puzzle opens the score dialog; only OK records the time and moves on.
+    void scoreDialog_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("bestTime"); // rank 1's time afterwards, 0 for none
+        QTest::addColumn<int>("puzzle");
+        QTest::newRow("OK records and moves on") << "OKButton" << 1 << 2;
+        QTest::newRow("Escape does nothing") << "Escape" << 0 << 1;
+        QTest::newRow("close box neither records nor moves on") << "close" << 0 << 1;
+        QTest::newRow("Clear Data empties the table")
+            << "OKButton CancelButton" << int(store::kClearedTime) << 2;
+    }
+    void scoreDialog()
+    {
+        QFETCH(QString, answer);
+        WindowHarness w(numberedBook(2));
+        bool escapeKeptOpen = true;
+        w.onDialog = [&](QDialog &d) { // the score dialog, then the statistics the OK shows
+            d.show();
+            const QString how = answer.section(' ', int(w.dialogs.size()) - 1, int(w.dialogs.size()) - 1);
+            if (how == "Escape") {
+                QTest::keyClick(&d, Qt::Key_Escape);
+                escapeKeptOpen = d.isVisible();
+            } else if (how == "close") {
+                d.close();
+            } else if (!how.isEmpty()) {
+                QTest::mouseClick(d.findChild<QPushButton *>(how), Qt::LeftButton);
+            }
+        };
+        for (const QPoint cell : {QPoint(2, 2), QPoint(3, 2), QPoint(2, 3), QPoint(3, 3)}) {
+            w.clickCell(cell.x(), cell.y());
+            w.typeOnBoard(Qt::Key(Qt::Key_0 + w.game.puzzle().solutionAt(cell.x(), cell.y())));
+        }
+        QCOMPARE(w.dialogs.first(), "frmScoreInput");
+        QVERIFY(escapeKeptOpen);
+        QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
+        QTEST(w.openNumber(), "puzzle");
+    }
+
+    // A bar shows exactly when the picture is larger than the view; at its maximum the picture's
+    // last pixel touches the view's edge.
+    void boardLayout_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<bool>("vBar");
+        QTest::addColumn<bool>("hBar");
+        QTest::newRow("fits exactly") << QSize(400, 300) << false << false;
+        QTest::newRow("one pixel too wide") << QSize(401, 283) << false << true;
+        QTest::newRow("one pixel too tall") << QSize(383, 301) << true << false;
+        QTest::newRow("the horizontal bar makes the vertical one needed") << QSize(401, 290) << true << true;
+        QTest::newRow("the vertical bar makes the horizontal one needed") << QSize(390, 301) << true << true;
+        QTest::newRow("largest board at zoom step 10") << QSize(31 * 70 + 1, 31 * 70 + 1) << true << true;
+    }
+    void boardLayout()
+    {
+        QFETCH(QSize, picture);
+        const QSize space(400, 300);
+        const int bar = 17;
+        const view::BoardLayout g = view::computeBoardLayout(space, picture, bar, bar);
+        QTEST(g.vScrollVisible, "vBar");
+        QTEST(g.hScrollVisible, "hBar");
+        QCOMPARE(g.view.width() + (g.vScrollVisible ? bar : 0), space.width());
+        QCOMPARE(g.view.height() + (g.hScrollVisible ? bar : 0), space.height());
+        QVERIFY(g.vScroll.left() == g.view.right() + 1 && g.hScroll.top() == g.view.bottom() + 1);
+        QCOMPARE(g.view.height() + g.vScrollMax, g.vScrollVisible ? picture.height() : g.view.height());
+        QCOMPARE(g.view.width() + g.hScrollMax, g.hScrollVisible ? picture.width() : g.view.width());
+    }
+
+    // On the window: a board as high as zoom step 10 allows shows no vertical bar, and the
+    // horizontal bar sits on the window's bottom edge.
+    void boardReachesTheWindowsBottom()
+    {
+        WindowHarness w({{"# # # # # # # # # # # #", "# 1 2 3 4 5 # 1 2 3 4 5", "# 2 3 4 5 6 # 2 3 4 5 6",
+                          "# 3 4 5 6 7 # 3 4 5 6 7", "# 4 5 6 7 8 # 4 5 6 7 8"}});
+        while (w.board()->zoomLevel() < view::BoardView::kMaxZoom)
+            w.act("MNU_ZOOMIN")->trigger();
+        auto *hBar = w.find<QScrollBar>("HScroll1");
+        QVERIFY(!w.find<QScrollBar>("VScroll1")->isVisible() && hBar->isVisible());
+        QCOMPARE(hBar->mapTo(w.window.get(), QPoint(0, hBar->height())).y(), w.window->height());
+        QCOMPARE(hBar->maximum(), w.picture()->width() - w.picture()->parentWidget()->width());
+    }
+
+    // Start-up: a corrupt book is reported before any window; Quit in the welcome ends with none.
+    void start()
+    {
+        for (const bool corrupt : {true, false}) {
+            QTemporaryDir dir;
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+            QFile book(fixture::writeBook(dir.path(), {fixture::smallPuzzle()}));
+            QVERIFY(!corrupt || (book.open(QIODevice::WriteOnly) && book.write("not a book") > 0));
+            book.close();
+            QStringList shown;
+            platform::setMessageResponder([&](const platform::MessageRequest &r) {
+                shown << r.caption + '|' + r.text;
+                return QMessageBox::Ok;
+            });
+            platform::setDialogRunner([&](QDialog &d) {
+                shown << d.objectName();
+                QTest::mouseClick(static_cast<shell::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
+                return d.result();
+            });
+            app::Program program;
+            QCOMPARE(app::start(program, dir.path()), corrupt ? 1 : 0);
+            QCOMPARE(shown, corrupt ? QStringList{"Korvel| The Database is corrupted - contact the author at "
+                                                  "author@norvane-games.example for more details"}
+                                    : QStringList{"diagSWS"});
+            QVERIFY(!program.window);
+        }
+        platform::setMessageResponder({});
+        platform::setDialogRunner({});
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,49 @@
+// The welcome dialog's ways out and its link, and the About box's caption.
+#include "shell/open_document.h"
+#include "shell/shell_dialogs.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestShellDialogs : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Only Quit ends the program; the close box counts as Start. The link opens the page beside
+    // the program, in a folder with spaces, and leaves the dialog open.
+    void welcome_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("Start") << "OKButton" << false;
+        QTest::newRow("Quit") << "CancelButton" << true;
+        QTest::newRow("close box") << "close" << false;
+        QTest::newRow("link") << "lblMorePuz" << false;
+    }
+    void welcome()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir root;
+        const QString folder = root.filePath("Program Files/Kor vel"), page = shell::morePuzzlesPath(folder);
+        QVERIFY(QDir().mkpath(QFileInfo(page).absolutePath()) && QFile(page).open(QIODevice::WriteOnly));
+        QStringList opened;
+        shell::setDocumentOpener([&](const QString &target) { opened << target; });
+        shell::WelcomeDialog d(folder);
+        d.show();
+        if (how == "close")
+            d.close();
+        else
+            QTest::mouseClick(d.findChild<QWidget *>(how), Qt::LeftButton);
+        shell::setDocumentOpener({});
+        QCOMPARE(d.isVisible(), how == "lblMorePuz");
+        QTEST(d.quitChosen(), "quit");
+        QCOMPARE(opened, how == "lblMorePuz" ? QStringList{page} : QStringList());
+        QCOMPARE(shell::urlToOpen(page), QUrl::fromLocalFile(page));
+    }
+
+    void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
+};
+
+QTEST_MAIN(TestShellDialogs)
+#include "test_shell_dialogs.moc"

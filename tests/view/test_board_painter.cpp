@@ -1,0 +1,118 @@
+// The board painter on an image: fills, grid lines, clue diagonals, sums, digits, marks and the
+// selection frame, all in the colours of the palette it is given.
+#include "support/board_fixture.h"
+#include "view/board_painter.h"
+#include "view/pixels.h"
+
+#include <QSet>
+#include <QTest>
+
+using view::BoardPalette;
+
+namespace {
+
+constexpr int kCell = 35;
+
+// Entry cells at the top left reach both outer edges; block (4, 2) heads a run inside the grid.
+//   row 1: 9 8 # #
+//   row 2: 7 6 # #
+//   row 3: # # # 4
+//   row 4: # # # 2
+const QStringList kBoard{"98##", "76##", "###4", "###2"};
+
+// The board painted with solution digits and fill inset 2, then a pen 9 at (1, 1), a pencil 8 at
+// (2, 1), an error mark at (1, 2), the selection frame at (2, 2) and the cross at (4, 3).
+QImage paintScene(const BoardPalette &palette)
+{
+    const puzzle::Puzzle puzzle = fixture::puzzleOf(kBoard);
+    puzzle::Entries entries(puzzle.cellCount());
+    entries.write(puzzle.cellIndex(1, 1), 9, false);
+    entries.write(puzzle.cellIndex(2, 1), 8, true);
+    entries.setErrorMark(puzzle.cellIndex(1, 2));
+    QImage image = pixels::blankImage(5 * kCell + 1, 5 * kCell + 1, QColor(1, 2, 3));
+    view::GdiCanvas dc(&image);
+    dc.setFontPointSize(11);
+    view::BoardPainter painter(dc, kCell, puzzle, entries, palette);
+    painter.paintBoard(view::BoardDigits::Solution, true, 2);
+    painter.paintSums();
+    for (const QPoint cell : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2)})
+        painter.paintEntryCell(cell.x(), cell.y());
+    painter.drawSelectionFrame(2, 2);
+    painter.drawCross(4, 3);
+    return image;
+}
+
+QRect digitBox(int col, int row)
+{
+    return {col * kCell + 3, row * kCell + 3, kCell - 6, kCell - 6};
+}
+
+} // namespace
+
+class TestBoardPainter : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // How many pixels of a region are in one of the classic palette's colours; -1: some.
+    void pixels_data()
+    {
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<int>("count");
+        const BoardPalette c = BoardPalette::classic();
+        const int k = kCell;
+        const auto row = [](const char *name, QRect region, QColor colour, int count) {
+            QTest::newRow(name) << region << colour << count;
+        };
+        const auto inside = [k](int col, int row) { return QRect(col * k + 2, row * k + 2, k - 2, k - 2); };
+        row("clue fill, no diagonal on a block heading nothing", inside(3, 1), c.clue, (k - 2) * (k - 2));
+        row("fill inset strip in the entry colour", {3 * k, k + 1, k, 1}, c.entry, k - 1);
+        row("dark line between entries", {2 * k, k, 1, k}, c.darkLine, k);
+        row("dark line before an entry below a block", {4 * k, 3 * k, k, 1}, c.darkLine, k);
+        row("light line between blocks", {4 * k, k, 1, k}, c.lightLine, k);
+        row("clue diagonal on a clue cell", {4 * k + 1, 2 * k + 1, k / 2, k / 2}, c.lightLine, k / 2);
+        row("no diagonal on the corner", inside(0, 0), c.lightLine, 0);
+        row("down sum in its box", view::sumRect(4, 2, k, view::SumDirection::Down), c.sum, -1);
+        row("no across sum where no run starts", view::sumRect(4, 2, k, view::SumDirection::Across), c.sum,
+            0);
+        row("pen digit", digitBox(1, 1), c.pen, -1);
+        row("pencil digit", digitBox(2, 1), c.pencil, -1);
+        row("pen cell shows no solution digit", digitBox(1, 1), c.solution, 0);
+        row("solution digit in an untouched cell", digitBox(4, 4), c.solution, -1);
+        row("error mark in the top right corner", {2 * k - 7, 2 * k + 2, 7, 7}, c.errorMark, 29);
+        row("selection frame's top", {2 * k + 3, 2 * k + 3, k - 6, 1}, c.lightLine, k - 6);
+        row("cross: two lines, end points left out", inside(4, 3), c.errorMark, 2 * (k - 8));
+    }
+    void pixels()
+    {
+        QFETCH(QRect, region);
+        QFETCH(QColor, colour);
+        QFETCH(int, count);
+        const int found = pixels::countColour(paintScene(BoardPalette::classic()), colour, region);
+        QCOMPARE(count < 0 ? qMin(found, 1) : found, qAbs(count)); // -1: at least one
+    }
+
+    // Every colour on the board comes from the palette given, each of them is used, and painting
+    // in another palette leaves the next classic painting as it was.
+    void onlyThePaletteGiven()
+    {
+        const QImage classic = paintScene(BoardPalette::classic());
+        BoardPalette other;
+        QSet<QRgb> expected{QColor(1, 2, 3).rgb()}; // the ground, at the far corner no line reaches
+        int hue = 0;
+        for (QColor BoardPalette::*field :
+             {&BoardPalette::entry, &BoardPalette::clue, &BoardPalette::lightLine, &BoardPalette::darkLine,
+              &BoardPalette::errorMark, &BoardPalette::pen, &BoardPalette::pencil, &BoardPalette::solution,
+              &BoardPalette::sum})
+            expected << (other.*field = QColor::fromHsv(hue += 36, 255, 200)).rgb();
+        const QImage painted = paintScene(other);
+        QSet<QRgb> found;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                found << painted.pixel(x, y);
+        QCOMPARE(found, expected);
+        QCOMPARE(paintScene(BoardPalette::classic()), classic);
+    }
+};
+
+QTEST_MAIN(TestBoardPainter)
+#include "test_board_painter.moc"
