@@ -26,6 +26,28 @@ if(TARGET korvel-book)
   install(TARGETS korvel-book RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# What software centres show of us, the manual pages, and the licence and history beside the
+# other packages' in share/doc. Manual pages and the changelog are installed compressed, without
+# a time stamp, so that a rebuild gives the same bytes.
+install(FILES ${KORVEL_PACKAGING_DIR}/example.norvane_games.korvel.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+set(KORVEL_COMPRESSED_DIR ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+set(KORVEL_COMPRESSED "")
+foreach(source man/korvel.6 man/korvel-book.1 changelog)
+  get_filename_component(name ${source} NAME)
+  add_custom_command(OUTPUT ${KORVEL_COMPRESSED_DIR}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KORVEL_COMPRESSED_DIR}
+    COMMAND gzip -9 -n -c ${KORVEL_PACKAGING_DIR}/${source} > ${KORVEL_COMPRESSED_DIR}/${name}.gz
+    DEPENDS ${KORVEL_PACKAGING_DIR}/${source}
+    COMMENT "Compressing ${source}" VERBATIM)
+  list(APPEND KORVEL_COMPRESSED ${KORVEL_COMPRESSED_DIR}/${name}.gz)
+endforeach()
+add_custom_target(korvel_compressed_docs ALL DEPENDS ${KORVEL_COMPRESSED})
+install(FILES ${KORVEL_COMPRESSED_DIR}/korvel.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${KORVEL_COMPRESSED_DIR}/korvel-book.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${KORVEL_COMPRESSED_DIR}/changelog.gz ${KORVEL_PACKAGING_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvel)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvel)
 set(CPACK_PACKAGE_VENDOR "Norvane Games")
@@ -39,6 +61,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://norvane-games.example/korvel/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Found at run time rather than linked: the board's Arial-compatible face.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Found at run time rather than linked, so dpkg-shlibdeps cannot see them: Qt's platform plugins
+# (without one the game cannot open a window, and libqt6gui6 only recommends them) and the
+# board's Arial-compatible face. Qt's own translations (qt6-translations-l10n) join this list
+# when the game is translated.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 include(CPack)
