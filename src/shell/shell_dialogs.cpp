@@ -152,7 +152,9 @@ frmAbt::frmAbt(const QString &appFolder, QWidget *parent) : QDialog(parent), app
                        "Fill each run of white cells with the digits 1 to 9 so that they add up "
                        "to the clue beside the run, never using a digit twice in the same run.\n\n"
                        "Every puzzle has exactly one solution, and it can be reached by reasoning "
-                       "alone.")
+                       "alone.\n\n"
+                       "%1 is free software: you may share and change it under the GNU General "
+                       "Public License, version 3 or any later version. It comes with no warranty.")
             .arg(appIdentity::title, appIdentity::companyName));
 
     lblWeb = new LinkLabel(this);
@@ -162,7 +164,7 @@ frmAbt::frmAbt(const QString &appFolder, QWidget *parent) : QDialog(parent), app
     connect(lblWeb, &LinkLabel::clicked, this, &frmAbt::lblWeb_Click);
 
     lblNotice = namedLabel("lblNotice", this);
-    lblNotice->setText(QStringLiteral("Copyright \u00A9 %1. Made with Qt.").arg(appIdentity::companyName));
+    lblNotice->setText(QStringLiteral("Copyright \u00A9 %1, GPL-3.0-or-later").arg(appIdentity::companyName));
     QFont noticeFont = lblNotice->font();
     noticeFont.setPointSizeF(noticeFont.pointSizeF() * 0.85);
     lblNotice->setFont(noticeFont);
