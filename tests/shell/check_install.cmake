@@ -13,7 +13,9 @@ foreach(f ${PROGRAM_DIR}/korvel ${PROGRAM_DIR}/korvel.installed ${PROGRAM_DIR}/d
           ${PROGRAM_DIR}/48x48.ico ${PROGRAM_DIR}/HELP/help1.htm ${PROGRAM_DIR}/HELP/more-puzzles.htm
           ${PROGRAM_DIR}/HELP/Velks.jpg bin/korvel share/applications/korvel.desktop
           share/icons/hicolor/16x16/apps/korvel.png share/icons/hicolor/48x48/apps/korvel.png
-          share/icons/hicolor/256x256/apps/korvel.png bin/korvel-book)
+          share/icons/hicolor/256x256/apps/korvel.png bin/korvel-book
+          share/metainfo/example.norvane_games.korvel.metainfo.xml share/man/man6/korvel.6.gz
+          share/man/man1/korvel-book.1.gz share/doc/korvel/copyright share/doc/korvel/changelog.gz)
   if(NOT EXISTS ${prefix}/${f})
     list(APPEND missing ${f})
   endif()
