@@ -1,6 +1,7 @@
 // The registry back end of the settings store, built from its own source against an in-memory
 // registry: the key it opens and creates, the values it writes, and the reads that fail.
 #include "platform/modal.h"
+#include "store/key_value_store.h"
 #include "store/settings_store.h"
 #include "support/board_fixture.h"
 
@@ -21,7 +22,10 @@ QStringList ourValues()
 {
     QStringList lines;
     for (const auto &[name, value] : fakeRegistry::keys[kOurKey].values)
-        lines.append(name + (value.type == REG_BINARY ? " binary " : value.type == REG_SZ ? " text " : " other ") +
+        lines.append(name +
+                     (value.type == REG_BINARY ? " binary "
+                      : value.type == REG_SZ   ? " text "
+                                               : " other ") +
                      QString::fromLatin1(value.data.toHex()));
     return lines;
 }
@@ -49,8 +53,8 @@ class TestRegistryStore : public QObject {
     QString described() const
     {
         const auto &o = settings_.soundOptions;
-        return QString::asprintf("last %d sound %d,%d,%d,%d name ", int(board_.lastPlayed[1]), o[1], o[2], o[3],
-                                 o[4]) +
+        return QString::asprintf("last %d sound %d,%d,%d,%d name ", int(board_.lastPlayed[1]), o[1], o[2],
+                                 o[3], o[4]) +
                settings_.puzzleStats[1].bestNames[1];
     }
 
@@ -84,14 +88,15 @@ private Q_SLOTS:
         QCOMPARE(fakeRegistry::calls, run + run);
         QCOMPARE(fakeRegistry::openHandles, 0);
         QCOMPARE(fakeRegistry::keys[kOurKey].keyClass, QStringLiteral("USERDATA"));
-        QCOMPARE(ourValues(), QStringList({"LASTPLAYED binary 01000000",
-                                           "SOLVINGDATA binary 0100010000000000",
-                                           "SOUNDOPTIONS binary 0100010001000100",
-                                           "STATS1 binary 4b0000000000000000000000",
-                                           "STATS1_1 text 41006e006e00",
-                                           "STATS1_2 text ",
-                                           "STATS1_3 text "}));
+        QCOMPARE(
+            ourValues(),
+            QStringList({"LASTPLAYED binary 01000000", "SOLVINGDATA binary 0100010000000000",
+                         "SOUNDOPTIONS binary 0100010001000100", "STATS1 binary 4b0000000000000000000000",
+                         "STATS1_1 text 41006e006e00", "STATS1_2 text ", "STATS1_3 text "}));
         QVERIFY(messages_.isEmpty());
+        // A read gives the stored value alone, however much room it was given.
+        const modReg::OpenedStore opened = modReg::openUserStore();
+        QCOMPARE(opened.store->readText(QStringLiteral("STATS1_1"), 50), QStringLiteral("Ann"));
     }
 
     // What the store cannot give: a key it cannot open or create, a value too long for its room,
@@ -104,20 +109,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<QStringList>("messages"); // of loading and saving
         const QString fifty(50, QLatin1Char('n'));
-        const QStringList failed(2, QStringLiteral("Korvel| Error Failerd"));
-        QTest::newRow("Software cannot be opened") << kSoftware << "" << QByteArray() << "last 0 sound 0,0,0,0 name "
-                                                   << failed;
-        QTest::newRow("our key cannot be opened or created")
-            << kOurKey << "" << QByteArray() << "last 0 sound 0,0,0,0 name " << QStringList();
-        QTest::newRow("every value missing") << "" << "" << QByteArray() << "last 1 sound 1,1,1,1 name " << QStringList();
-        QTest::newRow("LASTPLAYED too long for its room")
-            << "" << "LASTPLAYED" << QByteArray::fromHex("0700000000") << "last 1 sound 1,1,1,1 name " << QStringList();
-        QTest::newRow("SOUNDOPTIONS shorter than its room")
-            << "" << "SOUNDOPTIONS" << QByteArray::fromHex("05000600") << "last 1 sound 5,6,0,0 name " << QStringList();
-        QTest::newRow("a name of 51 characters") << "" << "STATS1_1" << utf16Bytes(fifty + "x")
-                                                 << "last 1 sound 1,1,1,1 name " + fifty << QStringList();
-        QTest::newRow("a name too long for its room")
-            << "" << "STATS1_1" << utf16Bytes(fifty + "xy") << "last 1 sound 1,1,1,1 name " << QStringList();
+        const QString firstRun = QStringLiteral("last 0 sound 0,0,0,0 name ");
+        const QString defaults = QStringLiteral("last 1 sound 1,1,1,1 name ");
+        const auto row = [](const char *tag, const QString &refusedKey, const char *valueName,
+                            const QByteArray &valueBytes, const QString &loaded,
+                            const QStringList &messages = {}) {
+            QTest::newRow(tag) << refusedKey << QString(valueName) << valueBytes << loaded << messages;
+        };
+        row("Software cannot be opened", kSoftware, "", {}, firstRun,
+            QStringList(2, QStringLiteral("Korvel| Error Failerd")));
+        row("our key cannot be opened or created", kOurKey, "", {}, firstRun);
+        row("every value missing", "", "", {}, defaults);
+        row("LASTPLAYED too long for its room", "", "LASTPLAYED", QByteArray::fromHex("0700000000"),
+            defaults);
+        row("SOUNDOPTIONS shorter than its room", "", "SOUNDOPTIONS", QByteArray::fromHex("05000600"),
+            "last 1 sound 5,6,0,0 name ");
+        row("a name of 51 characters", "", "STATS1_1", utf16Bytes(fifty + "x"), defaults + fifty);
+        row("a name too long for its room", "", "STATS1_1", utf16Bytes(fifty + "xy"), defaults);
     }
     void failedReads()
     {
@@ -129,7 +137,8 @@ private Q_SLOTS:
         if (!refusedKey.isEmpty())
             fakeRegistry::refused.insert(refusedKey);
         if (!valueName.isEmpty())
-            fakeRegistry::keys[kOurKey].values[valueName] = {valueName.contains('_') ? REG_SZ : REG_BINARY, valueBytes};
+            fakeRegistry::keys[kOurKey].values[valueName] = {valueName.contains('_') ? REG_SZ : REG_BINARY,
+                                                             valueBytes};
         load();
         QCOMPARE(described(), loaded);
         modReg::saveSettings(board_, settings_);

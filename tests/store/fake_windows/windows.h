@@ -24,7 +24,6 @@ using LPCWSTR = const wchar_t *;
 using LPWSTR = wchar_t *;
 
 #define TRUE 1
-#define FALSE 0
 
 struct SECURITY_ATTRIBUTES {
     DWORD nLength;
@@ -63,9 +62,9 @@ struct Key {
 };
 
 inline HKEY__ currentUser{QStringLiteral("HKCU")};
-inline std::map<QString, Key> keys;  // by full path
-inline std::set<QString> refused;    // paths that can be neither opened nor created
-inline QStringList calls;            // "open ...", "create ...", "close ..." in order
+inline std::map<QString, Key> keys; // by full path
+inline std::set<QString> refused;   // paths that can be neither opened nor created
+inline QStringList calls;           // "open ...", "create ...", "close ..." in order
 inline int openHandles = 0;
 
 // An empty registry with only HKCU\Software.
@@ -79,7 +78,8 @@ inline void reset()
 
 inline QString accessText(REGSAM access)
 {
-    return access == KEY_ALL_ACCESS ? QStringLiteral("all access") : QStringLiteral("access %1").arg(access, 0, 16);
+    return access == KEY_ALL_ACCESS ? QStringLiteral("all access")
+                                    : QStringLiteral("access %1").arg(access, 0, 16);
 }
 
 inline HKEY openHandle(const QString &path)
@@ -112,13 +112,14 @@ inline LONG RegCreateKeyExW(HKEY parent, LPCWSTR subKey, DWORD, LPWSTR keyClass,
     fakeRegistry::calls.append(
         QStringLiteral("create %1, class %2, %3, %4, %5")
             .arg(path, className,
-                 options == REG_OPTION_NON_VOLATILE ? QStringLiteral("non-volatile") : QStringLiteral("volatile"),
+                 options == REG_OPTION_NON_VOLATILE ? QStringLiteral("non-volatile")
+                                                    : QStringLiteral("volatile"),
                  fakeRegistry::accessText(access),
-                 !security                              ? QStringLiteral("no security attributes")
+                 !security                                ? QStringLiteral("no security attributes")
                  : security->nLength != sizeof(*security) ? QStringLiteral("attributes of a wrong length")
-                 : security->lpSecurityDescriptor        ? QStringLiteral("a security descriptor")
-                 : security->bInheritHandle              ? QStringLiteral("inheritable")
-                                                         : QStringLiteral("not inheritable")));
+                 : security->lpSecurityDescriptor         ? QStringLiteral("a security descriptor")
+                 : security->bInheritHandle               ? QStringLiteral("inheritable")
+                                                          : QStringLiteral("not inheritable")));
     if (fakeRegistry::refused.count(path))
         return ERROR_ACCESS_DENIED;
     const bool existed = fakeRegistry::keys.count(path) != 0;
