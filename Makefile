@@ -77,7 +77,7 @@ install: build
 # error found by lintian fails it.
 package:
 	@scripts/install-deps.sh --package
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_TESTS=OFF $(LAUNCHER)
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_TESTS=OFF -DKORVEL_BIN_DIR=games $(LAUNCHER)
 	cmake --build $(BUILD)-package -j $(JOBS)
 	cd $(BUILD)-package && cpack -G DEB
 	lintian --fail-on error $(BUILD)-package/korvel_*.deb
