@@ -14,7 +14,8 @@ install(FILES ${KORVEL_PACKAGING_DIR}/korvel.installed DESTINATION ${KORVEL_INST
 
 # Where the launcher and the book tool go: the bin folder, or "games" in the Debian package,
 # which keeps games in /usr/games.
-set(KORVEL_BIN_DIR ${CMAKE_INSTALL_BINDIR} CACHE STRING "Folder of the commands, relative to the install prefix")
+set(KORVEL_BIN_DIR ${CMAKE_INSTALL_BINDIR}
+    CACHE STRING "Folder of the commands, relative to the install prefix")
 
 # The launcher finds the program relative to itself, so the same script works under any prefix.
 file(RELATIVE_PATH KORVEL_LAUNCHER_TARGET /prefix/${KORVEL_BIN_DIR}

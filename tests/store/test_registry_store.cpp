@@ -87,7 +87,6 @@ private Q_SLOTS:
         };
         QCOMPARE(fakeRegistry::calls, run + run);
         QCOMPARE(fakeRegistry::openHandles, 0);
-        QCOMPARE(fakeRegistry::keys[kOurKey].keyClass, QStringLiteral("USERDATA"));
         QCOMPARE(
             ourValues(),
             QStringList({"LASTPLAYED binary 01000000", "SOLVINGDATA binary 0100010000000000",

@@ -57,7 +57,6 @@ struct Value {
     QByteArray data;
 };
 struct Key {
-    QString keyClass;
     std::map<QString, Value> values;
 };
 
@@ -124,7 +123,7 @@ inline LONG RegCreateKeyExW(HKEY parent, LPCWSTR subKey, DWORD, LPWSTR keyClass,
         return ERROR_ACCESS_DENIED;
     const bool existed = fakeRegistry::keys.count(path) != 0;
     if (!existed)
-        fakeRegistry::keys[path].keyClass = className;
+        fakeRegistry::keys[path] = {};
     if (disposition)
         *disposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
     *result = fakeRegistry::openHandle(path);
