@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test check fuzz bench install package clean
+.PHONY: all deps build run test check check-windows fuzz bench install package clean
 
 all: build
 
@@ -37,6 +37,12 @@ check: deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen $(SAN_ENV) ctest --output-on-failure -j $(JOBS)
 
+# The Windows-only code (the registry store, the book tool's progress line), compiled for syntax
+# and warnings with the MinGW-w64 cross compiler against the Linux Qt headers.
+check-windows:
+	@scripts/install-deps.sh --windows
+	scripts/check-windows.sh
+
 # Each libFuzzer harness runs for FUZZ_SECONDS on a copy of its seed corpus and of the inputs it
 # once found at fault, with its dictionary when it has one. A finding is kept in build-fuzz/.
 FUZZ_SECONDS ?= 60
@@ -67,12 +73,14 @@ bench: deps
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
-# The Debian package, from a release build of the program alone, into $(BUILD)-package/.
+# The Debian package, from a release build of the program alone, into $(BUILD)-package/; an
+# error found by lintian fails it.
 package:
 	@scripts/install-deps.sh --package
-	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_TESTS=OFF $(LAUNCHER)
+	cmake -S . -B $(BUILD)-package -DCMAKE_BUILD_TYPE=Release -DKORVEL_BUILD_TESTS=OFF -DKORVEL_BIN_DIR=games $(LAUNCHER)
 	cmake --build $(BUILD)-package -j $(JOBS)
 	cd $(BUILD)-package && cpack -G DEB
+	lintian --fail-on error $(BUILD)-package/korvel_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-package

@@ -9,12 +9,11 @@ packages=(
   fonts-liberation2
   libbenchmark-dev
 )
-if [ "${1:-}" = "--test" ]; then
-  packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils)
-fi
-if [ "${1:-}" = "--package" ]; then
-  packages+=(dpkg-dev file)
-fi
+case "${1:-}" in
+  --test) packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils appstream) ;;
+  --package) packages+=(dpkg-dev file lintian) ;;
+  --windows) packages+=(g++-mingw-w64-x86-64-posix) ;; # the cross compiler of `make check-windows`
+esac
 
 missing=()
 for p in "${packages[@]}"; do

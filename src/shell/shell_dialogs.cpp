@@ -154,7 +154,9 @@ AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(pa
                        "Fill each run of white cells with the digits 1 to 9 so that they add up "
                        "to the clue beside the run, never using a digit twice in the same run.\n\n"
                        "Every puzzle has exactly one solution, and it can be reached by reasoning "
-                       "alone.")
+                       "alone.\n\n"
+                       "%1 is free software: you may share and change it under the GNU General "
+                       "Public License, version 3 or any later version. It comes with no warranty.")
             .arg(platform::appTitle, platform::companyName));
 
     webLink = new LinkLabel(this);
@@ -164,7 +166,7 @@ AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(pa
     connect(webLink, &LinkLabel::clicked, this, &AboutDialog::openWebPage);
 
     noticeLabel = namedLabel("lblNotice", this);
-    noticeLabel->setText(QStringLiteral("Copyright \u00A9 %1. Made with Qt.").arg(platform::companyName));
+    noticeLabel->setText(QStringLiteral("Copyright \u00A9 %1, GPL-3.0-or-later").arg(platform::companyName));
     QFont noticeFont = noticeLabel->font();
     noticeFont.setPointSizeF(noticeFont.pointSizeF() * 0.85);
     noticeLabel->setFont(noticeFont);

@@ -1,0 +1,151 @@
+// The registry back end of the settings store, built from its own source against an in-memory
+// registry: the key it opens and creates, the values it writes, and the reads that fail.
+#include "platform/modal.h"
+#include "store/key_value_store.h"
+#include "store/settings_store.h"
+#include "support/board_fixture.h"
+
+#include <windows.h> // tests/store/fake_windows
+
+#include <QTest>
+
+using modData::Board;
+using modReg::Settings;
+
+namespace {
+
+const QString kSoftware = QStringLiteral("HKCU\\Software");
+const QString kOurKey = kSoftware + QStringLiteral("\\Norvane\\Korvel\\1.0");
+
+// Every value of our key as "NAME type bytes-in-hex", in name order.
+QStringList ourValues()
+{
+    QStringList lines;
+    for (const auto &[name, value] : fakeRegistry::keys[kOurKey].values)
+        lines.append(name +
+                     (value.type == REG_BINARY ? " binary "
+                      : value.type == REG_SZ   ? " text "
+                                               : " other ") +
+                     QString::fromLatin1(value.data.toHex()));
+    return lines;
+}
+
+QByteArray utf16Bytes(const QString &text)
+{
+    return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+}
+
+} // namespace
+
+class TestRegistryStore : public QObject {
+    Q_OBJECT
+    Board board_;
+    Settings settings_;
+    QStringList messages_;
+
+    void load()
+    {
+        board_ = {};
+        QVERIFY(modData::loadBookBytes(board_, fixture::bookFromAscii({fixture::smallPuzzle()})));
+        settings_ = {};
+        modReg::loadSettings(board_, settings_);
+    }
+    QString described() const
+    {
+        const auto &o = settings_.soundOptions;
+        return QString::asprintf("last %d sound %d,%d,%d,%d name ", int(board_.lastPlayed[1]), o[1], o[2],
+                                 o[3], o[4]) +
+               settings_.puzzleStats[1].bestNames[1];
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        fakeRegistry::reset();
+        messages_.clear();
+        modal::setMessageResponder([this](const modal::MessageRequest &r) {
+            messages_.append(r.caption + QLatin1Char('|') + r.text);
+            return QMessageBox::Ok;
+        });
+    }
+
+    // The first run creates our key as the game's own and, at exit, writes every value with its
+    // type and size: names as text without a terminator. Each run closes our key, then Software.
+    void firstRunCreatesTheKeyAndWritesEveryValue()
+    {
+        load();
+        board_.pencilMode = 1;
+        settings_.puzzleStats[1].bestTimes[1] = 75;
+        settings_.puzzleStats[1].bestNames[1] = QStringLiteral("Ann");
+        modReg::saveSettings(board_, settings_);
+
+        const QStringList run = {
+            "open HKCU\\Software, all access",
+            "create " + kOurKey + ", class USERDATA, non-volatile, all access, inheritable",
+            "close " + kOurKey,
+            "close HKCU\\Software",
+        };
+        QCOMPARE(fakeRegistry::calls, run + run);
+        QCOMPARE(fakeRegistry::openHandles, 0);
+        QCOMPARE(
+            ourValues(),
+            QStringList({"LASTPLAYED binary 01000000", "SOLVINGDATA binary 0100010000000000",
+                         "SOUNDOPTIONS binary 0100010001000100", "STATS1 binary 4b0000000000000000000000",
+                         "STATS1_1 text 41006e006e00", "STATS1_2 text ", "STATS1_3 text "}));
+        QVERIFY(messages_.isEmpty());
+        // A read gives the stored value alone, however much room it was given.
+        const modReg::OpenedStore opened = modReg::openUserStore();
+        QCOMPARE(opened.store->readText(QStringLiteral("STATS1_1"), 50), QStringLiteral("Ann"));
+    }
+
+    // What the store cannot give: a key it cannot open or create, a value too long for its room,
+    // a missing value. A name has room for 50 characters and a terminator: 51 are cut to 50.
+    void failedReads_data()
+    {
+        QTest::addColumn<QString>("refusedKey");
+        QTest::addColumn<QString>("valueName");
+        QTest::addColumn<QByteArray>("valueBytes");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<QStringList>("messages"); // of loading and saving
+        const QString fifty(50, QLatin1Char('n'));
+        const QString firstRun = QStringLiteral("last 0 sound 0,0,0,0 name ");
+        const QString defaults = QStringLiteral("last 1 sound 1,1,1,1 name ");
+        const auto row = [](const char *tag, const QString &refusedKey, const char *valueName,
+                            const QByteArray &valueBytes, const QString &loaded,
+                            const QStringList &messages = {}) {
+            QTest::newRow(tag) << refusedKey << QString(valueName) << valueBytes << loaded << messages;
+        };
+        row("Software cannot be opened", kSoftware, "", {}, firstRun,
+            QStringList(2, QStringLiteral("Korvel| Error Failerd")));
+        row("our key cannot be opened or created", kOurKey, "", {}, firstRun);
+        row("every value missing", "", "", {}, defaults);
+        row("LASTPLAYED too long for its room", "", "LASTPLAYED", QByteArray::fromHex("0700000000"),
+            defaults);
+        row("SOUNDOPTIONS shorter than its room", "", "SOUNDOPTIONS", QByteArray::fromHex("05000600"),
+            "last 1 sound 5,6,0,0 name ");
+        row("a name of 51 characters", "", "STATS1_1", utf16Bytes(fifty + "x"), defaults + fifty);
+        row("a name too long for its room", "", "STATS1_1", utf16Bytes(fifty + "xy"), defaults);
+    }
+    void failedReads()
+    {
+        QFETCH(QString, refusedKey);
+        QFETCH(QString, valueName);
+        QFETCH(QByteArray, valueBytes);
+        QFETCH(QString, loaded);
+        QFETCH(QStringList, messages);
+        if (!refusedKey.isEmpty())
+            fakeRegistry::refused.insert(refusedKey);
+        if (!valueName.isEmpty())
+            fakeRegistry::keys[kOurKey].values[valueName] = {valueName.contains('_') ? REG_SZ : REG_BINARY,
+                                                             valueBytes};
+        load();
+        QCOMPARE(described(), loaded);
+        modReg::saveSettings(board_, settings_);
+        QCOMPARE(messages_, messages);
+        QCOMPARE(fakeRegistry::openHandles, 0);
+        QCOMPARE(fakeRegistry::keys.count(kOurKey) != 0, refusedKey.isEmpty()); // written only when reached
+    }
+};
+
+QTEST_MAIN(TestRegistryStore)
+#include "test_registry_store.moc"
