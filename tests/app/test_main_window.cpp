@@ -90,6 +90,8 @@ private Q_SLOTS:
         textRow("F9 stays in the number box", "", "box:F9", "");
         textRow("F12 stays in the number box", "", "box:F12", "");
         textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
+        textRow("a typed number opens its puzzle", "", "type:3x", "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
+        textRow("a number past the book is not asked", "", "type:4", "");
     }
     void wiring()
     {
@@ -109,6 +111,13 @@ private Q_SLOTS:
             w.act(what)->trigger();
         } else if (kind == "bar") {
             QTest::mouseClick(w.button(what.startsWith("tbNum") ? "tbNumButns" : "tb", what), Qt::LeftButton);
+        } else if (kind == "type") {
+            auto *box = w.find<QLineEdit>("txtGN");
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, what);
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->text(), QString::number(w.game.puzzleNumber()));
         } else {
             QWidget *target = kind == "box" ? w.find<QWidget>("txtGN") : w.picture();
             target->setFocus();

@@ -21,6 +21,8 @@ private Q_SLOTS:
         QTest::newRow("half to even, up") << "3.5" << 3.5 << qint64(4) << qint64(4);
         QTest::newRow("too long saturates") << many << 1e300 << qint64(30) << qint64(LLONG_MAX);
         QTest::newRow("too long, negative") << "-" + many << -1e300 << qint64(1) << qint64(LLONG_MIN);
+        QTest::newRow("2^63 is past the largest whole number")
+            << "9223372036854775808" << 9223372036854775808.0 << qint64(30) << qint64(LLONG_MAX);
         QTest::newRow("fraction too small is 0")
             << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0 << qint64(1) << qint64(0);
         QTest::newRow("exponent not read") << "1e9" << 1.0 << qint64(1) << qint64(1);

@@ -87,7 +87,8 @@ private Q_SLOTS:
     }
 
     // A named pipe, an endless device and a sparse file larger than any book each once hung or
-    // exhausted the game at its start. A refused book leaves the open one as it was.
+    // exhausted the game at its start. A refused book leaves the open one as it was, and the book
+    // open is the copy read: the file may change under it. Saved games are read from files alone.
     void openReadsOnlyABookSizedFile()
     {
         QTemporaryDir dir;
@@ -99,6 +100,13 @@ private Q_SLOTS:
         QVERIFY(book.open(good));
         for (const QString &path : {pipe, QStringLiteral("/dev/zero"), big})
             QVERIFY2(!book.open(path) && book.puzzleCount() == 1, qPrintable(path));
+        QVERIFY(QFile::resize(good, 5));
+        QCOMPARE(book.puzzle(1).entryCellCount(), 7);
+        for (const QString &path : {pipe, QStringLiteral("/dev/zero")}) {
+            puzzle::Entries e(board().cellCount());
+            puzzle::readSavedGame(path, 3, board(), e);
+            QCOMPARE(e.filledCount(), 0);
+        }
     }
 
     // Runs that start at the grid's edge have their clue in row 0 or column 0; block (2,2) heads
@@ -168,6 +176,7 @@ private Q_SLOTS:
             QTest::newRow(tag) << QString(lines) << QString(entries);
         };
         row("another puzzle's", "PUZNUM=4|PEN=123000", "......");
+        row("a number 2^32 past this one", "PUZNUM=4294967299|PEN=123000", "......");
         row("PEN stops at its first fault", "PUZNUM=3|PEN=12x450", "12....");
         row("PENCIL stops at its first fault", "PUZNUM=3|PEN=1|PENCIL=0300x5", "1c....");
         row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "123.56");
