@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run test check check-windows fuzz bench install package clean
+.PHONY: all deps build run test check check-windows fuzz bench mutation install package clean
 
 all: build
 
@@ -68,6 +68,13 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# Fault injection: 40 one-token faults in src/, one at a time, each rebuilt in $(BUILD)-mutation/
+# and run through the suite; prints which test caught each. Takes long. MUTATION_FLAGS="--seed 2".
+MUTATION_FLAGS ?=
+mutation: deps
+	@scripts/install-deps.sh --test
+	scripts/mutation-check.sh --build $(BUILD)-mutation --jobs $(JOBS) $(MUTATION_FLAGS)
+
 # Installs under PREFIX (default /usr/local; DESTDIR is honoured): the program folder
 # lib/korvel, the launcher bin/korvel, the desktop entry and the icons.
 install: build
@@ -83,7 +90,7 @@ package:
 	lintian --fail-on error $(BUILD)-package/korvel_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-package
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-package $(BUILD)-mutation
 
 # Regenerates the shipped puzzle book assets/dm_book1.qztw, byte for byte (about a minute).
 .PHONY: book
