@@ -107,17 +107,25 @@ void BoardView::followScrollBars()
     picture_->move(-hScroll_->sliderPosition(), -vScroll_->sliderPosition());
 }
 
+// Fills, lines, clue diagonals, `digits` and the sums, each text in its own size; the digit
+// size stays selected.
+void BoardView::paintWholeBoard(BoardDigits digits)
+{
+    GdiCanvas &canvas = *picture_->canvas();
+    BoardPainter board = painter();
+    canvas.setFontPointSize(digitFontSize());
+    board.paintBoard(digits, true, 1);
+    canvas.setFontPointSize(sumFontSize());
+    board.paintSums();
+    canvas.setFontPointSize(digitFontSize());
+}
+
 void BoardView::repaintBoard()
 {
     cellSize_ = zoomLevel_ * 5 + 20;
     placePicture();
-    GdiCanvas &canvas = *picture_->canvas();
+    paintWholeBoard(BoardDigits::None);
     BoardPainter board = painter();
-    canvas.setFontPointSize(digitFontSize());
-    board.paintBoard(BoardDigits::None, true, 1);
-    canvas.setFontPointSize(sumFontSize());
-    board.paintSums();
-    canvas.setFontPointSize(digitFontSize());
     const puzzle::Puzzle &p = game_.puzzle();
     for (int row = 1; row <= p.height(); ++row) {
         for (int col = 1; col <= p.width(); ++col) {
@@ -131,13 +139,7 @@ void BoardView::repaintBoard()
 
 void BoardView::paintSolution()
 {
-    GdiCanvas &canvas = *picture_->canvas();
-    BoardPainter board = painter();
-    canvas.setFontPointSize(digitFontSize());
-    board.paintBoard(BoardDigits::Solution, true, 1);
-    canvas.setFontPointSize(sumFontSize());
-    board.paintSums();
-    canvas.setFontPointSize(digitFontSize());
+    paintWholeBoard(BoardDigits::Solution);
     picture_->refresh(); // shown now rather than at the next repaint of a cell
 }
 

@@ -3,6 +3,7 @@
 // the game's signals name are repainted.
 #pragma once
 
+#include "view/board_painter.h"
 #include "view/board_palette.h"
 
 #include <QWidget>
@@ -16,7 +17,6 @@ class Game;
 
 namespace view {
 
-class BoardPainter;
 class BoardPicture;
 
 class BoardView : public QWidget {
@@ -84,6 +84,7 @@ private:
     void mouseReleased(Qt::MouseButton button);
     void repaintCell(int col, int row);
     void flashWrongCells(const QList<int> &cells);
+    void paintWholeBoard(BoardDigits digits);
     void paintSolution();
 
     game::Game &game_;
