@@ -5,6 +5,7 @@
 #include "solver/combination_table.h"
 #include "solver/digit_filler.h"
 #include "solver/grader.h"
+#include "solver/logic_ladder.h"
 #include "solver/propagator.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int kCandidates = 4; // draws compared per repair step
 constexpr int kLeanStrength = 3;
+// Above run consistency, the board rungs are tried once the run rungs leave this few candidates open.
+constexpr int kFinishOpen = 24;
 
 int drawLean(Random &random)
 {
@@ -102,6 +105,8 @@ public:
              Technique ceiling)
         : random_(random), p_(p), digits_(digits), leans_(leans), judge_(p, ceiling), filler_(p, digits)
     {
+        if (ceiling > Technique::RunConsistency)
+            finisher_ = std::make_unique<LogicLadder>(p, ceiling, true);
     }
 
     // False if the budget ran out first.
@@ -109,7 +114,15 @@ public:
     {
         int open = judge_.openCandidates(stuck_);
         const int budget = 40 + p_.cellCount() * 2;
+        int tried = -1; // the open count the board rungs last failed on
         for (int step = 0; step < budget && open > 0; ++step) {
+            if (finisher_ && open <= kFinishOpen && open != tried) {
+                tried = open;
+                candidate_ = stuck_;
+                if (finisher_->solve(candidate_) &&
+                    std::all_of(candidate_.begin(), candidate_.end(), [](DigitSet d) { return isSingle(d); }))
+                    return true;
+            }
             const int cell = pickOpenCell();
             int leanRun = kNoRun;
             if (random_.chance(1, 2)) {
@@ -221,6 +234,7 @@ private:
     std::vector<std::uint8_t> &digits_;
     std::vector<int> &leans_;
     Judge judge_;
+    std::unique_ptr<LogicLadder> finisher_; // the board rungs, when the ceiling reaches them
     DigitFiller filler_;
     std::vector<DigitSet> stuck_, candidate_;
     std::vector<int> open_, place_, touched_, saved_, best_;

@@ -113,18 +113,19 @@ private Q_SLOTS:
             QVERIFY(fillDigits(random, p, digits));
             setSums(p, digits);
             for (Technique ceiling : humanLadder()) {
+                if (ceiling == Technique::Contradiction)
+                    break; // runs only the same code again, slowly on boards this open
                 Grader grader(p);
                 std::vector<DigitSet> human;
                 grader.grade(ceiling, &human, false);
-                Propagator quick(p, quickLadder(ceiling));
+                LogicLadder quick(p, ceiling, true);
                 std::vector<DigitSet> fast(std::size_t(p.cellCount()), kAllDigits);
-                quick.queueAll();
-                QVERIFY(quick.propagate(fast));
+                QVERIFY(quick.solve(fast));
                 QCOMPARE(fast, human);
                 ++compared;
             }
         }
-        QVERIFY(compared > 100);
+        QVERIFY(compared > 140);
     }
 };
 
