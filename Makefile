@@ -81,4 +81,4 @@ clean:
 .PHONY: book
 book: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --target korvel-book -j $(JOBS)
-	$(BUILD)/tools/korvel-book generate --count 1000 --sizes 6-30 --mix 30:30:25:15 --seed 1 --out assets/dm_book1.qztw
+	$(BUILD)/tools/korvel-book generate --count 1000 --sizes 6-30 --mix 28:27:22:11:12 --seed 1 --out assets/dm_book1.qztw

@@ -6,12 +6,15 @@
 #include "solver/layout_generator.h"
 #include "solver/repairer.h"
 
+#include <algorithm>
+
 namespace kakuro {
 namespace {
 
 constexpr int kLayoutTries = 40;
 constexpr int kFillsPerLayout = 3;
 constexpr int kTightenRounds = 5;
+constexpr int kHardenMoves = 80; // redrawn runs on the way from a repaired puzzle to a master one
 
 LayoutOptions layoutFor(Random &random, const PuzzleRequest &request)
 {
@@ -62,7 +65,10 @@ std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRe
                 continue;
             setSums(p, digits);
             tighten(random, p, digits, kTightenRounds);
-            if (!repairUntilSolved(random, p, digits, leans, ceiling, out.repairs))
+            const Technique repairCeiling = std::min(ceiling, Technique::RunConsistency);
+            if (!repairUntilSolved(random, p, digits, leans, repairCeiling, out.repairs))
+                continue;
+            if (ceiling > repairCeiling && !hardenUntil(random, p, digits, leans, ceiling, kHardenMoves))
                 continue;
             Grader grader(p);
             out.grade = grader.grade(ceiling);

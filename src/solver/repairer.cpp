@@ -5,7 +5,6 @@
 #include "solver/combination_table.h"
 #include "solver/digit_filler.h"
 #include "solver/grader.h"
-#include "solver/logic_ladder.h"
 #include "solver/propagator.h"
 
 #include <algorithm>
@@ -15,8 +14,6 @@ namespace {
 
 constexpr int kCandidates = 4; // draws compared per repair step
 constexpr int kLeanStrength = 3;
-// Above run consistency, the board rungs are tried once the run rungs leave this few candidates open.
-constexpr int kFinishOpen = 24;
 
 int drawLean(Random &random)
 {
@@ -105,8 +102,6 @@ public:
              Technique ceiling)
         : random_(random), p_(p), digits_(digits), leans_(leans), judge_(p, ceiling), filler_(p, digits)
     {
-        if (ceiling > Technique::RunConsistency)
-            finisher_ = std::make_unique<LogicLadder>(p, ceiling, true);
     }
 
     // False if the budget ran out first.
@@ -114,15 +109,7 @@ public:
     {
         int open = judge_.openCandidates(stuck_);
         const int budget = 40 + p_.cellCount() * 2;
-        int tried = -1; // the open count the board rungs last failed on
         for (int step = 0; step < budget && open > 0; ++step) {
-            if (finisher_ && open <= kFinishOpen && open != tried) {
-                tried = open;
-                candidate_ = stuck_;
-                if (finisher_->solve(candidate_) &&
-                    std::all_of(candidate_.begin(), candidate_.end(), [](DigitSet d) { return isSingle(d); }))
-                    return true;
-            }
             const int cell = pickOpenCell();
             int leanRun = kNoRun;
             if (random_.chance(1, 2)) {
@@ -234,13 +221,44 @@ private:
     std::vector<std::uint8_t> &digits_;
     std::vector<int> &leans_;
     Judge judge_;
-    std::unique_ptr<LogicLadder> finisher_; // the board rungs, when the ceiling reaches them
     DigitFiller filler_;
     std::vector<DigitSet> stuck_, candidate_;
     std::vector<int> open_, place_, touched_, saved_, best_;
 };
 
 } // namespace
+
+bool hardenUntil(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                 const std::vector<int> &leans, Technique target, int moves)
+{
+    DigitFiller filler(puzzle, digits);
+    std::vector<int> cells;
+    std::vector<std::uint8_t> saved;
+    for (int move = 0; move < moves; ++move) {
+        const int run = int(random.below(std::uint32_t(puzzle.runCount())));
+        cells.assign(puzzle.cellsOf(run), puzzle.cellsOf(run) + puzzle.runs[std::size_t(run)].length);
+        saved.clear();
+        for (int c : cells) {
+            saved.push_back(digits[std::size_t(c)]);
+            filler.clear(c);
+        }
+        if (filler.fill(random, cells, leans)) {
+            setSums(puzzle, digits);
+            Grader grader(puzzle);
+            const Grade g = grader.grade(target, nullptr, false);
+            if (g.solvedByLogic && g.hardest == target)
+                return true;
+            if (g.solvedByLogic)
+                continue;
+        }
+        for (int c : cells)
+            filler.clear(c);
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            filler.set(cells[k], saved[k]);
+        setSums(puzzle, digits);
+    }
+    return false;
+}
 
 std::vector<int> drawLeans(Random &random, const Puzzle &puzzle)
 {
