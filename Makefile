@@ -77,7 +77,7 @@ package:
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-package
 
-# Regenerates the shipped puzzle book assets/dm_book1.qztw, byte for byte (about a minute).
+# Regenerates the shipped puzzle book assets/dm_book1.qztw, byte for byte (about three minutes).
 .PHONY: book
 book: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --target korvel-book -j $(JOBS)

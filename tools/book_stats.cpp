@@ -98,14 +98,18 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     out << "difficulty:";
     for (int d = 0; d < kakuro::kDifficultyCount; ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
-    out << "\nhardest step by size:";
-    for (int t = 0; t < kakuro::kLadderSize; ++t)
-        out << " | " << kakuro::techniqueName(kakuro::Technique(t));
-    out << " | unfinished\n";
+    out << "\nhardest step, by the longer side:\n";
     for (const auto &[band, row] : hardestBySize) {
         out << "  " << band * 5 + 1 << '-' << band * 5 + 5 << ':';
-        for (int n : row)
-            out << ' ' << n;
+        bool first = true;
+        for (int t = 0; t <= kakuro::kLadderSize; ++t) {
+            if (row[std::size_t(t)] == 0)
+                continue;
+            out << (first ? " " : ", ")
+                << (t < kakuro::kLadderSize ? kakuro::techniqueName(kakuro::Technique(t)) : "unfinished") << ' '
+                << row[std::size_t(t)];
+            first = false;
+        }
         out << '\n';
     }
     out << "without a solution: " << noSolution << ", with more than one: " << several;
