@@ -12,11 +12,15 @@ namespace {
 // A short contradiction starts from a cell with at most this many digits left.
 constexpr int kMostProbedDigits = 3;
 
+// Quick stands for the two rungs it merges.
+Technique plainCeiling(Technique ceiling)
+{
+    return ceiling == Technique::Quick ? Technique::HiddenSingle : ceiling;
+}
+
 std::vector<Technique> runRungsOf(Technique ceiling, bool quick)
 {
-    const Technique top = ceiling >= Technique::RunConsistency && ceiling != Technique::Quick
-                              ? Technique::RunConsistency
-                              : ceiling;
+    const Technique top = std::min(plainCeiling(ceiling), Technique::RunConsistency);
     if (quick)
         return quickLadder(top);
     std::vector<Technique> rungs;
@@ -36,10 +40,9 @@ bool decided(const std::vector<DigitSet> &domains)
 } // namespace
 
 LogicLadder::LogicLadder(const Puzzle &puzzle, Technique ceiling, bool quick)
-    : puzzle_(puzzle), ceiling_(ceiling), runRungs_(runRungsOf(ceiling, quick)), propagator_(puzzle, runRungs_)
+    : puzzle_(puzzle), ceiling_(plainCeiling(ceiling)), runRungs_(runRungsOf(ceiling, quick)),
+      propagator_(puzzle, runRungs_)
 {
-    if (ceiling_ == Technique::Quick)
-        ceiling_ = Technique::HiddenSingle;
     if (ceiling_ >= Technique::CrossingRuns)
         rectangles_ = findRectangles(puzzle);
     if (ceiling_ >= Technique::Contradiction)
@@ -132,13 +135,13 @@ Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<L
                     continue;
                 changed_.push_back({cell, here});
                 domains[std::size_t(cell)] = DigitSet(here & ~digitBit(d));
-                if (steps)
-                    steps->push_back({Technique::Contradiction,
-                                      {puzzle_.runsOfCell[std::size_t(cell)].begin(),
-                                       puzzle_.runsOfCell[std::size_t(cell)].end()},
-                                      {{cell, here, domains[std::size_t(cell)]}},
-                                      cell,
-                                      d});
+                if (steps) {
+                    LogicStep step{Technique::Contradiction, {}, {{cell, here, domains[std::size_t(cell)]}}, cell, d};
+                    for (int run : puzzle_.runsOfCell[std::size_t(cell)])
+                        if (run != kNoRun)
+                            step.runs.push_back(run);
+                    steps->push_back(std::move(step));
+                }
                 return Outcome::Changed;
             }
         }
