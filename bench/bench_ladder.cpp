@@ -55,7 +55,8 @@ void FinishWithRung(benchmark::State &state, kakuro::Technique rung)
     state.SetItemsProcessed(state.iterations() * std::int64_t(puzzles.size()));
 }
 
-BENCHMARK_CAPTURE(FinishWithRung, crossing_runs, kakuro::Technique::CrossingRuns)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FinishWithRung, crossing_runs, kakuro::Technique::CrossingRuns)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FinishWithRung, region_sums, kakuro::Technique::RegionSums)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FinishWithRung, short_contradiction, kakuro::Technique::Contradiction)
     ->Unit(benchmark::kMillisecond);
@@ -111,7 +112,8 @@ const std::vector<kakuro::Puzzle> &stuckGeneratorPuzzles()
             kakuro::setSums(p, digits);
             kakuro::tighten(random, p, digits, 5);
             int steps = 0;
-            if (kakuro::repairUntilSolved(random, p, digits, leans, kakuro::Technique::RunConsistency, steps) &&
+            if (kakuro::repairUntilSolved(random, p, digits, leans, kakuro::Technique::RunConsistency,
+                                          steps) &&
                 walkUntilStuck(random, p, digits, leans))
                 out.push_back(std::move(p));
         }
@@ -132,8 +134,8 @@ void FinishStuckGeneratorPuzzles(benchmark::State &state)
             ++hardest[g.solvedByLogic ? int(g.hardest) : kakuro::kLadderSize];
         }
     }
-    for (kakuro::Technique t : {kakuro::Technique::CrossingRuns, kakuro::Technique::RegionSums,
-                                kakuro::Technique::Contradiction})
+    for (kakuro::Technique t :
+         {kakuro::Technique::CrossingRuns, kakuro::Technique::RegionSums, kakuro::Technique::Contradiction})
         state.counters[std::string(kakuro::techniqueName(t))] = hardest[int(t)];
     state.counters["unfinished"] = hardest[kakuro::kLadderSize];
     state.SetItemsProcessed(state.iterations() * std::int64_t(puzzles.size()));

@@ -32,7 +32,10 @@ const std::vector<CommandShape> &commands()
          "korvel-book verify BOOK [--logic]\n"
          "  checks every record and that each puzzle has exactly one solution;\n"
          "  with --logic also that the ladder of logic finds it without a guess\n"},
-        {"stats", {}, {}, 1,
+        {"stats",
+         {},
+         {},
+         1,
          "korvel-book stats BOOK\n"
          "  sizes, entry cells, difficulties, and per size band the hardest step of each puzzle\n"},
         {"show", {}, {}, 2, "korvel-book show BOOK N\n  puzzle N with its clue sums and its solution\n"},

@@ -106,8 +106,8 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
             if (row[std::size_t(t)] == 0)
                 continue;
             out << (first ? " " : ", ")
-                << (t < kakuro::kLadderSize ? kakuro::techniqueName(kakuro::Technique(t)) : "unfinished") << ' '
-                << row[std::size_t(t)];
+                << (t < kakuro::kLadderSize ? kakuro::techniqueName(kakuro::Technique(t)) : "unfinished")
+                << ' ' << row[std::size_t(t)];
             first = false;
         }
         out << '\n';

@@ -27,7 +27,8 @@ bool shareRun(const Puzzle &p, int a, int b)
 }
 
 // pairs[a]: the digits b for which `run` has a filling with cell x = a and cell y = b.
-void allowedPairs(const Puzzle &p, int run, const std::vector<DigitSet> &dom, int x, int y, DigitSet pairs[10])
+void allowedPairs(const Puzzle &p, int run, const std::vector<DigitSet> &dom, int x, int y,
+                  DigitSet pairs[10])
 {
     std::fill(pairs, pairs + 10, DigitSet(0));
     DigitSet others[9];
@@ -70,8 +71,8 @@ struct Balance {
     std::vector<int> block, crossing; // the region's runs and the runs across them
     int unknown[kMostUnknowns] = {};
     int sign[kMostUnknowns] = {};
-    int unknownCount = 0;   // open cells in the balance; above kMostUnknowns only counted
-    std::vector<int> grow;  // runs of the block's direction through open outies
+    int unknownCount = 0;  // open cells in the balance; above kMostUnknowns only counted
+    std::vector<int> grow; // runs of the block's direction through open outies
     int target = 0;
 };
 
@@ -255,7 +256,8 @@ std::vector<RunRectangle> findRectangles(const Puzzle &p)
         const int *cells = p.cellsOf(a0);
         for (int i = 0; i < r.length; ++i) {
             for (int j = i + 1; j < r.length; ++j) {
-                const int d0 = p.runsOfCell[std::size_t(cells[i])][1], d1 = p.runsOfCell[std::size_t(cells[j])][1];
+                const int d0 = p.runsOfCell[std::size_t(cells[i])][1],
+                          d1 = p.runsOfCell[std::size_t(cells[j])][1];
                 if (d0 == kNoRun || d1 == kNoRun)
                     continue;
                 const int colOfD1 = p.positionOf[std::size_t(cells[j])] % p.width;
@@ -266,7 +268,8 @@ std::vector<RunRectangle> findRectangles(const Puzzle &p)
                         continue;
                     const int row = p.positionOf[std::size_t(down[k])] / p.width;
                     const int far = p.cellAt[std::size_t(row * p.width + colOfD1)];
-                    if (far < 0 || p.runsOfCell[std::size_t(far)][0] != a1 || p.runsOfCell[std::size_t(far)][1] != d1)
+                    if (far < 0 || p.runsOfCell[std::size_t(far)][0] != a1 ||
+                        p.runsOfCell[std::size_t(far)][1] != d1)
                         continue;
                     found.push_back({{a0, a1}, {d0, d1}, {{cells[i], cells[j]}, {down[k], far}}});
                 }
@@ -316,7 +319,8 @@ Outcome crossingRuns(const Puzzle &p, const std::vector<RunRectangle> &rectangle
             return Outcome::Contradiction;
         if (any) {
             anyAtAll = true;
-            record(steps, Technique::CrossingRuns, {q.across[0], q.across[1], q.down[0], q.down[1]}, local, dom);
+            record(steps, Technique::CrossingRuns, {q.across[0], q.across[1], q.down[0], q.down[1]}, local,
+                   dom);
         }
     }
     return anyAtAll ? Outcome::Changed : Outcome::Unchanged;

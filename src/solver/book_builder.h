@@ -14,8 +14,8 @@ namespace kakuro {
 
 struct BookPlan {
     int count = 1000;
-    int firstWidth = 6, firstHeight = 6;       // size of the first puzzles
-    int lastWidth = 30, lastHeight = 30;       // size of the last ones; sizes grow evenly in between
+    int firstWidth = 6, firstHeight = 6;           // size of the first puzzles
+    int lastWidth = 30, lastHeight = 30;           // size of the last ones; sizes grow evenly in between
     std::array<int, 5> mix = {28, 27, 22, 11, 12}; // weights of easy, medium, hard, expert, master
     std::uint64_t seed = 1;
     int blockPercent = 34;

@@ -16,7 +16,7 @@ struct PuzzleRequest {
     Difficulty difficulty = Difficulty::Easy; // Easy .. Master
     // For Master: the board rung that is to be the hardest step (CrossingRuns .. Contradiction).
     Technique masterRung = Technique::Contradiction;
-    bool exact = true;                        // demand exactly this difficulty, not merely at most this one
+    bool exact = true;     // demand exactly this difficulty, not merely at most this one
     int blockPercent = 34; // share of blocks in the inner area (about); fewer blocks make longer runs
 };
 

@@ -32,11 +32,10 @@ std::string_view difficultyName(Difficulty d)
 
 const std::vector<Technique> &humanLadder()
 {
-    static const std::vector<Technique> ladder = {Technique::Combinations, Technique::HiddenSingle,
-                                                  Technique::Remainder,    Technique::Pairs,
-                                                  Technique::Subsets,      Technique::RunConsistency,
-                                                  Technique::CrossingRuns, Technique::RegionSums,
-                                                  Technique::Contradiction};
+    static const std::vector<Technique> ladder = {
+        Technique::Combinations, Technique::HiddenSingle, Technique::Remainder,
+        Technique::Pairs,        Technique::Subsets,      Technique::RunConsistency,
+        Technique::CrossingRuns, Technique::RegionSums,   Technique::Contradiction};
     return ladder;
 }
 

@@ -1,4 +1,4 @@
-// Grades a puzzle the way a person solves it: the ladder of run techniques, easiest first, and a
+// Grades a puzzle the way a person solves it: the ladder of techniques, easiest first, and a
 // guess only when every technique is stuck. The hardest technique needed sets the difficulty.
 #pragma once
 

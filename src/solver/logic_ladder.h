@@ -42,7 +42,7 @@ private:
     Propagator propagator_;
     std::vector<RunRectangle> rectangles_;
     ChangeLog changed_;
-    ChangeLog trail_;       // the run rungs' narrowings, while runs are being marked touched
+    ChangeLog trail_; // the run rungs' narrowings, while runs are being marked touched
     TouchedRuns touched_;
     std::unique_ptr<LogicLadder> cheaper_; // the ladder below the contradiction rung, for its probes
     std::vector<DigitSet> probe_;

@@ -19,12 +19,11 @@ enum class Technique : std::uint8_t {
     RunConsistency, // a digit that belongs to no complete filling of the run goes
     CrossingRuns,   // two across and two down runs meeting at four cells are filled together
     RegionSums,     // the clues of a block of runs against the clues of the runs crossing it
-    Contradiction,  // a digit of a cell with two or three left goes if assuming it makes the cheaper rungs fail
+    Contradiction,  // a digit of a cell with two or three left goes if assuming it breaks the board
     Quick,          // Combinations and HiddenSingle in one step, for the solver's speed
 };
 
-inline constexpr int kLadderSize = 9;     // Combinations .. Contradiction
-inline constexpr int kRunRungCount = 6;   // Combinations .. RunConsistency look at one run at a time
+inline constexpr int kLadderSize = 9; // Combinations .. Contradiction
 
 std::string_view techniqueName(Technique t);
 
@@ -60,7 +59,8 @@ struct LogicStep {
 // The cells of `log` with their first set before and their set now in `domains`.
 std::vector<CellStep> cellStepsOf(const ChangeLog &log, const std::vector<DigitSet> &domains);
 
-// Applies a run technique (Combinations .. RunConsistency, or Quick) `t` to run `run`. Every narrowing is appended to `changed`, also on a contradiction.
+// Applies a run technique `t` (Combinations .. RunConsistency, or Quick) to run `run`. Every
+// narrowing is appended to `changed`, also on a contradiction.
 Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
                        ChangeLog &changed);
 

@@ -218,7 +218,8 @@ private Q_SLOTS:
 
     void verifyWithLogicNamesPuzzlesThatNeedAGuess()
     {
-        const QStringList needsGuess = {"#24#93#", "#13275#", "73#364#", "35###14", "#769#87", "#48197#", "#97#56#"};
+        const QStringList needsGuess = {"#24#93#", "#13275#", "73#364#", "35###14",
+                                        "#769#87", "#48197#", "#97#56#"};
         const QString path = writeBytes(dir_, "guess.qztw", fixture::bookFromAscii({kUnique, needsGuess}));
         QCOMPARE(verify(path).code, 0);
         const Run r = verify(path, true);
@@ -302,17 +303,22 @@ private Q_SLOTS:
         QTest::newRow("command help beats the rest")
             << QStringList{"verify", "--colour", "--help"} << 0 << "usage: korvel-book verify";
         QTest::newRow("generate help") << QStringList{"generate", "-h"} << 0 << "--mix";
-        QTest::newRow("unknown option") << QStringList{"stats", book, "--colour"} << 2 << "no option --colour";
-        QTest::newRow("an option of another command") << QStringList{"stats", "--logic", book} << 2 << "--logic";
+        QTest::newRow("unknown option")
+            << QStringList{"stats", book, "--colour"} << 2 << "no option --colour";
+        QTest::newRow("an option of another command")
+            << QStringList{"stats", "--logic", book} << 2 << "--logic";
         QTest::newRow("missing book") << QStringList{"verify", "--logic"} << 2 << "one BOOK";
         QTest::newRow("one word too many") << QStringList{"show", book, "1", "2"} << 2 << "puzzle number";
         QTest::newRow("unknown command") << QStringList{"check", book} << 2 << "unknown command";
         QTest::newRow("no output") << QStringList{"generate", "--count", "3"} << 2 << "--out";
         QTest::newRow("value missing") << QStringList{"generate", "--count"} << 2 << "needs a value";
         QTest::newRow("count 0") << QStringList{"generate", "--out", "x", "--count", "0"} << 2 << "--count";
-        QTest::newRow("sizes shrink") << QStringList{"generate", "--sizes", "12-8", "--out", "x"} << 2 << "first";
-        QTest::newRow("mix of four") << QStringList{"generate", "--out", "x", "--mix", "1:2:3:4"} << 2 << "--mix";
-        QTest::newRow("mix all zero") << QStringList{"generate", "--out", "x", "--mix", "0:0:0:0:0"} << 2 << "zero";
+        QTest::newRow("sizes shrink")
+            << QStringList{"generate", "--sizes", "12-8", "--out", "x"} << 2 << "first";
+        QTest::newRow("mix of four") << QStringList{"generate", "--out", "x", "--mix", "1:2:3:4"} << 2
+                                     << "--mix";
+        QTest::newRow("mix all zero")
+            << QStringList{"generate", "--out", "x", "--mix", "0:0:0:0:0"} << 2 << "zero";
     }
     void commandLineIsRead()
     {

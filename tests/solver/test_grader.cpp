@@ -47,7 +47,8 @@ private Q_SLOTS:
             << kRunConsistency << Technique::RunConsistency << Difficulty::Expert;
         QTest::newRow("crossing runs") << kCrossingRuns << Technique::CrossingRuns << Difficulty::Master;
         QTest::newRow("region sums") << kRegionSums << Technique::RegionSums << Difficulty::Master;
-        QTest::newRow("short contradiction") << kContradiction << Technique::Contradiction << Difficulty::Master;
+        QTest::newRow("short contradiction")
+            << kContradiction << Technique::Contradiction << Difficulty::Master;
     }
     void gradesByHardestTechnique()
     {
@@ -79,7 +80,8 @@ private Q_SLOTS:
         QVERIFY(usedHardest);
         const modData::BookPuzzle record = fixture::puzzleFromAscii(rows);
         for (int c = 0; c < p.cellCount(); ++c)
-            QCOMPARE(board[std::size_t(c)], digitBit(record.cells[std::size_t(p.positionOf[std::size_t(c)])]));
+            QCOMPARE(board[std::size_t(c)],
+                     digitBit(record.cells[std::size_t(p.positionOf[std::size_t(c)])]));
         // Without its hardest technique the ladder gets stuck, yet the puzzle stays unique.
         if (hardest != Technique::Combinations) {
             const Grade lower = grader.grade(Technique(int(hardest) - 1));
