@@ -4,6 +4,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,14 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err);
 // Puzzle `number` (text, 1-based) of a valid book: the grid with its clue sums, then the solution.
 int showCommand(const std::string &path, const std::string &number, std::ostream &out, std::ostream &err);
 
-// `generate` with its options (everything after the word "generate").
-int generateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+// `generate` with its options, each mapped to its value.
+int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err);
 
-// The usage text.
+// The usage text of every command.
 std::string usage();
+
+// The whole command line after the program's name: a command, then its options and arguments in
+// any order. `COMMAND --help` prints that command's usage; an unknown option is refused in one line.
+int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 } // namespace booktool

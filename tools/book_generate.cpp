@@ -56,12 +56,13 @@ bool parseSizes(const std::string &text, kakuro::BookPlan &plan)
            parseSize(text.substr(dash + 1), plan.lastWidth, plan.lastHeight);
 }
 
-// "E:M:H:X", four weights.
+// "E:M:H:X:M", five weights.
 bool parseMix(const std::string &text, kakuro::BookPlan &plan)
 {
     std::size_t at = 0;
-    for (int band = 0; band < 4; ++band) {
-        const std::size_t colon = band < 3 ? text.find(':', at) : text.size();
+    const int bands = int(plan.mix.size());
+    for (int band = 0; band < bands; ++band) {
+        const std::size_t colon = band < bands - 1 ? text.find(':', at) : text.size();
         long long weight = 0;
         if (colon == std::string::npos || !parseNumber(text.substr(at, colon - at), 0, 1000, weight))
             return false;
@@ -73,17 +74,11 @@ bool parseMix(const std::string &text, kakuro::BookPlan &plan)
 
 } // namespace
 
-int generateCommand(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err)
 {
     kakuro::BookPlan plan;
     std::string output, after;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string &option = args[k];
-        if (k + 1 >= args.size()) {
-            err << "korvel-book: " << option << " needs a value\n" << usage();
-            return 2;
-        }
-        const std::string &value = args[++k];
+    for (const auto &[option, value] : options) {
         long long number = 0;
         bool ok = true;
         if (option == "--out")
@@ -100,17 +95,13 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
             after = value;
         else if (option == "--blocks")
             ok = parseNumber(value, 0, 100, number) && (plan.blockPercent = int(number), true);
-        else {
-            err << "korvel-book: unknown option " << option << '\n' << usage();
-            return 2;
-        }
         if (!ok) {
-            err << "korvel-book: bad value \"" << value << "\" for " << option << '\n' << usage();
+            err << "korvel-book: bad value \"" << value << "\" for " << option << '\n';
             return 2;
         }
     }
     if (output.empty()) {
-        err << "korvel-book: generate needs --out FILE\n" << usage();
+        err << "korvel-book: generate needs --out FILE\n";
         return 2;
     }
     if (const std::string problem = kakuro::planProblem(plan); !problem.empty()) {
@@ -162,21 +153,10 @@ int generateCommand(const std::vector<std::string> &args, std::ostream &out, std
     if (!after.empty())
         out << " (" << plan.count << " new after those of " << after << ')';
     out << ':';
-    for (int d = 0; d < 4; ++d)
+    for (int d = 0; d < int(plan.mix.size()); ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
     out << '\n';
     return 0;
-}
-
-std::string usage()
-{
-    return "usage:\n"
-           "  korvel-book generate --out FILE [--count N] [--sizes WxH-WxH | --size WxH]\n"
-           "                       [--mix EASY:MEDIUM:HARD:EXPERT] [--seed S] [--blocks PERCENT]\n"
-           "                       [--after EARLIER_BOOK]\n"
-           "  korvel-book verify BOOK [--logic]\n"
-           "  korvel-book stats BOOK\n"
-           "  korvel-book show BOOK N\n";
 }
 
 } // namespace booktool

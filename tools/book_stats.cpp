@@ -8,6 +8,8 @@
 #include "solver/kakuro_puzzle.h"
 #include "solver/solver.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <iomanip>
 #include <map>
@@ -62,6 +64,9 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     int noSolution = 0, several = 0, undecided = 0;
     long long cells = 0;
     int fewest = 1 << 30, most = 0;
+    // Per size band (the longer side in fives: 1-5, 6-10, ...), puzzles per hardest rung; the
+    // last column counts the puzzles logic leaves unfinished.
+    std::map<int, std::array<int, kakuro::kLadderSize + 1>> hardestBySize;
     ProgressLine progress("grading");
     for (int k = 1; k <= count; ++k) {
         progress.update(k, count);
@@ -73,6 +78,8 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
         most = std::max(most, p.cellCount());
         kakuro::Grader grader(p);
         const kakuro::Grade g = grader.grade();
+        auto &row = hardestBySize[(std::max(record.width, record.height) - 1) / 5];
+        ++row[g.solvedByLogic ? std::size_t(g.hardest) : std::size_t(kakuro::kLadderSize)];
         if (g.solutions == 0)
             ++noSolution;
         else if (g.solutions > 1)
@@ -91,7 +98,21 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     out << "difficulty:";
     for (int d = 0; d < kakuro::kDifficultyCount; ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];
-    out << "\nwithout a solution: " << noSolution << ", with more than one: " << several;
+    out << "\nhardest step, by the longer side:\n";
+    for (const auto &[band, row] : hardestBySize) {
+        out << "  " << band * 5 + 1 << '-' << band * 5 + 5 << ':';
+        bool first = true;
+        for (int t = 0; t <= kakuro::kLadderSize; ++t) {
+            if (row[std::size_t(t)] == 0)
+                continue;
+            out << (first ? " " : ", ")
+                << (t < kakuro::kLadderSize ? kakuro::techniqueName(kakuro::Technique(t)) : "unfinished")
+                << ' ' << row[std::size_t(t)];
+            first = false;
+        }
+        out << '\n';
+    }
+    out << "without a solution: " << noSolution << ", with more than one: " << several;
     if (undecided > 0)
         out << ", undecided after " << kakuro::kSearchLimit << " guesses: " << undecided;
     out << '\n';

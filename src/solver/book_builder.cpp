@@ -71,12 +71,12 @@ Difficulty plannedDifficulty(const BookPlan &plan, int index)
     for (int w : plan.mix)
         total += w;
     long long cumulative = 0;
-    for (int band = 0; band < 4; ++band) {
+    for (int band = 0; band < int(plan.mix.size()); ++band) {
         cumulative += plan.mix[std::size_t(band)];
         if (vNum * total < cumulative * vDen)
             return Difficulty(band);
     }
-    return Difficulty::Expert;
+    return Difficulty::Master;
 }
 
 std::string planProblem(const BookPlan &plan)
@@ -110,6 +110,7 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
     std::set<std::pair<int, std::vector<std::uint8_t>>> seen; // width and cells of every puzzle so far
     for (const puzzle::BookPuzzle &old : plan.avoid)
         seen.insert({old.width, old.cells});
+    int masters = 0; // master places so far: their hardest rung takes each board rung in turn
     for (int k = 0; k < total; ++k) {
         const std::array<int, 2> size = plannedSize(plan, k);
         PuzzleRequest request;
@@ -117,6 +118,8 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
         request.height = size[1];
         request.difficulty = plannedDifficulty(plan, k);
         request.blockPercent = plan.blockPercent;
+        if (request.difficulty == Difficulty::Master)
+            request.masterRung = Technique(int(Technique::CrossingRuns) + masters++ % 3);
         for (int attempt = 0; attempt < kAllAttempts; ++attempt) {
             request.exact = attempt < kExactAttempts;
             const auto made =

@@ -14,9 +14,9 @@ namespace kakuro {
 
 struct BookPlan {
     int count = 1000;
-    int firstWidth = 6, firstHeight = 6;       // size of the first puzzles
-    int lastWidth = 30, lastHeight = 30;       // size of the last ones; sizes grow evenly in between
-    std::array<int, 4> mix = {30, 30, 25, 15}; // weights of easy, medium, hard, expert
+    int firstWidth = 6, firstHeight = 6;           // size of the first puzzles
+    int lastWidth = 30, lastHeight = 30;           // size of the last ones; sizes grow evenly in between
+    std::array<int, 5> mix = {28, 27, 22, 11, 12}; // weights of easy, medium, hard, expert, master
     std::uint64_t seed = 1;
     int blockPercent = 34;
     std::vector<puzzle::BookPuzzle> avoid; // puzzles of an earlier book: none of them is made again

@@ -6,12 +6,15 @@
 #include "solver/layout_generator.h"
 #include "solver/repairer.h"
 
+#include <algorithm>
+
 namespace kakuro {
 namespace {
 
 constexpr int kLayoutTries = 40;
 constexpr int kFillsPerLayout = 3;
 constexpr int kTightenRounds = 5;
+constexpr int kHardenMoves = 80; // redrawn runs on the way from a repaired puzzle to a master one
 
 LayoutOptions layoutFor(Random &random, const PuzzleRequest &request)
 {
@@ -25,9 +28,9 @@ LayoutOptions layoutFor(Random &random, const PuzzleRequest &request)
 
 } // namespace
 
-Technique ceilingOf(Difficulty d)
+Technique ceilingOf(const PuzzleRequest &request)
 {
-    switch (d) {
+    switch (request.difficulty) {
     case Difficulty::Easy:
         return Technique::HiddenSingle;
     case Difficulty::Medium:
@@ -35,17 +38,20 @@ Technique ceilingOf(Difficulty d)
     case Difficulty::Hard:
         return Technique::Subsets;
     case Difficulty::Expert:
-    case Difficulty::Guessing:
         return Technique::RunConsistency;
+    case Difficulty::Master:
+        return request.masterRung;
+    case Difficulty::Guessing:
+        break;
     }
-    return Technique::RunConsistency;
+    return Technique::Contradiction;
 }
 
 std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRequest &request)
 {
     Random random(seed);
     GeneratedPuzzle out;
-    const Technique ceiling = ceilingOf(request.difficulty);
+    const Technique ceiling = ceilingOf(request);
     for (int tryLayout = 0; tryLayout < kLayoutTries; ++tryLayout) {
         ++out.layouts;
         const std::optional<std::vector<bool>> layout = makeLayout(random, layoutFor(random, request));
@@ -59,11 +65,15 @@ std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRe
                 continue;
             setSums(p, digits);
             tighten(random, p, digits, kTightenRounds);
-            if (!repairUntilSolved(random, p, digits, leans, ceiling, out.repairs))
+            const Technique repairCeiling = std::min(ceiling, Technique::RunConsistency);
+            if (!repairUntilSolved(random, p, digits, leans, repairCeiling, out.repairs))
+                continue;
+            if (ceiling > repairCeiling && !hardenUntil(random, p, digits, leans, ceiling, kHardenMoves))
                 continue;
             Grader grader(p);
             out.grade = grader.grade(ceiling);
-            if (!out.grade.solvedByLogic || (request.exact && out.grade.difficulty != request.difficulty))
+            if (!out.grade.solvedByLogic || (request.exact && out.grade.difficulty != request.difficulty) ||
+                (request.exact && request.difficulty == Difficulty::Master && out.grade.hardest != ceiling))
                 continue;
             out.record = recordOf(p, digits);
             return out;

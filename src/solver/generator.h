@@ -11,10 +11,12 @@
 namespace kakuro {
 
 struct PuzzleRequest {
-    int width = 10;                           // including the clue column
-    int height = 10;                          // including the clue row
-    Difficulty difficulty = Difficulty::Easy; // Easy .. Expert
-    bool exact = true;                        // demand exactly this difficulty, not merely at most this one
+    int width = 10;
+    int height = 10;
+    Difficulty difficulty = Difficulty::Easy; // Easy .. Master
+    // For Master: the board rung that is to be the hardest step (CrossingRuns .. Contradiction).
+    Technique masterRung = Technique::Contradiction;
+    bool exact = true;     // demand exactly this difficulty, not merely at most this one
     int blockPercent = 34; // share of blocks in the inner area (about); fewer blocks make longer runs
 };
 
@@ -29,7 +31,7 @@ struct GeneratedPuzzle {
 // the same puzzle on every platform.
 std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRequest &request);
 
-// The hardest technique a grader may use for a difficulty.
-Technique ceilingOf(Difficulty d);
+// The hardest technique a grader may use for a request.
+Technique ceilingOf(const PuzzleRequest &request);
 
 } // namespace kakuro

@@ -7,7 +7,7 @@ namespace kakuro {
 namespace {
 
 // What one use of each rung weighs in the score.
-constexpr int kWeights[kLadderSize] = {1, 2, 4, 8, 16, 32};
+constexpr int kWeights[kLadderSize] = {1, 2, 4, 8, 16, 32, 48, 64, 96};
 
 } // namespace
 
@@ -22,6 +22,8 @@ std::string_view difficultyName(Difficulty d)
         return "hard";
     case Difficulty::Expert:
         return "expert";
+    case Difficulty::Master:
+        return "master";
     case Difficulty::Guessing:
         return "guessing";
     }
@@ -30,9 +32,10 @@ std::string_view difficultyName(Difficulty d)
 
 const std::vector<Technique> &humanLadder()
 {
-    static const std::vector<Technique> ladder = {Technique::Combinations, Technique::HiddenSingle,
-                                                  Technique::Remainder,    Technique::Pairs,
-                                                  Technique::Subsets,      Technique::RunConsistency};
+    static const std::vector<Technique> ladder = {
+        Technique::Combinations, Technique::HiddenSingle, Technique::Remainder,
+        Technique::Pairs,        Technique::Subsets,      Technique::RunConsistency,
+        Technique::CrossingRuns, Technique::RegionSums,   Technique::Contradiction};
     return ladder;
 }
 
@@ -50,10 +53,9 @@ std::vector<Technique> quickLadder(Technique ceiling)
         return {Technique::Quick, Technique::Remainder, Technique::Pairs};
     case Technique::Subsets:
         return {Technique::Quick, Technique::Remainder, Technique::Pairs, Technique::Subsets};
-    case Technique::RunConsistency:
+    default:
         return {Technique::Quick, Technique::RunConsistency};
     }
-    return {Technique::Quick, Technique::RunConsistency};
 }
 
 Difficulty difficultyOf(Technique hardest)
@@ -70,30 +72,27 @@ Difficulty difficultyOf(Technique hardest)
         return Difficulty::Hard;
     case Technique::RunConsistency:
         return Difficulty::Expert;
+    case Technique::CrossingRuns:
+    case Technique::RegionSums:
+    case Technique::Contradiction:
+        return Difficulty::Master;
     }
     return Difficulty::Guessing;
 }
 
 Grader::Grader(const Puzzle &puzzle) : puzzle_(puzzle) {}
 
-Grade Grader::grade(Technique ceiling, std::vector<DigitSet> *stuck, bool countWhenStuck)
+Grade Grader::grade(Technique ceiling, std::vector<DigitSet> *stuck, bool countWhenStuck,
+                    std::vector<LogicStep> *steps)
 {
-    const auto &full = humanLadder();
-    std::vector<Technique> ladder;
-    for (Technique t : full) {
-        ladder.push_back(t);
-        if (t == ceiling)
-            break;
-    }
-    Propagator propagator(puzzle_, ladder);
+    LogicLadder ladder(puzzle_, ceiling);
     std::vector<DigitSet> domains(std::size_t(puzzle_.cellCount()), kAllDigits);
     Grade g;
-    propagator.queueAll();
-    const bool consistent = propagator.propagate(domains, &g.uses);
-    for (std::size_t rung = 0; rung < ladder.size(); ++rung) {
-        if (g.uses[rung] > 0) {
-            g.hardest = ladder[rung];
-            g.score += g.uses[rung] * kWeights[rung];
+    const bool consistent = ladder.solve(domains, &g.uses, steps);
+    for (int rung = 0; rung < kLadderSize; ++rung) {
+        if (g.uses[std::size_t(rung)] > 0) {
+            g.hardest = Technique(rung);
+            g.score += g.uses[std::size_t(rung)] * kWeights[rung];
         }
     }
     g.difficulty = difficultyOf(g.hardest);

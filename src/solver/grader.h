@@ -1,8 +1,8 @@
-// Grades a puzzle the way a person solves it: the ladder of run techniques, easiest first, and a
+// Grades a puzzle the way a person solves it: the ladder of techniques, easiest first, and a
 // guess only when every technique is stuck. The hardest technique needed sets the difficulty.
 #pragma once
 
-#include "solver/propagator.h"
+#include "solver/logic_ladder.h"
 
 #include <string_view>
 
@@ -13,10 +13,11 @@ enum class Difficulty : std::uint8_t {
     Medium,   // remainders
     Hard,     // pairs, triples and quads
     Expert,   // whole-run consistency
+    Master,   // crossing runs, region sums or a short contradiction
     Guessing, // logic alone is stuck somewhere
 };
 
-inline constexpr int kDifficultyCount = 5;
+inline constexpr int kDifficultyCount = 6;
 
 std::string_view difficultyName(Difficulty d);
 
@@ -48,9 +49,10 @@ public:
 
     // Solves by logic with the techniques up to and including `ceiling`; when stuck, counts the
     // solutions from there (up to two). `stuck`, when given, receives the digit sets where logic stopped.
-    // Without `countWhenStuck` a stuck grade leaves `solutions` at 0 and is cheaper.
-    Grade grade(Technique ceiling = Technique::RunConsistency, std::vector<DigitSet> *stuck = nullptr,
-                bool countWhenStuck = true);
+    // Without `countWhenStuck` a stuck grade leaves `solutions` at 0 and is cheaper. `steps`, when
+    // given, receives every deduction in the order the ladder made them.
+    Grade grade(Technique ceiling = Technique::Contradiction, std::vector<DigitSet> *stuck = nullptr,
+                bool countWhenStuck = true, std::vector<LogicStep> *steps = nullptr);
 
 private:
     const Puzzle &puzzle_;

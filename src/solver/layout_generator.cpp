@@ -12,8 +12,8 @@ public:
     Grid(int width, int height)
         : w_(width), h_(height), entry_(std::size_t(width) * std::size_t(height), false)
     {
-        for (int r = 1; r < h_; ++r)
-            for (int c = 1; c < w_; ++c)
+        for (int r = 0; r < h_; ++r)
+            for (int c = 0; c < w_; ++c)
                 set(r, c, true);
     }
 
@@ -22,9 +22,9 @@ public:
     int width() const { return w_; }
     int height() const { return h_; }
     const std::vector<bool> &cells() const { return entry_; }
-    // The cell a half turn of the inner area maps (r, c) to.
-    int partnerRow(int r) const { return h_ - r; }
-    int partnerCol(int c) const { return w_ - c; }
+    // The cell a half turn of the grid maps (r, c) to.
+    int partnerRow(int r) const { return h_ - 1 - r; }
+    int partnerCol(int c) const { return w_ - 1 - c; }
 
     int acrossLength(int r, int c) const
     {
@@ -127,9 +127,9 @@ bool cutLongRuns(Random &random, Grid &g, int maxRun)
         const bool across = pass == 0;
         const int lines = across ? g.height() : g.width();
         const int span = across ? g.width() : g.height();
-        for (int line = 1; line < lines; ++line) {
+        for (int line = 0; line < lines; ++line) {
             auto cellAt = [&](int pos) { return across ? g.at(line, pos) : g.at(pos, line); };
-            for (int k = 1; k < span;) {
+            for (int k = 0; k < span;) {
                 if (!cellAt(k)) {
                     ++k;
                     continue;
@@ -169,8 +169,8 @@ bool clearStrays(Grid &g)
     bool any = false;
     for (bool again = true; again;) {
         again = false;
-        for (int r = 1; r < g.height(); ++r)
-            for (int c = 1; c < g.width(); ++c)
+        for (int r = 0; r < g.height(); ++r)
+            for (int c = 0; c < g.width(); ++c)
                 if (!g.cellFine(r, c)) {
                     g.block(r, c);
                     again = any = true;
@@ -231,12 +231,12 @@ std::optional<std::vector<bool>> makeLayout(Random &random, const LayoutOptions 
     if (w < 3 || h < 3)
         return std::nullopt;
     Grid g(w, h);
-    const int inner = (w - 1) * (h - 1);
+    const int area = w * h;
     int blocks = 0;
-    const int wanted = inner * options.blockPercent / 100;
+    const int wanted = area * options.blockPercent / 100;
     std::vector<int> order;
-    for (int r = 1; r < h; ++r)
-        for (int c = 1; c < w; ++c)
+    for (int r = 0; r < h; ++r)
+        for (int c = 0; c < w; ++c)
             order.push_back(r * w + c);
     random.shuffle(order);
     for (int at : order) {
@@ -259,7 +259,7 @@ std::optional<std::vector<bool>> makeLayout(Random &random, const LayoutOptions 
     int entries = 0;
     for (bool e : g.cells())
         entries += e ? 1 : 0;
-    if (entries * 2 < inner) // too sparse to be worth a puzzle
+    if (entries * 2 < area) // too sparse to be worth a puzzle
         return std::nullopt;
     if (!isGoodLayout(w, h, g.cells(), options.maxRun))
         return std::nullopt;
@@ -279,8 +279,6 @@ bool isGoodLayout(int width, int height, const std::vector<bool> &entry, int max
         for (int c = 0; c < width; ++c) {
             if (!g.at(r, c))
                 continue;
-            if (r == 0 || c == 0)
-                return false; // the clue row and column hold no entry cells
             if (g.at(g.partnerRow(r), g.partnerCol(c)) != true)
                 return false;
             const int a = g.acrossLength(r, c), d = g.downLength(r, c);

@@ -1,6 +1,6 @@
-// Random puzzle layouts: the top row and left column hold clues only, the rest is symmetric under
-// a half turn, every entry cell lies in an across and a down run of 2 to `maxRun` cells, and the
-// entry cells form one connected area.
+// Random puzzle layouts: symmetric under a half turn of the whole grid, every entry cell lies in an
+// across and a down run of 2 to `maxRun` cells, and the entry cells form one connected area. Runs
+// may start at the grid's edge: the game draws their clues outside the record.
 #pragma once
 
 #include "solver/random.h"
@@ -11,9 +11,9 @@
 namespace kakuro {
 
 struct LayoutOptions {
-    int width = 10;        // including the clue column
-    int height = 10;       // including the clue row
-    int blockPercent = 30; // share of the inner area to turn into blocks before long runs are cut
+    int width = 10;
+    int height = 10;
+    int blockPercent = 30; // share of the grid to turn into blocks before long runs are cut
     int maxRun = 9;        // longest run allowed, 2..9
 };
 

@@ -12,7 +12,7 @@
 namespace kakuro {
 
 // How often each rung of the ladder changed something.
-using LadderCounts = std::array<int, 8>;
+using LadderCounts = std::array<int, kLadderSize>;
 
 class Propagator {
 public:
@@ -39,6 +39,9 @@ public:
     // Appends every narrowing to `trail` (or stops when null), so a caller can undo them.
     void setTrail(ChangeLog *trail) { trail_ = trail; }
 
+    // Appends a step for every change a rung makes (or stops when null).
+    void setStepLog(std::vector<LogicStep> *steps) { steps_ = steps; }
+
 private:
     void queueRun(int run);
     int bucketOf(int run) const;
@@ -55,6 +58,7 @@ private:
     std::uint8_t allRungs_;
     ChangeLog changed_;
     ChangeLog *trail_ = nullptr;
+    std::vector<LogicStep> *steps_ = nullptr;
     std::unique_ptr<RunMemo> memo_;
 };
 

@@ -228,6 +228,38 @@ private:
 
 } // namespace
 
+bool hardenUntil(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                 const std::vector<int> &leans, Technique target, int moves)
+{
+    DigitFiller filler(puzzle, digits);
+    std::vector<int> cells;
+    std::vector<std::uint8_t> saved;
+    for (int move = 0; move < moves; ++move) {
+        const int run = int(random.below(std::uint32_t(puzzle.runCount())));
+        cells.assign(puzzle.cellsOf(run), puzzle.cellsOf(run) + puzzle.runs[std::size_t(run)].length);
+        saved.clear();
+        for (int c : cells) {
+            saved.push_back(digits[std::size_t(c)]);
+            filler.clear(c);
+        }
+        if (filler.fill(random, cells, leans)) {
+            setSums(puzzle, digits);
+            Grader grader(puzzle);
+            const Grade g = grader.grade(target, nullptr, false);
+            if (g.solvedByLogic && g.hardest == target)
+                return true;
+            if (g.solvedByLogic)
+                continue;
+        }
+        for (int c : cells)
+            filler.clear(c);
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            filler.set(cells[k], saved[k]);
+        setSums(puzzle, digits);
+    }
+    return false;
+}
+
 std::vector<int> drawLeans(Random &random, const Puzzle &puzzle)
 {
     std::vector<int> leans(puzzle.runs.size());

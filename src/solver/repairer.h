@@ -22,6 +22,13 @@ void tighten(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits, 
 bool repairUntilSolved(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
                        std::vector<int> &leans, Technique ceiling, int &steps);
 
+// Walks from a puzzle that logic solves to a harder one: redraws the digits of one run at a time,
+// keeps a redraw when logic up to `target` still solves the puzzle, and stops when `target` itself
+// is needed. Keeps the sums of `puzzle` in step with `digits`. False when `moves` redraws did
+// not get there.
+bool hardenUntil(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digits,
+                 const std::vector<int> &leans, Technique target, int moves);
+
 // The leans a filling starts from: each run drawn from -strength..strength.
 std::vector<int> drawLeans(Random &random, const Puzzle &puzzle);
 

@@ -227,6 +227,12 @@ std::string_view techniqueName(Technique t)
         return "triples and quads";
     case Technique::RunConsistency:
         return "run consistency";
+    case Technique::CrossingRuns:
+        return "crossing runs";
+    case Technique::RegionSums:
+        return "region sums";
+    case Technique::Contradiction:
+        return "short contradiction";
     case Technique::Quick:
         return "quick";
     }
@@ -251,8 +257,25 @@ Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<D
         return runConsistency(puzzle, run, domains, changed);
     case Technique::Quick:
         return quick(puzzle, run, domains, changed);
+    case Technique::CrossingRuns:
+    case Technique::RegionSums:
+    case Technique::Contradiction:
+        break; // these look at the whole board: see LogicLadder
     }
     return Outcome::Unchanged;
+}
+
+std::vector<CellStep> cellStepsOf(const ChangeLog &log, const std::vector<DigitSet> &domains)
+{
+    std::vector<CellStep> cells;
+    for (const Change &c : log) {
+        bool seen = false;
+        for (const CellStep &s : cells)
+            seen = seen || s.cell == c.cell;
+        if (!seen)
+            cells.push_back({c.cell, c.before, domains[std::size_t(c.cell)]});
+    }
+    return cells;
 }
 
 } // namespace kakuro

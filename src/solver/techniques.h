@@ -17,10 +17,13 @@ enum class Technique : std::uint8_t {
     Pairs,          // two cells holding the same two digits, or two needed digits held by two cells
     Subsets,        // the same with three or four cells
     RunConsistency, // a digit that belongs to no complete filling of the run goes
+    CrossingRuns,   // two across and two down runs meeting at four cells are filled together
+    RegionSums,     // the clues of a block of runs against the clues of the runs crossing it
+    Contradiction,  // a digit of a cell with two or three left goes if assuming it breaks the board
     Quick,          // Combinations and HiddenSingle in one step, for the solver's speed
 };
 
-inline constexpr int kLadderSize = 6; // Combinations .. RunConsistency
+inline constexpr int kLadderSize = 9; // Combinations .. Contradiction
 
 std::string_view techniqueName(Technique t);
 
@@ -36,7 +39,28 @@ struct Change {
 };
 using ChangeLog = std::vector<Change>;
 
-// Applies `t` to run `run`. Every narrowing is appended to `changed`, also on a contradiction.
+// A cell a deduction narrowed: its digits before and after.
+struct CellStep {
+    int cell;
+    DigitSet before;
+    DigitSet after;
+};
+
+// One deduction of the ladder, as a hint would tell it: the rung, the runs it looked at, the cells
+// it narrowed and, for a contradiction, the digit it assumed and where.
+struct LogicStep {
+    Technique rung = Technique::Combinations;
+    std::vector<int> runs;
+    std::vector<CellStep> cells;
+    int assumedCell = -1;
+    int assumedDigit = 0;
+};
+
+// The cells of `log` with their first set before and their set now in `domains`.
+std::vector<CellStep> cellStepsOf(const ChangeLog &log, const std::vector<DigitSet> &domains);
+
+// Applies a run technique `t` (Combinations .. RunConsistency, or Quick) to run `run`. Every
+// narrowing is appended to `changed`, also on a contradiction.
 Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
                        ChangeLog &changed);
 

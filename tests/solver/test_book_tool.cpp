@@ -48,14 +48,19 @@ Run show(const QString &path, const QString &number)
     return {code, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
 }
 
-Run generate(const QStringList &args)
+Run run(const QStringList &args)
 {
     std::vector<std::string> list;
     for (const QString &a : args)
         list.push_back(a.toStdString());
     std::ostringstream out, err;
-    const int code = booktool::generateCommand(list, out, err);
+    const int code = booktool::runCommandLine(list, out, err);
     return {code, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+}
+
+Run generate(const QStringList &args)
+{
+    return run(QStringList{"generate"} + args);
 }
 
 const QStringList kUnique = {"######", "#21#78", "#84795", "##698#", "#12834", "#35#51"};
@@ -213,8 +218,8 @@ private Q_SLOTS:
 
     void verifyWithLogicNamesPuzzlesThatNeedAGuess()
     {
-        const QStringList needsGuess = {"#######", "#59#52#", "#127895", "##59#67",
-                                        "#63#21#", "#941785", "##68#32"};
+        const QStringList needsGuess = {"#24#93#", "#13275#", "73#364#", "35###14",
+                                        "#769#87", "#48197#", "#97#56#"};
         const QString path = writeBytes(dir_, "guess.qztw", fixture::bookFromAscii({kUnique, needsGuess}));
         QCOMPARE(verify(path).code, 0);
         const Run r = verify(path, true);
@@ -232,7 +237,7 @@ private Q_SLOTS:
         QVERIFY2(r.out.contains("3 puzzles"), qPrintable(r.out));
         QVERIFY(r.out.contains("sizes: 3x3 (1) 4x4 (1) 6x6 (1)"));
         QVERIFY(r.out.contains("entry cells: fewest 4, most 21"));
-        QVERIFY(r.out.contains("easy 1 medium 0 hard 1 expert 0 guessing 0"));
+        QVERIFY(r.out.contains("easy 1 medium 0 hard 1 expert 0 master 0 guessing 0"));
         QVERIFY(r.out.contains("without a solution: 0, with more than one: 1"));
     }
 
@@ -255,7 +260,7 @@ private Q_SLOTS:
     {
         const QString path = dir_.filePath("made.qztw");
         const Run g = generate(
-            {"--out", path, "--count", "6", "--sizes", "6x6-8x7", "--seed", "11", "--mix", "1:1:0:0"});
+            {"--out", path, "--count", "6", "--sizes", "6x6-8x7", "--seed", "11", "--mix", "1:1:0:0:0"});
         QCOMPARE(g.code, 0);
         QVERIFY2(g.out.contains("wrote 6 puzzles"), qPrintable(g.out + g.err));
         QCOMPARE(verify(path, true).code, 0);
@@ -283,25 +288,49 @@ private Q_SLOTS:
         QCOMPARE(generate({"--out", second, "--after", dir_.filePath("none.qztw")}).code, 1);
     }
 
-    void generateRefusesBadOptions_data()
+    // Options go anywhere after the command; mistakes are refused with exit status 2. `said` is
+    // looked for in the output (exit 0) or in the one line of complaint (exit 2).
+    void commandLineIsRead_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("no output") << QStringList{"--count", "3"};
-        QTest::newRow("count 0") << QStringList{"--out", "x", "--count", "0"};
-        QTest::newRow("count not a number") << QStringList{"--out", "x", "--count", "ten"};
-        QTest::newRow("size too small") << QStringList{"--out", "x", "--sizes", "3-5"};
-        QTest::newRow("sizes shrink") << QStringList{"--out", "x", "--sizes", "12-8"};
-        QTest::newRow("mix of three") << QStringList{"--out", "x", "--mix", "1:2:3"};
-        QTest::newRow("mix all zero") << QStringList{"--out", "x", "--mix", "0:0:0:0"};
-        QTest::newRow("unknown option") << QStringList{"--out", "x", "--colour", "red"};
-        QTest::newRow("option without value") << QStringList{"--out"};
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        const QString book = "@book";
+        QTest::newRow("verify, option first") << QStringList{"verify", "--logic", book} << 0 << "logic alone";
+        QTest::newRow("verify, option last") << QStringList{"verify", book, "--logic"} << 0 << "logic alone";
+        QTest::newRow("show, arguments in order") << QStringList{"show", book, "2"} << 0 << "puzzle 2 of 2";
+        QTest::newRow("tool help") << QStringList{"--help"} << 0 << "korvel-book stats BOOK";
+        QTest::newRow("command help beats the rest")
+            << QStringList{"verify", "--colour", "--help"} << 0 << "usage: korvel-book verify";
+        QTest::newRow("generate help") << QStringList{"generate", "-h"} << 0 << "--mix";
+        QTest::newRow("unknown option")
+            << QStringList{"stats", book, "--colour"} << 2 << "no option --colour";
+        QTest::newRow("an option of another command")
+            << QStringList{"stats", "--logic", book} << 2 << "--logic";
+        QTest::newRow("missing book") << QStringList{"verify", "--logic"} << 2 << "one BOOK";
+        QTest::newRow("one word too many") << QStringList{"show", book, "1", "2"} << 2 << "puzzle number";
+        QTest::newRow("unknown command") << QStringList{"check", book} << 2 << "unknown command";
+        QTest::newRow("no output") << QStringList{"generate", "--count", "3"} << 2 << "--out";
+        QTest::newRow("value missing") << QStringList{"generate", "--count"} << 2 << "needs a value";
+        QTest::newRow("count 0") << QStringList{"generate", "--out", "x", "--count", "0"} << 2 << "--count";
+        QTest::newRow("sizes shrink")
+            << QStringList{"generate", "--sizes", "12-8", "--out", "x"} << 2 << "first";
+        QTest::newRow("mix of four") << QStringList{"generate", "--out", "x", "--mix", "1:2:3:4"} << 2
+                                     << "--mix";
+        QTest::newRow("mix all zero")
+            << QStringList{"generate", "--out", "x", "--mix", "0:0:0:0:0"} << 2 << "zero";
     }
-    void generateRefusesBadOptions()
+    void commandLineIsRead()
     {
         QFETCH(QStringList, args);
-        const Run r = generate(args);
-        QCOMPARE(r.code, 2);
-        QVERIFY(!r.err.isEmpty());
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        args.replaceInStrings("@book", writeBytes(dir_, "good.qztw", goodBook()));
+        const Run r = run(args);
+        QCOMPARE(r.code, code);
+        QVERIFY2((code == 0 ? r.out : r.err).contains(said), qPrintable(r.out + r.err));
+        if (code == 2 && args.first() != "check")
+            QCOMPARE(r.err.count('\n'), 1);
         QVERIFY(!QFile::exists("x"));
     }
 

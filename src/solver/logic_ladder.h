@@ -1,0 +1,51 @@
+// The whole ladder of logic: the run rungs through a propagator, then the rungs that look at the
+// whole board (crossing runs, region sums, short contradiction), always going back to the cheapest
+// rung after any of them finds something.
+#pragma once
+
+#include "solver/board_rungs.h"
+#include "solver/propagator.h"
+
+#include <memory>
+#include <vector>
+
+namespace kakuro {
+
+class LogicLadder {
+public:
+    // Climbs up to and including `ceiling`. With `quick` the run rungs are applied in the
+    // solver's faster order: the same fixed point, but the run rungs are not told apart in counts.
+    // The puzzle must outlive the ladder.
+    LogicLadder(const Puzzle &puzzle, Technique ceiling, bool quick = false);
+    LogicLadder(Puzzle &&, Technique, bool = false) = delete;
+    ~LogicLadder();
+
+    // Runs the ladder from `domains` to its fixed point; false when the puzzle became impossible.
+    // `counts` (per technique) grows by one for every run or sweep in which a rung found something;
+    // `steps` receives each deduction.
+    bool solve(std::vector<DigitSet> &domains, LadderCounts *counts = nullptr,
+               std::vector<LogicStep> *steps = nullptr);
+
+    // The same from a fixed point of this ladder at which only `cell` has since been narrowed; the
+    // board rungs then look only where something changed since.
+    bool solveAfter(int cell, std::vector<DigitSet> &domains);
+
+private:
+    bool climb(std::vector<DigitSet> &domains, LadderCounts *counts, std::vector<LogicStep> *steps,
+               TouchedRuns *touched);
+    void touch(TouchedRuns &touched, int cell) const;
+    Outcome contradiction(std::vector<DigitSet> &domains, std::vector<LogicStep> *steps);
+
+    const Puzzle &puzzle_;
+    Technique ceiling_;
+    std::vector<Technique> runRungs_;
+    Propagator propagator_;
+    std::vector<RunRectangle> rectangles_;
+    ChangeLog changed_;
+    ChangeLog trail_; // the run rungs' narrowings, while runs are being marked touched
+    TouchedRuns touched_;
+    std::unique_ptr<LogicLadder> cheaper_; // the ladder below the contradiction rung, for its probes
+    std::vector<DigitSet> probe_;
+};
+
+} // namespace kakuro
