@@ -131,6 +131,13 @@ private Q_SLOTS:
                 changed << now[k];
         QTEST(changed.join("; "), "effect");
         QVERIFY(!w.window->testAttribute(Qt::WA_SetCursor)); // tool pointers go on the board alone
+        for (int k = 1; k <= 11; ++k) // the tool's button alone is down, none for no tool
+            QCOMPARE(w.act(QString("tbNumButns_%1").arg(k))->isChecked(), k == w.board()->numberTool() && k != 11);
+        if (!w.window->isVisible()) { // a closed window has stored the settings
+            store::Settings stored;
+            QVERIFY(store::loadSettings(stored, 3));
+            QCOMPARE(stored.lastPuzzle, 2);
+        }
     }
 
     // The menus in order with their captions and shortcuts, and the main toolbar's nine buttons,

@@ -64,6 +64,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("failingPuzzle");
         const QByteArray sound = patched(0, 'Q', 1); // unchanged
         QTest::newRow("a sound book") << sound << "" << 0;
+        QTest::newRow("one cell wide") << patched(40, 1, 2) << "" << 0;
         QTest::newRow("shorter than a header") << sound.left(7) << "too short" << 0;
         QTest::newRow("wrong magic") << patched(3, 'X', 1) << "wrong magic" << 0;
         QTest::newRow("no puzzle") << patched(4, 0) << "count 0 is below 1" << 0;

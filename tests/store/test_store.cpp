@@ -96,6 +96,21 @@ private Q_SLOTS:
         }
     }
 
+    void everyValueComesBack()
+    {
+        store::Settings s;
+        s.lastPuzzle = 2;
+        s.pencilMode = 1;
+        s.soundOptions = {0, 4, 3, 2, 1};
+        s.puzzleStats.assign(3, {{{0, 5, 6, 7}}, {{{}, "Ann", "Bo", "Cy"}}});
+        QVERIFY(store::saveSettings(s));
+        store::Settings back;
+        QVERIFY(store::loadSettings(back, 2));
+        QCOMPARE(std::tie(back.lastPuzzle, back.pencilMode, back.soundOptions), std::tie(s.lastPuzzle, s.pencilMode, s.soundOptions));
+        QCOMPARE(back.puzzleStats[2].bestTimes, s.puzzleStats[2].bestTimes);
+        QCOMPARE(back.puzzleStats[2].bestNames, s.puzzleStats[2].bestNames);
+    }
+
     // A shorter value fills the leading bytes of its room; a longer one, or one with no text, is
     // not read and its default stays; text stands for its bytes; a name stops at NUL and 50.
     void oddStoredValues_data()
