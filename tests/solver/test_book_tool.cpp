@@ -78,7 +78,8 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, said);
-        args.replaceInStrings("@book", write("good.qztw", fixture::bookFromAscii({fixture::smallPuzzle(), kPairs})));
+        args.replaceInStrings("@book",
+                              write("good.qztw", fixture::bookFromAscii({fixture::smallPuzzle(), kPairs})));
         args.replaceInStrings("@none", dir_.filePath("none.qztw"));
         args.replaceInStrings("@dir", dir_.path());
         const Result r = tool(args);
@@ -108,7 +109,8 @@ private Q_SLOTS:
         QTest::newRow("cut inside the offset table") << good.left(11) << "offset table";
         put("offset past the end", 8, qint32(1 << 30), "puzzle 1: offset 1073741824 lies outside the file");
         put("height 1000", rec + 2, qint16(1000), "puzzle 1: size 4x1000");
-        QTest::newRow("last record cut short") << good.left(good.size() - 3) << "puzzle 2: record runs past the end";
+        QTest::newRow("last record cut short")
+            << good.left(good.size() - 3) << "puzzle 2: record runs past the end";
         put("byte above 9", rec + 8 + 5, quint8(200), "puzzle 1: cell 6 holds 200");
     }
     void hostileBooksAreNamed()
@@ -135,11 +137,12 @@ private Q_SLOTS:
                                            << "across run in row 2, columns 2-11 has 10 cells";
         QTest::newRow("uncovered entry cell")
             << QStringList{"####", "#12#", "#3##", "###4"} << "entry cell (4, 4) lies in no run";
-        QTest::newRow("two solutions") << QStringList{"###", "#12", "#21"} << "its clues have more than one solution";
+        QTest::newRow("two solutions")
+            << QStringList{"###", "#12", "#21"} << "its clues have more than one solution";
         QTest::newRow("no entry cells") << QStringList{"###", "###"} << "has no entry cells";
-        QTest::newRow("needs a guess") << QStringList{"#24#93#", "#13275#", "73#364#", "35###14",
-                                                      "#769#87", "#48197#", "#97#56#"}
-                                       << "logic alone cannot solve it";
+        QTest::newRow("needs a guess")
+            << QStringList{"#24#93#", "#13275#", "73#364#", "35###14", "#769#87", "#48197#", "#97#56#"}
+            << "logic alone cannot solve it";
     }
     void verifyNamesEveryFailingPuzzle()
     {
@@ -157,8 +160,8 @@ private Q_SLOTS:
 
     void statsAndShowDescribeABook()
     {
-        const QString path =
-            write("three.qztw", fixture::bookFromAscii({fixture::smallPuzzle(), kPairs, {"###", "#12", "#21"}}));
+        const QString path = write(
+            "three.qztw", fixture::bookFromAscii({fixture::smallPuzzle(), kPairs, {"###", "#12", "#21"}}));
         const Result s = tool({"stats", path});
         QCOMPARE(s.code, 0);
         QVERIFY2(s.out.contains("3 puzzles\nsizes: 3x3 (1) 4x4 (1) 6x6 (1)\nentry cells: fewest 4, most 21"),
@@ -192,7 +195,8 @@ private Q_SLOTS:
         const Result r = tool({"generate", "--after", first, "--out", second, "--count", "2", "--size", "8x7",
                                "--mix", "0:1:0:0:0"});
         QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.contains("wrote 5 puzzles") && r.out.contains("easy 0 medium 2 hard 0"), qPrintable(r.out));
+        QVERIFY2(r.out.contains("wrote 5 puzzles") && r.out.contains("easy 0 medium 2 hard 0"),
+                 qPrintable(r.out));
         QCOMPARE(tool({"verify", "--logic", second}).code, 0);
         QVERIFY(!QFile::exists(second + ".part"));
         QFile a(first), b(second);
