@@ -174,7 +174,6 @@ private Q_SLOTS:
         QVERIFY2(r.out.contains("puzzle 1 of 3: 4x4, 7 entry cells"), qPrintable(r.out));
         QVERIFY(r.out.contains("#####  3\\    9\\   #####"));
         QVERIFY(r.out.contains("  \\4    .     .    4\\  "));
-        QVERIFY(r.out.contains("solution:"));
         QVERIFY(r.out.contains("  \\7    2     4     1  "));
     }
 

@@ -17,11 +17,6 @@ Q_DECLARE_METATYPE(kakuro::Technique)
 
 namespace {
 
-Puzzle puzzleOf(const QStringList &rows)
-{
-    return puzzleFromRecord(fixture::puzzleFromAscii(rows));
-}
-
 // True when run `run` repeats no digit of `digits` (0 = empty) and makes its sum, or, not yet
 // full, stays below it.
 bool runFits(const Puzzle &p, int run, const std::vector<int> &digits)
@@ -96,7 +91,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, rows);
         QFETCH(int, solutions);
-        const Puzzle p = puzzleOf(rows);
+        const Puzzle p = puzzleFromRecord(fixture::puzzleFromAscii(rows));
         Solver solver(p);
         const SolveResult r = solver.solve(10);
         QCOMPARE(r.solutions, solutions);
@@ -241,7 +236,8 @@ private Q_SLOTS:
         QFETCH(QStringList, rows);
         QFETCH(Technique, rung);
         QFETCH(QString, first);
-        const Puzzle p = puzzleOf(rows);
+        const puzzle::BookPuzzle record = fixture::puzzleFromAscii(rows);
+        const Puzzle p = puzzleFromRecord(record);
         Grader grader(p);
         std::vector<LogicStep> steps;
         const Grade g = grader.grade(rung, nullptr, true, &steps);
@@ -266,7 +262,7 @@ private Q_SLOTS:
         }
         QVERIFY(!made.isEmpty());
         QVERIFY2(first.isEmpty() || made.trimmed() == first, qPrintable(made));
-        const std::vector<std::uint8_t> solution = digitsOfRecord(p, fixture::puzzleFromAscii(rows));
+        const std::vector<std::uint8_t> solution = digitsOfRecord(p, record);
         for (int c = 0; c < p.cellCount(); ++c)
             QCOMPARE(board[std::size_t(c)], digitBit(solution[std::size_t(c)]));
         if (rung != Technique::Combinations) {
