@@ -21,12 +21,13 @@ xdotool mousemove 358 47 click --repeat 3 1 && xdotool type --delay 80 150 && xd
 sleep 1
 xdotool key Return # yes, change the puzzle
 sleep 1
-# Cells are 35 pixels from (64, 77); the digits are the solution's.
-xdotool mousemove 151 164 click 1 && xdotool key 4 Right 1 Right 2
-xdotool mousemove 151 199 click 1 && xdotool key 2 Right 4 Right 5 Right 1 Right 7
+# Cells are 35 pixels from (64, 77), column and row 0 holding the clues of edge runs; the digits
+# are the solution's.
+xdotool mousemove 116 129 click 1 && xdotool key 9 Right 4
+xdotool mousemove 116 164 click 1 && xdotool key 8 Right 2 Right 9 Right 5
 xdotool mousemove 195 45 click 1 # Pencil
-xdotool mousemove 151 339 click 1 && xdotool key 8 Right 6
-xdotool mousemove 186 269 click 1 && xdotool key 9
+xdotool mousemove 116 199 click 1 && xdotool key 6 Right 7
+xdotool mousemove 151 234 click 1 && xdotool key 1
 xdotool mousemove 500 500
 sleep 1
 import -window root "$scratch/screen.png"

@@ -8,6 +8,7 @@
 #include "view/board_layout.h"
 #include "view/tool_images.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -188,8 +189,11 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         WindowHarness w(numberedBook(2));
         bool escapeKeptOpen = true;
+        QString shownTime;
         w.onDialog = [&](QDialog &d) { // the score dialog, then the statistics the OK shows
             d.show();
+            if (d.objectName() == "diagStats")
+                shownTime = d.findChild<QLabel *>("lblSec_0")->text();
             const QString how = answer.section(' ', int(w.dialogs.size()) - 1, int(w.dialogs.size()) - 1);
             if (how == "Escape") {
                 QTest::keyClick(&d, Qt::Key_Escape);
@@ -206,6 +210,7 @@ private Q_SLOTS:
         }
         QCOMPARE(w.dialogs.first(), "frmScoreInput");
         QVERIFY(escapeKeptOpen);
+        QCOMPARE(shownTime, w.dialogs.contains("diagStats") ? "1" : ""); // the time just recorded
         QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
         QTEST(w.openNumber(), "puzzle");
     }

@@ -19,6 +19,7 @@ private Q_SLOTS:
         QTest::newRow("sign and fraction only") << "+.5" << 0.5 << qint64(1) << qint64(0);
         QTest::newRow("half to even, down") << "2.5" << 2.5 << qint64(2) << qint64(2);
         QTest::newRow("half to even, up") << "3.5" << 3.5 << qint64(4) << qint64(4);
+        QTest::newRow("every fraction digit") << "2.59" << 2.59 << qint64(3) << qint64(3);
         QTest::newRow("too long saturates") << many << 1e300 << qint64(30) << qint64(LLONG_MAX);
         QTest::newRow("too long, negative") << "-" + many << -1e300 << qint64(1) << qint64(LLONG_MIN);
         QTest::newRow("2^63 is past the largest whole number")

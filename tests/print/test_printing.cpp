@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -121,6 +122,16 @@ private Q_SLOTS:
             QVERIFY2(f.messages[0].contains(refused), qPrintable(f.messages[0]));
             QCOMPARE(d.focusWidget(), d.findChild<QWidget *>(field));
         }
+    }
+
+    // A PDF whose folder went away before the page was finished is not reported as saved.
+    void pdfThatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        print::PdfPageTarget pdf(QPageSize(QPageSize::A4), dir.filePath("gone/page.pdf"));
+        QVERIFY(QDir(dir.path()).mkdir("gone") && pdf.startDocument("DOM") && pdf.startPage());
+        QVERIFY(pdf.endPage() && QDir(dir.filePath("gone")).removeRecursively());
+        QVERIFY(!pdf.endDocument());
     }
 };
 

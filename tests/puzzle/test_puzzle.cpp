@@ -65,6 +65,7 @@ private Q_SLOTS:
         const QByteArray sound = patched(0, 'Q', 1); // unchanged
         QTest::newRow("a sound book") << sound << "" << 0;
         QTest::newRow("one cell wide") << patched(40, 1, 2) << "" << 0;
+        QTest::newRow("a hundred wide") << fixture::bookFromAscii({{QString(100, '#')}}) << "" << 0;
         QTest::newRow("shorter than a header") << sound.left(7) << "too short" << 0;
         QTest::newRow("wrong magic") << patched(3, 'X', 1) << "wrong magic" << 0;
         QTest::newRow("no puzzle") << patched(4, 0) << "count 0 is below 1" << 0;
@@ -182,6 +183,7 @@ private Q_SLOTS:
         row("PENCIL stops at its first fault", "PUZNUM=3|PEN=1|PENCIL=0300x5", "1c....");
         row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "123.56");
         row("pen wins over pencil", "PUZNUM=3|PEN=12|PENCIL=345", "12e...");
+        row("a value in quotes", "PUZNUM=3|PEN=\"12\"", "12....");
     }
     void damagedFiles()
     {
