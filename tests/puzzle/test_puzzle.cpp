@@ -102,6 +102,7 @@ private Q_SLOTS:
         QVERIFY(book.open(good));
         for (const QString &path : {pipe, QStringLiteral("/dev/zero"), big})
             QVERIFY2(!book.open(path) && book.puzzleCount() == 1, qPrintable(path));
+        QVERIFY(QFile::resize(big, puzzle::kMaxBookBytes) && book.open(big)); // as large as a book may be
         QVERIFY(QFile::resize(good, 5));
         QCOMPARE(book.puzzle(1).entryCellCount(), 7);
         for (const QString &path : {pipe, QStringLiteral("/dev/zero")}) {

@@ -40,7 +40,7 @@ private Q_SLOTS:
         QTEST(d.quitChosen(), "quit");
         QCOMPARE(opened, how == "lblMorePuz" ? QStringList{page} : QStringList());
         QCOMPARE(shell::urlToOpen(page), QUrl::fromLocalFile(page));
-        QCOMPARE(shell::urlToOpen("c:/no such page.htm"), QUrl()); // a drive letter is no web address
+        QCOMPARE(shell::urlToOpen("c:/nothere.htm"), QUrl()); // a drive letter is no web address
     }
 
     void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
