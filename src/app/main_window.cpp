@@ -63,7 +63,17 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_SEP_S", nullptr, {}, nullptr},
           {"MNU_CHK_ALL", "Check All", {}, &MainWindow::checkAll},
           {"MNU_ZOOMIN", "Zoom In +", QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
-          {"MNU_ZOOMOUT", "Zoom Out -", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut}}},
+          {"MNU_ZOOMOUT", "Zoom Out -", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut},
+          {"MNU_SEP_U", nullptr, {}, nullptr},
+          {"MNU_UNDO", QT_TR_NOOP("Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), &MainWindow::undo},
+          {"MNU_REDO", QT_TR_NOOP("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo},
+          {"MNU_SEP_C", nullptr, {}, nullptr},
+          {"MNU_CAND", QT_TR_NOOP("Use Candidates"), {}, &MainWindow::switchCandidateMode},
+          {"MNU_CAND_FILL", QT_TR_NOOP("Fill Candidates"), {}, &MainWindow::fillCandidates},
+          {"MNU_CAND_CLEAR", QT_TR_NOOP("Clear Candidates"), {}, &MainWindow::clearCandidates},
+          {"MNU_SEP_A", nullptr, {}, nullptr},
+          {"MNU_COMBOS", QT_TR_NOOP("Combinations"), {}, &MainWindow::switchCombinations},
+          {"MNU_CONFLICTS", QT_TR_NOOP("Show Conflicts"), {}, &MainWindow::switchConflicts}}},
         {"MNU_HLPMN",
          "Help",
          {{"MNU_HTP", "How to play", QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
@@ -94,7 +104,13 @@ constexpr ToolbarButton kMainToolbar[] = {
     {7, "Pen", "MNU_PEN_1", view::toolImage::Pen},
     {8, nullptr, nullptr, 0},
     {9, "Check", "MNU_CHK_ALL", view::toolImage::Check},
+    {10, QT_TR_NOOP("Undo"), "MNU_UNDO", view::toolImage::Undo},
+    {11, QT_TR_NOOP("Redo"), "MNU_REDO", view::toolImage::Redo},
+    {12, QT_TR_NOOP("Marks"), "MNU_CAND", view::toolImage::Marks},
 };
+
+// Checkable menu entries beyond pen and pencil.
+constexpr const char *kSwitches[] = {"MNU_CAND", "MNU_COMBOS", "MNU_CONFLICTS"};
 
 } // namespace
 
@@ -120,7 +136,7 @@ void MainWindow::buildMenus()
         QMenu *m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
         m->setObjectName(QString::fromUtf8(menu.name));
         for (const MenuEntry &entry : menu.entries) {
-            QAction *a = entry.caption ? m->addAction(QString::fromUtf8(entry.caption)) : m->addSeparator();
+            QAction *a = entry.caption ? m->addAction(tr(entry.caption)) : m->addSeparator();
             a->setObjectName(QString::fromUtf8(entry.name));
             a->setShortcut(entry.shortcut);
             if (entry.command)
@@ -129,6 +145,8 @@ void MainWindow::buildMenus()
     }
     action(QStringLiteral("MNU_PEN_1"))->setCheckable(true);
     action(QStringLiteral("MNU_PEN_2"))->setCheckable(true);
+    for (const char *name : kSwitches)
+        action(QString::fromLatin1(name))->setCheckable(true);
 }
 
 QAction *MainWindow::action(const QString &objectName) const
@@ -148,7 +166,7 @@ void MainWindow::buildToolbars()
     mainToolbar_->setMovable(false);
     mainToolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolbarButton &b : kMainToolbar) {
-        QAction *a = b.caption ? mainToolbar_->addAction(QIcon(images.image(b.picture)), QString::fromUtf8(b.caption))
+        QAction *a = b.caption ? mainToolbar_->addAction(QIcon(images.image(b.picture)), tr(b.caption))
                                : mainToolbar_->addSeparator();
         a->setObjectName(QStringLiteral("tb_%1").arg(b.index));
         mainButtons_[std::size_t(b.index)] = a;
@@ -157,6 +175,7 @@ void MainWindow::buildToolbars()
     }
     mainButtons_[6]->setCheckable(true);
     mainButtons_[7]->setCheckable(true);
+    mainButtons_[12]->setCheckable(true);
 
     numberBox_ = new PuzzleNumberBox(mainToolbar_);
     numberBox_->setFixedWidth(60);
@@ -206,7 +225,8 @@ void MainWindow::placeControls()
 }
 
 // A toolbar button runs its menu entry's command; Pencil and Pen first show their own pointer on
-// the board. Every main toolbar click puts the number tool down (which releases the eraser).
+// the board. Every main toolbar click but Undo and Redo puts the number tool down (which releases
+// the eraser).
 void MainWindow::mainToolbarClicked(int index)
 {
     if (index == 6 || index == 7) {
@@ -217,7 +237,8 @@ void MainWindow::mainToolbarClicked(int index)
         if (b.index == index && b.menuEntry)
             action(QString::fromLatin1(b.menuEntry))->trigger();
     }
-    boardView_->setNumberTool(view::BoardView::kNoTool);
+    if (index != 10 && index != 11)
+        boardView_->setNumberTool(view::BoardView::kNoTool);
 }
 
 void MainWindow::load()
@@ -227,6 +248,10 @@ void MainWindow::load()
     game_.openPuzzle(settings_.lastPuzzle);
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
+    if (settings_.showConflicts)
+        action(QStringLiteral("MNU_CONFLICTS"))->trigger();
+    if (settings_.showCombinations)
+        action(QStringLiteral("MNU_COMBOS"))->trigger();
 }
 
 void MainWindow::unload()
@@ -235,6 +260,7 @@ void MainWindow::unload()
         return;
     unloaded_ = true;
     game_.clock().stop();
+    rememberCombinationsPlace();
     if (!store::saveSettings(settings_))
         platform::message(nullptr, store::storeFailureText, platform::appTitle);
 }

@@ -18,6 +18,7 @@ struct Settings;
 }
 namespace view {
 class BoardView;
+class CombinationWindow;
 }
 
 namespace app {
@@ -53,11 +54,20 @@ public:
     void checkAll();
     void zoomIn();
     void zoomOut();
+    void undo();
+    void redo();
+    void switchCandidateMode();
+    void fillCandidates();
+    void clearCandidates();
+    void switchCombinations();
+    void switchConflicts();
     void openHelp();
     void openWebSite();
     void showAbout();
 
-    // A click on main toolbar button `index` (1-9) or number toolbar button `index` (1-11).
+    view::CombinationWindow *combinationWindow() const { return combinationWindow_; }
+
+    // A click on main toolbar button `index` (1-12) or number toolbar button `index` (1-11).
     void mainToolbarClicked(int index);
     void numberToolbarClicked(int index);
 
@@ -79,6 +89,8 @@ private:
     void goToTypedPuzzle();
     void onWindowRestored();
     void onCompleted();
+    void showHistory();
+    void rememberCombinationsPlace();
 
     game::Game &game_;
     store::Settings &settings_;
@@ -88,7 +100,9 @@ private:
     QToolBar *numberToolbar_ = nullptr;
     PuzzleNumberBox *numberBox_ = nullptr;
     view::BoardView *boardView_ = nullptr;
-    std::array<QAction *, 10> mainButtons_{};   // tb_1..tb_9 at 1..9
+    view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
+    bool combinationsRefreshDue_ = false;
+    std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
 };
 

@@ -11,8 +11,10 @@
 #include "shell/open_document.h"
 #include "shell/shell_dialogs.h"
 #include "view/board_view.h"
+#include "view/combination_window.h"
 
 #include <QAction>
+#include <QTimer>
 
 namespace app {
 namespace {
@@ -42,6 +44,81 @@ void MainWindow::connectGame()
     connect(boardView_, &view::BoardView::numberToolChanged, this, &MainWindow::showNumberTool);
     connect(boardView_, &view::BoardView::printRequested, this, &MainWindow::showPrintDialog);
     connect(boardView_, &view::BoardView::minimiseRequested, this, &QWidget::showMinimized);
+    connect(&game_, &game::Game::historyChanged, this, &MainWindow::showHistory);
+    connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
+        action(QStringLiteral("MNU_CAND"))->setChecked(on);
+        mainButtons_[12]->setChecked(on);
+    });
+    connect(boardView_, &view::BoardView::selectionChanged, this, [this](int col, int row) {
+        if (combinationWindow_)
+            combinationWindow_->showCell(col, row);
+    });
+    // Filling marks changes many cells at once: the combinations are shown again once, after.
+    connect(&game_, &game::Game::cellChanged, this, [this] {
+        if (!combinationWindow_ || combinationsRefreshDue_)
+            return;
+        combinationsRefreshDue_ = true;
+        QTimer::singleShot(0, this, [this] {
+            combinationsRefreshDue_ = false;
+            combinationWindow_->refresh();
+        });
+    });
+    showHistory();
+}
+
+void MainWindow::showHistory()
+{
+    action(QStringLiteral("MNU_UNDO"))->setEnabled(game_.canUndo());
+    action(QStringLiteral("MNU_REDO"))->setEnabled(game_.canRedo());
+    mainButtons_[10]->setEnabled(game_.canUndo());
+    mainButtons_[11]->setEnabled(game_.canRedo());
+}
+
+void MainWindow::undo() { game_.undo(); }
+
+void MainWindow::redo() { game_.redo(); }
+
+void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
+
+void MainWindow::fillCandidates() { game_.fillCandidates(); }
+
+void MainWindow::clearCandidates() { game_.clearCandidates(); }
+
+void MainWindow::switchConflicts()
+{
+    settings_.showConflicts = action(QStringLiteral("MNU_CONFLICTS"))->isChecked();
+    boardView_->setShowConflicts(settings_.showConflicts);
+}
+
+// The combinations window stands where it last stood, or at first beside the main window.
+void MainWindow::switchCombinations()
+{
+    settings_.showCombinations = action(QStringLiteral("MNU_COMBOS"))->isChecked();
+    if (!settings_.showCombinations) {
+        if (combinationWindow_) {
+            rememberCombinationsPlace();
+            combinationWindow_->hide();
+        }
+        return;
+    }
+    if (!combinationWindow_) {
+        combinationWindow_ = new view::CombinationWindow(game_, this);
+        connect(combinationWindow_, &view::CombinationWindow::closedByPlayer, this,
+                [this] { action(QStringLiteral("MNU_COMBOS"))->trigger(); });
+        if (const auto &at = settings_.combinationsPosition)
+            combinationWindow_->move(at->first, at->second);
+        else
+            combinationWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    combinationWindow_->showCell(boardView_->selectedCol(), boardView_->selectedRow());
+    combinationWindow_->show();
+    activateWindow(); // keys stay with the board, where a window system activates what it shows
+}
+
+void MainWindow::rememberCombinationsPlace()
+{
+    if (combinationWindow_ && combinationWindow_->isVisible())
+        settings_.combinationsPosition = std::pair(combinationWindow_->x(), combinationWindow_->y());
 }
 
 void MainWindow::showCaption()

@@ -1,6 +1,7 @@
 // The game's operations.
 #include "game/game.h"
 
+#include "game/run_rules.h"
 #include "puzzle/saved_game.h"
 
 #include <algorithm>
@@ -47,8 +48,11 @@ void Game::start(bool withSavedGame)
     entries_ = puzzle::Entries(puzzle_.cellCount());
     if (withSavedGame)
         puzzle::readSavedGame(savedGamePath(), puzzleNumber(), puzzle_, entries_);
+    undo_.clear();
+    redo_.clear();
     clock_.restart();
     Q_EMIT puzzleOpened(puzzleNumber());
+    Q_EMIT historyChanged();
 }
 
 bool Game::save(QString *error) const
@@ -59,25 +63,129 @@ bool Game::save(QString *error) const
 void Game::setPencilMode(bool pencil)
 {
     settings_.pencilMode = pencil ? 1 : 0;
+    setCandidateMode(false);
     Q_EMIT pencilModeChanged(pencil);
+}
+
+void Game::setCandidateMode(bool on)
+{
+    candidateMode_ = on;
+    Q_EMIT candidateModeChanged(on);
 }
 
 void Game::write(int col, int row, int digit)
 {
     if (!puzzle_.isEntry(col, row) || digit < 1 || digit > 9)
         return;
-    entries_.write(puzzle_.cellIndex(col, row), digit, pencilMode());
-    Q_EMIT cellChanged(col, row);
-    if (entries_.filledCount() == puzzle_.entryCellCount())
-        checkAll();
+    const int i = puzzle_.cellIndex(col, row);
+    puzzle::CellContent content = entries_.content(i);
+    if (candidateMode_) {
+        content.marks ^= std::uint16_t(kakuro::digitBit(digit));
+        changeCell(i, content);
+        return;
+    }
+    (pencilMode() ? content.pencil : content.pen) = std::uint8_t(digit);
+    (pencilMode() ? content.pen : content.pencil) = 0;
+    changeCell(i, content);
+    checkWhenFull();
 }
 
 void Game::erase(int col, int row)
 {
     if (!puzzle_.isEntry(col, row))
         return;
-    entries_.erase(puzzle_.cellIndex(col, row));
-    Q_EMIT cellChanged(col, row);
+    const int i = puzzle_.cellIndex(col, row);
+    puzzle::CellContent content = entries_.content(i);
+    if (content.pen != 0 || content.pencil != 0)
+        content.pen = content.pencil = 0;
+    else
+        content.marks = 0;
+    changeCell(i, content);
+}
+
+// A cell left as it was is repainted all the same, and leaves nothing to take back.
+void Game::changeCell(int i, const puzzle::CellContent &content)
+{
+    if (entries_.content(i) == content)
+        Q_EMIT cellChanged(puzzle_.colOf(i), puzzle_.rowOf(i));
+    else
+        change({{i, content}});
+}
+
+void Game::fillCandidates()
+{
+    const std::vector<kakuro::DigitSet> candidates = candidatesOfAll(puzzle_, entries_);
+    std::vector<std::pair<int, puzzle::CellContent>> after;
+    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+        puzzle::CellContent content = entries_.content(i);
+        if (puzzle_.solution(i) == 0 || content.pen != 0 || content.pencil != 0)
+            continue;
+        content.marks = candidates[std::size_t(i)];
+        after.emplace_back(i, content);
+    }
+    change(after);
+}
+
+void Game::clearCandidates()
+{
+    std::vector<std::pair<int, puzzle::CellContent>> after;
+    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+        puzzle::CellContent content = entries_.content(i);
+        content.marks = 0;
+        after.emplace_back(i, content);
+    }
+    change(after);
+}
+
+void Game::change(const std::vector<std::pair<int, puzzle::CellContent>> &after)
+{
+    Change step;
+    for (const auto &[i, content] : after) {
+        if (entries_.content(i) != content)
+            step.push_back({i, entries_.content(i), content});
+    }
+    if (step.empty())
+        return;
+    apply(step, true);
+    undo_.push_back(std::move(step));
+    redo_.clear();
+    Q_EMIT historyChanged();
+}
+
+void Game::apply(const Change &change, bool forward)
+{
+    for (const CellChange &c : change) {
+        entries_.setContent(c.cell, forward ? c.after : c.before);
+        Q_EMIT cellChanged(puzzle_.colOf(c.cell), puzzle_.rowOf(c.cell));
+    }
+}
+
+void Game::undo()
+{
+    if (undo_.empty())
+        return;
+    apply(undo_.back(), false);
+    redo_.push_back(std::move(undo_.back()));
+    undo_.pop_back();
+    Q_EMIT historyChanged();
+    checkWhenFull();
+}
+
+void Game::redo()
+{
+    if (redo_.empty())
+        return;
+    apply(redo_.back(), true);
+    undo_.push_back(std::move(redo_.back()));
+    redo_.pop_back();
+    Q_EMIT historyChanged();
+    checkWhenFull();
+}
+
+void Game::checkWhenFull()
+{
+    if (entries_.filledCount() == puzzle_.entryCellCount())
+        checkAll();
 }
 
 void Game::checkAll()

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 namespace game {
 
 class Game : public QObject {
@@ -29,6 +31,10 @@ public:
     int puzzleNumber() const { return settings_.lastPuzzle; }
     int puzzleCount() const { return book_.puzzleCount(); }
     bool pencilMode() const { return settings_.pencilMode != 0; }
+    // In candidate mode digits toggle candidate marks instead of being written.
+    bool candidateMode() const { return candidateMode_; }
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
     const GameClock &clock() const { return clock_; }
     GameClock &clock() { return clock_; }
     QString savedGamePath() const;
@@ -45,12 +51,23 @@ public:
     // player, when it could not.
     bool save(QString *error) const;
 
+    // Chooses pen or pencil, which also ends candidate mode.
     void setPencilMode(bool pencil);
+    void setCandidateMode(bool on);
     // Writes `digit` (1-9) into entry cell (col, row) in pen or pencil as the mode says, then
-    // checks the board when every entry cell is filled. Cells that are not entry cells are left.
+    // checks the board when every entry cell is filled; in candidate mode toggles the digit's mark
+    // instead. Cells that are not entry cells are left.
     void write(int col, int row, int digit);
-    // Empties entry cell (col, row); its error mark stays.
+    // Empties entry cell (col, row), or clears its marks when it holds no digit; its error mark
+    // stays.
     void erase(int col, int row);
+    // Marks in every empty entry cell the digits its runs still allow; takes every mark out.
+    void fillCandidates();
+    void clearCandidates();
+    // Takes back or does again one change of the player's, then checks the board when every entry
+    // cell is filled. Error marks, the clock and files are never touched.
+    void undo();
+    void redo();
     // Compares every digit with the solution: marks the wrong cells, or tells that there is no
     // mistake, or completes the puzzle when the board is full.
     void checkAll();
@@ -68,9 +85,25 @@ Q_SIGNALS:
     void completed(int seconds);
     void solutionRevealed();
     void pencilModeChanged(bool pencil);
+    void candidateModeChanged(bool on);
+    // What canUndo or canRedo say may have changed.
+    void historyChanged();
 
 private:
+    // One change of the player's: the cells it touched, as they were and as they became.
+    struct CellChange {
+        int cell;
+        puzzle::CellContent before;
+        puzzle::CellContent after;
+    };
+    using Change = std::vector<CellChange>;
+
     void start(bool withSavedGame);
+    // Makes `after` the content of each cell named, as one change the player can take back.
+    void change(const std::vector<std::pair<int, puzzle::CellContent>> &after);
+    void changeCell(int i, const puzzle::CellContent &content);
+    void apply(const Change &change, bool forward);
+    void checkWhenFull();
 
     const puzzle::Book &book_;
     store::Settings &settings_;
@@ -78,6 +111,9 @@ private:
     puzzle::Puzzle puzzle_;
     puzzle::Entries entries_;
     GameClock clock_;
+    bool candidateMode_ = false;
+    std::vector<Change> undo_;
+    std::vector<Change> redo_;
 };
 
 } // namespace game

@@ -1,32 +1,41 @@
 // The player's entries.
 #include "puzzle/entries.h"
 
+#include <algorithm>
+
 namespace puzzle {
 
-Entries::Entries(int cellCount)
-    : pen_(std::size_t(cellCount) + 1, 0), pencil_(pen_.size(), 0), errorMarks_(pen_.size(), 0)
+Entries::Entries(int cellCount) : content_(std::size_t(cellCount) + 1), errorMarks_(content_.size(), 0)
 {
 }
 
 void Entries::write(int i, int digit, bool inPencil)
 {
-    const auto at = std::size_t(i);
-    (inPencil ? pencil_ : pen_)[at] = std::uint8_t(digit);
-    (inPencil ? pen_ : pencil_)[at] = 0;
+    CellContent &cell = content_[std::size_t(i)];
+    (inPencil ? cell.pencil : cell.pen) = std::uint8_t(digit);
+    (inPencil ? cell.pen : cell.pencil) = 0;
 }
 
 void Entries::erase(int i)
 {
-    pen_[std::size_t(i)] = 0;
-    pencil_[std::size_t(i)] = 0;
+    content_[std::size_t(i)].pen = 0;
+    content_[std::size_t(i)].pencil = 0;
+}
+
+void Entries::toggleMark(int i, int digit)
+{
+    content_[std::size_t(i)].marks ^= std::uint16_t(1u << (digit - 1));
 }
 
 int Entries::filledCount() const
 {
-    int n = 0;
-    for (std::size_t i = 1; i < pen_.size(); ++i)
-        n += pen_[i] != 0 || pencil_[i] != 0;
-    return n;
+    return int(std::count_if(content_.begin() + 1, content_.end(),
+                             [](const CellContent &c) { return c.pen != 0 || c.pencil != 0; }));
+}
+
+bool Entries::hasAnyMark() const
+{
+    return std::any_of(content_.begin() + 1, content_.end(), [](const CellContent &c) { return c.marks != 0; });
 }
 
 } // namespace puzzle

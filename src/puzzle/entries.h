@@ -1,5 +1,6 @@
-// The player's work on one puzzle: a pen or a pencil digit per cell, and the marks that Check All
-// leaves on wrong cells. A cell never holds a pen and a pencil digit at once.
+// The player's work on one puzzle: a pen or a pencil digit per cell, the candidate marks the player
+// keeps beside them, and the marks that Check All leaves on wrong cells. A cell never holds a pen
+// and a pencil digit at once.
 #pragma once
 
 #include <cstdint>
@@ -7,31 +8,48 @@
 
 namespace puzzle {
 
+// What the player has put in one cell; the error mark is not part of it.
+struct CellContent {
+    std::uint8_t pen = 0;
+    std::uint8_t pencil = 0;
+    std::uint16_t marks = 0; // candidate marks: bit d-1 stands for digit d
+
+    bool operator==(const CellContent &) const = default;
+};
+
 class Entries {
 public:
     // Empty entries for cells 1..cellCount.
     explicit Entries(int cellCount = 0);
 
-    int cellCount() const { return int(pen_.size()) - 1; }
+    int cellCount() const { return int(content_.size()) - 1; }
     // 0 for none; i in 1..cellCount.
-    int pen(int i) const { return pen_[std::size_t(i)]; }
-    int pencil(int i) const { return pencil_[std::size_t(i)]; }
+    int pen(int i) const { return content_[std::size_t(i)].pen; }
+    int pencil(int i) const { return content_[std::size_t(i)].pencil; }
     // The digit the cell shows, pen before pencil; 0 for none.
     int digit(int i) const { return pen(i) != 0 ? pen(i) : pencil(i); }
     bool hasErrorMark(int i) const { return errorMarks_[std::size_t(i)] != 0; }
+    // The candidate marks, bit d-1 for digit d. A cell keeps its marks under a digit.
+    int marks(int i) const { return content_[std::size_t(i)].marks; }
+    bool hasAnyMark() const;
+
+    const CellContent &content(int i) const { return content_[std::size_t(i)]; }
+    void setContent(int i, const CellContent &content) { content_[std::size_t(i)] = content; }
 
     // Writes `digit` (1-9) in pen or pencil, taking out the other kind.
     void write(int i, int digit, bool inPencil);
-    // Takes out both digits; an error mark stays.
+    // Takes out both digits; marks and an error mark stay.
     void erase(int i);
+    // Marks `digit` (1-9) when it is not marked, and takes its mark out when it is.
+    void toggleMark(int i, int digit);
+    void setMarks(int i, int marks) { content_[std::size_t(i)].marks = std::uint16_t(marks & 0x1FF); }
     void setErrorMark(int i) { errorMarks_[std::size_t(i)] = 1; }
 
     // Cells that hold a pen or a pencil digit.
     int filledCount() const;
 
 private:
-    std::vector<std::uint8_t> pen_;
-    std::vector<std::uint8_t> pencil_;
+    std::vector<CellContent> content_;
     std::vector<std::uint8_t> errorMarks_;
 };
 

@@ -41,13 +41,17 @@ bool Puzzle::isClueCell(int col, int row) const
 
 void Puzzle::deriveRuns()
 {
+    acrossOf_.assign(std::size_t(cellCount()) + 1, -1);
+    downOf_.assign(acrossOf_.size(), -1);
     for (int row = 1; row <= height_; ++row) {
         scanLine(
             width_, [&](int col) { return solutionAt(col, row); },
             [&](int end, int len) {
                 int sum = 0;
-                for (int c = end - len + 1; c <= end; ++c)
+                for (int c = end - len + 1; c <= end; ++c) {
                     sum += solutionAt(c, row);
+                    acrossOf_[std::size_t(cellIndex(c, row))] = int(across_.size());
+                }
                 across_.push_back({end - len, row, sum, len});
             });
     }
@@ -56,8 +60,10 @@ void Puzzle::deriveRuns()
             height_, [&](int row) { return solutionAt(col, row); },
             [&](int end, int len) {
                 int sum = 0;
-                for (int r = end - len + 1; r <= end; ++r)
+                for (int r = end - len + 1; r <= end; ++r) {
                     sum += solutionAt(col, r);
+                    downOf_[std::size_t(cellIndex(col, r))] = int(down_.size());
+                }
                 down_.push_back({col, end - len, sum, len});
             });
     }

@@ -51,6 +51,9 @@ public:
     // In scan order: across runs row by row, down runs column by column.
     const std::vector<Run> &acrossRuns() const { return across_; }
     const std::vector<Run> &downRuns() const { return down_; }
+    // The index into acrossRuns() or downRuns() of the run through cell i; -1 when none does.
+    int acrossRunOf(int i) const { return acrossOf_[std::size_t(i)]; }
+    int downRunOf(int i) const { return downOf_[std::size_t(i)]; }
 
 private:
     void deriveRuns();
@@ -61,6 +64,8 @@ private:
     std::vector<std::uint8_t> solution_ = {0}; // by cell index; element 0 unused
     std::vector<Run> across_;
     std::vector<Run> down_;
+    std::vector<int> acrossOf_ = {-1}; // by cell index
+    std::vector<int> downOf_ = {-1};
 };
 
 } // namespace puzzle

@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringList>
+
+#include <vector>
 
 namespace puzzle {
 namespace {
@@ -43,12 +46,49 @@ void restoreDigits(const QString &value, bool inPencil, const Puzzle &puzzle, En
     }
 }
 
+// "MARKS=" and one comma-separated field per cell, its marked digits in increasing order.
+QByteArray marksLine(const Entries &entries)
+{
+    QByteArray line("MARKS=");
+    for (int i = 1; i <= entries.cellCount(); ++i) {
+        if (i > 1)
+            line += ',';
+        for (int d = 1; d <= 9; ++d) {
+            if (entries.marks(i) & (1 << (d - 1)))
+                line += char('0' + d);
+        }
+    }
+    return line + "\r\n";
+}
+
+// Marks come back only from a line with exactly one field of digits 1-9 per cell; marks on cells
+// that are not entry cells are dropped.
+void restoreMarks(const QString &value, const Puzzle &puzzle, Entries &entries)
+{
+    const QStringList fields = value.split(QLatin1Char(','));
+    if (fields.size() != puzzle.cellCount() || entries.cellCount() != puzzle.cellCount())
+        return;
+    std::vector<int> marks(fields.size() + 1, 0);
+    for (qsizetype k = 0; k < fields.size(); ++k) {
+        for (const QChar c : fields.at(k)) {
+            if (c < QLatin1Char('1') || c > QLatin1Char('9'))
+                return;
+            marks[std::size_t(k) + 1] |= 1 << (c.unicode() - '1');
+        }
+    }
+    for (int i = 1; i <= puzzle.cellCount(); ++i) {
+        if (puzzle.solution(i) != 0)
+            entries.setMarks(i, marks[std::size_t(i)]);
+    }
+}
+
 void restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries)
 {
     if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != number)
         return;
     restoreDigits(ini.profileString(kSection, QStringLiteral("PEN")), false, puzzle, entries);
     restoreDigits(ini.profileString(kSection, QStringLiteral("PENCIL")), true, puzzle, entries);
+    restoreMarks(ini.profileString(kSection, QStringLiteral("MARKS")), puzzle, entries);
 }
 
 } // namespace
@@ -73,6 +113,8 @@ QByteArray savedGameText(int number, const Entries &entries)
     QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(number) + "\r\n";
     text += entryLine("PEN=", entries, &Entries::pen);
     text += entryLine("PENCIL=", entries, &Entries::pencil);
+    if (entries.hasAnyMark())
+        text += marksLine(entries);
     return text;
 }
 

@@ -1,4 +1,5 @@
-// The saved-game file of one puzzle: four lines in initialisation-file layout.
+// The saved-game file of one puzzle: four lines in initialisation-file layout, and a line of
+// candidate marks after them when there are any.
 #pragma once
 
 #include "puzzle/entries.h"
@@ -17,7 +18,7 @@ QString savedGamesFolder(const QString &appFolder);
 // The saved game of puzzle `number` in `folder`.
 QString savedGamePath(const QString &folder, int number);
 
-// The text of the file: four CRLF lines.
+// The text of the file: four CRLF lines, and "MARKS=" when some cell has a mark.
 QByteArray savedGameText(int number, const Entries &entries);
 
 // Writes the file at `path`, creating its folder when missing and replacing the old file only when
@@ -28,7 +29,7 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
 // Restores into fresh `entries` the digits of the file at `path` when it belongs to puzzle
 // `number`; otherwise changes nothing. A damaged PEN or PENCIL value restores the digits before
 // its first fault; digits land only in entry cells, and a cell that would get both keeps its pen
-// digit.
+// digit. A damaged MARKS line restores no marks.
 void readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries);
 // The same, from the bytes of a file already in memory.
 void readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries);

@@ -1,6 +1,8 @@
 // Loading and storing the per-user settings through the key/value layer, with the stored
 // layouts: "SOLVINGDATA" (8 bytes), "LASTPLAYED" (4), "SOUNDOPTIONS" (8), and per puzzle n
 // "STATS"n (12 bytes: three times) and "STATS"n"_"k (the name of rank k).
+// The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS"; and
+// "COMBINATIONSPOS" (8 bytes: x and y) places the combinations window.
 #include "store/settings_store.h"
 
 #include "store/key_value_store.h"
@@ -14,6 +16,17 @@ const QString kSolvingData = QStringLiteral("SOLVINGDATA");
 const QString kLastPlayed = QStringLiteral("LASTPLAYED");
 const QString kSoundOptions = QStringLiteral("SOUNDOPTIONS");
 constexpr qsizetype kNameRoom = 50; // characters of a name read back
+
+// The switches stored as 4 bytes, 0 off and 1 on; anything else reads as off.
+struct Switch {
+    const char *name;
+    bool Settings::*member;
+};
+constexpr Switch kSwitches[] = {
+    {"COMBINATIONS", &Settings::showCombinations},
+    {"CONFLICTS", &Settings::showConflicts},
+};
+const QString kCombinationsPosition = QStringLiteral("COMBINATIONSPOS");
 
 QString timesName(int n)
 {
@@ -131,6 +144,16 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
     const int count = storedPuzzleCount(settings);
     for (int n = 1; n <= count; ++n)
         readStats(kv, n, settings.puzzleStats[std::size_t(n)]);
+
+    for (const Switch &s : kSwitches) {
+        const std::optional<QByteArray> bytes = kv.readBytes(QString::fromLatin1(s.name), 4);
+        settings.*s.member = bytes && bytes->size() == 4 && get<std::int32_t>(
+                                                                 reinterpret_cast<const std::uint8_t *>(bytes->data())) == 1;
+    }
+    if (const std::optional<QByteArray> bytes = kv.readBytes(kCombinationsPosition, 8); bytes && bytes->size() == 8) {
+        const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
+        settings.combinationsPosition = std::pair(get<std::int32_t>(at), get<std::int32_t>(at + 4));
+    }
 }
 
 bool saveSettings(const Settings &settings)
@@ -147,6 +170,18 @@ bool saveSettings(const Settings &settings)
     const int count = storedPuzzleCount(settings);
     for (int n = 1; n <= count; ++n)
         writeStats(kv, n, settings.puzzleStats[std::size_t(n)]);
+
+    for (const Switch &s : kSwitches) {
+        const QString name = QString::fromLatin1(s.name);
+        if (settings.*s.member || kv.readBytes(name, 64))
+            kv.writeBytes(name, asBytes(std::array<std::uint8_t, 4>{std::uint8_t(settings.*s.member ? 1 : 0)}));
+    }
+    if (const auto &position = settings.combinationsPosition) {
+        std::array<std::uint8_t, 8> block{};
+        put<std::int32_t>(block.data(), position->first);
+        put<std::int32_t>(block.data() + 4, position->second);
+        kv.writeBytes(kCombinationsPosition, asBytes(block));
+    }
 
     // Losing the run's best times in silence would be worse than saying so.
     return kv.commit();

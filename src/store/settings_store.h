@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace store {
@@ -27,6 +29,13 @@ struct Settings {
     std::array<std::uint8_t, 4> reserved{};
     std::array<std::int16_t, 5> soundOptions{}; // 1st to 4th at indices 1..4
     std::vector<PuzzleStats> puzzleStats;       // puzzle n at index n; index 0 unused
+
+    // The player's options beyond the first release. Each is stored only once it differs from its
+    // default (or was stored before), so that an untouched store holds what it always held.
+    bool showCombinations = false;
+    bool showConflicts = false;
+    // Where the combinations window last stood on the screen; none until it has been shown.
+    std::optional<std::pair<std::int32_t, std::int32_t>> combinationsPosition;
 };
 
 // What the player is told when the store cannot be reached or written.

@@ -127,12 +127,37 @@ void BoardPainter::paintEntryCell(int col, int row)
     const int cs = cellSize_;
     canvas_.fillRect(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3, palette_.entry);
     const int i = puzzle_.cellIndex(col, row);
+    const bool conflict = conflicts_ && (*conflicts_)[std::size_t(i)] != 0;
     if (entries_.pen(i) != 0)
-        drawCellDigit(col, row, QString::number(entries_.pen(i)), palette_.pen);
+        drawCellDigit(col, row, QString::number(entries_.pen(i)), conflict ? palette_.conflict : palette_.pen);
     else if (entries_.pencil(i) != 0)
-        drawCellDigit(col, row, QString::number(entries_.pencil(i)), palette_.pencil);
+        drawCellDigit(col, row, QString::number(entries_.pencil(i)), conflict ? palette_.conflict : palette_.pencil);
+    else if (entries_.marks(i) != 0)
+        drawMarks(col, row, entries_.marks(i));
     if (entries_.hasErrorMark(i))
         drawErrorMark(col, row);
+}
+
+// Mark d sits in the ((d - 1) mod 3, (d - 1) div 3) ninth of the digit box, in a font as tall as
+// a third of the box.
+void BoardPainter::drawMarks(int col, int row, int marks)
+{
+    const int cs = cellSize_;
+    const int left = col * cs + 3;
+    const int top = row * cs + 3;
+    const int box = cs - 6;
+    const double digitPoints = canvas_.font().pointSizeF();
+    canvas_.setFontPointSize(std::max(1.0, box / 3.0 * 0.75 * 0.8)); // pixels to points at 96 dpi, less a margin
+    canvas_.setTextColour(palette_.mark);
+    for (int d = 1; d <= 9; ++d) {
+        if (!(marks & (1 << (d - 1))))
+            continue;
+        const int c = (d - 1) % 3;
+        const int r = (d - 1) / 3;
+        canvas_.drawText(QString::number(d), left + c * box / 3, top + r * box / 3, left + (c + 1) * box / 3,
+                         top + (r + 1) * box / 3, textFlags::BoardText);
+    }
+    canvas_.setFontPointSize(digitPoints);
 }
 
 void BoardPainter::drawSelectionFrame(int col, int row)

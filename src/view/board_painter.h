@@ -10,6 +10,9 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 namespace view {
 
 // Which digits a full paint puts in the entry cells, all in the palette's solution colour.
@@ -37,15 +40,20 @@ public:
     void paintSums();
     void drawSum(int col, int row, const QString &text, SumDirection direction);
     void drawCellDigit(int col, int row, const QString &text, const QColor &colour);
-    // Wipes the inside of one entry cell (a selection frame too) and draws its pen or pencil digit
-    // and its error mark.
+    // Wipes the inside of one entry cell (a selection frame too) and draws its pen or pencil digit,
+    // or its candidate marks when it has no digit, and its error mark. Candidate marks use a
+    // font a third of the cell's; the digit font stays selected.
     void paintEntryCell(int col, int row);
+    // Cells (by index) whose digit is drawn in the conflict colour; none when not given. The
+    // vector must outlive the painter.
+    void showConflicts(const std::vector<std::uint8_t> *conflicts) { conflicts_ = conflicts; }
     void drawSelectionFrame(int col, int row);
     void drawErrorMark(int col, int row);
     // The cross of Check All's flash.
     void drawCross(int col, int row);
 
 private:
+    void drawMarks(int col, int row, int marks);
     void drawRightEdge(int col, int row, const GdiPen &pen);
     void drawBottomEdge(int col, int row, const GdiPen &pen);
     bool isBlock(int col, int row) const;
@@ -60,6 +68,7 @@ private:
     GdiPen lightLine_;
     GdiPen darkLine_;
     GdiPen errorPen_;
+    const std::vector<std::uint8_t> *conflicts_ = nullptr;
 };
 
 // The pixels of a sum box, rounded as the painter rounds it: the box runs from (x, y) to the

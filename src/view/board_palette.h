@@ -17,6 +17,8 @@ struct BoardPalette {
     QColor pencil = QColor(150, 150, 150);
     QColor solution = QColor(0, 0, 0);         // solution digits, and the player's own on paper
     QColor sum = QColor(255, 255, 255);        // clue sums
+    QColor mark = QColor(150, 150, 150);       // candidate marks
+    QColor conflict = QColor(200, 20, 20);     // digits that break a run's rules, when shown
 
     // The colours of the board on screen.
     static BoardPalette classic() { return {}; }

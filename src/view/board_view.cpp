@@ -2,6 +2,7 @@
 #include "view/board_view.h"
 
 #include "game/game.h"
+#include "game/run_rules.h"
 #include "platform/modal.h"
 #include "view/board_layout.h"
 #include "view/board_painter.h"
@@ -38,11 +39,13 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
     setFocusProxy(picture_);
 
     connect(&game_, &game::Game::puzzleOpened, this, [this] {
+        if (showConflicts_)
+            conflicts_ = game::conflictingCells(game_.puzzle(), game_.entries());
         repaintBoard();
-        selCol_ = selRow_ = -1;
+        setSelection(-1, -1);
         picture_->update();
     });
-    connect(&game_, &game::Game::cellChanged, this, &BoardView::repaintCell);
+    connect(&game_, &game::Game::cellChanged, this, &BoardView::onCellChanged);
     connect(&game_, &game::Game::wrongCellsFound, this, &BoardView::flashWrongCells);
     connect(&game_, &game::Game::solutionRevealed, this, &BoardView::paintSolution);
 }
@@ -51,7 +54,43 @@ BoardView::~BoardView() = default;
 
 BoardPainter BoardView::painter() const
 {
-    return BoardPainter(*picture_->canvas(), cellSize_, game_.puzzle(), game_.entries(), palette_);
+    BoardPainter board(*picture_->canvas(), cellSize_, game_.puzzle(), game_.entries(), palette_);
+    board.showConflicts(showConflicts_ ? &conflicts_ : nullptr);
+    return board;
+}
+
+void BoardView::setSelection(int col, int row)
+{
+    selCol_ = col;
+    selRow_ = row;
+    Q_EMIT selectionChanged(col, row);
+}
+
+void BoardView::setShowConflicts(bool on)
+{
+    showConflicts_ = on;
+    conflicts_ = on ? game::conflictingCells(game_.puzzle(), game_.entries()) : std::vector<std::uint8_t>{};
+    const puzzle::Puzzle &p = game_.puzzle();
+    for (int i = 1; i <= p.cellCount(); ++i) {
+        if (p.solution(i) != 0 && game_.entries().digit(i) != 0)
+            repaintCell(p.colOf(i), p.rowOf(i));
+    }
+}
+
+// A digit can start or end a conflict anywhere in its two runs: every cell whose state turned is
+// repainted with the cell itself.
+void BoardView::onCellChanged(int col, int row)
+{
+    if (showConflicts_) {
+        std::vector<std::uint8_t> now = game::conflictingCells(game_.puzzle(), game_.entries());
+        now.swap(conflicts_);
+        const puzzle::Puzzle &p = game_.puzzle();
+        for (int i = 1; i <= p.cellCount(); ++i) {
+            if (now[std::size_t(i)] != conflicts_[std::size_t(i)] && i != p.cellIndex(col, row))
+                repaintCell(p.colOf(i), p.rowOf(i));
+        }
+    }
+    repaintCell(col, row);
 }
 
 void BoardView::zoomIn()
@@ -176,8 +215,7 @@ void BoardView::selectCell(int col, int row)
     if (game_.puzzle().isInGrid(selCol_, selRow_))
         board.paintEntryCell(selCol_, selRow_);
     board.drawSelectionFrame(col, row);
-    selCol_ = col;
-    selRow_ = row;
+    setSelection(col, row);
     picture_->refresh();
 }
 
@@ -279,13 +317,12 @@ void BoardView::mousePressed(Qt::MouseButton button, QPointF at)
         board.paintEntryCell(selCol_, selRow_);
     if (!game_.puzzle().isEntry(col, row)) {
         // A click on a block cell or the margin clears the selection and puts the tool down.
-        selCol_ = selRow_ = -1;
+        setSelection(-1, -1);
         setNumberTool(kNoTool);
         picture_->refresh();
         return;
     }
-    selCol_ = col;
-    selRow_ = row;
+    setSelection(col, row);
     board.drawSelectionFrame(col, row);
     picture_->refresh();
 }

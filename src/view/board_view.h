@@ -49,6 +49,10 @@ public:
     // Moves the selection frame to (col, row).
     void selectCell(int col, int row);
 
+    // While on, digits that break a run's rules are drawn in the palette's conflict colour.
+    void setShowConflicts(bool on);
+    bool showsConflicts() const { return showConflicts_; }
+
     int numberTool() const { return numberTool_; }
     // 1-9 a digit, kEraser, kNoTool. Choosing a tool shows the pen or pencil pointer on the board.
     void setNumberTool(int tool);
@@ -65,6 +69,8 @@ public:
 
 Q_SIGNALS:
     void numberToolChanged(int tool);
+    // The selected cell moved to (col, row); (-1, -1) for none.
+    void selectionChanged(int col, int row);
     void printRequested();
     void minimiseRequested();
 
@@ -86,6 +92,8 @@ private:
     void flashWrongCells(const QList<int> &cells);
     void paintWholeBoard(BoardDigits digits);
     void paintSolution();
+    void onCellChanged(int col, int row);
+    void setSelection(int col, int row);
 
     game::Game &game_;
     BoardPalette palette_ = BoardPalette::classic();
@@ -94,6 +102,8 @@ private:
     int numberTool_ = kNoTool;
     int selCol_ = -1;
     int selRow_ = -1;
+    bool showConflicts_ = false;
+    std::vector<std::uint8_t> conflicts_; // by cell index, while conflicts are shown
     QWidget *viewport_ = nullptr;
     BoardPicture *picture_ = nullptr;
     QScrollBar *vScroll_ = nullptr;

@@ -88,7 +88,7 @@ void GdiCanvas::setTextColour(const QColor &colour) { textColour_ = colour; }
 void GdiCanvas::setFont(const QFont &font)
 {
     font_ = font;
-    fontChanged();
+    fontSwitched();
 }
 
 void GdiCanvas::setFontPointSize(double points)
@@ -96,24 +96,45 @@ void GdiCanvas::setFontPointSize(double points)
     if (points <= 0 || font_.pointSizeF() == points)
         return;
     font_.setPointSizeF(points);
-    fontChanged();
+    fontSwitched();
 }
 
 void GdiCanvas::fontChanged()
 {
+    fontSwitched();
+    fontCaches_.clear();
+}
+
+void GdiCanvas::fontSwitched()
+{
     painterFontStale_ = true;
-    metrics_.reset();
-    shapedTexts_.clear();
+    fontCache_ = nullptr;
+}
+
+GdiCanvas::FontCache &GdiCanvas::fontCache()
+{
+    if (fontCache_)
+        return *fontCache_;
+    for (const std::unique_ptr<FontCache> &cache : fontCaches_) {
+        if (cache->font == font_)
+            return *(fontCache_ = cache.get());
+    }
+    if (fontCaches_.size() >= 4)
+        fontCaches_.clear(); // zooming goes through sizes that are not worth keeping
+    fontCaches_.push_back(std::make_unique<FontCache>());
+    fontCaches_.back()->font = font_;
+    return *(fontCache_ = fontCaches_.back().get());
 }
 
 GdiCanvas::ShapedText &GdiCanvas::shaped(const QString &line)
 {
-    auto found = shapedTexts_.find(line);
-    if (found != shapedTexts_.end())
+    std::unordered_map<QString, ShapedText> &shapedTexts = fontCache().shapedTexts;
+    auto found = shapedTexts.find(line);
+    if (found != shapedTexts.end())
         return found->second;
-    if (shapedTexts_.size() >= 512)
-        shapedTexts_.clear(); // long footers and the like are not worth keeping
-    ShapedText &entry = shapedTexts_[line];
+    if (shapedTexts.size() >= 512)
+        shapedTexts.clear(); // long footers and the like are not worth keeping
+    ShapedText &entry = shapedTexts[line];
     entry.advance = metrics().horizontalAdvance(line);
     entry.text.setText(line);
     entry.text.setTextFormat(Qt::PlainText);
@@ -123,9 +144,10 @@ GdiCanvas::ShapedText &GdiCanvas::shaped(const QString &line)
 
 const QFontMetrics &GdiCanvas::metrics()
 {
-    if (!metrics_)
-        metrics_.emplace(font_, painter_->device());
-    return *metrics_;
+    FontCache &cache = fontCache();
+    if (!cache.metrics)
+        cache.metrics.emplace(font_, painter_->device());
+    return *cache.metrics;
 }
 
 bool GdiCanvas::pixelExact() const

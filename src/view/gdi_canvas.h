@@ -13,8 +13,10 @@
 #include <QStaticText>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 class QPaintDevice;
 
@@ -94,11 +96,22 @@ private:
     void plotLine(int x0, int y0, int x1, int y1);
     void strokeLine(int x0, int y0, int x1, int y1);
     const QFontMetrics &metrics();
+    // A new device: every font's measures are measured again.
     void fontChanged();
+    // Another font on the same device: the measures of the fonts used before are kept.
+    void fontSwitched();
     struct ShapedText {
         int advance = 0;
         QStaticText text;
     };
+    // What is measured and shaped in one font. Board text takes turns between a few sizes
+    // (digits, sums, candidate marks), so each keeps its own.
+    struct FontCache {
+        QFont font;
+        std::optional<QFontMetrics> metrics;
+        std::unordered_map<QString, ShapedText> shapedTexts;
+    };
+    FontCache &fontCache();
     ShapedText &shaped(const QString &line);
     void touch(const QRect &r) { dirty_ |= r; }
 
@@ -108,9 +121,9 @@ private:
     QColor textColour_ = Qt::black;
     QFont font_;
     bool painterFontStale_ = true;
-    std::optional<QFontMetrics> metrics_;
     // Board text is a few short numbers drawn again and again: each is shaped once per font.
-    std::unordered_map<QString, ShapedText> shapedTexts_;
+    std::vector<std::unique_ptr<FontCache>> fontCaches_;
+    FontCache *fontCache_ = nullptr;
     QPoint current_;
     QRect dirty_;
 };

@@ -119,6 +119,43 @@ void check(QPainter &p)
     p.drawPath(tick);
 }
 
+// A hooked arrow turning back to the left; mirrored, it goes forward again.
+void turnArrow(QPainter &p, bool back)
+{
+    if (!back) {
+        p.translate(kSide, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(QColor(40, 90, 170), 4.0, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath hook;
+    hook.moveTo(11, 11);
+    hook.lineTo(19, 11);
+    hook.cubicTo(30, 11, 30, 27, 19, 27);
+    hook.lineTo(12, 27);
+    p.drawPath(hook);
+    p.setPen(QPen(kOutline, 1.0));
+    p.setBrush(QColor(40, 90, 170));
+    p.drawPolygon(QPolygonF({QPointF(2, 11), QPointF(12, 3.5), QPointF(12, 18.5)}));
+}
+
+void undoArrow(QPainter &p) { turnArrow(p, true); }
+void redoArrow(QPainter &p) { turnArrow(p, false); }
+
+// Three rows of three small marks, as candidate marks stand in a cell.
+void marks(QPainter &p)
+{
+    p.setPen(QPen(kOutline, 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2.5, 2.5, 27, 27));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 110, 110));
+    for (int k = 0; k < 9; ++k) {
+        if (k != 4 && k != 6) // a few left out, as in a cell being narrowed
+            p.drawEllipse(QPointF(8.5 + (k % 3) * 7.5, 8.5 + (k / 3) * 7.5), 2.5, 2.5);
+    }
+}
+
 } // namespace
 
 ToolImages::ToolImages()
@@ -142,6 +179,9 @@ ToolImages::ToolImages()
     put(toolImage::BoardPencil, pencil, toolTip);
     put(toolImage::BoardPen, pen, toolTip);
     put(toolImage::BoardEraser, eraser, QPoint(4, 28));
+    put(toolImage::Undo, undoArrow, centre);
+    put(toolImage::Redo, redoArrow, centre);
+    put(toolImage::Marks, marks, centre);
 }
 
 const QPixmap &ToolImages::image(int index) const

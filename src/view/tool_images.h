@@ -24,7 +24,10 @@ inline constexpr int NoTool = 10;       // picture of the number toolbar's "No t
 inline constexpr int BoardPencil = 13;   // board pointer in pencil mode
 inline constexpr int BoardPen = 14;      // board pointer in pen mode
 inline constexpr int BoardEraser = 15;   // board pointer while the eraser is chosen
-inline constexpr int Count = 15;
+inline constexpr int Undo = 16;
+inline constexpr int Redo = 17;
+inline constexpr int Marks = 18;         // toolbar picture of the candidate-marks switch
+inline constexpr int Count = 18;
 } // namespace toolImage
 
 class ToolImages {

@@ -6,6 +6,7 @@
 #include "shell/shell_dialogs.h"
 #include "support/window_harness.h"
 #include "view/board_layout.h"
+#include "view/combination_window.h"
 #include "view/tool_images.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -37,6 +39,8 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << "open " + w.documents.join(" + ").remove(w.dir.path() + '/')
          << QStringLiteral("puzzle %1").arg(w.openNumber()) << "entries " + w.entries()
          << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
+         << (w.game.candidateMode() ? "candidates" : "digits") << (b->showsConflicts() ? "conflicts" : "")
+         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations" : "")
          << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
          << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
          << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed");
@@ -93,6 +97,18 @@ private Q_SLOTS:
         textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
         textRow("a typed number opens its puzzle", "", "type:3x", "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
         textRow("a number past the book is not asked", "", "type:4", "");
+        textRow("undo", "", "menu:MNU_UNDO", "entries ");
+        textRow("toolbar Undo keeps the tool", "tool", "bar:tb_10", "entries ");
+        textRow("Ctrl+U in the number box undoes", "", "box:Ctrl+U", "entries ");
+        textRow("redo", "undone", "menu:MNU_REDO", "entries 22:4");
+        textRow("Ctrl+Y redoes", "undone", "key:Ctrl+Y", "entries 22:4");
+        textRow("Ctrl+Backspace still clears", "", "key:Ctrl+Backspace", "entries ");
+        textRow("toolbar Marks puts the tool down", "tool", "bar:tb_12", "candidates; tool 11");
+        textRow("toolbar Pen ends candidate mode", "marks", "bar:tb_7", "digits; pointer 6");
+        textRow("a digit toggles a mark", "marks", "key:3", "entries 22:4m3");
+        textRow("fill candidates", "", "menu:MNU_CAND_FILL", "entries 22:4 23:0m3 33:0m23456");
+        textRow("show conflicts", "", "menu:MNU_CONFLICTS", "conflicts");
+        textRow("combinations window", "", "menu:MNU_COMBOS", "combinations");
     }
     void wiring()
     {
@@ -102,6 +118,10 @@ private Q_SLOTS:
         QVERIFY(w.windowActive);
         w.clickCell(2, 2);
         w.typeOnBoard(Qt::Key_4);
+        if (setup.contains("undone"))
+            w.act("MNU_UNDO")->trigger();
+        if (setup.contains("marks"))
+            w.act("MNU_CAND")->trigger();
         if (setup.contains("tool"))
             QTest::mouseClick(w.button("tbNumButns", "tbNumButns_3"), Qt::LeftButton);
         QSignalSpy solutions(&w.game, &game::Game::solutionRevealed);
@@ -142,15 +162,18 @@ private Q_SLOTS:
     }
 
     // The menus in order with their captions and shortcuts, and the main toolbar's nine buttons,
-    // as the player sees them.
+    // as the player sees them; the entries added since keep out of their way.
     void menusAndToolbarAsShown()
     {
         WindowHarness w(numberedBook(1));
+        const QStringList additions = {"MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
+                                       "MNU_CAND_CLEAR", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
             for (QAction *a : menu->menu()->actions())
-                shown << QString("  %1 %2 %3")
+                if (!additions.contains(a->objectName()))
+                    shown << QString("  %1 %2 %3")
                              .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
                                   a->shortcut().toString());
         }
@@ -170,6 +193,53 @@ private Q_SLOTS:
         auto *noTool = qobject_cast<QToolButton *>(w.button("tbNumButns", "tbNumButns_11"));
         QVERIFY(noTool->isVisible() && !noTool->icon().isNull() && noTool->text().isEmpty());
         QCOMPARE(noTool->toolTip() + '/' + noTool->accessibleName(), "No tool/No tool");
+    }
+
+    // The combinations window follows the selection and the digits written, and never takes the
+    // keyboard from the board.
+    void combinationWindowFollowsTheSelection()
+    {
+        WindowHarness w({fixture::smallPuzzle()});
+        w.act("MNU_COMBOS")->trigger();
+        view::CombinationWindow *combinations = w.window->combinationWindow();
+        QVERIFY(combinations->isWindow() && combinations->isVisible());
+        QCOMPARE(combinations->windowTitle(), "Korvel - Combinations");
+        QCOMPARE(combinations->text(), "Select a cell.");
+        w.clickCell(3, 2);
+        w.typeOnBoard(Qt::Key_3);
+        w.clickCell(3, 3);
+        QCoreApplication::processEvents();
+        const QString text = combinations->text();
+        QVERIFY2(text.contains("Across 7 in 3 cells</b><br>1 2 4</p>") && text.contains("Down 9 in 3 cells") &&
+                     text.contains(">1 2 6</span> &nbsp; 1 3 5 &nbsp; 2 3 4</p>") &&
+                     text.contains("This cell can take 1 2 4."),
+                 qPrintable(text));
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QCOMPARE(QApplication::focusWidget(), w.picture());
+    }
+
+    // A game played with none of the later options touched saves the four specified lines and
+    // stores 3 + 4 x N values; an option once on is stored from then on.
+    void untouchedOptionsStoreWhatTheyAlwaysStored()
+    {
+        for (const bool conflictsOn : {false, true}) {
+            WindowHarness w(numberedBook(3));
+            w.clickCell(2, 2);
+            w.typeOnBoard(Qt::Key_4);
+            QTest::mouseClick(w.button("tb", "tb_6"), Qt::LeftButton);
+            w.clickCell(3, 3);
+            w.typeOnBoard(Qt::Key_5);
+            QTest::mouseClick(w.button("tb", "tb_9"), Qt::LeftButton);
+            if (conflictsOn)
+                w.act("MNU_CONFLICTS")->trigger();
+            w.act("MNU_SAVE")->trigger();
+            w.window->close();
+            QFile saved(w.game.savedGamePath());
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QCOMPARE(saved.readAll().count("\r\n"), 4);
+            QSettings store(w.dir.filePath("config/Norvane/Korvel/1.0.conf"), QSettings::NativeFormat);
+            QCOMPARE(store.allKeys().size(), 3 + 4 * 3 + (conflictsOn ? 1 : 0));
+        }
     }
 
     // Completing the puzzle opens the score dialog; only OK records the time and moves on.

@@ -1,19 +1,29 @@
 // The rules of play on the game model alone: choosing the puzzle, writing, checking, completion,
 // restart and saved games, and the clock.
+#include "game/run_rules.h"
 #include "support/window_harness.h"
 
 #include <QSignalSpy>
 
 namespace {
 
-// Plays "CR:D" tokens: D written in pen, or in pencil with a trailing p; "CR:-" erases; "check"
-// runs Check All.
+// Plays "CR:D" tokens: D written in pen, in pencil with a trailing p, as a candidate mark with a
+// trailing m; "CR:-" erases; "check", "undo", "redo", "fill" and "clear" run those commands.
 void play(game::Game &game, const QString &moves)
 {
     for (const QString &m : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         game.setPencilMode(m.endsWith(QLatin1Char('p')));
+        game.setCandidateMode(m.endsWith(QLatin1Char('m')));
         if (m == QLatin1String("check"))
             game.checkAll();
+        else if (m == QLatin1String("undo"))
+            game.undo();
+        else if (m == QLatin1String("redo"))
+            game.redo();
+        else if (m == QLatin1String("fill"))
+            game.fillCandidates();
+        else if (m == QLatin1String("clear"))
+            game.clearCandidates();
         else if (m[3] == QLatin1Char('-'))
             game.erase(m[0].digitValue(), m[1].digitValue());
         else
@@ -74,6 +84,26 @@ private Q_SLOTS:
         row("also when the last digit is pencilled", rightBut44 + "44:3p", "completed", "");
         row("a put-right cell keeps its mark", "32:9 check 32:3 check", "wrong 7;none", "32:3!");
         row("a full board with a wrong digit", rightBut44 + "44:9", "wrong 16", "");
+        // Undo and redo, one change at a time, whatever wrote it.
+        row("undo pencil, then pen", "22:1 22:2p undo", "", "22:1");
+        row("undo back to the start, and no further", "22:1 22:2p undo undo undo", "", "");
+        row("redo", "22:1 22:2p undo undo redo", "", "22:1");
+        row("a new change drops what was undone", "22:1 undo 32:3 redo", "", "32:3");
+        row("the eraser is undone", "22:1 22:- undo", "", "22:1");
+        row("undo after a check leaves the error mark", "32:9 check undo", "wrong 7", "32:0!");
+        row("an undo that fills the board checks it", rightBut44 + "44:9 44:- undo", "wrong 16;wrong 16", "");
+        row("a digit written again is no change", "22:1 22:1 undo", "", "");
+        // Candidate marks: toggled, hidden under a digit, cleared by erasing an empty cell.
+        row("marks toggle", "22:1m 22:3m 22:1m", "", "22:0m3");
+        row("marks stay under a digit and go on a second erase", "22:3m 22:5 22:-", "", "22:0m3");
+        row("erasing an empty cell clears its marks", "22:3m 22:5 22:- 22:-", "", "");
+        row("marks never fill the board", rightBut44 + "44:3m", "", "");
+        // Fill: what both runs allow, less the written digits; one undo step each.
+        row("fill from the clues", "fill", "",
+            "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
+        row("fill around written digits", "22:1 44:3p fill", "", "22:1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m2 44:3p");
+        row("fill is one step", "22:1 fill undo", "", "22:1");
+        row("clear is one step", "fill clear undo redo", "", "");
     }
     void checking()
     {
@@ -94,6 +124,28 @@ private Q_SLOTS:
         if (!entries.isEmpty())
             QCOMPARE(f.entries(), entries);
         QCOMPARE(f.game.clock().isRunning(), !outcomes.endsWith(QStringLiteral("completed")));
+    }
+
+    // A digit twice in a run, or a full run off its clue, pencil digits as much as pen ones.
+    void conflicts_data()
+    {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("conflicting");
+        textRow("a digit twice in a run", "22:1 32:1p", "6,7");
+        textRow("a full run off its clue", "22:2 23:3", "6,10");
+        textRow("a right run, and a partial one", "22:1 23:2 43:9", "");
+    }
+    void conflicts()
+    {
+        QFETCH(QString, moves);
+        GameFixture f({fixture::smallPuzzle()});
+        play(f.game, moves);
+        const std::vector<std::uint8_t> flags = game::conflictingCells(f.game.puzzle(), f.game.entries());
+        QStringList cells;
+        for (std::size_t i = 0; i < flags.size(); ++i)
+            if (flags[i])
+                cells << QString::number(i);
+        QTEST(cells.join(','), "conflicting");
     }
 
     void restartIgnoresTheSavedGameWhichOpenRestores()

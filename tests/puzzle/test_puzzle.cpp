@@ -43,12 +43,16 @@ const puzzle::Puzzle &board() // cell 4 is a block cell
     return p;
 }
 
-// One character per cell: a pen digit, a pencil digit as a letter (1 is a), '.' for none.
+// One character per cell: a pen digit, a pencil digit as a letter (1 is a), '.' for none; then
+// the cell's candidate marks in brackets, if any.
 QString described(const puzzle::Entries &e)
 {
     QString text;
-    for (int i = 1; i <= e.cellCount(); ++i)
+    for (int i = 1; i <= e.cellCount(); ++i) {
         text += e.pen(i) ? QChar('0' + e.pen(i)) : e.pencil(i) ? QChar('a' + e.pencil(i) - 1) : QChar('.');
+        if (e.marks(i) != 0)
+            text += '[' + QString::number(e.marks(i), 2) + ']';
+    }
     return text;
 }
 
@@ -169,6 +173,14 @@ private Q_SLOTS:
         puzzle::Entries back(board().cellCount());
         puzzle::readSavedGame(path, 3, board(), back);
         QCOMPARE(described(back), QStringLiteral("5....i"));
+
+        // Marks add a fifth line, marks under a digit included.
+        e.toggleMark(1, 2);
+        e.toggleMark(3, 9);
+        e.toggleMark(3, 1);
+        QCOMPARE(puzzle::savedGameText(3, e).split('\n').value(4), QByteArray("MARKS=2,,19,,,\r"));
+        puzzle::readSavedGameBytes(puzzle::savedGameText(3, e), 3, board(), back);
+        QCOMPARE(described(back), QStringLiteral("5[10]..[100000001]..i"));
     }
 
     void damagedFiles_data()
@@ -185,6 +197,9 @@ private Q_SLOTS:
         row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "123.56");
         row("pen wins over pencil", "PUZNUM=3|PEN=12|PENCIL=345", "12e...");
         row("a value in quotes", "PUZNUM=3|PEN=\"12\"", "12....");
+        row("marks on a block cell are dropped", "PUZNUM=3|MARKS=1,,,9,,23", ".[1].....[110]");
+        row("a marks field too few", "PUZNUM=3|PEN=1|MARKS=1,,,,", "1.....");
+        row("a mark 0", "PUZNUM=3|MARKS=1,,,,,0", "......");
     }
     void damagedFiles()
     {

@@ -47,20 +47,27 @@ struct GameFixture {
         game.openPuzzle(puzzle);
     }
 
-    // The player's entries in reading order, as "CR:D" with p for pencil and ! for an error mark.
+    // The player's entries in reading order, as "CR:D" with p for pencil, ! for an error mark and m
+    // before the candidate marks.
     QString entries() const
     {
         const puzzle::Puzzle &p = game.puzzle();
         const puzzle::Entries &e = game.entries();
         QStringList cells;
         for (int i = 1; i <= p.cellCount(); ++i) {
-            if (e.digit(i) == 0 && !e.hasErrorMark(i))
+            if (e.digit(i) == 0 && !e.hasErrorMark(i) && e.marks(i) == 0)
                 continue;
             QString text = QStringLiteral("%1%2:%3").arg(p.colOf(i)).arg(p.rowOf(i)).arg(e.digit(i));
             if (e.pencil(i))
                 text += QLatin1Char('p');
             if (e.hasErrorMark(i))
                 text += QLatin1Char('!');
+            if (e.marks(i) != 0)
+                text += QLatin1Char('m');
+            for (int d = 1; d <= 9; ++d) {
+                if (e.marks(i) & (1 << (d - 1)))
+                    text += QChar(u'0' + d);
+            }
             cells << text;
         }
         return cells.join(QLatin1Char(' '));

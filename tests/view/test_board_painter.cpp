@@ -21,7 +21,8 @@ constexpr int kCell = 35;
 const QStringList kBoard{"98##", "76##", "###4", "###2"};
 
 // The board painted with solution digits and fill inset 2, then a pen 9 at (1, 1), a pencil 8 at
-// (2, 1), an error mark at (1, 2), the selection frame at (2, 2) and the cross at (4, 3).
+// (2, 1), an error mark at (1, 2), candidate marks 1 and 9 and the selection frame at (2, 2), a
+// pen 2 shown in conflict at (4, 4) and the cross at (4, 3).
 QImage paintScene(const BoardPalette &palette)
 {
     const puzzle::Puzzle puzzle = fixture::puzzleOf(kBoard);
@@ -29,13 +30,19 @@ QImage paintScene(const BoardPalette &palette)
     entries.write(puzzle.cellIndex(1, 1), 9, false);
     entries.write(puzzle.cellIndex(2, 1), 8, true);
     entries.setErrorMark(puzzle.cellIndex(1, 2));
+    entries.setMarks(puzzle.cellIndex(2, 2), 0x101);
+    entries.setMarks(puzzle.cellIndex(1, 1), 0x010); // hidden under the pen digit
+    entries.write(puzzle.cellIndex(4, 4), 2, false);
+    std::vector<std::uint8_t> conflicts(std::size_t(puzzle.cellCount()) + 1, 0);
+    conflicts[std::size_t(puzzle.cellIndex(4, 4))] = 1;
     QImage image = pixels::blankImage(5 * kCell + 1, 5 * kCell + 1, QColor(1, 2, 3));
     view::GdiCanvas dc(&image);
     dc.setFontPointSize(11);
     view::BoardPainter painter(dc, kCell, puzzle, entries, palette);
     painter.paintBoard(view::BoardDigits::Solution, true, 2);
     painter.paintSums();
-    for (const QPoint cell : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2)})
+    painter.showConflicts(&conflicts);
+    for (const QPoint cell : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2), QPoint(2, 2), QPoint(4, 4)})
         painter.paintEntryCell(cell.x(), cell.y());
     painter.drawSelectionFrame(2, 2);
     painter.drawCross(4, 3);
@@ -45,6 +52,13 @@ QImage paintScene(const BoardPalette &palette)
 QRect digitBox(int col, int row)
 {
     return {col * kCell + 3, row * kCell + 3, kCell - 6, kCell - 6};
+}
+
+// The inside of the (c, r) ninth of a cell's digit box, clear of the selection frame.
+QRect ninth(int col, int row, int c, int r)
+{
+    const int third = (kCell - 6) / 3;
+    return {col * kCell + 3 + c * third + 1, row * kCell + 3 + r * third + 1, third - 1, third - 1};
 }
 
 } // namespace
@@ -77,7 +91,13 @@ private Q_SLOTS:
         row("pen digit", digitBox(1, 1), c.pen, -1);
         row("pencil digit", digitBox(2, 1), c.pencil, -1);
         row("pen cell shows no solution digit", digitBox(1, 1), c.solution, 0);
-        row("solution digit in an untouched cell", digitBox(4, 4), c.solution, -1);
+        row("solution digit in an untouched cell", digitBox(4, 3), c.solution, -1);
+        row("mark 1 in the top left ninth", ninth(2, 2, 0, 0), c.mark, -1);
+        row("mark 9 in the bottom right ninth", ninth(2, 2, 2, 2), c.mark, -1);
+        row("no mark 5 in the middle ninth", ninth(2, 2, 1, 1), c.mark, 0);
+        row("no mark under a digit", ninth(1, 1, 1, 1), c.mark, 0);
+        row("a digit in conflict", digitBox(4, 4), c.conflict, -1);
+        row("a digit in conflict leaves its pen colour", digitBox(4, 4), c.pen, 0);
         row("error mark in the top right corner", {2 * k - 7, 2 * k + 2, 7, 7}, c.errorMark, 29);
         row("selection frame's top", {2 * k + 3, 2 * k + 3, k - 6, 1}, c.lightLine, k - 6);
         row("cross: two lines, end points left out", inside(4, 3), c.errorMark, 2 * (k - 8));
@@ -102,7 +122,7 @@ private Q_SLOTS:
         for (QColor BoardPalette::*field :
              {&BoardPalette::entry, &BoardPalette::clue, &BoardPalette::lightLine, &BoardPalette::darkLine,
               &BoardPalette::errorMark, &BoardPalette::pen, &BoardPalette::pencil, &BoardPalette::solution,
-              &BoardPalette::sum})
+              &BoardPalette::sum, &BoardPalette::mark, &BoardPalette::conflict})
             expected << (other.*field = QColor::fromHsv(hue += 36, 255, 200)).rgb();
         const QImage painted = paintScene(other);
         QSet<QRgb> found;

@@ -1,0 +1,142 @@
+// Run rules from the clues and the written digits.
+#include "game/run_rules.h"
+
+#include "solver/combination_table.h"
+
+#include <algorithm>
+
+namespace game {
+namespace {
+
+int digitSumOf(kakuro::DigitSet set)
+{
+    int sum = 0;
+    for (int d = 1; d <= 9; ++d)
+        sum += (set & kakuro::digitBit(d)) ? d : 0;
+    return sum;
+}
+
+// What each run of one direction allows, by run index.
+std::vector<kakuro::DigitSet> allowedByRuns(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+                                            RunDirection direction)
+{
+    const std::vector<puzzle::Run> &runs = direction == RunDirection::Across ? puzzle.acrossRuns() : puzzle.downRuns();
+    std::vector<kakuro::DigitSet> allowed;
+    allowed.reserve(runs.size());
+    for (const puzzle::Run &run : runs)
+        allowed.push_back(digitsRunAllows(run, writtenDigits(entries, cellsOf(puzzle, run, direction))));
+    return allowed;
+}
+
+} // namespace
+
+std::vector<int> cellsOf(const puzzle::Puzzle &puzzle, const puzzle::Run &run, RunDirection direction)
+{
+    std::vector<int> cells;
+    cells.reserve(std::size_t(run.length));
+    for (int k = 1; k <= run.length; ++k) {
+        cells.push_back(direction == RunDirection::Across ? puzzle.cellIndex(run.clueCol + k, run.clueRow)
+                                                          : puzzle.cellIndex(run.clueCol, run.clueRow + k));
+    }
+    return cells;
+}
+
+kakuro::DigitSet writtenDigits(const puzzle::Entries &entries, const std::vector<int> &cells)
+{
+    kakuro::DigitSet written = 0;
+    for (int i : cells) {
+        if (const int digit = entries.digit(i))
+            written |= kakuro::digitBit(digit);
+    }
+    return written;
+}
+
+std::vector<kakuro::DigitSet> combinationsAddingUpTo(int length, int sum)
+{
+    std::vector<kakuro::DigitSet> combinations;
+    for (unsigned set = 1; set <= kakuro::kAllDigits; ++set) {
+        if (kakuro::digitCount(set) == length && digitSumOf(kakuro::DigitSet(set)) == sum)
+            combinations.push_back(kakuro::DigitSet(set));
+    }
+    // Read as digit strings, "1 2 9" comes before "1 3 4".
+    std::sort(combinations.begin(), combinations.end(), [](kakuro::DigitSet a, kakuro::DigitSet b) {
+        const auto reversed = [](kakuro::DigitSet s) {
+            unsigned r = 0;
+            for (int d = 1; d <= 9; ++d)
+                r = (r << 1) | ((s >> (d - 1)) & 1u);
+            return r;
+        };
+        return reversed(a) > reversed(b);
+    });
+    return combinations;
+}
+
+kakuro::DigitSet digitsRunAllows(const puzzle::Run &run, kakuro::DigitSet written)
+{
+    // A combination holding every written digit is those digits and a combination of the rest.
+    const int rest = run.length - kakuro::digitCount(written);
+    return kakuro::combinationsOf(rest, run.sum - digitSumOf(written), kakuro::DigitSet(~written & kakuro::kAllDigits))
+        .possible;
+}
+
+kakuro::DigitSet candidatesOf(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries, int i)
+{
+    kakuro::DigitSet candidates = kakuro::kAllDigits;
+    if (const int a = puzzle.acrossRunOf(i); a >= 0) {
+        const puzzle::Run &run = puzzle.acrossRuns()[std::size_t(a)];
+        candidates &= digitsRunAllows(run, writtenDigits(entries, cellsOf(puzzle, run, RunDirection::Across)));
+    }
+    if (const int d = puzzle.downRunOf(i); d >= 0) {
+        const puzzle::Run &run = puzzle.downRuns()[std::size_t(d)];
+        candidates &= digitsRunAllows(run, writtenDigits(entries, cellsOf(puzzle, run, RunDirection::Down)));
+    }
+    return candidates;
+}
+
+std::vector<kakuro::DigitSet> candidatesOfAll(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries)
+{
+    const std::vector<kakuro::DigitSet> across = allowedByRuns(puzzle, entries, RunDirection::Across);
+    const std::vector<kakuro::DigitSet> down = allowedByRuns(puzzle, entries, RunDirection::Down);
+    std::vector<kakuro::DigitSet> candidates(std::size_t(puzzle.cellCount()) + 1, 0);
+    for (int i = 1; i <= puzzle.cellCount(); ++i) {
+        if (puzzle.solution(i) == 0)
+            continue;
+        kakuro::DigitSet set = kakuro::kAllDigits;
+        if (const int a = puzzle.acrossRunOf(i); a >= 0)
+            set &= across[std::size_t(a)];
+        if (const int d = puzzle.downRunOf(i); d >= 0)
+            set &= down[std::size_t(d)];
+        candidates[std::size_t(i)] = set;
+    }
+    return candidates;
+}
+
+std::vector<std::uint8_t> conflictingCells(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries)
+{
+    std::vector<std::uint8_t> conflicts(std::size_t(puzzle.cellCount()) + 1, 0);
+    const auto check = [&](const std::vector<puzzle::Run> &runs, RunDirection direction) {
+        for (const puzzle::Run &run : runs) {
+            const std::vector<int> cells = cellsOf(puzzle, run, direction);
+            int seen[10] = {};
+            int sum = 0;
+            int filled = 0;
+            for (int i : cells) {
+                const int digit = entries.digit(i);
+                ++seen[digit];
+                sum += digit;
+                filled += digit != 0;
+            }
+            const bool wrongSum = filled == run.length && sum != run.sum;
+            for (int i : cells) {
+                const int digit = entries.digit(i);
+                if (digit != 0 && (wrongSum || seen[digit] > 1))
+                    conflicts[std::size_t(i)] = 1;
+            }
+        }
+    };
+    check(puzzle.acrossRuns(), RunDirection::Across);
+    check(puzzle.downRuns(), RunDirection::Down);
+    return conflicts;
+}
+
+} // namespace game
