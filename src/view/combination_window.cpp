@@ -28,7 +28,7 @@ QString runText(const QString &heading, const puzzle::Run &run, kakuro::DigitSet
     QString text = QStringLiteral("<p><b>%1</b><br>").arg(heading.toHtmlEscaped());
     QStringList combinations;
     for (kakuro::DigitSet combination : game::combinationsAddingUpTo(run.length, run.sum)) {
-        const QString digits = digitsText(combination);
+        const QString digits = digitsText(combination).replace(QLatin1Char(' '), QStringLiteral("&nbsp;")); // kept on one line
         combinations.append((combination & written) == written
                                 ? digits
                                 : QStringLiteral("<span style=\"color:#a0a0a0\">%1</span>").arg(digits));
@@ -50,7 +50,7 @@ CombinationWindow::CombinationWindow(const game::Game &game, QWidget *parent)
     label_->setTextFormat(Qt::RichText);
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    label_->setMinimumWidth(220);
+    label_->setMinimumWidth(300);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     showCell(-1, -1);
@@ -97,6 +97,7 @@ void CombinationWindow::showCell(int col, int row)
         (candidates ? tr("This cell can take %1.").arg(digitsText(candidates)) : tr("No digit fits this cell."))
             .toHtmlEscaped());
     label_->setText(text);
+    resize(size().expandedTo(sizeHint())); // grows to the longest list shown, never shrinks under it
 }
 
 } // namespace view

@@ -47,7 +47,8 @@ QString described(const store::Settings &s)
 {
     const auto &t = s.puzzleStats[1].bestTimes;
     return QString::asprintf("%d %d %d,%d,%d ", s.lastPuzzle, s.soundOptions[1], t[1], t[2], t[3]) +
-           s.puzzleStats[1].bestNames[2];
+           s.puzzleStats[1].bestNames[2] + (s.showCombinations ? " combinations" : "") +
+           (s.showConflicts ? " conflicts" : "");
 }
 
 } // namespace
@@ -103,9 +104,13 @@ private Q_SLOTS:
         s.pencilMode = 1;
         s.soundOptions = {0, 4, 3, 2, 1};
         s.puzzleStats.assign(3, {{{0, 5, 6, 7}}, {{{}, "Ann", "Bo", "Cy"}}});
+        s.showCombinations = true;
+        s.combinationsPosition = std::pair(-20, 300);
         QVERIFY(store::saveSettings(s));
         store::Settings back;
         QVERIFY(store::loadSettings(back, 2));
+        QCOMPARE(std::tie(back.showCombinations, back.showConflicts, back.combinationsPosition),
+                 std::tie(s.showCombinations, s.showConflicts, s.combinationsPosition));
         QCOMPARE(std::tie(back.lastPuzzle, back.pencilMode, back.soundOptions), std::tie(s.lastPuzzle, s.pencilMode, s.soundOptions));
         QCOMPARE(back.puzzleStats[2].bestTimes, s.puzzleStats[2].bestTimes);
         QCOMPARE(back.puzzleStats[2].bestNames, s.puzzleStats[2].bestNames);
@@ -129,6 +134,9 @@ private Q_SLOTS:
             << "STATS1_2" << QVariant(QString::fromUtf16(u"Bo\0x", 4)) << base + "Bo";
         QTest::newRow("name of 51") << "STATS1_2" << QVariant(QString(51, 'n')) << base + QString(50, 'n');
         QTest::newRow("name of 52") << "STATS1_2" << QVariant(QString(52, 'n')) << base;
+        QTest::newRow("a switch on") << "CONFLICTS" << QVariant(QByteArray("\1\0\0\0", 4)) << base + " conflicts";
+        QTest::newRow("a switch of an unknown value") << "COMBINATIONS" << QVariant(QByteArray("\2\0\0\0", 4)) << base;
+        QTest::newRow("a switch too short") << "COMBINATIONS" << QVariant(QByteArray("\1", 1)) << base;
     }
     void oddStoredValues()
     {
