@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QSessionManager>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
@@ -49,6 +51,8 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_PREV", "Previous Game", QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
           {"MNU_RST", "Restart Game", {}, &MainWindow::restartPuzzle},
           {"MNU_SAVE", "Save Game", {}, &MainWindow::saveGame},
+          {"MNU_KEEP", QT_TR_NOOP("Keep My Progress"), {}, &MainWindow::switchKeepProgress},
+          {"MNU_PAUSE", QT_TR_NOOP("Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
           {"MNU_SEP", nullptr, {}, nullptr},
           {"MNU_STATS", "Statistics", {}, &MainWindow::showStatistics},
           {"MNU_PRN", "Print Game", {}, &MainWindow::showPrintDialog},
@@ -110,7 +114,7 @@ constexpr ToolbarButton kMainToolbar[] = {
 };
 
 // Checkable menu entries beyond pen and pencil.
-constexpr const char *kSwitches[] = {"MNU_CAND", "MNU_COMBOS", "MNU_CONFLICTS"};
+constexpr const char *kSwitches[] = {"MNU_KEEP", "MNU_PAUSE", "MNU_CAND", "MNU_COMBOS", "MNU_CONFLICTS"};
 
 } // namespace
 
@@ -126,6 +130,11 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     boardView_->setFocus(); // keys go to the board from the start, not to the puzzle number box
     setFixedSize(view::windowWidthPx, view::windowHeightPx);
     connectGame();
+    // At logout or shutdown the window may go without being closed: what closing it does runs
+    // here instead, once, and speaks only when the session lets it.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
+    connect(qGuiApp, &QGuiApplication::aboutToQuit, this, [this] { unload(false); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -245,6 +254,7 @@ void MainWindow::load()
 {
     action(QStringLiteral("MNU_ABT"))->setText(QStringLiteral("About ") + platform::appTitle);
     boardView_->setNumberTool(view::BoardView::kNoTool);
+    action(QStringLiteral("MNU_KEEP"))->setChecked(settings_.keepProgress);
     game_.openPuzzle(settings_.lastPuzzle);
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
@@ -254,14 +264,16 @@ void MainWindow::load()
         action(QStringLiteral("MNU_COMBOS"))->trigger();
 }
 
-void MainWindow::unload()
+void MainWindow::unload(bool messagesAllowed)
 {
     if (unloaded_)
         return;
     unloaded_ = true;
     game_.clock().stop();
+    if (QString error; !game_.keepProgress(&error) && messagesAllowed)
+        platform::message(this, error, platform::appTitle);
     rememberCombinationsPlace();
-    if (!store::saveSettings(settings_))
+    if (!store::saveSettings(settings_) && messagesAllowed)
         platform::message(nullptr, store::storeFailureText, platform::appTitle);
 }
 
@@ -292,7 +304,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::onWindowRestored()
 {
     setFixedSize(view::windowWidthPx, view::windowHeightPx); // the player cannot change the size
-    game_.clock().resume();
+    if (!game_.paused())
+        game_.clock().resume();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -34,8 +34,10 @@ public:
 
     // Prepares the window and opens the stored puzzle; run once, while the window is hidden.
     void load();
-    // Stores the settings; run once, when the window goes away.
-    void unload();
+    // Keeps the progress of the puzzle in play when the player asked for it, and stores the
+    // settings; runs once, when the window goes away or the session ends. Failures are told only
+    // when `messagesAllowed`.
+    void unload(bool messagesAllowed = true);
 
     QAction *action(const QString &objectName) const;
     view::BoardView *boardView() const { return boardView_; }
@@ -45,6 +47,8 @@ public:
     void previousPuzzle();
     void restartPuzzle();
     void saveGame();
+    void switchKeepProgress();
+    void switchPause();
     void showStatistics();
     void showPrintDialog();
     void openMorePuzzles();

@@ -45,6 +45,13 @@ void MainWindow::connectGame()
     connect(boardView_, &view::BoardView::printRequested, this, &MainWindow::showPrintDialog);
     connect(boardView_, &view::BoardView::minimiseRequested, this, &QWidget::showMinimized);
     connect(&game_, &game::Game::historyChanged, this, &MainWindow::showHistory);
+    connect(&game_, &game::Game::progressNotKept, this,
+            [this](const QString &error) { platform::message(this, error, platform::appTitle); });
+    connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
+        action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
+        showCaption();
+    });
+    connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
         action(QStringLiteral("MNU_CAND"))->setChecked(on);
         mainButtons_[12]->setChecked(on);
@@ -171,6 +178,10 @@ void MainWindow::saveGame()
 }
 
 void MainWindow::exitGame() { close(); }
+
+void MainWindow::switchKeepProgress() { game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked()); }
+
+void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked()); }
 
 void MainWindow::showStatistics()
 {

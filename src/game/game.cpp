@@ -4,6 +4,8 @@
 #include "game/run_rules.h"
 #include "puzzle/saved_game.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace game {
@@ -21,8 +23,30 @@ QString Game::savedGamePath() const
 
 void Game::openPuzzle(int number)
 {
+    setPaused(false);
+    if (QString error; !keepProgress(&error))
+        Q_EMIT progressNotKept(error);
     settings_.lastPuzzle = std::clamp(number, 1, puzzleCount());
     start(true);
+}
+
+bool Game::keepProgress(QString *error)
+{
+    if (!settings_.keepProgress || !changedSinceSaved_)
+        return true;
+    return save(error);
+}
+
+void Game::setPaused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    paused_ = paused;
+    if (paused)
+        clock_.stop();
+    else
+        clock_.resume();
+    Q_EMIT pausedChanged(paused);
 }
 
 void Game::nextPuzzle()
@@ -46,18 +70,24 @@ void Game::start(bool withSavedGame)
 {
     puzzle_ = book_.puzzle(puzzleNumber());
     entries_ = puzzle::Entries(puzzle_.cellCount());
+    int seconds = 0;
     if (withSavedGame)
-        puzzle::readSavedGame(savedGamePath(), puzzleNumber(), puzzle_, entries_);
+        seconds = puzzle::readSavedGame(savedGamePath(), puzzleNumber(), puzzle_, entries_);
     undo_.clear();
     redo_.clear();
-    clock_.restart();
+    changedSinceSaved_ = false;
+    clock_.restart(settings_.keepProgress ? seconds : 0);
     Q_EMIT puzzleOpened(puzzleNumber());
     Q_EMIT historyChanged();
 }
 
-bool Game::save(QString *error) const
+bool Game::save(QString *error)
 {
-    return puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error);
+    const int seconds = settings_.keepProgress ? clock_.seconds() : 0;
+    if (!puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error, seconds))
+        return false;
+    changedSinceSaved_ = false;
+    return true;
 }
 
 void Game::setPencilMode(bool pencil)
@@ -147,6 +177,7 @@ void Game::change(const std::vector<std::pair<int, puzzle::CellContent>> &after)
     if (step.empty())
         return;
     apply(step, true);
+    changedSinceSaved_ = true;
     undo_.push_back(std::move(step));
     redo_.clear();
     Q_EMIT historyChanged();
@@ -165,6 +196,7 @@ void Game::undo()
     if (undo_.empty())
         return;
     apply(undo_.back(), false);
+    changedSinceSaved_ = true;
     redo_.push_back(std::move(undo_.back()));
     undo_.pop_back();
     Q_EMIT historyChanged();
@@ -176,6 +208,7 @@ void Game::redo()
     if (redo_.empty())
         return;
     apply(redo_.back(), true);
+    changedSinceSaved_ = true;
     undo_.push_back(std::move(redo_.back()));
     redo_.pop_back();
     Q_EMIT historyChanged();
@@ -207,6 +240,11 @@ void Game::checkAll()
         return;
     }
     clock_.stop();
+    if (settings_.keepProgress) {
+        // A solved puzzle leaves nothing to carry on.
+        QFile::remove(savedGamePath());
+        changedSinceSaved_ = false;
+    }
     Q_EMIT completed(clock_.seconds());
 }
 

@@ -40,7 +40,8 @@ public:
     QString savedGamePath() const;
 
     // Opens puzzle `number`, brought into 1..puzzleCount, with its saved game when there is one,
-    // and starts the clock from zero.
+    // and starts the clock from zero (from the saved time played while progress is kept). The
+    // puzzle left is resumed and its progress kept first.
     void openPuzzle(int number);
     // The next or previous puzzle; nothing at the last or the first.
     void nextPuzzle();
@@ -49,7 +50,19 @@ public:
     void restart();
     // Writes the saved game of the puzzle in play. False, with `error` a sentence for the
     // player, when it could not.
-    bool save(QString *error) const;
+    bool save(QString *error);
+
+    // While progress is kept, leaving a puzzle whose entries changed since it was opened,
+    // restarted or saved saves it, with the time played; completing it deletes its saved game.
+    bool keepsProgress() const { return settings_.keepProgress; }
+    void setKeepProgress(bool on) { settings_.keepProgress = on; }
+    // Saves the puzzle in play as leaving it does. True when nothing needed writing or the write
+    // went well; false, with `error` set, when it failed.
+    bool keepProgress(QString *error);
+
+    // A paused game stands still: the clock stops and the board is hidden until it resumes.
+    bool paused() const { return paused_; }
+    void setPaused(bool paused);
 
     // Chooses pen or pencil, which also ends candidate mode.
     void setPencilMode(bool pencil);
@@ -86,6 +99,9 @@ Q_SIGNALS:
     void solutionRevealed();
     void pencilModeChanged(bool pencil);
     void candidateModeChanged(bool on);
+    void pausedChanged(bool paused);
+    // Keeping the progress of the puzzle being left failed; the leaving went on.
+    void progressNotKept(const QString &error);
     // What canUndo or canRedo say may have changed.
     void historyChanged();
 
@@ -112,6 +128,8 @@ private:
     puzzle::Entries entries_;
     GameClock clock_;
     bool candidateMode_ = false;
+    bool paused_ = false;
+    bool changedSinceSaved_ = false;
     std::vector<Change> undo_;
     std::vector<Change> redo_;
 };

@@ -1,6 +1,7 @@
 // The game clock.
 #include "game/game_clock.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace game {
@@ -12,11 +13,13 @@ GameClock::GameClock(QObject *parent) : QObject(parent)
     connect(&timer_, &QTimer::timeout, this, &GameClock::tick);
 }
 
-void GameClock::restart()
+void GameClock::restart(int seconds)
 {
-    seconds_ = 0;
-    elapsedSeconds_ = elapsedMinutes_ = elapsedHours_ = 0;
-    text_ = QStringLiteral("00:00:00");
+    seconds_ = std::int16_t(std::clamp(seconds, 0, int(std::numeric_limits<std::int16_t>::max())));
+    elapsedSeconds_ = seconds_ % 60;
+    elapsedMinutes_ = seconds_ / 60 % 60;
+    elapsedHours_ = seconds_ / 3600;
+    showText();
     timer_.start();
 }
 
@@ -44,12 +47,17 @@ void GameClock::tick()
             ++elapsedHours_;
         }
     }
+    showText();
+    Q_EMIT ticked(seconds_);
+}
+
+void GameClock::showText()
+{
     const QChar zero(QLatin1Char('0'));
     text_ = QStringLiteral("%1:%2:%3")
                 .arg(elapsedHours_, 2, 10, zero)
                 .arg(elapsedMinutes_, 2, 10, zero)
                 .arg(elapsedSeconds_, 2, 10, zero);
-    Q_EMIT ticked(seconds_);
 }
 
 } // namespace game

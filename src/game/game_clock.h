@@ -14,8 +14,9 @@ class GameClock : public QObject {
 public:
     explicit GameClock(QObject *parent = nullptr);
 
-    // Zero, and running from now: the first tick comes a full second later.
-    void restart();
+    // `seconds` played (zero unless a game is carried on), and running from now: the first tick
+    // comes a full second later.
+    void restart(int seconds = 0);
     void stop();
     // Starts a stopped clock; a running one keeps its rhythm.
     void resume();
@@ -33,6 +34,8 @@ Q_SIGNALS:
     void ticked(int seconds);
 
 private:
+    void showText();
+
     QTimer timer_;
     std::int16_t seconds_ = 0;
     int elapsedSeconds_ = 0; // the shown time: it keeps counting past the ceiling

@@ -82,13 +82,16 @@ void restoreMarks(const QString &value, const Puzzle &puzzle, Entries &entries)
     }
 }
 
-void restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries)
+int restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries)
 {
     if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != number)
-        return;
+        return 0;
     restoreDigits(ini.profileString(kSection, QStringLiteral("PEN")), false, puzzle, entries);
     restoreDigits(ini.profileString(kSection, QStringLiteral("PENCIL")), true, puzzle, entries);
     restoreMarks(ini.profileString(kSection, QStringLiteral("MARKS")), puzzle, entries);
+    bool isNumber = false;
+    const int seconds = ini.profileString(kSection, QStringLiteral("SECONDS")).toInt(&isNumber);
+    return isNumber && seconds > 0 ? seconds : 0;
 }
 
 } // namespace
@@ -108,17 +111,19 @@ QString savedGamePath(const QString &folder, int number)
     return platform::joinPath(folder, QString::number(number) + QStringLiteral(".sav"));
 }
 
-QByteArray savedGameText(int number, const Entries &entries)
+QByteArray savedGameText(int number, const Entries &entries, int seconds)
 {
     QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(number) + "\r\n";
     text += entryLine("PEN=", entries, &Entries::pen);
     text += entryLine("PENCIL=", entries, &Entries::pencil);
     if (entries.hasAnyMark())
         text += marksLine(entries);
+    if (seconds > 0)
+        text += "SECONDS=" + QByteArray::number(seconds) + "\r\n";
     return text;
 }
 
-bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error)
+bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error, int seconds)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -131,7 +136,7 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
         return fail(
             QStringLiteral("the folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
 
-    const QByteArray text = savedGameText(number, entries);
+    const QByteArray text = savedGameText(number, entries, seconds);
 
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
@@ -148,14 +153,14 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
     return true;
 }
 
-void readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries)
+int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries)
 {
-    restoreFrom(IniReader(path), number, puzzle, entries);
+    return restoreFrom(IniReader(path), number, puzzle, entries);
 }
 
-void readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries)
+int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries)
 {
-    restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries);
+    return restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries);
 }
 
 } // namespace puzzle

@@ -1,7 +1,7 @@
 // Loading and storing the per-user settings through the key/value layer, with the stored
 // layouts: "SOLVINGDATA" (8 bytes), "LASTPLAYED" (4), "SOUNDOPTIONS" (8), and per puzzle n
 // "STATS"n (12 bytes: three times) and "STATS"n"_"k (the name of rank k).
-// The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS"; and
+// The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS", "KEEPPROGRESS"; and
 // "COMBINATIONSPOS" (8 bytes: x and y) places the combinations window.
 #include "store/settings_store.h"
 
@@ -25,6 +25,7 @@ struct Switch {
 constexpr Switch kSwitches[] = {
     {"COMBINATIONS", &Settings::showCombinations},
     {"CONFLICTS", &Settings::showConflicts},
+    {"KEEPPROGRESS", &Settings::keepProgress},
 };
 const QString kCombinationsPosition = QStringLiteral("COMBINATIONSPOS");
 

@@ -11,6 +11,7 @@
 #include "view/tool_images.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -37,6 +38,26 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
         connect(bar, &QScrollBar::sliderMoved, this, &BoardView::followScrollBars);
     }
     setFocusProxy(picture_);
+
+    auto *cover = new QLabel(tr("Paused"), this);
+    cover->setObjectName(QStringLiteral("pauseCover"));
+    cover->setAlignment(Qt::AlignCenter);
+    cover->setAutoFillBackground(true);
+    QPalette coverColours = cover->palette();
+    coverColours.setColor(QPalette::Window, palette_.entry);
+    coverColours.setColor(QPalette::WindowText, palette_.pen);
+    cover->setPalette(coverColours);
+    QFont coverFont = cover->font();
+    coverFont.setPointSize(24);
+    cover->setFont(coverFont);
+    cover->hide();
+    cover->installEventFilter(this);
+    pauseCover_ = cover;
+    connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
+        pauseCover_->setGeometry(rect());
+        pauseCover_->setVisible(paused);
+        pauseCover_->raise();
+    });
 
     connect(&game_, &game::Game::puzzleOpened, this, [this] {
         if (showConflicts_)
@@ -113,6 +134,7 @@ void BoardView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placePicture();
+    pauseCover_->setGeometry(rect());
 }
 
 void BoardView::placePicture()
@@ -275,6 +297,12 @@ void BoardView::handleKey(int code, KeySource source)
         Q_EMIT minimiseRequested();
         return;
     }
+    if (game_.paused()) {
+        // Under the cover the board takes no keys; a digit only lifts the cover.
+        if ((code >= keyCode::Digit0 && code <= keyCode::Digit9) || (code >= keyCode::Numpad0 && code <= keyCode::Numpad9))
+            Q_EMIT resumeRequested();
+        return;
+    }
     const bool selected = game_.puzzle().isInGrid(selCol_, selRow_);
     // F9 that reaches the window shows the solution with or without a selected cell.
     if (code == keyCode::F9 && (selected || source == KeySource::Window)) {
@@ -339,6 +367,10 @@ void BoardView::mouseReleased(Qt::MouseButton button)
 
 bool BoardView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == pauseCover_ && event->type() == QEvent::MouseButtonPress) {
+        Q_EMIT resumeRequested();
+        return true;
+    }
     if (watched != picture_)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {

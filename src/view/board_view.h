@@ -49,6 +49,10 @@ public:
     // Moves the selection frame to (col, row).
     void selectCell(int col, int row);
 
+    // Covers the board while the game is paused, so that nothing can be studied while the clock
+    // stands; shown and hidden as the game pauses and resumes.
+    QWidget *pauseCover() const { return pauseCover_; }
+
     // While on, digits that break a run's rules are drawn in the palette's conflict colour.
     void setShowConflicts(bool on);
     bool showsConflicts() const { return showConflicts_; }
@@ -73,6 +77,8 @@ Q_SIGNALS:
     void selectionChanged(int col, int row);
     void printRequested();
     void minimiseRequested();
+    // A click on the pause cover or a digit key asks the paused game to go on.
+    void resumeRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -108,6 +114,7 @@ private:
     BoardPicture *picture_ = nullptr;
     QScrollBar *vScroll_ = nullptr;
     QScrollBar *hScroll_ = nullptr;
+    QWidget *pauseCover_ = nullptr;
 };
 
 } // namespace view

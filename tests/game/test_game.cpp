@@ -8,7 +8,8 @@
 namespace {
 
 // Plays "CR:D" tokens: D written in pen, in pencil with a trailing p, as a candidate mark with a
-// trailing m; "CR:-" erases; "check", "undo", "redo", "fill" and "clear" run those commands.
+// trailing m; "CR:-" erases; "check", "undo", "redo", "fill", "clear", "tick" (one second),
+// "save", "restart", "next" and "previous" run those commands.
 void play(game::Game &game, const QString &moves)
 {
     for (const QString &m : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -24,6 +25,16 @@ void play(game::Game &game, const QString &moves)
             game.fillCandidates();
         else if (m == QLatin1String("clear"))
             game.clearCandidates();
+        else if (m == QLatin1String("tick"))
+            game.clock().tick();
+        else if (m == QLatin1String("save"))
+            game.save(nullptr);
+        else if (m == QLatin1String("restart"))
+            game.restart();
+        else if (m == QLatin1String("next"))
+            game.nextPuzzle();
+        else if (m == QLatin1String("previous"))
+            game.previousPuzzle();
         else if (m[3] == QLatin1Char('-'))
             game.erase(m[0].digitValue(), m[1].digitValue());
         else
@@ -146,6 +157,39 @@ private Q_SLOTS:
             if (flags[i])
                 cells << QString::number(i);
         QTEST(cells.join(','), "conflicting");
+    }
+
+    // Leaving a changed puzzle saves it with its time while progress is kept; coming back goes on
+    // from there.
+    void keepingProgress_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("file");   // the saved game of puzzle 1 past its number, or none
+        QTest::addColumn<int>("seconds");    // on the clock after the moves
+        const QString pen = QStringLiteral("PEN=0000010000000000|PENCIL=0000000000000000");
+        QTest::newRow("off: leaving writes nothing") << false << "22:1 tick next" << "none" << 0;
+        QTest::newRow("on: leaving a changed puzzle saves it") << true << "22:1 tick tick next" << pen + "|SECONDS=2" << 0;
+        QTest::newRow("on: coming back goes on") << true << "22:1 tick tick next previous" << pen + "|SECONDS=2" << 2;
+        QTest::newRow("off: a saved time is not carried on") << false << "22:1 tick save next previous" << pen << 0;
+        QTest::newRow("on: an unchanged puzzle keeps its file") << true << "22:1 save restart 32:3 restart next" << pen << 0;
+        QTest::newRow("on: undo counts as a change") << true << "22:1 save undo next" << "PEN=0000000000000000|PENCIL=0000000000000000" << 0;
+        QTest::newRow("on: completing deletes the file")
+            << true << "22:1 save 32:3 23:2 33:4 43:1 34:2 44:3 next" << "none" << 0;
+    }
+    void keepingProgress()
+    {
+        QFETCH(bool, keep);
+        QFETCH(QString, moves);
+        GameFixture f({fixture::smallPuzzle(), fixture::smallPuzzle()});
+        f.game.setKeepProgress(keep);
+        play(f.game, moves);
+        QFile saved(puzzle::savedGamePath(f.dir.path(), 1));
+        const QString file = saved.open(QIODevice::ReadOnly)
+                                 ? QString::fromLatin1(saved.readAll()).split(QStringLiteral("\r\n")).mid(2).join('|').chopped(1)
+                                 : QStringLiteral("none");
+        QTEST(file, "file");
+        QTEST(f.game.clock().seconds(), "seconds");
     }
 
     void restartIgnoresTheSavedGameWhichOpenRestores()
