@@ -1,6 +1,8 @@
 // The settings store and the saved game when things go wrong: a writer killed mid-save, odd
 // stored values, a settings file that is no file of ours or cannot be written; and best times.
+#include "game/game.h"
 #include "puzzle/saved_game.h"
+#include "support/board_fixture.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
 #include "store/settings_store.h"
@@ -27,11 +29,27 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Version v of a large save: a 100x100 board of puzzle 7 in pen (0) or pencil (1), or settings
-// with 400 puzzles' best times.
-bool save(bool game, int v, const QString &path)
+// Version v of a large save: a 100x100 board of puzzle 7 in pen (0) or pencil (1), settings
+// with 400 puzzles' best times, or a 30x30 puzzle 1 left with its progress kept (saved in `path`'s
+// folder as 1.sav), in pen or pencil.
+bool save(const QByteArray &what, int v, const QString &path)
 {
-    if (game) {
+    if (what == "leaving") {
+        static store::Settings settings;
+        static const puzzle::Book book = fixture::bookOf({QStringList(30, QStringLiteral("1 2 3 4 5 # 7 8 9 1 2 # 4 5 6 7 8 # 1 2 3 4 # 6 7 8 9 1 # 3"))});
+        static game::Game &game = [&]() -> game::Game & {
+            static game::Game opened(book, settings, QFileInfo(path).path());
+            settings.keepProgress = true;
+            opened.openPuzzle(1);
+            return opened;
+        }();
+        game.setPencilMode(v == 1);
+        for (int i = 1; i <= game.puzzle().cellCount(); ++i)
+            game.write(game.puzzle().colOf(i), game.puzzle().rowOf(i), 1 + (i + v) % 9);
+        game.openPuzzle(1);
+        return QFileInfo(path).isFile();
+    }
+    if (what == "game") {
         puzzle::Entries e(100 * 100);
         for (int i = 1; i <= e.cellCount(); ++i)
             e.write(i, 1 + (i + v) % 9, v == 1);
@@ -70,24 +88,26 @@ private Q_SLOTS:
 
     void killedWhileSaving_data()
     {
-        QTest::addColumn<bool>("game");
-        QTest::newRow("a saved game") << true;
-        QTest::newRow("the settings") << false;
+        QTest::addColumn<QByteArray>("what");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a saved game") << QByteArray("game") << "saved/7.sav";
+        QTest::newRow("the settings") << QByteArray("settings") << "";
+        QTest::newRow("a puzzle left with its progress kept") << QByteArray("leaving") << "kept/1.sav";
     }
     void killedWhileSaving()
     {
-        QFETCH(bool, game);
-        const QString path =
-            game ? config_.filePath(QStringLiteral("saved/7.sav")) : store::settingsFilePath();
+        QFETCH(QByteArray, what);
+        QFETCH(QString, file);
+        const QString path = file.isEmpty() ? store::settingsFilePath() : config_.filePath(file);
         QByteArray versions[2];
         for (int v = 1; v >= 0; --v) {
-            QVERIFY(save(game, v, path));
+            QVERIFY(save(what, v, path));
             versions[v] = fileBytes(path);
         }
         for (int kill = 0; kill < 20; ++kill) {
             QProcess writer;
             writer.start(QCoreApplication::applicationFilePath(),
-                         {"--writer", game ? "game" : "settings", path});
+                         {"--writer", QString::fromLatin1(what), path});
             QVERIFY(writer.waitForReadyRead(10000));
             QThread::usleep(QRandomGenerator::global()->bounded(20000u));
             writer.kill();
@@ -231,7 +251,7 @@ int main(int argc, char *argv[])
     clock.start();
     for (int round = 0; app.arguments().value(1) == QLatin1String("--writer"); ++round) {
         if (clock.elapsed() > 20000 ||
-            !save(argv[2] == QByteArray("game"), round % 2, app.arguments().value(3)))
+            !save(QByteArray(argv[2]), round % 2, app.arguments().value(3)))
             return 3; // never outlives a lost test
         if (round == 0 && std::puts("ready") >= 0)
             std::fflush(stdout);
