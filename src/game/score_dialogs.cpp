@@ -169,8 +169,14 @@ void StatisticsDialog::showTable()
         if (!name.startsWith(kHiddenName))
             nameLabels[k - 1]->setText(name);
         const std::int32_t t = stats->bestTimes[k];
-        if (t != 0 && t != store::kClearedTime)
-            timeLabels[k - 1]->setText(QString::number(t));
+        if (t == 0 || t == store::kClearedTime)
+            continue;
+        const int hints = stats->hintCounts[k];
+        // "1 hint" has a text of its own, since without a translation %n takes no plural.
+        timeLabels[k - 1]->setText(hints <= 0 ? QString::number(t)
+                                   : hints == 1
+                                       ? tr("%1 (1 hint)", "a best time helped by one hint").arg(t)
+                                       : tr("%1 (%n hints)", "a best time helped by hints", hints).arg(t));
     }
 }
 
@@ -180,6 +186,7 @@ void StatisticsDialog::clearData()
         for (std::size_t k = 1; k <= 3; ++k) {
             stats->bestNames[k] = kHiddenName;
             stats->bestTimes[k] = store::kClearedTime;
+            stats->hintCounts[k] = 0;
         }
     }
     showTable();

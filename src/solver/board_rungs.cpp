@@ -66,6 +66,13 @@ void record(std::vector<LogicStep> *steps, Technique rung, std::vector<int> runs
         steps->push_back({rung, std::move(runs), cellStepsOf(local, dom), -1, 0});
 }
 
+// Puts the cells of `log` back as they were before it.
+void undo(const ChangeLog &log, std::vector<DigitSet> &dom)
+{
+    for (auto c = log.rbegin(); c != log.rend(); ++c)
+        dom[std::size_t(c->cell)] = c->before;
+}
+
 // The balance of one region: its open innies (+1) and outies (-1) must add up to `target`.
 struct Balance {
     std::vector<int> block, crossing; // the region's runs and the runs across them
@@ -160,7 +167,7 @@ Outcome applyBalance(const Puzzle &p, const Balance &b, std::vector<DigitSet> &d
 // With `touched`, a region counts only when one of its runs was touched; seeds are then the runs
 // at or across a touched run, and a region may grow in any order.
 Outcome sweepRegions(const Puzzle &p, int dir, std::vector<DigitSet> &dom, ChangeLog &changed,
-                     std::vector<LogicStep> *steps, const TouchedRuns *touched)
+                     std::vector<LogicStep> *steps, const TouchedRuns *touched, bool undoEach = false)
 {
     auto isTouched = [&](int run) { return (*touched)[std::size_t(run)] != 0; };
     auto nearTouched = [&](int seed) {
@@ -201,6 +208,8 @@ Outcome sweepRegions(const Puzzle &p, int dir, std::vector<DigitSet> &dom, Chang
                     std::vector<int> runs = b.block;
                     runs.insert(runs.end(), b.crossing.begin(), b.crossing.end());
                     record(steps, Technique::RegionSums, std::move(runs), local, dom);
+                    if (undoEach)
+                        undo(local, dom);
                 }
             }
             if (block.size() >= kMostRegionRuns)
@@ -279,8 +288,11 @@ std::vector<RunRectangle> findRectangles(const Puzzle &p)
     return found;
 }
 
-Outcome crossingRuns(const Puzzle &p, const std::vector<RunRectangle> &rectangles, std::vector<DigitSet> &dom,
-                     ChangeLog &changed, std::vector<LogicStep> *steps, const TouchedRuns *touched)
+namespace {
+
+Outcome sweepRectangles(const Puzzle &p, const std::vector<RunRectangle> &rectangles,
+                        std::vector<DigitSet> &dom, ChangeLog &changed, std::vector<LogicStep> *steps,
+                        const TouchedRuns *touched, bool undoEach)
 {
     bool anyAtAll = false;
     for (const RunRectangle &q : rectangles) {
@@ -321,9 +333,30 @@ Outcome crossingRuns(const Puzzle &p, const std::vector<RunRectangle> &rectangle
             anyAtAll = true;
             record(steps, Technique::CrossingRuns, {q.across[0], q.across[1], q.down[0], q.down[1]}, local,
                    dom);
+            if (undoEach)
+                undo(local, dom);
         }
     }
     return anyAtAll ? Outcome::Changed : Outcome::Unchanged;
+}
+
+} // namespace
+
+Outcome crossingRuns(const Puzzle &p, const std::vector<RunRectangle> &rectangles, std::vector<DigitSet> &dom,
+                     ChangeLog &changed, std::vector<LogicStep> *steps, const TouchedRuns *touched)
+{
+    return sweepRectangles(p, rectangles, dom, changed, steps, touched, false);
+}
+
+std::vector<LogicStep> crossingRunSteps(const Puzzle &puzzle, const std::vector<RunRectangle> &rectangles,
+                                        const std::vector<DigitSet> &domains)
+{
+    std::vector<DigitSet> dom = domains;
+    ChangeLog changed;
+    std::vector<LogicStep> steps;
+    if (sweepRectangles(puzzle, rectangles, dom, changed, &steps, nullptr, true) == Outcome::Contradiction)
+        steps.clear();
+    return steps;
 }
 
 Outcome regionSums(const Puzzle &puzzle, std::vector<DigitSet> &domains, ChangeLog &changed,
@@ -337,6 +370,20 @@ Outcome regionSums(const Puzzle &puzzle, std::vector<DigitSet> &domains, ChangeL
         any = any || o == Outcome::Changed;
     }
     return any ? Outcome::Changed : Outcome::Unchanged;
+}
+
+std::vector<LogicStep> regionSumSteps(const Puzzle &puzzle, const std::vector<DigitSet> &domains)
+{
+    std::vector<DigitSet> dom = domains;
+    ChangeLog changed;
+    std::vector<LogicStep> steps;
+    for (int dir = 0; dir < 2; ++dir) {
+        if (sweepRegions(puzzle, dir, dom, changed, &steps, nullptr, true) == Outcome::Contradiction) {
+            steps.clear();
+            break;
+        }
+    }
+    return steps;
 }
 
 } // namespace kakuro

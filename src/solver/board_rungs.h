@@ -40,4 +40,11 @@ Outcome crossingRuns(const Puzzle &puzzle, const std::vector<RunRectangle> &rect
 Outcome regionSums(const Puzzle &puzzle, std::vector<DigitSet> &domains, ChangeLog &changed,
                    std::vector<LogicStep> *steps, const TouchedRuns *touched = nullptr);
 
+// Every deduction one sweep of crossing runs, or of region sums, finds in `domains` as they are,
+// each on its own: no deduction builds on another, and nothing is found on a board that turns out
+// impossible. For telling a single step, as a hint does.
+std::vector<LogicStep> crossingRunSteps(const Puzzle &puzzle, const std::vector<RunRectangle> &rectangles,
+                                        const std::vector<DigitSet> &domains);
+std::vector<LogicStep> regionSumSteps(const Puzzle &puzzle, const std::vector<DigitSet> &domains);
+
 } // namespace kakuro

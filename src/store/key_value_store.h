@@ -22,6 +22,8 @@ public:
     virtual std::optional<QByteArray> readBytes(const QString &name, qsizetype room) const = 0;
     // The stored text of `name`, when present and at most `room` characters long.
     virtual std::optional<QString> readText(const QString &name, qsizetype room) const = 0;
+    // Whether a value `name` is stored, whatever its type and size.
+    virtual bool hasValue(const QString &name) const = 0;
 
     virtual void writeBytes(const QString &name, const QByteArray &bytes) = 0;
     virtual void writeText(const QString &name, const QString &text) = 0;

@@ -45,6 +45,12 @@ public:
                                   bytes->size() / qsizetype(sizeof(char16_t)));
     }
 
+    bool hasValue(const QString &name) const override
+    {
+        const std::wstring wname = name.toStdWString();
+        return RegQueryValueExW(key_, wname.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    }
+
     // Write results are ignored: a failed write leaves that value as it was.
     void writeBytes(const QString &name, const QByteArray &bytes) override
     {

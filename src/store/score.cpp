@@ -1,6 +1,8 @@
 // Ranking a finishing time and entering it among a puzzle's three best.
 #include "store/score.h"
 
+#include <algorithm>
+
 namespace store {
 namespace {
 
@@ -26,7 +28,8 @@ int rankForTime(const store::Settings &settings, int puzzle, std::int32_t second
     return 4;
 }
 
-void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name)
+void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name,
+                std::int32_t hints)
 {
     const int rank = rankForTime(settings, puzzle, seconds);
     if (rank > 3)
@@ -35,9 +38,11 @@ void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, con
     for (int m = 3; m > rank; --m) {
         stats.bestTimes[std::size_t(m)] = stats.bestTimes[std::size_t(m - 1)];
         stats.bestNames[std::size_t(m)] = stats.bestNames[std::size_t(m - 1)];
+        stats.hintCounts[std::size_t(m)] = stats.hintCounts[std::size_t(m - 1)];
     }
     stats.bestTimes[std::size_t(rank)] = seconds;
     stats.bestNames[std::size_t(rank)] = name;
+    stats.hintCounts[std::size_t(rank)] = std::max(hints, 0);
 }
 
 } // namespace store

@@ -15,8 +15,9 @@ namespace store {
 // (99999) is taken by any real time.
 int rankForTime(const store::Settings &settings, int puzzle, std::int32_t seconds);
 
-// Puts `seconds` and `name` at the rank rankForTime gives, moving the entries below it down one
-// and dropping the old third; does nothing when the time does not rank.
-void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name);
+// Puts `seconds`, `name` and the number of hints taken at the rank rankForTime gives, moving the
+// entries below it down one and dropping the old third; does nothing when the time does not rank.
+void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name,
+                std::int32_t hints = 0);
 
 } // namespace store

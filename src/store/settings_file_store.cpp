@@ -120,6 +120,8 @@ public:
         return text;
     }
 
+    bool hasValue(const QString &name) const override { return settings_.contains(name); }
+
     void writeBytes(const QString &name, const QByteArray &bytes) override
     {
         settings_.setValue(name, bytes);

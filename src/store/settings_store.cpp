@@ -1,6 +1,7 @@
 // Loading and storing the per-user settings through the key/value layer, with the stored
 // layouts: "SOLVINGDATA" (8 bytes), "LASTPLAYED" (4), "SOUNDOPTIONS" (8), and per puzzle n
-// "STATS"n (12 bytes: three times) and "STATS"n"_"k (the name of rank k).
+// "STATS"n (12 bytes: three times), "STATS"n"_"k (the name of rank k) and "HINTS"n (12 bytes: the
+// hints taken for each of the three times, stored only once some time was helped by a hint).
 // The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS", "KEEPPROGRESS"; and
 // "COMBINATIONSPOS" (8 bytes: x and y) places the combinations window.
 #include "store/settings_store.h"
@@ -8,6 +9,8 @@
 #include "store/key_value_store.h"
 
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace store {
 namespace {
@@ -36,6 +39,10 @@ QString timesName(int n)
 QString nameName(int n, int k)
 {
     return timesName(n) + QLatin1Char('_') + QString::number(k);
+}
+QString hintsName(int n)
+{
+    return QStringLiteral("HINTS") + QString::number(n);
 }
 
 template <typename T> void put(std::uint8_t *at, T v)
@@ -81,6 +88,14 @@ std::array<std::uint8_t, 12> timesBlock(const PuzzleStats &stats)
     return block;
 }
 
+std::array<std::uint8_t, 12> hintsBlock(const PuzzleStats &stats)
+{
+    std::array<std::uint8_t, 12> block{};
+    for (int k = 1; k <= 3; ++k)
+        put<std::int32_t>(block.data() + 4 * (k - 1), stats.hintCounts[std::size_t(k)]);
+    return block;
+}
+
 template <std::size_t N> QByteArray asBytes(const std::array<std::uint8_t, N> &block)
 {
     return QByteArray(reinterpret_cast<const char *>(block.data()), qsizetype(N));
@@ -103,6 +118,14 @@ void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
         if (std::optional<QString> name = readName(kv, nameName(n, k), kNameRoom))
             stats.bestNames[std::size_t(k)] = *name;
     }
+    // Anything but three counts of 0 or more reads as no hints.
+    stats.hintCounts = {};
+    const std::optional<QByteArray> hints = kv.readBytes(hintsName(n), 12);
+    if (!hints || hints->size() != 12)
+        return;
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(hints->constData());
+    for (int k = 1; k <= 3; ++k)
+        stats.hintCounts[std::size_t(k)] = std::max(get<std::int32_t>(bytes + 4 * (k - 1)), 0);
 }
 
 void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
@@ -110,6 +133,10 @@ void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
     kv.writeBytes(timesName(n), asBytes(timesBlock(stats)));
     for (int k = 1; k <= 3; ++k)
         kv.writeText(nameName(n, k), stats.bestNames[std::size_t(k)]);
+    const bool anyHints = std::any_of(stats.hintCounts.begin() + 1, stats.hintCounts.end(),
+                                      [](std::int32_t count) { return count > 0; });
+    if (anyHints || kv.hasValue(hintsName(n)))
+        kv.writeBytes(hintsName(n), asBytes(hintsBlock(stats)));
 }
 
 } // namespace

@@ -14,10 +14,12 @@ namespace store {
 class KeyValueStore;
 
 // The three best times of one puzzle, ranks 1..3 at indices 1..3 (index 0 unused).
-// A time of 0 is an empty slot; 99999 a slot emptied by "Clear Data".
+// A time of 0 is an empty slot; 99999 a slot emptied by "Clear Data". Each time keeps the number
+// of hints the player took on the way.
 struct PuzzleStats {
     std::array<std::int32_t, 4> bestTimes{};
     std::array<QString, 4> bestNames;
+    std::array<std::int32_t, 4> hintCounts{};
 };
 
 inline constexpr std::int32_t kClearedTime = 99999;

@@ -93,6 +93,17 @@ private Q_SLOTS:
         QCOMPARE(opened.store->readText(QStringLiteral("STATS1_1"), 50), QStringLiteral("Ann"));
     }
 
+    // A hint count is stored once one is above 0, and from then on kept up to date, at 0 too.
+    void hintCountsStayOnceStored()
+    {
+        load();
+        settings_.puzzleStats[1].hintCounts[2] = 3;
+        save();
+        settings_.puzzleStats[1].hintCounts[2] = 0;
+        save();
+        QVERIFY(ourValues().contains("HINTS1 binary 000000000000000000000000"));
+    }
+
     // What the store cannot give: a key it cannot open or create, a value too long for its room,
     // a missing value. A name has room for 50 characters and a terminator: 51 are cut to 50.
     void failedReads_data()

@@ -1,0 +1,53 @@
+// Hints: the next step a person could take on the board as the player has it, told in a sentence
+// that teaches the reasoning. Only a wrong digit is found by looking at the solution; every other
+// hint reasons from the clues and the digits written, pen and pencil alike.
+#pragma once
+
+#include "game/hint_search.h"
+#include "puzzle/entries.h"
+#include "puzzle/puzzle.h"
+#include "solver/kakuro_puzzle.h"
+
+#include <QList>
+#include <QString>
+
+namespace game {
+
+enum class HintKind {
+    Nothing,    // no step can be found
+    WrongDigit, // a digit on the board is wrong
+    Placement,  // a digit can be written in a cell
+    Removal,    // some digits can be ruled out of a cell
+};
+
+struct Hint {
+    HintKind kind = HintKind::Nothing;
+    kakuro::Technique rung = kakuro::Technique::Combinations; // the reasoning, for Placement and Removal
+    int cell = 0;             // the cell the hint is about, 1..cellCount; 0 with Nothing
+    int digit = 0;            // WrongDigit: the wrong digit; Placement: the digit that goes there
+    QList<int> removedDigits; // Removal: the digits ruled out, ascending
+    QList<int> cells; // to highlight: the cell and the cells of the runs the reasoning used, ascending
+    QString text;
+};
+
+// Finds hints on one puzzle; keeps what it derives from the puzzle between hints.
+class HintFinder {
+public:
+    explicit HintFinder(const puzzle::Puzzle &puzzle);
+    HintFinder(const HintFinder &) = delete;
+    HintFinder &operator=(const HintFinder &) = delete;
+
+    // The first wrong digit in reading order, or else the cheapest step from the clues and the
+    // digits written (a placement before a removal), or Nothing.
+    Hint next(const puzzle::Entries &entries) const;
+
+private:
+    puzzle::Puzzle puzzle_;
+    kakuro::Puzzle solverPuzzle_;
+    HintSearch search_;
+};
+
+// The same without keeping anything.
+Hint findHint(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries);
+
+} // namespace game

@@ -1,0 +1,20 @@
+// The sentences of hints, one kind per rung of reasoning, every text through tr().
+#pragma once
+
+#include "game/hint_search.h"
+
+#include <QString>
+
+namespace game {
+
+// "The 7 in row 3, column 5 is wrong."
+QString wrongDigitText(int digit, int col, int row);
+
+// "No step can be found by reasoning from here."
+QString noStepText();
+
+// The sentences that explain `step`, found on `puzzle` with the digits `written`.
+QString stepText(const kakuro::Puzzle &puzzle, const std::vector<kakuro::DigitSet> &written,
+                 const HintStep &step);
+
+} // namespace game
