@@ -63,6 +63,8 @@ public:
     void switchCandidateMode();
     void fillCandidates();
     void clearCandidates();
+    void showHint();
+    void applyHint();
     void switchCombinations();
     void switchConflicts();
     void openHelp();

@@ -52,6 +52,10 @@ void MainWindow::connectGame()
         showCaption();
     });
     connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
+    // The board shows the hint's cells first (connected earlier), then the box tells the step.
+    connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) {
+        platform::message(this, hint.text, tr("%1 - Hint").arg(platform::appTitle));
+    });
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
         action(QStringLiteral("MNU_CAND"))->setChecked(on);
         mainButtons_[12]->setChecked(on);
@@ -90,6 +94,10 @@ void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidate
 void MainWindow::fillCandidates() { game_.fillCandidates(); }
 
 void MainWindow::clearCandidates() { game_.clearCandidates(); }
+
+void MainWindow::showHint() { game_.showHint(); }
+
+void MainWindow::applyHint() { game_.applyHint(); }
 
 void MainWindow::switchConflicts()
 {

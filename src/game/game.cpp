@@ -76,6 +76,9 @@ void Game::start(bool withSavedGame)
     undo_.clear();
     redo_.clear();
     changedSinceSaved_ = false;
+    hintFinder_.reset();
+    lastHintChange_ = -1;
+    hintsUsed_ = 0;
     clock_.restart(settings_.keepProgress ? seconds : 0);
     Q_EMIT puzzleOpened(puzzleNumber());
     Q_EMIT historyChanged();
@@ -178,6 +181,7 @@ void Game::change(const std::vector<std::pair<int, puzzle::CellContent>> &after)
         return;
     apply(step, true);
     changedSinceSaved_ = true;
+    ++changeCount_;
     undo_.push_back(std::move(step));
     redo_.clear();
     Q_EMIT historyChanged();
@@ -197,6 +201,7 @@ void Game::undo()
         return;
     apply(undo_.back(), false);
     changedSinceSaved_ = true;
+    ++changeCount_;
     redo_.push_back(std::move(undo_.back()));
     undo_.pop_back();
     Q_EMIT historyChanged();
@@ -209,10 +214,51 @@ void Game::redo()
         return;
     apply(redo_.back(), true);
     changedSinceSaved_ = true;
+    ++changeCount_;
     undo_.push_back(std::move(redo_.back()));
     redo_.pop_back();
     Q_EMIT historyChanged();
     checkWhenFull();
+}
+
+const Hint &Game::currentHint()
+{
+    if (lastHintChange_ == changeCount_)
+        return lastHint_;
+    if (!hintFinder_)
+        hintFinder_ = std::make_unique<HintFinder>(puzzle_);
+    lastHint_ = hintFinder_->next(entries_);
+    lastHintChange_ = changeCount_;
+    if (lastHint_.kind != HintKind::Nothing)
+        ++hintsUsed_;
+    return lastHint_;
+}
+
+void Game::showHint()
+{
+    Q_EMIT hintShown(currentHint());
+}
+
+void Game::applyHint()
+{
+    const Hint hint = currentHint();
+    if (hint.kind == HintKind::Nothing)
+        return;
+    puzzle::CellContent content = entries_.content(hint.cell);
+    if (hint.kind == HintKind::Placement) {
+        content.pen = std::uint8_t(hint.digit);
+        content.pencil = 0;
+    } else if (hint.kind == HintKind::WrongDigit) {
+        content.pen = content.pencil = 0;
+    } else {
+        if (content.marks == 0)
+            content.marks = candidatesOf(puzzle_, entries_, hint.cell);
+        for (int d : hint.removedDigits)
+            content.marks &= std::uint16_t(~kakuro::digitBit(d));
+    }
+    change({{hint.cell, content}});
+    if (hint.kind == HintKind::Placement)
+        checkWhenFull();
 }
 
 void Game::checkWhenFull()

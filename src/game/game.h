@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/game_clock.h"
+#include "game/hint.h"
 #include "puzzle/book.h"
 #include "puzzle/entries.h"
 #include "puzzle/puzzle.h"
@@ -12,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace game {
@@ -60,6 +62,16 @@ public:
     // went well; false, with `error` set, when it failed.
     bool keepProgress(QString *error);
 
+    // Shows the next step a person could take from the board as it stands. A hint counts once
+    // toward hintsUsed, however often it is shown while the board stays the same.
+    void showHint();
+    // Applies the hint last shown when the board has not changed since, else the next one: a
+    // placement is written in pen, a removal takes digits out of the cell's marks (filled first
+    // when it has none), a wrong digit is cleared. One change, as the player's own.
+    void applyHint();
+    // Hints taken on the puzzle in play since it was opened or restarted.
+    int hintsUsed() const { return hintsUsed_; }
+
     // A paused game stands still: the clock stops and the board is hidden until it resumes.
     bool paused() const { return paused_; }
     void setPaused(bool paused);
@@ -100,6 +112,7 @@ Q_SIGNALS:
     void pencilModeChanged(bool pencil);
     void candidateModeChanged(bool on);
     void pausedChanged(bool paused);
+    void hintShown(const game::Hint &hint);
     // Keeping the progress of the puzzle being left failed; the leaving went on.
     void progressNotKept(const QString &error);
     // What canUndo or canRedo say may have changed.
@@ -120,6 +133,8 @@ private:
     void changeCell(int i, const puzzle::CellContent &content);
     void apply(const Change &change, bool forward);
     void checkWhenFull();
+    // The hint for the board as it stands, counted once.
+    const Hint &currentHint();
 
     const puzzle::Book &book_;
     store::Settings &settings_;
@@ -130,6 +145,11 @@ private:
     bool candidateMode_ = false;
     bool paused_ = false;
     bool changedSinceSaved_ = false;
+    int changeCount_ = 0; // changes since the puzzle was opened: tells whether the last hint still holds
+    std::unique_ptr<HintFinder> hintFinder_;
+    Hint lastHint_;
+    int lastHintChange_ = -1;
+    int hintsUsed_ = 0;
     std::vector<Change> undo_;
     std::vector<Change> redo_;
 };

@@ -89,7 +89,7 @@ void ScoreDialog::acceptScore()
     const int number = game_.puzzleNumber();
     const std::int32_t seconds = recordedTime(game_.clock().seconds());
     if (store::rankForTime(settings_, number, seconds) <= 3) {
-        store::insertTime(settings_, number, seconds, nameBox->text().trimmed());
+        store::insertTime(settings_, number, seconds, nameBox->text().trimmed(), game_.hintsUsed());
         StatisticsDialog stats(settings_, number, this);
         platform::execDialog(stats);
     }

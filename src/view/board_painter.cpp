@@ -125,8 +125,10 @@ void BoardPainter::drawCellDigit(int col, int row, const QString &text, const QC
 void BoardPainter::paintEntryCell(int col, int row)
 {
     const int cs = cellSize_;
-    canvas_.fillRect(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3, palette_.entry);
     const int i = puzzle_.cellIndex(col, row);
+    const bool highlighted = highlighted_ && (*highlighted_)[std::size_t(i)] != 0;
+    canvas_.fillRect(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3,
+                     highlighted ? palette_.hint : palette_.entry);
     const bool conflict = conflicts_ && (*conflicts_)[std::size_t(i)] != 0;
     if (entries_.pen(i) != 0)
         drawCellDigit(col, row, QString::number(entries_.pen(i)), conflict ? palette_.conflict : palette_.pen);

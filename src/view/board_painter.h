@@ -47,6 +47,9 @@ public:
     // Cells (by index) whose digit is drawn in the conflict colour; none when not given. The
     // vector must outlive the painter.
     void showConflicts(const std::vector<std::uint8_t> *conflicts) { conflicts_ = conflicts; }
+    // Cells (by index) filled in the hint colour; none when not given. The vector must outlive the
+    // painter.
+    void showHighlights(const std::vector<std::uint8_t> *highlighted) { highlighted_ = highlighted; }
     void drawSelectionFrame(int col, int row);
     void drawErrorMark(int col, int row);
     // The cross of Check All's flash.
@@ -69,6 +72,7 @@ private:
     GdiPen darkLine_;
     GdiPen errorPen_;
     const std::vector<std::uint8_t> *conflicts_ = nullptr;
+    const std::vector<std::uint8_t> *highlighted_ = nullptr;
 };
 
 // The pixels of a sum box, rounded as the painter rounds it: the box runs from (x, y) to the

@@ -19,6 +19,7 @@ struct BoardPalette {
     QColor sum = QColor(255, 255, 255);        // clue sums
     QColor mark = QColor(150, 150, 150);       // candidate marks
     QColor conflict = QColor(200, 20, 20);     // digits that break a run's rules, when shown
+    QColor hint = QColor(255, 244, 170);       // behind the digits of the cells a hint is about
 
     // The colours of the board on screen.
     static BoardPalette classic() { return {}; }

@@ -62,11 +62,14 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
     connect(&game_, &game::Game::puzzleOpened, this, [this] {
         if (showConflicts_)
             conflicts_ = game::conflictingCells(game_.puzzle(), game_.entries());
+        highlightedCells_.clear();
+        highlighted_.clear();
         repaintBoard();
         setSelection(-1, -1);
         picture_->update();
     });
     connect(&game_, &game::Game::cellChanged, this, &BoardView::onCellChanged);
+    connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) { highlight(hint.cells); });
     connect(&game_, &game::Game::wrongCellsFound, this, &BoardView::flashWrongCells);
     connect(&game_, &game::Game::solutionRevealed, this, &BoardView::paintSolution);
 }
@@ -77,7 +80,24 @@ BoardPainter BoardView::painter() const
 {
     BoardPainter board(*picture_->canvas(), cellSize_, game_.puzzle(), game_.entries(), palette_);
     board.showConflicts(showConflicts_ ? &conflicts_ : nullptr);
+    board.showHighlights(highlightedCells_.isEmpty() ? nullptr : &highlighted_);
     return board;
+}
+
+void BoardView::highlight(const QList<int> &cells)
+{
+    const QList<int> before = highlightedCells_;
+    highlightedCells_ = cells;
+    highlighted_.assign(std::size_t(game_.puzzle().cellCount()) + 1, 0);
+    for (int i : cells)
+        highlighted_[std::size_t(i)] = 1;
+    const puzzle::Puzzle &p = game_.puzzle();
+    for (const QList<int> &changed : {before, cells}) {
+        for (int i : changed) {
+            if (p.solution(i) != 0)
+                repaintCell(p.colOf(i), p.rowOf(i));
+        }
+    }
 }
 
 void BoardView::setSelection(int col, int row)
@@ -102,6 +122,9 @@ void BoardView::setShowConflicts(bool on)
 // repainted with the cell itself.
 void BoardView::onCellChanged(int col, int row)
 {
+    if (!highlightedCells_.isEmpty())
+        highlight({}); // a hint holds for the board it was given on
+
     if (showConflicts_) {
         std::vector<std::uint8_t> now = game::conflictingCells(game_.puzzle(), game_.entries());
         now.swap(conflicts_);

@@ -100,6 +100,8 @@ private:
     void paintSolution();
     void onCellChanged(int col, int row);
     void setSelection(int col, int row);
+    // Fills `cells` in the hint colour until the board next changes; none for an empty list.
+    void highlight(const QList<int> &cells);
 
     game::Game &game_;
     BoardPalette palette_ = BoardPalette::classic();
@@ -110,6 +112,8 @@ private:
     int selRow_ = -1;
     bool showConflicts_ = false;
     std::vector<std::uint8_t> conflicts_; // by cell index, while conflicts are shown
+    std::vector<std::uint8_t> highlighted_; // by cell index, the cells of the hint shown last
+    QList<int> highlightedCells_;
     QWidget *viewport_ = nullptr;
     BoardPicture *picture_ = nullptr;
     QScrollBar *vScroll_ = nullptr;

@@ -109,6 +109,8 @@ private Q_SLOTS:
         textRow("fill candidates", "", "menu:MNU_CAND_FILL", "entries 22:4 23:0m3 33:0m23456");
         textRow("show conflicts", "", "menu:MNU_CONFLICTS", "conflicts");
         textRow("combinations window", "", "menu:MNU_COMBOS", "combinations");
+        textRow("a hint names the wrong digit", "", "key:Ctrl+H", "message Korvel - Hint|The 4 in row 2, column 2 is wrong.");
+        textRow("apply hint clears the wrong digit", "", "menu:MNU_HINT_APPLY", "entries ");
     }
     void wiring()
     {
@@ -167,7 +169,7 @@ private Q_SLOTS:
     {
         WindowHarness w(numberedBook(1));
         const QStringList additions = {"MNU_KEEP", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
-                                       "MNU_CAND_CLEAR", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS"};
+                                       "MNU_CAND_CLEAR", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
@@ -338,6 +340,7 @@ private Q_SLOTS:
         QTest::newRow("close box neither records nor moves on") << "close" << 0 << 1;
         QTest::newRow("Clear Data empties the table")
             << "OKButton CancelButton" << int(store::kClearedTime) << 2;
+        QTest::newRow("a time helped by a hint keeps its count") << "OKButton" << 1 << 2;
     }
     void scoreDialog()
     {
@@ -359,14 +362,18 @@ private Q_SLOTS:
                 QTest::mouseClick(d.findChild<QPushButton *>(how), Qt::LeftButton);
             }
         };
+        const bool hinted = QByteArray(QTest::currentDataTag()).contains("hint");
+        if (hinted)
+            w.act("MNU_HINT")->trigger();
         for (const QPoint cell : {QPoint(2, 2), QPoint(3, 2), QPoint(2, 3), QPoint(3, 3)}) {
             w.clickCell(cell.x(), cell.y());
             w.typeOnBoard(Qt::Key(Qt::Key_0 + w.game.puzzle().solutionAt(cell.x(), cell.y())));
         }
         QCOMPARE(w.dialogs.first(), "frmScoreInput");
         QVERIFY(escapeKeptOpen);
-        QCOMPARE(shownTime, w.dialogs.contains("diagStats") ? "1" : ""); // the time just recorded
+        QCOMPARE(shownTime, !w.dialogs.contains("diagStats") ? "" : hinted ? "1 (1 hint)" : "1"); // the time just recorded
         QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
+        QCOMPARE(w.settings.puzzleStats[1].hintCounts[1], hinted ? 1 : 0);
         QTEST(w.openNumber(), "puzzle");
     }
 

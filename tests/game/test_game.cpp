@@ -9,12 +9,14 @@ namespace {
 
 // Plays "CR:D" tokens: D written in pen, in pencil with a trailing p, as a candidate mark with a
 // trailing m; "CR:-" erases; "check", "undo", "redo", "fill", "clear", "tick" (one second),
-// "save", "restart", "next" and "previous" run those commands.
+// "save", "restart", "next", "previous", "hint" and "apply" (the hint) run those commands.
 void play(game::Game &game, const QString &moves)
 {
     for (const QString &m : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        game.setPencilMode(m.endsWith(QLatin1Char('p')));
-        game.setCandidateMode(m.endsWith(QLatin1Char('m')));
+        if (m.contains(QLatin1Char(':'))) { // commands keep the mode of the move before
+            game.setPencilMode(m.endsWith(QLatin1Char('p')));
+            game.setCandidateMode(m.endsWith(QLatin1Char('m')));
+        }
         if (m == QLatin1String("check"))
             game.checkAll();
         else if (m == QLatin1String("undo"))
@@ -25,6 +27,10 @@ void play(game::Game &game, const QString &moves)
             game.fillCandidates();
         else if (m == QLatin1String("clear"))
             game.clearCandidates();
+        else if (m == QLatin1String("hint"))
+            game.showHint();
+        else if (m == QLatin1String("apply"))
+            game.applyHint();
         else if (m == QLatin1String("tick"))
             game.clock().tick();
         else if (m == QLatin1String("save"))
@@ -190,6 +196,38 @@ private Q_SLOTS:
                                  : QStringLiteral("none");
         QTEST(file, "file");
         QTEST(f.game.clock().seconds(), "seconds");
+    }
+
+    // Apply Hint writes a placement in pen, clears a wrong digit, or takes digits out of the cell's
+    // marks; a hint counts once however often it is shown on the same board.
+    void applyingHints_data()
+    {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<int>("used");
+        QTest::newRow("a placement, in pen") << "22:3p 22:-p apply" << "22:1" << 1;
+        QTest::newRow("a wrong digit is cleared") << "32:2 apply" << "" << 1;
+        QTest::newRow("shown twice, applied: one hint") << "hint hint apply" << "22:1" << 1;
+        QTest::newRow("a hint after a change is another") << "hint 43:1 hint" << "43:1" << 2;
+        QTest::newRow("undone in one step") << "apply undo" << "" << 1;
+    }
+    void applyingHints()
+    {
+        QFETCH(QString, moves);
+        GameFixture f({fixture::smallPuzzle()});
+        play(f.game, moves);
+        QTEST(f.entries(), "entries");
+        QTEST(f.game.hintsUsed(), "used");
+    }
+
+    // Where nothing places a digit, Apply Hint narrows the cell's marks, filling them first.
+    void applyingARemoval()
+    {
+        GameFixture f({{QStringLiteral("1 2"), QStringLiteral("2 1")}});
+        f.game.applyHint();
+        QCOMPARE(f.entries(), QStringLiteral("11:0m12"));
+        f.game.restart();
+        QCOMPARE(f.game.hintsUsed(), 0);
     }
 
     void restartIgnoresTheSavedGameWhichOpenRestores()
