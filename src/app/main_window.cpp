@@ -3,6 +3,7 @@
 
 #include "app/main_toolbar_watcher.h"
 #include "app/puzzle_number_box.h"
+#include "game/book_grades.h"
 #include "game/game.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
@@ -49,6 +50,7 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_PREV", "Previous Game", QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
           {"MNU_RST", "Restart Game", {}, &MainWindow::restartPuzzle},
           {"MNU_SAVE", "Save Game", {}, &MainWindow::saveGame},
+          {"MNU_CHOOSE", QT_TR_NOOP("Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
           {"MNU_SEP", nullptr, {}, nullptr},
           {"MNU_STATS", "Statistics", {}, &MainWindow::showStatistics},
           {"MNU_PRN", "Print Game", {}, &MainWindow::showPrintDialog},
@@ -110,6 +112,7 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     boardView_->setFocus(); // keys go to the board from the start, not to the puzzle number box
     setFixedSize(view::windowWidthPx, view::windowHeightPx);
     connectGame();
+    grades_ = new game::BookGrades(game_.book(), this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -120,7 +123,7 @@ void MainWindow::buildMenus()
         QMenu *m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
         m->setObjectName(QString::fromUtf8(menu.name));
         for (const MenuEntry &entry : menu.entries) {
-            QAction *a = entry.caption ? m->addAction(QString::fromUtf8(entry.caption)) : m->addSeparator();
+            QAction *a = entry.caption ? m->addAction(tr(entry.caption)) : m->addSeparator();
             a->setObjectName(QString::fromUtf8(entry.name));
             a->setShortcut(entry.shortcut);
             if (entry.command)
@@ -227,6 +230,7 @@ void MainWindow::load()
     game_.openPuzzle(settings_.lastPuzzle);
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
+    grades_->start();
 }
 
 void MainWindow::unload()

@@ -11,8 +11,9 @@ class QAction;
 class QToolBar;
 
 namespace game {
+class BookGrades;
 class Game;
-}
+} // namespace game
 namespace store {
 struct Settings;
 }
@@ -44,6 +45,7 @@ public:
     void previousPuzzle();
     void restartPuzzle();
     void saveGame();
+    void choosePuzzle();
     void showStatistics();
     void showPrintDialog();
     void openMorePuzzles();
@@ -60,6 +62,8 @@ public:
     // A click on main toolbar button `index` (1-9) or number toolbar button `index` (1-11).
     void mainToolbarClicked(int index);
     void numberToolbarClicked(int index);
+    // Opens puzzle `number`, which the player picked from the list and confirmed.
+    void openChosenPuzzle(int number);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -88,6 +92,7 @@ private:
     QToolBar *numberToolbar_ = nullptr;
     PuzzleNumberBox *numberBox_ = nullptr;
     view::BoardView *boardView_ = nullptr;
+    game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
     std::array<QAction *, 10> mainButtons_{};   // tb_1..tb_9 at 1..9
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
 };
