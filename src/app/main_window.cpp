@@ -3,6 +3,7 @@
 
 #include "app/main_toolbar_watcher.h"
 #include "app/puzzle_number_box.h"
+#include "game/book_grades.h"
 #include "game/game.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
@@ -52,6 +53,7 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_RST", "Restart Game", {}, &MainWindow::restartPuzzle},
           {"MNU_SAVE", "Save Game", {}, &MainWindow::saveGame},
           {"MNU_KEEP", QT_TR_NOOP("Keep My Progress"), {}, &MainWindow::switchKeepProgress},
+          {"MNU_CHOOSE", QT_TR_NOOP("Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
           {"MNU_PAUSE", QT_TR_NOOP("Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
           {"MNU_SEP", nullptr, {}, nullptr},
           {"MNU_STATS", "Statistics", {}, &MainWindow::showStatistics},
@@ -138,6 +140,7 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, [this] { unload(false); });
+    grades_ = new game::BookGrades(game_.book(), this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -265,6 +268,7 @@ void MainWindow::load()
         action(QStringLiteral("MNU_CONFLICTS"))->trigger();
     if (settings_.showCombinations)
         action(QStringLiteral("MNU_COMBOS"))->trigger();
+    grades_->start();
 }
 
 void MainWindow::unload(bool messagesAllowed)

@@ -11,8 +11,9 @@ class QAction;
 class QToolBar;
 
 namespace game {
+class BookGrades;
 class Game;
-}
+} // namespace game
 namespace store {
 struct Settings;
 }
@@ -49,6 +50,7 @@ public:
     void saveGame();
     void switchKeepProgress();
     void switchPause();
+    void choosePuzzle();
     void showStatistics();
     void showPrintDialog();
     void openMorePuzzles();
@@ -76,6 +78,8 @@ public:
     // A click on main toolbar button `index` (1-12) or number toolbar button `index` (1-11).
     void mainToolbarClicked(int index);
     void numberToolbarClicked(int index);
+    // Opens puzzle `number`, which the player picked from the list and confirmed.
+    void openChosenPuzzle(int number);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -108,6 +112,7 @@ private:
     view::BoardView *boardView_ = nullptr;
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
     bool combinationsRefreshDue_ = false;
+    game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
 };

@@ -1,6 +1,7 @@
 // The main window's commands, its toolbars' clicks, and what it shows for the game's events.
 #include "app/main_window.h"
 
+#include "app/puzzle_chooser.h"
 #include "app/puzzle_number_box.h"
 #include "game/game.h"
 #include "game/score_dialogs.h"
@@ -24,6 +25,8 @@ bool confirmed(QWidget *parent, const QString &question)
     return platform::message(parent, question, platform::appTitle + QStringLiteral(" - Alert"),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
+
+const QString changePuzzleQuestion = QStringLiteral("Are you sure to change the puzzle?");
 
 } // namespace
 
@@ -163,7 +166,7 @@ void MainWindow::goToTypedPuzzle()
         numberBox_->setText(QString::number(game_.puzzleNumber()));
         return;
     }
-    if (!confirmed(this, QStringLiteral("Are you sure to change the puzzle?")))
+    if (!confirmed(this, changePuzzleQuestion))
         return; // the box keeps what was typed
     // The box then shows the puzzle now open ("12abc" opens 12 and reads 12).
     game_.openPuzzle(int(platform::roundedClamped(typed, 1, game_.puzzleCount())));
@@ -184,6 +187,18 @@ void MainWindow::saveGame()
     }
     platform::pause(800);
 }
+
+// The list asks before it closes, so that No leaves it open to choose again.
+void MainWindow::choosePuzzle()
+{
+    PuzzleChooser chooser(game_, *grades_, settings_, this);
+    chooser.setConfirmation([](QWidget *dialog) { return confirmed(dialog, changePuzzleQuestion); });
+    platform::execDialog(chooser);
+    if (chooser.chosenPuzzle() != 0)
+        openChosenPuzzle(chooser.chosenPuzzle());
+}
+
+void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
 
 void MainWindow::exitGame() { close(); }
 

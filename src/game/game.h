@@ -40,6 +40,9 @@ public:
     const GameClock &clock() const { return clock_; }
     GameClock &clock() { return clock_; }
     QString savedGamePath() const;
+    // Where every puzzle's saved game is kept.
+    const QString &savedGamesFolder() const { return savedGamesFolder_; }
+    const puzzle::Book &book() const { return book_; }
 
     // Opens puzzle `number`, brought into 1..puzzleCount, with its saved game when there is one,
     // and starts the clock from zero (from the saved time played while progress is kept). The

@@ -46,7 +46,12 @@ bool Book::open(const QString &path, QString *error)
 
 Puzzle Book::puzzle(int number) const
 {
-    return Puzzle(readRecord(asSpan(bytes_), offsets_, number));
+    return Puzzle(record(number));
+}
+
+BookPuzzle Book::record(int number) const
+{
+    return readRecord(asSpan(bytes_), offsets_, number);
 }
 
 } // namespace puzzle

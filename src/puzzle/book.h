@@ -23,6 +23,8 @@ public:
     int puzzleCount() const { return int(offsets_.size()); }
     // Puzzle `number` in 1..puzzleCount.
     Puzzle puzzle(int number) const;
+    // The same puzzle as the book stores it.
+    BookPuzzle record(int number) const;
 
 private:
     QByteArray bytes_;

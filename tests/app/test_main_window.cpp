@@ -67,6 +67,7 @@ private Q_SLOTS:
         textRow("restart, Yes", "", "menu:MNU_RST", question + opened);
         textRow("restart, No", "", "menu/No:MNU_RST", question);
         textRow("save pauses", "", "menu:MNU_SAVE", "pause 800");
+        textRow("choose puzzle", "", "menu:MNU_CHOOSE", "dialog diagChoosePuzzle");
         textRow("statistics", "", "menu:MNU_STATS", "dialog diagStats");
         textRow("print", "", "menu:MNU_PRN", "dialog frmPrinterDialog");
         textRow("more puzzles", "", "menu:MNU_MP", "open HELP/more-puzzles.htm");
@@ -168,7 +169,7 @@ private Q_SLOTS:
     void menusAndToolbarAsShown()
     {
         WindowHarness w(numberedBook(1));
-        const QStringList additions = {"MNU_KEEP", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
+        const QStringList additions = {"MNU_KEEP", "MNU_CHOOSE", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
                                        "MNU_CAND_CLEAR", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
@@ -183,7 +184,8 @@ private Q_SLOTS:
             shown << a->objectName() + ' ' + (a->isSeparator() ? "-" : a->text());
         const char *expected =
             "MNU_GM Game|  MNU_NEXT Next game Ctrl+N|  MNU_PREV Previous Game Ctrl+B|  MNU_RST Restart Game "
-            "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics |  MNU_PRN Print Game |  MNU_SEP2 - "
+            "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics "
+            "|  MNU_PRN Print Game |  MNU_SEP2 - "
             "|  MNU_MP More Puzzles |  MNU_SEP3 - |  MNU_XIT Exit |MNU_SOLV Solving|  MNU_PEN_1 Use pen "
             "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All |  MNU_ZOOMIN Zoom In + Ctrl+Z"
             "|  MNU_ZOOMOUT Zoom Out - Ctrl+O|MNU_HLPMN Help|  MNU_HTP How to play F1|  MNU_MP_H More "
