@@ -15,6 +15,7 @@
 #include "view/tool_images.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QGuiApplication>
@@ -162,6 +163,23 @@ void MainWindow::buildMenus()
     action(QStringLiteral("MNU_PEN_2"))->setCheckable(true);
     for (const char *name : kSwitches)
         action(QString::fromLatin1(name))->setCheckable(true);
+
+    // The colour schemes, in their stored order, one of them chosen.
+    QMenu *colours = findChild<QMenu *>(QStringLiteral("MNU_SOLV"))->addMenu(tr("Colours"));
+    colours->setObjectName(QStringLiteral("MNU_COLOURS"));
+    colours->menuAction()->setObjectName(QStringLiteral("MNU_COLOURS"));
+    colourSchemes_ = new QActionGroup(this);
+    const std::pair<const char *, const char *> kSchemes[] = {{"MNU_COLOUR_CLASSIC", QT_TR_NOOP("Classic")},
+                                                              {"MNU_COLOUR_PAPER", QT_TR_NOOP("Paper")},
+                                                              {"MNU_COLOUR_DARK", QT_TR_NOOP("Dark")},
+                                                              {"MNU_COLOUR_CONTRAST", QT_TR_NOOP("High Contrast")}};
+    for (int k = 0; k < view::kColourSchemeCount; ++k) {
+        QAction *a = colours->addAction(tr(kSchemes[k].second));
+        a->setObjectName(QString::fromLatin1(kSchemes[k].first));
+        a->setCheckable(true);
+        colourSchemes_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, k] { chooseColourScheme(k); });
+    }
 }
 
 QAction *MainWindow::action(const QString &objectName) const
@@ -264,6 +282,7 @@ void MainWindow::load()
     game_.openPuzzle(settings_.lastPuzzle);
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
+    chooseColourScheme(settings_.colourScheme);
     if (settings_.showConflicts)
         action(QStringLiteral("MNU_CONFLICTS"))->trigger();
     if (settings_.showCombinations)

@@ -8,6 +8,7 @@
 #include <array>
 
 class QAction;
+class QActionGroup;
 class QToolBar;
 
 namespace game {
@@ -69,6 +70,8 @@ public:
     void applyHint();
     void switchCombinations();
     void switchConflicts();
+    // Colour scheme 0 Classic, 1 Paper, 2 Dark, 3 High Contrast; Classic for any other.
+    void chooseColourScheme(int scheme);
     void openHelp();
     void openWebSite();
     void showAbout();
@@ -112,6 +115,7 @@ private:
     view::BoardView *boardView_ = nullptr;
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
     bool combinationsRefreshDue_ = false;
+    QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
     game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11

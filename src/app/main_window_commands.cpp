@@ -15,6 +15,7 @@
 #include "view/combination_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QTimer>
 
 namespace app {
@@ -101,6 +102,13 @@ void MainWindow::clearCandidates() { game_.clearCandidates(); }
 void MainWindow::showHint() { game_.showHint(); }
 
 void MainWindow::applyHint() { game_.applyHint(); }
+
+void MainWindow::chooseColourScheme(int scheme)
+{
+    settings_.colourScheme = scheme >= 0 && scheme < view::kColourSchemeCount ? scheme : 0;
+    colourSchemes_->actions().at(settings_.colourScheme)->setChecked(true);
+    boardView_->setBoardPalette(view::BoardPalette::ofScheme(settings_.colourScheme));
+}
 
 void MainWindow::switchConflicts()
 {

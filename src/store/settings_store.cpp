@@ -2,8 +2,9 @@
 // layouts: "SOLVINGDATA" (8 bytes), "LASTPLAYED" (4), "SOUNDOPTIONS" (8), and per puzzle n
 // "STATS"n (12 bytes: three times), "STATS"n"_"k (the name of rank k) and "HINTS"n (12 bytes: the
 // hints taken for each of the three times, stored only once some time was helped by a hint).
-// The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS", "KEEPPROGRESS"; and
-// "COMBINATIONSPOS" (8 bytes: x and y) places the combinations window.
+// The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS", "KEEPPROGRESS";
+// "COLOURSCHEME" (4 bytes, 0 to 3) names the board's colours; "COMBINATIONSPOS" (8 bytes: x and y)
+// places the combinations window.
 #include "store/settings_store.h"
 
 #include "store/key_value_store.h"
@@ -31,6 +32,8 @@ constexpr Switch kSwitches[] = {
     {"KEEPPROGRESS", &Settings::keepProgress},
 };
 const QString kCombinationsPosition = QStringLiteral("COMBINATIONSPOS");
+const QString kColourScheme = QStringLiteral("COLOURSCHEME");
+constexpr std::int32_t kColourSchemeCount = 4;
 
 QString timesName(int n)
 {
@@ -178,6 +181,10 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
         settings.*s.member = bytes && bytes->size() == 4 && get<std::int32_t>(
                                                                  reinterpret_cast<const std::uint8_t *>(bytes->data())) == 1;
     }
+    if (const std::optional<QByteArray> bytes = kv.readBytes(kColourScheme, 4); bytes && bytes->size() == 4) {
+        const std::int32_t scheme = get<std::int32_t>(reinterpret_cast<const std::uint8_t *>(bytes->data()));
+        settings.colourScheme = scheme >= 0 && scheme < kColourSchemeCount ? scheme : 0;
+    }
     if (const std::optional<QByteArray> bytes = kv.readBytes(kCombinationsPosition, 8); bytes && bytes->size() == 8) {
         const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
         settings.combinationsPosition = std::pair(get<std::int32_t>(at), get<std::int32_t>(at + 4));
@@ -203,6 +210,11 @@ bool saveSettings(const Settings &settings)
         const QString name = QString::fromLatin1(s.name);
         if (settings.*s.member || kv.readBytes(name, 64))
             kv.writeBytes(name, asBytes(std::array<std::uint8_t, 4>{std::uint8_t(settings.*s.member ? 1 : 0)}));
+    }
+    if (settings.colourScheme != 0 || kv.readBytes(kColourScheme, 64)) {
+        std::array<std::uint8_t, 4> block{};
+        put<std::int32_t>(block.data(), settings.colourScheme);
+        kv.writeBytes(kColourScheme, asBytes(block));
     }
     if (const auto &position = settings.combinationsPosition) {
         std::array<std::uint8_t, 8> block{};

@@ -165,7 +165,7 @@ void BoardPainter::drawMarks(int col, int row, int marks)
 void BoardPainter::drawSelectionFrame(int col, int row)
 {
     const int cs = cellSize_;
-    canvas_.selectPen(lightLine_);
+    canvas_.selectPen(GdiPen{palette_.frame, 1});
     canvas_.rectangle(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3);
 }
 

@@ -43,16 +43,13 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
     cover->setObjectName(QStringLiteral("pauseCover"));
     cover->setAlignment(Qt::AlignCenter);
     cover->setAutoFillBackground(true);
-    QPalette coverColours = cover->palette();
-    coverColours.setColor(QPalette::Window, palette_.entry);
-    coverColours.setColor(QPalette::WindowText, palette_.pen);
-    cover->setPalette(coverColours);
     QFont coverFont = cover->font();
     coverFont.setPointSize(24);
     cover->setFont(coverFont);
     cover->hide();
     cover->installEventFilter(this);
     pauseCover_ = cover;
+    colourCover();
     connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
         pauseCover_->setGeometry(rect());
         pauseCover_->setVisible(paused);
@@ -98,6 +95,23 @@ void BoardView::highlight(const QList<int> &cells)
                 repaintCell(p.colOf(i), p.rowOf(i));
         }
     }
+}
+
+void BoardView::colourCover()
+{
+    QPalette colours = pauseCover_->palette();
+    colours.setColor(QPalette::Window, palette_.entry);
+    colours.setColor(QPalette::WindowText, palette_.pen);
+    pauseCover_->setPalette(colours);
+}
+
+void BoardView::setBoardPalette(const BoardPalette &palette)
+{
+    palette_ = palette;
+    colourCover();
+    repaintBoard();
+    if (game_.puzzle().isEntry(selCol_, selRow_))
+        selectCell(selCol_, selRow_);
 }
 
 void BoardView::setSelection(int col, int row)

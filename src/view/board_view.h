@@ -53,6 +53,10 @@ public:
     // stands; shown and hidden as the game pauses and resumes.
     QWidget *pauseCover() const { return pauseCover_; }
 
+    // Draws the board in `palette` from now on.
+    void setBoardPalette(const BoardPalette &palette);
+    const BoardPalette &boardPalette() const { return palette_; }
+
     // While on, digits that break a run's rules are drawn in the palette's conflict colour.
     void setShowConflicts(bool on);
     bool showsConflicts() const { return showConflicts_; }
@@ -100,6 +104,7 @@ private:
     void paintSolution();
     void onCellChanged(int col, int row);
     void setSelection(int col, int row);
+    void colourCover();
     // Fills `cells` in the hint colour until the board next changes; none for an empty list.
     void highlight(const QList<int> &cells);
 

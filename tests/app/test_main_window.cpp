@@ -41,6 +41,7 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
          << (w.game.candidateMode() ? "candidates" : "digits") << (b->showsConflicts() ? "conflicts" : "")
          << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations" : "")
+         << "entry colour " + b->boardPalette().entry.name()
          << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
          << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
          << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed");
@@ -110,6 +111,7 @@ private Q_SLOTS:
         textRow("fill candidates", "", "menu:MNU_CAND_FILL", "entries 22:4 23:0m3 33:0m23456");
         textRow("show conflicts", "", "menu:MNU_CONFLICTS", "conflicts");
         textRow("combinations window", "", "menu:MNU_COMBOS", "combinations");
+        textRow("dark colours", "", "menu:MNU_COLOUR_DARK", "entry colour #101010");
         textRow("a hint names the wrong digit", "", "key:Ctrl+H", "message Korvel - Hint|The 4 in row 2, column 2 is wrong.");
         textRow("apply hint clears the wrong digit", "", "menu:MNU_HINT_APPLY", "entries ");
     }
@@ -170,7 +172,7 @@ private Q_SLOTS:
     {
         WindowHarness w(numberedBook(1));
         const QStringList additions = {"MNU_KEEP", "MNU_CHOOSE", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
-                                       "MNU_CAND_CLEAR", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS"};
+                                       "MNU_CAND_CLEAR", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS", "MNU_COLOURS"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();

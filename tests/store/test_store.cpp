@@ -66,7 +66,7 @@ QString described(const store::Settings &s)
     const auto &t = s.puzzleStats[1].bestTimes;
     return QString::asprintf("%d %d %d,%d,%d ", s.lastPuzzle, s.soundOptions[1], t[1], t[2], t[3]) +
            s.puzzleStats[1].bestNames[2] + (s.showCombinations ? " combinations" : "") +
-           (s.showConflicts ? " conflicts" : "");
+           (s.showConflicts ? " conflicts" : "") + (s.colourScheme ? QStringLiteral(" scheme %1").arg(s.colourScheme) : "");
 }
 
 } // namespace
@@ -157,6 +157,8 @@ private Q_SLOTS:
         QTest::newRow("a switch on") << "CONFLICTS" << QVariant(QByteArray("\1\0\0\0", 4)) << base + " conflicts";
         QTest::newRow("a switch of an unknown value") << "COMBINATIONS" << QVariant(QByteArray("\2\0\0\0", 4)) << base;
         QTest::newRow("a switch too short") << "COMBINATIONS" << QVariant(QByteArray("\1", 1)) << base;
+        QTest::newRow("a colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\3\0\0\0", 4)) << base + " scheme 3";
+        QTest::newRow("an unknown colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\4\0\0\0", 4)) << base;
     }
     void oddStoredValues()
     {

@@ -5,6 +5,8 @@
 #include "view/pixels.h"
 
 #include <QSet>
+
+#include <cmath>
 #include <QTest>
 
 using view::BoardPalette;
@@ -21,8 +23,8 @@ constexpr int kCell = 35;
 const QStringList kBoard{"98##", "76##", "###4", "###2"};
 
 // The board painted with solution digits and fill inset 2, then a pen 9 at (1, 1), a pencil 8 at
-// (2, 1), an error mark at (1, 2), candidate marks 1 and 9 and the selection frame at (2, 2), a
-// pen 2 shown in conflict at (4, 4) and the cross at (4, 3).
+// (2, 1), an error mark on a hint-lit (1, 2), candidate marks 1 and 9 and the selection frame at
+// (2, 2), a pen 2 shown in conflict at (4, 4) and the cross at (4, 3).
 QImage paintScene(const BoardPalette &palette)
 {
     const puzzle::Puzzle puzzle = fixture::puzzleOf(kBoard);
@@ -35,6 +37,8 @@ QImage paintScene(const BoardPalette &palette)
     entries.write(puzzle.cellIndex(4, 4), 2, false);
     std::vector<std::uint8_t> conflicts(std::size_t(puzzle.cellCount()) + 1, 0);
     conflicts[std::size_t(puzzle.cellIndex(4, 4))] = 1;
+    std::vector<std::uint8_t> lit(conflicts.size(), 0);
+    lit[std::size_t(puzzle.cellIndex(1, 2))] = 1;
     QImage image = pixels::blankImage(5 * kCell + 1, 5 * kCell + 1, QColor(1, 2, 3));
     view::GdiCanvas dc(&image);
     dc.setFontPointSize(11);
@@ -42,6 +46,7 @@ QImage paintScene(const BoardPalette &palette)
     painter.paintBoard(view::BoardDigits::Solution, true, 2);
     painter.paintSums();
     painter.showConflicts(&conflicts);
+    painter.showHighlights(&lit);
     for (const QPoint cell : {QPoint(1, 1), QPoint(2, 1), QPoint(1, 2), QPoint(2, 2), QPoint(4, 4)})
         painter.paintEntryCell(cell.x(), cell.y());
     painter.drawSelectionFrame(2, 2);
@@ -96,6 +101,7 @@ private Q_SLOTS:
         row("mark 9 in the bottom right ninth", ninth(2, 2, 2, 2), c.mark, -1);
         row("no mark 5 in the middle ninth", ninth(2, 2, 1, 1), c.mark, 0);
         row("no mark under a digit", ninth(1, 1, 1, 1), c.mark, 0);
+        row("a hint-lit cell", digitBox(1, 2), c.hint, -1);
         row("a digit in conflict", digitBox(4, 4), c.conflict, -1);
         row("a digit in conflict leaves its pen colour", digitBox(4, 4), c.pen, 0);
         row("error mark in the top right corner", {2 * k - 7, 2 * k + 2, 7, 7}, c.errorMark, 29);
@@ -111,6 +117,36 @@ private Q_SLOTS:
         QCOMPARE(count < 0 ? qMin(found, 1) : found, qAbs(count)); // -1: at least one
     }
 
+    // Past Classic, by the WCAG 2 measure: digits and sums 4.5:1 against their cell; error mark,
+    // frame and hint fill 3:1 against an entry cell; pen and pencil 3:1 apart.
+    void colourSchemesReadWell_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::newRow("Paper") << int(view::ColourScheme::Paper);
+        QTest::newRow("Dark") << int(view::ColourScheme::Dark);
+        QTest::newRow("High Contrast") << int(view::ColourScheme::HighContrast);
+    }
+    void colourSchemesReadWell()
+    {
+        QFETCH(int, scheme);
+        const BoardPalette p = BoardPalette::ofScheme(scheme);
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const auto contrast = [&](const QColor &a, const QColor &b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        for (const QColor &digit : {p.pen, p.pencil, p.solution, p.mark, p.conflict})
+            QVERIFY2(contrast(digit, p.entry) >= 4.5, qPrintable(digit.name()));
+        QVERIFY(contrast(p.sum, p.clue) >= 4.5);
+        for (const QColor &sign : {p.errorMark, p.frame, p.hint})
+            QVERIFY2(contrast(sign, p.entry) >= 3, qPrintable(sign.name()));
+        QVERIFY(contrast(p.pen, p.pencil) >= 3);
+        QVERIFY(p.entry != p.clue && p.pen != BoardPalette::classic().pen);
+    }
+
     // Every colour on the board comes from the palette given, each of them is used, and painting
     // in another palette leaves the next classic painting as it was.
     void onlyThePaletteGiven()
@@ -122,7 +158,8 @@ private Q_SLOTS:
         for (QColor BoardPalette::*field :
              {&BoardPalette::entry, &BoardPalette::clue, &BoardPalette::lightLine, &BoardPalette::darkLine,
               &BoardPalette::errorMark, &BoardPalette::pen, &BoardPalette::pencil, &BoardPalette::solution,
-              &BoardPalette::sum, &BoardPalette::mark, &BoardPalette::conflict})
+              &BoardPalette::sum, &BoardPalette::mark, &BoardPalette::conflict, &BoardPalette::hint,
+              &BoardPalette::frame})
             expected << (other.*field = QColor::fromHsv(hue += 36, 255, 200)).rgb();
         const QImage painted = paintScene(other);
         QSet<QRgb> found;
