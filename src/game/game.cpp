@@ -197,26 +197,24 @@ void Game::apply(const Change &change, bool forward)
 
 void Game::undo()
 {
-    if (undo_.empty())
-        return;
-    apply(undo_.back(), false);
-    changedSinceSaved_ = true;
-    ++changeCount_;
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
-    Q_EMIT historyChanged();
-    checkWhenFull();
+    moveThroughHistory(undo_, redo_, false);
 }
 
 void Game::redo()
 {
-    if (redo_.empty())
+    moveThroughHistory(redo_, undo_, true);
+}
+
+// Takes the last change of `from`, applies it backward or forward, and keeps it in `to`.
+void Game::moveThroughHistory(std::vector<Change> &from, std::vector<Change> &to, bool forward)
+{
+    if (from.empty())
         return;
-    apply(redo_.back(), true);
+    apply(from.back(), forward);
     changedSinceSaved_ = true;
     ++changeCount_;
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     Q_EMIT historyChanged();
     checkWhenFull();
 }

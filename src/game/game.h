@@ -135,6 +135,7 @@ private:
     void change(const std::vector<std::pair<int, puzzle::CellContent>> &after);
     void changeCell(int i, const puzzle::CellContent &content);
     void apply(const Change &change, bool forward);
+    void moveThroughHistory(std::vector<Change> &from, std::vector<Change> &to, bool forward);
     void checkWhenFull();
     // The hint for the board as it stands, counted once.
     const Hint &currentHint();
