@@ -42,10 +42,12 @@ void Game::setPaused(bool paused)
     if (paused == paused_)
         return;
     paused_ = paused;
-    if (paused)
+    if (paused) {
+        clockStoodBeforePause_ = !clock_.isRunning(); // a completed puzzle's clock stays stopped
         clock_.stop();
-    else
+    } else if (!clockStoodBeforePause_) {
         clock_.resume();
+    }
     Q_EMIT pausedChanged(paused);
 }
 
@@ -63,6 +65,7 @@ void Game::previousPuzzle()
 
 void Game::restart()
 {
+    setPaused(false);
     start(false);
 }
 

@@ -148,6 +148,7 @@ private:
     GameClock clock_;
     bool candidateMode_ = false;
     bool paused_ = false;
+    bool clockStoodBeforePause_ = false;
     bool changedSinceSaved_ = false;
     int changeCount_ = 0; // changes since the puzzle was opened: tells whether the last hint still holds
     std::unique_ptr<HintFinder> hintFinder_;

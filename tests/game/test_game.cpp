@@ -230,6 +230,20 @@ private Q_SLOTS:
         QCOMPARE(f.game.hintsUsed(), 0);
     }
 
+    // Going on after a pause starts the clock again, unless it stood before: a solved puzzle's
+    // clock stays stopped. Restart goes on first.
+    void pausing()
+    {
+        GameFixture f({fixture::smallPuzzle()});
+        f.game.setPaused(true);
+        f.game.restart();
+        QVERIFY(!f.game.paused() && f.game.clock().isRunning());
+        play(f.game, QStringLiteral("22:1 32:3 23:2 33:4 43:1 34:2 44:3"));
+        f.game.setPaused(true);
+        f.game.setPaused(false);
+        QVERIFY(!f.game.clock().isRunning());
+    }
+
     void restartIgnoresTheSavedGameWhichOpenRestores()
     {
         GameFixture f({fixture::smallPuzzle()});
