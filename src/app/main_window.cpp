@@ -213,6 +213,7 @@ void MainWindow::buildToolbars()
     numberBox_ = new PuzzleNumberBox(mainToolbar_);
     numberBox_->setFixedWidth(60);
     numberBox_->setToolTip(tr("Type a puzzle number and press Enter"));
+    numberBox_->setAccessibleName(tr("Puzzle number"));
     connect(numberBox_, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPuzzle);
     mainToolbar_->addSeparator();
     mainToolbar_->addWidget(numberBox_);

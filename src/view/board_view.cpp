@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "game/run_rules.h"
 #include "platform/modal.h"
+#include "view/board_accessibility.h"
 #include "view/board_layout.h"
 #include "view/board_painter.h"
 #include "view/board_picture.h"
@@ -69,6 +70,7 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
     connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) { highlight(hint.cells); });
     connect(&game_, &game::Game::wrongCellsFound, this, &BoardView::flashWrongCells);
     connect(&game_, &game::Game::solutionRevealed, this, &BoardView::paintSolution);
+    makeBoardAccessible(*this);
 }
 
 BoardView::~BoardView() = default;
@@ -328,6 +330,17 @@ void BoardView::moveSelection(int dCol, int dRow)
     }
 }
 
+void BoardView::selectFirstEntryCell()
+{
+    const puzzle::Puzzle &p = game_.puzzle();
+    for (int i = 1; i <= p.cellCount(); ++i) {
+        if (p.solution(i) != 0) {
+            selectCell(p.colOf(i), p.rowOf(i));
+            return;
+        }
+    }
+}
+
 void BoardView::handleKey(int code, KeySource source)
 {
     if (code == keyCode::Escape) {
@@ -338,6 +351,10 @@ void BoardView::handleKey(int code, KeySource source)
         // Under the cover the board takes no keys; a digit only lifts the cover.
         if ((code >= keyCode::Digit0 && code <= keyCode::Digit9) || (code >= keyCode::Numpad0 && code <= keyCode::Numpad9))
             Q_EMIT resumeRequested();
+        return;
+    }
+    if (code == keyCode::Home) {
+        selectFirstEntryCell();
         return;
     }
     const bool selected = game_.puzzle().isInGrid(selCol_, selRow_);

@@ -31,6 +31,7 @@ public:
     ~BoardView() override;
 
     BoardPicture *picture() const { return picture_; }
+    const game::Game &game() const { return game_; }
     int zoomLevel() const { return zoomLevel_; }
     int cellSize() const { return cellSize_; }
     // The point sizes of digits in entry cells and of the sums, at the current zoom step.
@@ -72,7 +73,8 @@ public:
     // Where a key was typed: on the board picture, or on the window around it.
     enum class KeySource { Board, Window };
     // One key of the board's key table (the codes of view/key_codes.h). Escape minimises; the
-    // other keys need a selected cell, except F9 typed on the window.
+    // other keys need a selected cell, except F9 typed on the window. Home, beyond the table,
+    // selects the first entry cell in reading order, so that the keyboard alone can start.
     void handleKey(int keyCode, KeySource source);
 
 Q_SIGNALS:
@@ -95,6 +97,7 @@ private:
     void writeDigit(int digit);
     void eraseSelectedCell();
     void moveSelection(int dCol, int dRow);
+    void selectFirstEntryCell();
     void showBoardPointer();
     void mousePressed(Qt::MouseButton button, QPointF at);
     void mouseReleased(Qt::MouseButton button);

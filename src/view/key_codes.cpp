@@ -56,6 +56,7 @@ int virtualKeyCode(const KeyPress &press, QStringView platformName)
     case Qt::Key_Enter: return keyCode::Return;
     case Qt::Key_Escape: return keyCode::Escape;
     case Qt::Key_Space: return keyCode::Space;
+    case Qt::Key_Home: return keyCode::Home;
     case Qt::Key_Left: return keyCode::Left;
     case Qt::Key_Up: return keyCode::Up;
     case Qt::Key_Right: return keyCode::Right;

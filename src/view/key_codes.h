@@ -14,6 +14,7 @@ inline constexpr int Back = 8;
 inline constexpr int Return = 13;
 inline constexpr int Escape = 27;
 inline constexpr int Space = 32;
+inline constexpr int Home = 36; // not one of the classic board keys: it selects the first entry cell
 inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
