@@ -1,4 +1,5 @@
-// Speed of the board view: a full repaint after a zoom, and one digit written into a cell.
+// Speed of the board view: a full repaint after a zoom, on a plain screen and on one of device
+// pixel ratio 2, and one digit written into a cell.
 #include "game/game.h"
 #include "puzzle/book_format.h"
 #include "view/board_picture.h"
@@ -6,8 +7,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,36 +30,53 @@ QByteArray squareBook(int side)
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
-// A 30x30 board at zoom step 10 in a view of the window's size.
+// A 30x30 board at zoom step 10 in a view of the window's size, on a screen of `ratio` device
+// pixels to a pixel.
 struct Shown {
     puzzle::Book book;
     store::Settings settings;
     game::Game game{book, settings, QDir::tempPath()};
     view::BoardView view{game};
+    bool onScreen = true;
 
-    Shown()
+    explicit Shown(int ratio = 1)
     {
         book.openBytes(squareBook(30));
         game.openPuzzle(1);
         game.clock().stop();
         view.resize(700, 480);
         view.show();
+        if (view.devicePixelRatio() != ratio) {
+            const QList<QScreen *> screens = QGuiApplication::screens();
+            const auto found = std::find_if(screens.begin(), screens.end(),
+                                            [ratio](QScreen *s) { return s->devicePixelRatio() == ratio; });
+            onScreen = found != screens.end();
+            if (onScreen)
+                view.windowHandle()->setScreen(*found);
+        }
         while (view.zoomLevel() < view::BoardView::kMaxZoom)
             view.zoomIn();
         QApplication::processEvents();
     }
 };
 
+// The argument is the screen's device pixel ratio.
 void BM_FullRepaint30x30AtStep10(benchmark::State &state)
 {
-    Shown s;
+    Shown s(int(state.range(0)));
+    if (!s.onScreen) {
+        state.SkipWithError("no screen of that device pixel ratio");
+        return;
+    }
     for (auto _ : state) {
         s.view.repaintBoard();
         QApplication::processEvents(); // until the new drawing is on the screen
     }
-    state.counters["pictureSide"] = s.view.picture()->width();
+    const QImage &picture = s.view.picture()->image();
+    state.counters["pictureSide"] = picture.width();
+    state.counters["pictureMB"] = double(picture.sizeInBytes()) / 1e6;
 }
-BENCHMARK(BM_FullRepaint30x30AtStep10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRepaint30x30AtStep10)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
 void BM_WriteOneDigitAtStep10(benchmark::State &state)
 {
@@ -71,10 +94,23 @@ BENCHMARK(BM_WriteOneDigitAtStep10)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
+// Headless screens at 96, 192 and 288 dpi: device pixel ratios 1, 2 and 3, the first the primary.
+void useOffscreenScreens()
+{
+    const QString config = QDir::temp().filePath(QStringLiteral("korvel_bench_screens.json"));
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(R"({"screens": [
+            {"name": "1", "x": 0, "y": 0, "width": 1600, "height": 1200, "logicalDpi": 96},
+            {"name": "2", "x": 1600, "y": 0, "width": 3200, "height": 2400, "logicalDpi": 192},
+            {"name": "3", "x": 4800, "y": 0, "width": 4800, "height": 3600, "logicalDpi": 288}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        useOffscreenScreens();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

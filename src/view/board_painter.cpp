@@ -32,22 +32,23 @@ void BoardPainter::paintBoard(BoardDigits digits, bool clueDiagonals, int fillIn
     const int right = (puzzle_.width() + 1) * cs;
     const int bottom = (puzzle_.height() + 1) * cs;
     // The whole board is first filled with the entry colour; the cell fills below then cover all
-    // of it but the strips of fillInset pixels at each cell's top and left, so only those strips
-    // are filled here: the same pixels, without filling a large board twice.
+    // of it but the strips of fillInset device pixels at each cell's top and left, so only those
+    // strips are filled here: the same pixels, without filling a large board twice.
     const int strip = std::clamp(fillInset, 0, cs);
     if (strip == cs) {
         canvas_.fillRect(0, 0, right, bottom, palette_.entry);
     } else if (strip > 0) {
         for (int row = 0; row <= puzzle_.height(); ++row)
-            canvas_.fillRect(0, row * cs, right, row * cs + strip, palette_.entry);
+            canvas_.fillRect(0, row * cs, right, CanvasEdge(row * cs, strip), palette_.entry);
         for (int col = 0; col <= puzzle_.width(); ++col)
-            canvas_.fillRect(col * cs, 0, col * cs + strip, bottom, palette_.entry);
+            canvas_.fillRect(col * cs, 0, CanvasEdge(col * cs, strip), bottom, palette_.entry);
     }
 
     for (int row = 0; row <= puzzle_.height(); ++row) {
         for (int col = 0; col <= puzzle_.width(); ++col) {
             const QColor &brush = isBlock(col, row) ? palette_.clue : palette_.entry;
-            canvas_.fillRect(col * cs + fillInset, row * cs + fillInset, (col + 1) * cs, (row + 1) * cs, brush);
+            canvas_.fillRect(CanvasEdge(col * cs, strip), CanvasEdge(row * cs, strip), (col + 1) * cs,
+                             (row + 1) * cs, brush);
         }
     }
 

@@ -25,16 +25,17 @@ enum class BoardDigits {
 enum class SumDirection { Down, Across };
 
 // Cell (col, row) covers (col * cellSize, row * cellSize) to ((col + 1) * cellSize,
-// (row + 1) * cellSize); row 0 and column 0 carry the clues of runs that start at the grid's
-// edge. Every operation draws at once with the font selected on the canvas; showing the result
-// is the caller's business.
+// (row + 1) * cellSize) in the canvas's pixels; row 0 and column 0 carry the clues of runs that
+// start at the grid's edge. Every operation draws at once with the font selected on the canvas;
+// showing the result is the caller's business.
 class BoardPainter {
 public:
     BoardPainter(GdiCanvas &canvas, int cellSize, const puzzle::Puzzle &puzzle,
                  const puzzle::Entries &entries, const BoardPalette &palette);
 
     // Fills, clue diagonals (when asked), `digits` and the grid lines. Cell fills leave a strip of
-    // `fillInset` pixels at each cell's top and left in the entry colour.
+    // `fillInset` device pixels at each cell's top and left in the entry colour: 1 is the room of
+    // a one-pixel line, at any device pixel ratio.
     void paintBoard(BoardDigits digits, bool clueDiagonals, int fillInset);
     // Every across sum, then every down sum, in run order.
     void paintSums();

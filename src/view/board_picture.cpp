@@ -3,6 +3,10 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 namespace view {
 namespace {
@@ -23,16 +27,28 @@ BoardPicture::~BoardPicture()
     canvas_.end();
 }
 
+double BoardPicture::screenRatio() const
+{
+    // Below 1 neighbouring lines would fall on one device pixel; the picture is scaled down instead.
+    return std::max(1.0, devicePixelRatioF());
+}
+
 void BoardPicture::resizePicture(int width, int height)
 {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (image_.width() != width || image_.height() != height) {
+    const double ratio = screenRatio();
+    if (logicalSize_ != QSize(width, height) || image_.devicePixelRatio() != ratio) {
         canvas_.end(); // the image must not change under an active painter
-        image_ = QImage(width, height, QImage::Format_RGB32);
+        // The old image goes first: a large board at ratio 3 takes some 170 MB.
+        image_ = QImage();
+        // The last grid line falls on device pixel round((width - 1) * ratio), inside the image.
+        image_ = QImage(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)), QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
         image_.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
         image_.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
         image_.fill(Qt::white);
+        logicalSize_ = QSize(width, height);
         canvas_.begin(&image_);
         update();
     }
@@ -55,11 +71,41 @@ void BoardPicture::refreshNow()
         update(drawn);
 }
 
+void BoardPicture::checkScreenRatio()
+{
+    if (!followsScreen())
+        Q_EMIT screenRatioChanged();
+}
+
+void BoardPicture::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (QWindow *shownIn = window()->windowHandle())
+        connect(shownIn, &QWindow::screenChanged, this, &BoardPicture::checkScreenRatio,
+                Qt::UniqueConnection);
+}
+
 void BoardPicture::paintEvent(QPaintEvent *event)
 {
+    // Qt 6.4 sends a widget no event when its device pixel ratio changes, so each paint checks.
+    checkScreenRatio();
     QPainter p(this);
     const QRect area = event->rect();
-    p.drawImage(area.topLeft(), image_, area);
+    const double ratio = image_.devicePixelRatio();
+    const double deviceRatio = p.device()->devicePixelRatio();
+    if (ratio == 1.0 && deviceRatio == 1.0) {
+        p.drawImage(area.topLeft(), image_, area);
+        return;
+    }
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
+    if (deviceRatio != ratio) {
+        p.drawImage(QRectF(area), image_, source); // scaled: a screen below 1, or not drawn again yet
+        return;
+    }
+    // Device pixel for device pixel: the picture's pixels are copied, not resampled.
+    const QRect devicePixels = source.toAlignedRect() & image_.rect();
+    p.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+    p.drawImage(QRectF(devicePixels), image_, QRectF(devicePixels));
 }
 
 bool BoardPicture::focusNextPrevChild(bool)

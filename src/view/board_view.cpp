@@ -27,6 +27,7 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
     viewport_->setObjectName(QStringLiteral("boardViewport"));
     picture_ = new BoardPicture(viewport_);
     picture_->installEventFilter(this);
+    connect(picture_, &BoardPicture::screenRatioChanged, this, &BoardView::followScreen);
     vScroll_ = new QScrollBar(Qt::Vertical, this);
     vScroll_->setObjectName(QStringLiteral("VScroll1"));
     hScroll_ = new QScrollBar(Qt::Horizontal, this);
@@ -172,8 +173,24 @@ void BoardView::zoomOut()
 void BoardView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    placePicture();
+    if (picture_->followsScreen())
+        placePicture();
+    else
+        followScreen(); // a new picture for the new screen, drawn at once rather than left white
     pauseCover_->setGeometry(rect());
+}
+
+// The picture is drawn again from the game at the new screen's ratio, as a zoom draws it, and the
+// selected cell keeps its frame.
+void BoardView::followScreen()
+{
+    if (picture_->followsScreen())
+        return;
+    repaintBoard();
+    if (game_.puzzle().isInGrid(selCol_, selRow_)) {
+        painter().drawSelectionFrame(selCol_, selRow_);
+        picture_->refresh();
+    }
 }
 
 void BoardView::placePicture()

@@ -93,6 +93,7 @@ protected:
 private:
     BoardPainter painter() const;
     void placePicture();
+    void followScreen();
     void followScrollBars();
     void writeDigit(int digit);
     void eraseSelectedCell();

@@ -6,6 +6,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -71,6 +72,11 @@ void GdiCanvas::end()
 
 void GdiCanvas::startPainter()
 {
+    // The painter works in device pixels, so that every edge is placed on a whole device pixel by
+    // toDevice() rather than by the painter's scaling.
+    ratio_ = painter_->device() ? painter_->device()->devicePixelRatio() : 1.0;
+    if (ratio_ != 1.0)
+        painter_->setWorldTransform(QTransform::fromScale(1.0 / ratio_, 1.0 / ratio_));
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     fontChanged();
@@ -80,6 +86,11 @@ void GdiCanvas::startPainter()
 bool GdiCanvas::isActive() const { return painter_ && painter_->isActive(); }
 
 QPainter &GdiCanvas::painter() { return *painter_; }
+
+int GdiCanvas::toDevice(int at) const
+{
+    return ratio_ == 1.0 ? at : int(std::lround(at * ratio_));
+}
 
 void GdiCanvas::selectPen(const GdiPen &pen) { pen_ = pen; }
 
@@ -123,6 +134,7 @@ GdiCanvas::FontCache &GdiCanvas::fontCache()
         fontCaches_.clear(); // zooming goes through sizes that are not worth keeping
     fontCaches_.push_back(std::make_unique<FontCache>());
     fontCaches_.back()->font = font_;
+    fontCaches_.back()->onDevice = deviceFont();
     return *(fontCache_ = fontCaches_.back().get());
 }
 
@@ -146,8 +158,22 @@ const QFontMetrics &GdiCanvas::metrics()
 {
     FontCache &cache = fontCache();
     if (!cache.metrics)
-        cache.metrics.emplace(font_, painter_->device());
+        cache.metrics.emplace(cache.onDevice, painter_->device());
     return *cache.metrics;
+}
+
+QFont GdiCanvas::deviceFont() const
+{
+    if (ratio_ == 1.0)
+        return font_;
+    // The device's dots per inch are the logical ones, so the same point size would come out
+    // ratio times too small in device pixels.
+    QFont f = font_;
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * ratio_);
+    else if (f.pixelSize() > 0)
+        f.setPixelSize(int(std::lround(f.pixelSize() * ratio_)));
+    return f;
 }
 
 bool GdiCanvas::pixelExact() const
@@ -166,29 +192,32 @@ void GdiCanvas::lineTo(int x, int y)
     const QPoint from = std::exchange(current_, QPoint(x, y));
     if (!isActive() || from == current_)
         return;
+    // The line runs between the device pixels its end points fall on; a thin one stays one
+    // device pixel wide at any ratio.
     if (pen_.width <= 1)
-        plotLine(from.x(), from.y(), x, y);
+        plotLine(toDevice(from), toDevice(current_));
     else
-        strokeLine(from.x(), from.y(), x, y);
+        strokeLine(toDevice(from), toDevice(current_));
 }
 
-void GdiCanvas::plotLine(int x0, int y0, int x1, int y1)
+void GdiCanvas::plotLine(QPoint from, QPoint to)
 {
+    const int x0 = from.x(), y0 = from.y(), x1 = to.x(), y1 = to.y();
     // A straight run is a one-pixel-wide fill on every device.
     if (y0 == y1) {
         const int a = x1 > x0 ? x0 : x1 + 1;
         const int b = x1 > x0 ? x1 : x0 + 1;
-        fillRect(a, y0, b, y0 + 1, pen_.colour);
+        fillDevice(a, y0, b, y0 + 1, pen_.colour);
         return;
     }
     if (x0 == x1) {
         const int a = y1 > y0 ? y0 : y1 + 1;
         const int b = y1 > y0 ? y1 : y0 + 1;
-        fillRect(x0, a, x0 + 1, b, pen_.colour);
+        fillDevice(x0, a, x0 + 1, b, pen_.colour);
         return;
     }
     if (!pixelExact()) {
-        strokeLine(x0, y0, x1, y1);
+        strokeLine(from, to);
         return;
     }
     // Bresenham's walk, stopping before the end point.
@@ -218,14 +247,17 @@ void GdiCanvas::plotLine(int x0, int y0, int x1, int y1)
     touch(points.boundingRect());
 }
 
-void GdiCanvas::strokeLine(int x0, int y0, int x1, int y1)
+void GdiCanvas::strokeLine(QPoint from, QPoint to)
 {
-    // Pixel (x, y) is the unit square whose centre is (x + 0.5, y + 0.5).
+    const int x0 = from.x(), y0 = from.y(), x1 = to.x(), y1 = to.y();
+    // Pixel (x, y) is the unit square whose centre is (x + 0.5, y + 0.5). A wide pen is as wide
+    // in logical pixels as it says.
     const int w = std::max(pen_.width, 1);
-    QPen pen(pen_.colour, w, Qt::SolidLine, w > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+    const double deviceWidth = w * ratio_;
+    QPen pen(pen_.colour, deviceWidth, Qt::SolidLine, w > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
     painter_->setPen(pen);
     painter_->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
-    const int reach = w / 2 + 1;
+    const int reach = int(deviceWidth / 2) + 1;
     touch(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
               .adjusted(-reach, -reach, reach, reach));
 }
@@ -240,25 +272,44 @@ void GdiCanvas::rectangle(int l, int t, int r, int b)
         std::swap(t, b);
     if (r - l < 1 || b - t < 1)
         return;
+    l = toDevice(l);
+    t = toDevice(t);
+    r = toDevice(r);
+    b = toDevice(b);
     if (pen_.width <= 1) {
-        fillRect(l, t, r, t + 1, pen_.colour);         // top row
-        fillRect(l, b - 1, r, b, pen_.colour);         // bottom row
-        fillRect(l, t + 1, l + 1, b - 1, pen_.colour); // left column
-        fillRect(r - 1, t + 1, r, b - 1, pen_.colour); // right column
+        fillDevice(l, t, r, t + 1, pen_.colour);         // top row
+        fillDevice(l, b - 1, r, b, pen_.colour);         // bottom row
+        fillDevice(l, t + 1, l + 1, b - 1, pen_.colour); // left column
+        fillDevice(r - 1, t + 1, r, b - 1, pen_.colour); // right column
         return;
     }
-    QPen pen(pen_.colour, pen_.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    const double deviceWidth = pen_.width * ratio_;
+    QPen pen(pen_.colour, deviceWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     painter_->setPen(pen);
     painter_->setBrush(Qt::NoBrush);
     painter_->drawRect(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
-    const int reach = pen_.width / 2 + 1;
+    const int reach = int(deviceWidth / 2) + 1;
     touch(spanRect(l, t, r, b).adjusted(-reach, -reach, reach, reach));
 }
 
-void GdiCanvas::fillRect(int l, int t, int r, int b, const QColor &brush)
+void GdiCanvas::fillRect(CanvasEdge l, CanvasEdge t, CanvasEdge r, CanvasEdge b, const QColor &brush)
 {
     if (!isActive())
         return;
+    if (r.at < l.at)
+        std::swap(l, r);
+    if (b.at < t.at)
+        std::swap(t, b);
+    const int left = toDevice(l.at) + l.devicePixels;
+    const int top = toDevice(t.at) + t.devicePixels;
+    const int right = toDevice(r.at) + r.devicePixels;
+    const int bottom = toDevice(b.at) + b.devicePixels;
+    if (right > left && bottom > top)
+        fillDevice(left, top, right, bottom, brush);
+}
+
+void GdiCanvas::fillDevice(int l, int t, int r, int b, const QColor &brush)
+{
     if (r < l)
         std::swap(l, r);
     if (b < t)
@@ -274,10 +325,14 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
 {
     if (!isActive() || text.isEmpty() || r <= l || b <= t)
         return;
+    l = toDevice(l);
+    t = toDevice(t);
+    r = toDevice(r);
+    b = toDevice(b);
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 
-    // Placed on whole pixels as the platform places it: the line's advance and its cell height
+    // Placed on whole device pixels as the platform places it: the line's advance and its cell height
     // (ascent + descent) are aligned in the rectangle, halves of odd remainders dropped.
     const QFontMetrics &fm = metrics();
     ShapedText &shape = shaped(line);
@@ -294,7 +349,7 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
         y = b - height;
 
     if (painterFontStale_) {
-        painter_->setFont(font_);
+        painter_->setFont(fontCache().onDevice);
         painterFontStale_ = false;
     }
     painter_->setPen(textColour_);
@@ -316,7 +371,13 @@ void GdiCanvas::drawText(const QString &text, int l, int t, int r, int b, unsign
 
 QRect GdiCanvas::takeDirtyRect()
 {
-    return std::exchange(dirty_, QRect());
+    const QRect drawn = std::exchange(dirty_, QRect());
+    if (ratio_ == 1.0 || drawn.isEmpty())
+        return drawn;
+    const auto down = [this](int device) { return int(std::floor(device / ratio_)); };
+    const auto up = [this](int device) { return int(std::ceil(device / ratio_)); };
+    return QRect(QPoint(down(drawn.left()), down(drawn.top())),
+                 QPoint(up(drawn.right() + 1) - 1, up(drawn.bottom() + 1) - 1));
 }
 
 } // namespace view

@@ -1,13 +1,16 @@
 // The board painter on an image: fills, grid lines, clue diagonals, sums, digits, marks and the
-// selection frame, all in the colours of the palette it is given.
-#include "support/board_fixture.h"
+// selection frame, all in the colours of the palette it is given, at device pixel ratios 1, 1.5
+// and 2; and the board picture on two screens, of 96 and 192 dpi (two_screens.json).
+#include "support/window_harness.h"
 #include "view/board_painter.h"
 #include "view/pixels.h"
 
+#include <QScreen>
 #include <QSet>
 
 #include <cmath>
 #include <QTest>
+#include <QWindow>
 
 using view::BoardPalette;
 
@@ -22,10 +25,11 @@ constexpr int kCell = 35;
 //   row 4: # # # 2
 const QStringList kBoard{"98##", "76##", "###4", "###2"};
 
-// The board painted with solution digits and fill inset 2, then a pen 9 at (1, 1), a pencil 8 at
-// (2, 1), an error mark on a hint-lit (1, 2), candidate marks 1 and 9 and the selection frame at
-// (2, 2), a pen 2 shown in conflict at (4, 4) and the cross at (4, 3).
-QImage paintScene(const BoardPalette &palette)
+// The board painted with solution digits and fill inset `inset`, then a pen 9 at (1, 1), a pencil
+// 8 at (2, 1), an error mark on a hint-lit (1, 2), candidate marks 1 and 9 and the selection frame
+// at (2, 2), a pen 2 shown in conflict at (4, 4) and the cross at (4, 3). On an image of device
+// pixel ratio `ratio`, as the screen's picture is made.
+QImage paintScene(const BoardPalette &palette, double ratio = 1, int inset = 2)
 {
     const puzzle::Puzzle puzzle = fixture::puzzleOf(kBoard);
     puzzle::Entries entries(puzzle.cellCount());
@@ -39,11 +43,13 @@ QImage paintScene(const BoardPalette &palette)
     conflicts[std::size_t(puzzle.cellIndex(4, 4))] = 1;
     std::vector<std::uint8_t> lit(conflicts.size(), 0);
     lit[std::size_t(puzzle.cellIndex(1, 2))] = 1;
-    QImage image = pixels::blankImage(5 * kCell + 1, 5 * kCell + 1, QColor(1, 2, 3));
+    const int side = qRound((5 * kCell + 1) * ratio);
+    QImage image = pixels::blankImage(side, side, QColor(1, 2, 3));
+    image.setDevicePixelRatio(ratio);
     view::GdiCanvas dc(&image);
     dc.setFontPointSize(11);
     view::BoardPainter painter(dc, kCell, puzzle, entries, palette);
-    painter.paintBoard(view::BoardDigits::Solution, true, 2);
+    painter.paintBoard(view::BoardDigits::Solution, true, inset);
     painter.paintSums();
     painter.showConflicts(&conflicts);
     painter.showHighlights(&lit);
@@ -168,6 +174,66 @@ private Q_SLOTS:
                 found << painted.pixel(x, y);
         QCOMPARE(found, expected);
         QCOMPARE(paintScene(BoardPalette::classic()), classic);
+    }
+
+    // On a high-density screen every grid line is one device pixel wide wherever it runs, the fills
+    // of neighbouring clue cells meet their line, and digits are drawn at the device's resolution,
+    // as large in logical pixels as at ratio 1.
+    void atDeviceRatio_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("200%") << 2.0;
+        QTest::newRow("150%") << 1.5;
+    }
+    void atDeviceRatio()
+    {
+        QFETCH(double, ratio);
+        const QColor green(0, 200, 0); // the lines and the sums, apart from the rest
+        const BoardPalette c{.lightLine = green, .darkLine = green, .sum = green};
+        const QImage plain = paintScene(c, 1, 1), sharp = paintScene(c, ratio, 1);
+        const auto at = [ratio](int x) { return qRound(x * ratio); };
+        const auto line = [&](QPoint p) { return pixels::same(sharp.pixel(p), green); };
+        const auto oneWide = [&](QPoint p, QPoint d) { return line(p) && !line(p - d) && !line(p + d); };
+        for (int k = 1; k <= 4; ++k) // each line where it crosses the middle of a cell
+            for (int cell = 0; cell < 5; ++cell)
+                QVERIFY(oneWide(QPoint(at(k * kCell), at(cell * kCell + kCell / 2)), {1, 0}) &&
+                        oneWide(QPoint(at(cell * kCell + kCell / 2), at(k * kCell)), {0, 1}));
+        const QRect clueCells(QPoint(at(3 * kCell) + 1, at(kCell) + 1),
+                              QPoint(at(5 * kCell) - 1, at(3 * kCell) - 1));
+        QCOMPARE(pixels::countColour(sharp, c.clue, clueCells) + pixels::countColour(sharp, green, clueCells),
+                 clueCells.width() * clueCells.height()); // no entry colour, no gap
+
+        QRect small, large; // the pen digit, the only one in its colour
+        pixels::countColour(plain, c.pen, QRect(), &small);
+        pixels::countColour(sharp, c.pen, QRect(), &large);
+        QVERIFY(qAbs(large.height() - small.height() * ratio) <= ratio + 1);
+        bool withinPixel = false; // scaled up, a glyph would change colour only where a logical pixel starts
+        for (int x = large.left() + 1; x <= large.right(); ++x) {
+            const bool startsPixel = at(int(x / ratio)) == x || at(int(x / ratio) + 1) == x;
+            for (int y = large.top(); y <= large.bottom() && !startsPixel; ++y)
+                withinPixel |= sharp.pixel(x, y) != sharp.pixel(x - 1, y); // pen or entry colour
+        }
+        QVERIFY(withinPixel);
+    }
+
+    // On the sharper screen the picture is drawn again at device pixel ratio 2 (twice the size) and
+    // shown pixel for pixel; back on the first it is the very picture it was, selection frame included.
+    void pictureFollowsItsScreen()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QVERIFY2(screens.size() == 2 && screens[1]->devicePixelRatio() == 2, "two_screens.json");
+        GameFixture f({fixture::smallPuzzle()});
+        view::BoardView board(f.game);
+        view::BoardPicture *picture = board.picture();
+        board.repaintBoard();
+        board.show();
+        board.selectCell(2, 2);
+        const QImage plain = picture->image().copy();
+
+        board.windowHandle()->setScreen(screens[1]);
+        QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), picture->image());
+        board.windowHandle()->setScreen(screens[0]);
+        QCOMPARE(picture->image(), plain);
     }
 };
 
