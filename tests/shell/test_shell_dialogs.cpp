@@ -1,4 +1,4 @@
-// The welcome dialog's ways out and its link, and the About box's caption.
+// The welcome dialog's ways out and its link, the help page by language, and the About box's caption.
 #include "shell/open_document.h"
 #include "shell/shell_dialogs.h"
 
@@ -41,6 +41,24 @@ private Q_SLOTS:
         QCOMPARE(opened, how == "lblMorePuz" ? QStringList{page} : QStringList());
         QCOMPARE(shell::urlToOpen(page), QUrl::fromLocalFile(page));
         QCOMPARE(shell::urlToOpen("c:/nothere.htm"), QUrl()); // a drive letter is no web address
+    }
+
+    // How to play opens the page in the language spoken when there is one, else the English one.
+    void helpPage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("German page present") << "de" << "HELP/de/help1.htm";
+        QTest::newRow("French page missing") << "fr" << "HELP/help1.htm";
+    }
+    void helpPage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, page);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("HELP/de") &&
+                QFile(dir.filePath("HELP/de/help1.htm")).open(QIODevice::WriteOnly));
+        QCOMPARE(shell::helpPagePath(dir.path(), language), dir.filePath(page));
     }
 
     void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
