@@ -743,22 +743,6 @@ Would you like to save it as a PDF file instead?</source>
         <source>PDF files (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 solution %2.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 solution.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 puzzle %2.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 puzzle.pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>puzzle::SavedGame</name>

@@ -283,16 +283,11 @@ QString PrintDialog::askPdfPath()
     chooser.setNameFilter(tr("PDF files (*.pdf)"));
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    // The name offered is the player's to change; it is stored nowhere, so it speaks their language.
-    const int number = game_.puzzleNumber();
-    QString name;
-    if (showSolution())
-        name = number > 0 ? tr("%1 solution %2.pdf").arg(platform::appTitle).arg(number)
-                          : tr("%1 solution.pdf").arg(platform::appTitle);
-    else
-        name = number > 0 ? tr("%1 puzzle %2.pdf").arg(platform::appTitle).arg(number)
-                          : tr("%1 puzzle.pdf").arg(platform::appTitle);
-    chooser.selectFile(name);
+    // A file name, like every name the game gives a file, is not translated.
+    const QString kind = showSolution() ? QStringLiteral("solution") : QStringLiteral("puzzle");
+    chooser.selectFile(game_.puzzleNumber() > 0
+                           ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(game_.puzzleNumber())
+                           : QStringLiteral("Korvel %1.pdf").arg(kind));
     if (platform::execDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return {};
     return chooser.selectedFiles().constFirst();

@@ -44,21 +44,13 @@ private Q_SLOTS:
     }
 
     // How to play opens the page in the language spoken when there is one, else the English one.
-    void helpPage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("German page present") << "de" << "HELP/de/help1.htm";
-        QTest::newRow("French page missing") << "fr" << "HELP/help1.htm";
-    }
     void helpPage()
     {
-        QFETCH(QString, language);
-        QFETCH(QString, page);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("HELP/de") &&
                 QFile(dir.filePath("HELP/de/help1.htm")).open(QIODevice::WriteOnly));
-        QCOMPARE(shell::helpPagePath(dir.path(), language), dir.filePath(page));
+        QCOMPARE(shell::helpPagePath(dir.path(), "de"), dir.filePath("HELP/de/help1.htm"));
+        QCOMPARE(shell::helpPagePath(dir.path(), "fr"), dir.filePath("HELP/help1.htm"));
     }
 
     void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
