@@ -43,6 +43,78 @@
 <context>
     <name>app::MainWindow</name>
     <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Type a puzzle number and press Enter</source>
+        <translation>Rätselnummer eingeben und die Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>No tool</source>
+        <translation>Kein Werkzeug</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>%1 - Alert</source>
+        <translation>%1 - Achtung</translation>
+    </message>
+    <message>
+        <source>Are you sure to change the puzzle?</source>
+        <translation>Möchten Sie wirklich zu einem anderen Rätsel wechseln?</translation>
+    </message>
+    <message>
+        <source>Great work - There are no mistakes. Continue...</source>
+        <translation>Gut gemacht - kein einziger Fehler. Weiter so...</translation>
+    </message>
+    <message>
+        <source>%1 - Hint</source>
+        <translation>%1 - Hinweis</translation>
+    </message>
+    <message>
+        <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
+        <comment>puzzle number, time played, title, maker</comment>
+        <translation>Rätsel %1 - Spielzeit: %2 - %3 : %4</translation>
+    </message>
+    <message>
+        <source>Wow! Puzzle Successfully Completed</source>
+        <translation>Super! Rätsel erfolgreich gelöst</translation>
+    </message>
+    <message>
+        <source>%1 - Congradz!</source>
+        <translation>%1 - Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Are you sure to RESTART puzzle?</source>
+        <translation>Möchten Sie das Rätsel wirklich NEU STARTEN?</translation>
+    </message>
+</context>
+<context>
+    <name>app::Menu</name>
+    <message>
         <source>Game</source>
         <translation>Spiel</translation>
     </message>
@@ -165,75 +237,6 @@
     <message>
         <source>About</source>
         <translation>Über</translation>
-    </message>
-    <message>
-        <source>Colours</source>
-        <translation>Farben</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>Klassisch</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>High Contrast</source>
-        <translation>Hoher Kontrast</translation>
-    </message>
-    <message>
-        <source>Type a puzzle number and press Enter</source>
-        <translation>Rätselnummer eingeben und die Eingabetaste drücken</translation>
-    </message>
-    <message>
-        <source>Eraser</source>
-        <translation>Radierer</translation>
-    </message>
-    <message>
-        <source>No tool</source>
-        <translation>Kein Werkzeug</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>%1 - Alert</source>
-        <translation>%1 - Achtung</translation>
-    </message>
-    <message>
-        <source>Are you sure to change the puzzle?</source>
-        <translation>Möchten Sie wirklich zu einem anderen Rätsel wechseln?</translation>
-    </message>
-    <message>
-        <source>Great work - There are no mistakes. Continue...</source>
-        <translation>Gut gemacht - kein einziger Fehler. Weiter so...</translation>
-    </message>
-    <message>
-        <source>%1 - Hint</source>
-        <translation>%1 - Hinweis</translation>
-    </message>
-    <message>
-        <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
-        <comment>puzzle number, time played, title, maker</comment>
-        <translation>Rätsel %1 - Spielzeit: %2 - %3 : %4</translation>
-    </message>
-    <message>
-        <source>Wow! Puzzle Successfully Completed</source>
-        <translation>Super! Rätsel erfolgreich gelöst</translation>
-    </message>
-    <message>
-        <source>%1 - Congradz!</source>
-        <translation>%1 - Glückwunsch!</translation>
-    </message>
-    <message>
-        <source>Are you sure to RESTART puzzle?</source>
-        <translation>Möchten Sie das Rätsel wirklich NEU STARTEN?</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,78 @@
 <context>
     <name>app::MainWindow</name>
     <message>
+        <source>Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a puzzle number and press Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure to change the puzzle?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great work - There are no mistakes. Continue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
+        <comment>puzzle number, time played, title, maker</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wow! Puzzle Successfully Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Congradz!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure to RESTART puzzle?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::Menu</name>
+    <message>
         <source>Game</source>
         <translation type="unfinished"></translation>
     </message>
@@ -164,75 +236,6 @@
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Colours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>High Contrast</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type a puzzle number and press Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Eraser</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No tool</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 - Alert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure to change the puzzle?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Great work - There are no mistakes. Continue...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 - Hint</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
-        <comment>puzzle number, time played, title, maker</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Wow! Puzzle Successfully Completed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 - Congradz!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure to RESTART puzzle?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

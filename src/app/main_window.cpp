@@ -44,92 +44,59 @@ struct Menu {
     std::initializer_list<MenuEntry> entries;
 };
 
+// One entry a line, each caption marked for the translators, who find them under "app::Menu".
+// clang-format off
 const std::initializer_list<Menu> &menuTable()
 {
     static const std::initializer_list<Menu> menus = {
         {"MNU_GM",
-         QT_TRANSLATE_NOOP("app::MainWindow", "Game"),
-         {{"MNU_NEXT", QT_TRANSLATE_NOOP("app::MainWindow", "Next game"), QKeySequence(Qt::CTRL | Qt::Key_N),
-           &MainWindow::nextPuzzle},
-          {"MNU_PREV", QT_TRANSLATE_NOOP("app::MainWindow", "Previous Game"),
-           QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
-          {"MNU_RST", QT_TRANSLATE_NOOP("app::MainWindow", "Restart Game"), {}, &MainWindow::restartPuzzle},
-          {"MNU_SAVE", QT_TRANSLATE_NOOP("app::MainWindow", "Save Game"), {}, &MainWindow::saveGame},
-          {"MNU_KEEP",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Keep My Progress"),
-           {},
-           &MainWindow::switchKeepProgress},
-          {"MNU_CHOOSE",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Choose Puzzle..."),
-           {},
-           &MainWindow::choosePuzzle},
-          {"MNU_PAUSE", QT_TRANSLATE_NOOP("app::MainWindow", "Pause"), QKeySequence(Qt::Key_F2),
-           &MainWindow::switchPause},
+         QT_TRANSLATE_NOOP("app::Menu", "Game"),
+         {{"MNU_NEXT", QT_TRANSLATE_NOOP("app::Menu", "Next game"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::nextPuzzle},
+          {"MNU_PREV", QT_TRANSLATE_NOOP("app::Menu", "Previous Game"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
+          {"MNU_RST", QT_TRANSLATE_NOOP("app::Menu", "Restart Game"), {}, &MainWindow::restartPuzzle},
+          {"MNU_SAVE", QT_TRANSLATE_NOOP("app::Menu", "Save Game"), {}, &MainWindow::saveGame},
+          {"MNU_KEEP", QT_TRANSLATE_NOOP("app::Menu", "Keep My Progress"), {}, &MainWindow::switchKeepProgress},
+          {"MNU_CHOOSE", QT_TRANSLATE_NOOP("app::Menu", "Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
+          {"MNU_PAUSE", QT_TRANSLATE_NOOP("app::Menu", "Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
           {"MNU_SEP", nullptr, {}, nullptr},
-          {"MNU_STATS", QT_TRANSLATE_NOOP("app::MainWindow", "Statistics"), {}, &MainWindow::showStatistics},
-          {"MNU_PRN", QT_TRANSLATE_NOOP("app::MainWindow", "Print Game"), {}, &MainWindow::showPrintDialog},
+          {"MNU_STATS", QT_TRANSLATE_NOOP("app::Menu", "Statistics"), {}, &MainWindow::showStatistics},
+          {"MNU_PRN", QT_TRANSLATE_NOOP("app::Menu", "Print Game"), {}, &MainWindow::showPrintDialog},
           {"MNU_SEP2", nullptr, {}, nullptr},
-          {"MNU_MP", QT_TRANSLATE_NOOP("app::MainWindow", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
+          {"MNU_MP", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
           {"MNU_SEP3", nullptr, {}, nullptr},
-          {"MNU_XIT", QT_TRANSLATE_NOOP("app::MainWindow", "Exit"), {}, &MainWindow::exitGame}}},
+          {"MNU_XIT", QT_TRANSLATE_NOOP("app::Menu", "Exit"), {}, &MainWindow::exitGame}}},
         {"MNU_SOLV",
-         QT_TRANSLATE_NOOP("app::MainWindow", "Solving"),
-         {{"MNU_PEN_1", QT_TRANSLATE_NOOP("app::MainWindow", "Use pen"), {}, &MainWindow::usePen},
-          {"MNU_PEN_2", QT_TRANSLATE_NOOP("app::MainWindow", "Use Pencil"), {}, &MainWindow::usePencil},
+         QT_TRANSLATE_NOOP("app::Menu", "Solving"),
+         {{"MNU_PEN_1", QT_TRANSLATE_NOOP("app::Menu", "Use pen"), {}, &MainWindow::usePen},
+          {"MNU_PEN_2", QT_TRANSLATE_NOOP("app::Menu", "Use Pencil"), {}, &MainWindow::usePencil},
           {"MNU_SEP_S", nullptr, {}, nullptr},
-          {"MNU_CHK_ALL", QT_TRANSLATE_NOOP("app::MainWindow", "Check All"), {}, &MainWindow::checkAll},
-          {"MNU_ZOOMIN", QT_TRANSLATE_NOOP("app::MainWindow", "Zoom In +"),
-           QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
-          {"MNU_ZOOMOUT", QT_TRANSLATE_NOOP("app::MainWindow", "Zoom Out -"),
-           QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut},
+          {"MNU_CHK_ALL", QT_TRANSLATE_NOOP("app::Menu", "Check All"), {}, &MainWindow::checkAll},
+          {"MNU_ZOOMIN", QT_TRANSLATE_NOOP("app::Menu", "Zoom In +"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
+          {"MNU_ZOOMOUT", QT_TRANSLATE_NOOP("app::Menu", "Zoom Out -"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut},
           {"MNU_SEP_U", nullptr, {}, nullptr},
-          {"MNU_UNDO", QT_TRANSLATE_NOOP("app::MainWindow", "Undo"), QKeySequence(Qt::CTRL | Qt::Key_U),
-           &MainWindow::undo},
-          {"MNU_REDO", QT_TRANSLATE_NOOP("app::MainWindow", "Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y),
-           &MainWindow::redo},
+          {"MNU_UNDO", QT_TRANSLATE_NOOP("app::Menu", "Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), &MainWindow::undo},
+          {"MNU_REDO", QT_TRANSLATE_NOOP("app::Menu", "Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo},
           {"MNU_SEP_C", nullptr, {}, nullptr},
-          {"MNU_CAND",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Use Candidates"),
-           {},
-           &MainWindow::switchCandidateMode},
-          {"MNU_CAND_FILL",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Fill Candidates"),
-           {},
-           &MainWindow::fillCandidates},
-          {"MNU_CAND_CLEAR",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Clear Candidates"),
-           {},
-           &MainWindow::clearCandidates},
+          {"MNU_CAND", QT_TRANSLATE_NOOP("app::Menu", "Use Candidates"), {}, &MainWindow::switchCandidateMode},
+          {"MNU_CAND_FILL", QT_TRANSLATE_NOOP("app::Menu", "Fill Candidates"), {}, &MainWindow::fillCandidates},
+          {"MNU_CAND_CLEAR", QT_TRANSLATE_NOOP("app::Menu", "Clear Candidates"), {}, &MainWindow::clearCandidates},
           {"MNU_SEP_HINT", nullptr, {}, nullptr},
-          {"MNU_HINT", QT_TRANSLATE_NOOP("app::MainWindow", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H),
-           &MainWindow::showHint},
-          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::MainWindow", "Apply Hint"), {}, &MainWindow::applyHint},
+          {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
+          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), {}, &MainWindow::applyHint},
           {"MNU_SEP_A", nullptr, {}, nullptr},
-          {"MNU_COMBOS",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Combinations"),
-           {},
-           &MainWindow::switchCombinations},
-          {"MNU_CONFLICTS",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Show Conflicts"),
-           {},
-           &MainWindow::switchConflicts}}},
+          {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MainWindow::switchCombinations},
+          {"MNU_CONFLICTS", QT_TRANSLATE_NOOP("app::Menu", "Show Conflicts"), {}, &MainWindow::switchConflicts}}},
         {"MNU_HLPMN",
-         QT_TRANSLATE_NOOP("app::MainWindow", "Help"),
-         {{"MNU_HTP", QT_TRANSLATE_NOOP("app::MainWindow", "How to play"), QKeySequence(Qt::Key_F1),
-           &MainWindow::openHelp},
-          {"MNU_MP_H",
-           QT_TRANSLATE_NOOP("app::MainWindow", "More Puzzles"),
-           {},
-           &MainWindow::openMorePuzzles},
-          {"MNU_CS_WEB",
-           QT_TRANSLATE_NOOP("app::MainWindow", "Korvel Website"),
-           {},
-           &MainWindow::openWebSite},
+         QT_TRANSLATE_NOOP("app::Menu", "Help"),
+         {{"MNU_HTP", QT_TRANSLATE_NOOP("app::Menu", "How to play"), QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
+          {"MNU_MP_H", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
+          {"MNU_CS_WEB", QT_TRANSLATE_NOOP("app::Menu", "Korvel Website"), {}, &MainWindow::openWebSite},
           {"MNU_SEP_H", nullptr, {}, nullptr},
-          {"MNU_ABT", QT_TRANSLATE_NOOP("app::MainWindow", "About"), {}, &MainWindow::showAbout}}},
+          {"MNU_ABT", QT_TRANSLATE_NOOP("app::Menu", "About"), {}, &MainWindow::showAbout}}},
     };
     return menus;
 }
+// clang-format on
 
 // The main toolbar: button index, caption (nullptr for a separator) and the menu entry whose
 // command the button runs.
@@ -185,10 +152,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus()
 {
     for (const Menu &menu : menuTable()) {
-        QMenu *m = menuBar()->addMenu(tr(menu.caption));
+        QMenu *m = menuBar()->addMenu(QCoreApplication::translate("app::Menu", menu.caption));
         m->setObjectName(QString::fromUtf8(menu.name));
         for (const MenuEntry &entry : menu.entries) {
-            QAction *a = entry.caption ? m->addAction(tr(entry.caption)) : m->addSeparator();
+            QAction *a = entry.caption ? m->addAction(QCoreApplication::translate("app::Menu", entry.caption))
+                                       : m->addSeparator();
             a->setObjectName(QString::fromUtf8(entry.name));
             a->setShortcut(entry.shortcut);
             if (entry.command)
