@@ -71,8 +71,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://norvane-games.example/korvel/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found at run time rather than linked, so dpkg-shlibdeps cannot see them: Qt's platform plugins
-# (without one the game cannot open a window, and libqt6gui6 only recommends them) and the
-# board's Arial-compatible face. Qt's own translations (qt6-translations-l10n) join this list
-# when the game is translated.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# (without one the game cannot open a window, and libqt6gui6 only recommends them), the board's
+# Arial-compatible face, and Qt's own translations of its standard buttons and dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 include(CPack)

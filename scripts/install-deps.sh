@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n # lupdate, lrelease, Qt's own translations
   fonts-liberation2
   libbenchmark-dev
 )

@@ -1,7 +1,9 @@
 // Korvel: a Kakuro game.
 #include "app/startup.h"
+#include "platform/language.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +12,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Korvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("korvel")); // korvel.desktop: icon and name in the desktop
+    // Before anything can speak, the corrupt-book message included.
+    platform::useLanguage(platform::chooseLanguage(QLocale::system().uiLanguages()));
     app::Program program;
     const int status = app::start(program, QCoreApplication::applicationDirPath());
     if (status != 0 || !program.window)

@@ -44,56 +44,59 @@ struct Menu {
     std::initializer_list<MenuEntry> entries;
 };
 
+// One entry a line, each caption marked for the translators, who find them under "app::Menu".
+// clang-format off
 const std::initializer_list<Menu> &menuTable()
 {
     static const std::initializer_list<Menu> menus = {
         {"MNU_GM",
-         "Game",
-         {{"MNU_NEXT", "Next game", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::nextPuzzle},
-          {"MNU_PREV", "Previous Game", QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
-          {"MNU_RST", "Restart Game", {}, &MainWindow::restartPuzzle},
-          {"MNU_SAVE", "Save Game", {}, &MainWindow::saveGame},
-          {"MNU_KEEP", QT_TR_NOOP("Keep My Progress"), {}, &MainWindow::switchKeepProgress},
-          {"MNU_CHOOSE", QT_TR_NOOP("Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
-          {"MNU_PAUSE", QT_TR_NOOP("Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
+         QT_TRANSLATE_NOOP("app::Menu", "Game"),
+         {{"MNU_NEXT", QT_TRANSLATE_NOOP("app::Menu", "Next game"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::nextPuzzle},
+          {"MNU_PREV", QT_TRANSLATE_NOOP("app::Menu", "Previous Game"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
+          {"MNU_RST", QT_TRANSLATE_NOOP("app::Menu", "Restart Game"), {}, &MainWindow::restartPuzzle},
+          {"MNU_SAVE", QT_TRANSLATE_NOOP("app::Menu", "Save Game"), {}, &MainWindow::saveGame},
+          {"MNU_KEEP", QT_TRANSLATE_NOOP("app::Menu", "Keep My Progress"), {}, &MainWindow::switchKeepProgress},
+          {"MNU_CHOOSE", QT_TRANSLATE_NOOP("app::Menu", "Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
+          {"MNU_PAUSE", QT_TRANSLATE_NOOP("app::Menu", "Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
           {"MNU_SEP", nullptr, {}, nullptr},
-          {"MNU_STATS", "Statistics", {}, &MainWindow::showStatistics},
-          {"MNU_PRN", "Print Game", {}, &MainWindow::showPrintDialog},
+          {"MNU_STATS", QT_TRANSLATE_NOOP("app::Menu", "Statistics"), {}, &MainWindow::showStatistics},
+          {"MNU_PRN", QT_TRANSLATE_NOOP("app::Menu", "Print Game"), {}, &MainWindow::showPrintDialog},
           {"MNU_SEP2", nullptr, {}, nullptr},
-          {"MNU_MP", "More Puzzles", {}, &MainWindow::openMorePuzzles},
+          {"MNU_MP", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
           {"MNU_SEP3", nullptr, {}, nullptr},
-          {"MNU_XIT", "Exit", {}, &MainWindow::exitGame}}},
+          {"MNU_XIT", QT_TRANSLATE_NOOP("app::Menu", "Exit"), {}, &MainWindow::exitGame}}},
         {"MNU_SOLV",
-         "Solving",
-         {{"MNU_PEN_1", "Use pen", {}, &MainWindow::usePen},
-          {"MNU_PEN_2", "Use Pencil", {}, &MainWindow::usePencil},
+         QT_TRANSLATE_NOOP("app::Menu", "Solving"),
+         {{"MNU_PEN_1", QT_TRANSLATE_NOOP("app::Menu", "Use pen"), {}, &MainWindow::usePen},
+          {"MNU_PEN_2", QT_TRANSLATE_NOOP("app::Menu", "Use Pencil"), {}, &MainWindow::usePencil},
           {"MNU_SEP_S", nullptr, {}, nullptr},
-          {"MNU_CHK_ALL", "Check All", {}, &MainWindow::checkAll},
-          {"MNU_ZOOMIN", "Zoom In +", QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
-          {"MNU_ZOOMOUT", "Zoom Out -", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut},
+          {"MNU_CHK_ALL", QT_TRANSLATE_NOOP("app::Menu", "Check All"), {}, &MainWindow::checkAll},
+          {"MNU_ZOOMIN", QT_TRANSLATE_NOOP("app::Menu", "Zoom In +"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
+          {"MNU_ZOOMOUT", QT_TRANSLATE_NOOP("app::Menu", "Zoom Out -"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut},
           {"MNU_SEP_U", nullptr, {}, nullptr},
-          {"MNU_UNDO", QT_TR_NOOP("Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), &MainWindow::undo},
-          {"MNU_REDO", QT_TR_NOOP("Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo},
+          {"MNU_UNDO", QT_TRANSLATE_NOOP("app::Menu", "Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), &MainWindow::undo},
+          {"MNU_REDO", QT_TRANSLATE_NOOP("app::Menu", "Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo},
           {"MNU_SEP_C", nullptr, {}, nullptr},
-          {"MNU_CAND", QT_TR_NOOP("Use Candidates"), {}, &MainWindow::switchCandidateMode},
-          {"MNU_CAND_FILL", QT_TR_NOOP("Fill Candidates"), {}, &MainWindow::fillCandidates},
-          {"MNU_CAND_CLEAR", QT_TR_NOOP("Clear Candidates"), {}, &MainWindow::clearCandidates},
+          {"MNU_CAND", QT_TRANSLATE_NOOP("app::Menu", "Use Candidates"), {}, &MainWindow::switchCandidateMode},
+          {"MNU_CAND_FILL", QT_TRANSLATE_NOOP("app::Menu", "Fill Candidates"), {}, &MainWindow::fillCandidates},
+          {"MNU_CAND_CLEAR", QT_TRANSLATE_NOOP("app::Menu", "Clear Candidates"), {}, &MainWindow::clearCandidates},
           {"MNU_SEP_HINT", nullptr, {}, nullptr},
-          {"MNU_HINT", QT_TR_NOOP("Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
-          {"MNU_HINT_APPLY", QT_TR_NOOP("Apply Hint"), {}, &MainWindow::applyHint},
+          {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
+          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), {}, &MainWindow::applyHint},
           {"MNU_SEP_A", nullptr, {}, nullptr},
-          {"MNU_COMBOS", QT_TR_NOOP("Combinations"), {}, &MainWindow::switchCombinations},
-          {"MNU_CONFLICTS", QT_TR_NOOP("Show Conflicts"), {}, &MainWindow::switchConflicts}}},
+          {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MainWindow::switchCombinations},
+          {"MNU_CONFLICTS", QT_TRANSLATE_NOOP("app::Menu", "Show Conflicts"), {}, &MainWindow::switchConflicts}}},
         {"MNU_HLPMN",
-         "Help",
-         {{"MNU_HTP", "How to play", QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
-          {"MNU_MP_H", "More Puzzles", {}, &MainWindow::openMorePuzzles},
-          {"MNU_CS_WEB", "Korvel Website", {}, &MainWindow::openWebSite},
+         QT_TRANSLATE_NOOP("app::Menu", "Help"),
+         {{"MNU_HTP", QT_TRANSLATE_NOOP("app::Menu", "How to play"), QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
+          {"MNU_MP_H", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
+          {"MNU_CS_WEB", QT_TRANSLATE_NOOP("app::Menu", "Korvel Website"), {}, &MainWindow::openWebSite},
           {"MNU_SEP_H", nullptr, {}, nullptr},
-          {"MNU_ABT", "About", {}, &MainWindow::showAbout}}},
+          {"MNU_ABT", QT_TRANSLATE_NOOP("app::Menu", "About"), {}, &MainWindow::showAbout}}},
     };
     return menus;
 }
+// clang-format on
 
 // The main toolbar: button index, caption (nullptr for a separator) and the menu entry whose
 // command the button runs.
@@ -105,18 +108,18 @@ struct ToolbarButton {
 };
 
 constexpr ToolbarButton kMainToolbar[] = {
-    {1, "Prev", "MNU_PREV", view::toolImage::Prev},
+    {1, QT_TRANSLATE_NOOP("app::MainToolbar", "Prev"), "MNU_PREV", view::toolImage::Prev},
     {2, nullptr, nullptr, 0},
-    {3, "Next", "MNU_NEXT", view::toolImage::Next},
-    {4, "Restart", "MNU_RST", view::toolImage::Restart},
+    {3, QT_TRANSLATE_NOOP("app::MainToolbar", "Next"), "MNU_NEXT", view::toolImage::Next},
+    {4, QT_TRANSLATE_NOOP("app::MainToolbar", "Restart"), "MNU_RST", view::toolImage::Restart},
     {5, nullptr, nullptr, 0},
-    {6, "Pencil", "MNU_PEN_2", view::toolImage::Pencil},
-    {7, "Pen", "MNU_PEN_1", view::toolImage::Pen},
+    {6, QT_TRANSLATE_NOOP("app::MainToolbar", "Pencil"), "MNU_PEN_2", view::toolImage::Pencil},
+    {7, QT_TRANSLATE_NOOP("app::MainToolbar", "Pen"), "MNU_PEN_1", view::toolImage::Pen},
     {8, nullptr, nullptr, 0},
-    {9, "Check", "MNU_CHK_ALL", view::toolImage::Check},
-    {10, QT_TR_NOOP("Undo"), "MNU_UNDO", view::toolImage::Undo},
-    {11, QT_TR_NOOP("Redo"), "MNU_REDO", view::toolImage::Redo},
-    {12, QT_TR_NOOP("Marks"), "MNU_CAND", view::toolImage::Marks},
+    {9, QT_TRANSLATE_NOOP("app::MainToolbar", "Check"), "MNU_CHK_ALL", view::toolImage::Check},
+    {10, QT_TRANSLATE_NOOP("app::MainToolbar", "Undo"), "MNU_UNDO", view::toolImage::Undo},
+    {11, QT_TRANSLATE_NOOP("app::MainToolbar", "Redo"), "MNU_REDO", view::toolImage::Redo},
+    {12, QT_TRANSLATE_NOOP("app::MainToolbar", "Marks"), "MNU_CAND", view::toolImage::Marks},
 };
 
 // Checkable menu entries beyond pen and pencil.
@@ -149,10 +152,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus()
 {
     for (const Menu &menu : menuTable()) {
-        QMenu *m = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        QMenu *m = menuBar()->addMenu(QCoreApplication::translate("app::Menu", menu.caption));
         m->setObjectName(QString::fromUtf8(menu.name));
         for (const MenuEntry &entry : menu.entries) {
-            QAction *a = entry.caption ? m->addAction(tr(entry.caption)) : m->addSeparator();
+            QAction *a = entry.caption ? m->addAction(QCoreApplication::translate("app::Menu", entry.caption))
+                                       : m->addSeparator();
             a->setObjectName(QString::fromUtf8(entry.name));
             a->setShortcut(entry.shortcut);
             if (entry.command)
@@ -169,10 +173,11 @@ void MainWindow::buildMenus()
     colours->setObjectName(QStringLiteral("MNU_COLOURS"));
     colours->menuAction()->setObjectName(QStringLiteral("MNU_COLOURS"));
     colourSchemes_ = new QActionGroup(this);
-    const std::pair<const char *, const char *> kSchemes[] = {{"MNU_COLOUR_CLASSIC", QT_TR_NOOP("Classic")},
-                                                              {"MNU_COLOUR_PAPER", QT_TR_NOOP("Paper")},
-                                                              {"MNU_COLOUR_DARK", QT_TR_NOOP("Dark")},
-                                                              {"MNU_COLOUR_CONTRAST", QT_TR_NOOP("High Contrast")}};
+    const std::pair<const char *, const char *> kSchemes[] = {
+        {"MNU_COLOUR_CLASSIC", QT_TRANSLATE_NOOP("app::MainWindow", "Classic")},
+        {"MNU_COLOUR_PAPER", QT_TRANSLATE_NOOP("app::MainWindow", "Paper")},
+        {"MNU_COLOUR_DARK", QT_TRANSLATE_NOOP("app::MainWindow", "Dark")},
+        {"MNU_COLOUR_CONTRAST", QT_TRANSLATE_NOOP("app::MainWindow", "High Contrast")}};
     for (int k = 0; k < view::kColourSchemeCount; ++k) {
         QAction *a = colours->addAction(tr(kSchemes[k].second));
         a->setObjectName(QString::fromLatin1(kSchemes[k].first));
@@ -199,8 +204,10 @@ void MainWindow::buildToolbars()
     mainToolbar_->setMovable(false);
     mainToolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolbarButton &b : kMainToolbar) {
-        QAction *a = b.caption ? mainToolbar_->addAction(QIcon(images.image(b.picture)), tr(b.caption))
-                               : mainToolbar_->addSeparator();
+        QAction *a = b.caption
+                         ? mainToolbar_->addAction(QIcon(images.image(b.picture)),
+                                                   QCoreApplication::translate("app::MainToolbar", b.caption))
+                         : mainToolbar_->addSeparator();
         a->setObjectName(QStringLiteral("tb_%1").arg(b.index));
         mainButtons_[std::size_t(b.index)] = a;
         if (b.caption)
@@ -229,7 +236,7 @@ void MainWindow::buildToolbars()
         connect(a, &QAction::triggered, this, [this, k] { numberToolbarClicked(k); });
         numberButtons_[std::size_t(k)] = a;
     }
-    numberButtons_[10]->setText(QStringLiteral("Eraser"));
+    numberButtons_[10]->setText(tr("Eraser"));
     numberButtons_[10]->setIcon(QIcon(images.image(view::toolImage::Eraser)));
     if (auto *eraser = qobject_cast<QToolButton *>(numberToolbar_->widgetForAction(numberButtons_[10])))
         eraser->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -277,7 +284,7 @@ void MainWindow::mainToolbarClicked(int index)
 
 void MainWindow::load()
 {
-    action(QStringLiteral("MNU_ABT"))->setText(QStringLiteral("About ") + platform::appTitle);
+    action(QStringLiteral("MNU_ABT"))->setText(tr("About %1").arg(platform::appTitle));
     boardView_->setNumberTool(view::BoardView::kNoTool);
     action(QStringLiteral("MNU_KEEP"))->setChecked(settings_.keepProgress);
     game_.openPuzzle(settings_.lastPuzzle);
@@ -301,7 +308,7 @@ void MainWindow::unload(bool messagesAllowed)
         platform::message(this, error, platform::appTitle);
     rememberCombinationsPlace();
     if (!store::saveSettings(settings_) && messagesAllowed)
-        platform::message(nullptr, store::storeFailureText, platform::appTitle);
+        platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

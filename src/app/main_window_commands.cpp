@@ -23,11 +23,14 @@ namespace {
 
 bool confirmed(QWidget *parent, const QString &question)
 {
-    return platform::message(parent, question, platform::appTitle + QStringLiteral(" - Alert"),
+    return platform::message(parent, question, MainWindow::tr("%1 - Alert").arg(platform::appTitle),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-const QString changePuzzleQuestion = QStringLiteral("Are you sure to change the puzzle?");
+QString changePuzzleQuestion()
+{
+    return MainWindow::tr("Are you sure to change the puzzle?");
+}
 
 } // namespace
 
@@ -42,7 +45,7 @@ void MainWindow::connectGame()
         showCaption();
     });
     connect(&game_, &game::Game::noMistakesFound, this, [this] {
-        platform::message(this, QStringLiteral("Great work - There are no mistakes. Continue..."), platform::appTitle);
+        platform::message(this, tr("Great work - There are no mistakes. Continue..."), platform::appTitle);
     });
     connect(&game_, &game::Game::completed, this, &MainWindow::onCompleted);
     connect(boardView_, &view::BoardView::numberToolChanged, this, &MainWindow::showNumberTool);
@@ -149,15 +152,15 @@ void MainWindow::rememberCombinationsPlace()
 
 void MainWindow::showCaption()
 {
-    setWindowTitle(QStringLiteral("Puzzle:") + QString::number(game_.puzzleNumber()) +
-                   QStringLiteral(" - Time Played: ") + game_.clock().text() + QStringLiteral(" - ") +
-                   platform::appTitle + QStringLiteral(" : ") + platform::companyName);
+    setWindowTitle(tr("Puzzle:%1 - Time Played: %2 - %3 : %4", "puzzle number, time played, title, maker")
+                       .arg(QString::number(game_.puzzleNumber()), game_.clock().text(), platform::appTitle,
+                            platform::companyName));
 }
 
 void MainWindow::onCompleted()
 {
-    platform::message(this, QStringLiteral("Wow! Puzzle Successfully Completed"),
-                      platform::appTitle + QStringLiteral(" - Congradz!"));
+    platform::message(this, tr("Wow! Puzzle Successfully Completed"),
+                      tr("%1 - Congradz!").arg(platform::appTitle));
     game::ScoreDialog dialog(game_, settings_, this);
     platform::execDialog(dialog);
 }
@@ -174,7 +177,7 @@ void MainWindow::goToTypedPuzzle()
         numberBox_->setText(QString::number(game_.puzzleNumber()));
         return;
     }
-    if (!confirmed(this, changePuzzleQuestion))
+    if (!confirmed(this, changePuzzleQuestion()))
         return; // the box keeps what was typed
     // The box then shows the puzzle now open ("12abc" opens 12 and reads 12).
     game_.openPuzzle(int(platform::roundedClamped(typed, 1, game_.puzzleCount())));
@@ -182,7 +185,7 @@ void MainWindow::goToTypedPuzzle()
 
 void MainWindow::restartPuzzle()
 {
-    if (confirmed(this, QStringLiteral("Are you sure to RESTART puzzle?")))
+    if (confirmed(this, tr("Are you sure to RESTART puzzle?")))
         game_.restart();
 }
 
@@ -200,7 +203,7 @@ void MainWindow::saveGame()
 void MainWindow::choosePuzzle()
 {
     PuzzleChooser chooser(game_, *grades_, settings_, this);
-    chooser.setConfirmation([](QWidget *dialog) { return confirmed(dialog, changePuzzleQuestion); });
+    chooser.setConfirmation([](QWidget *dialog) { return confirmed(dialog, changePuzzleQuestion()); });
     platform::execDialog(chooser);
     if (chooser.chosenPuzzle() != 0)
         openChosenPuzzle(chooser.chosenPuzzle());

@@ -7,6 +7,8 @@
 #include "puzzle/saved_game.h"
 #include "shell/shell_dialogs.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 QString bookPath(const QString &appFolder)
@@ -18,14 +20,16 @@ int start(Program &program, const QString &folder)
 {
     program.appFolder = folder;
     if (!program.book.open(bookPath(folder))) {
-        platform::message(nullptr,
-                          QStringLiteral(" The Database is corrupted - contact the author at ") +
-                              platform::authorEmail + QStringLiteral(" for more details"),
-                          platform::appTitle);
+        platform::message(
+            nullptr,
+            QCoreApplication::translate(
+                "app::Program", " The Database is corrupted - contact the author at %1 for more details")
+                .arg(platform::authorEmail),
+            platform::appTitle);
         return 1;
     }
     if (!store::loadSettings(program.settings, program.book.puzzleCount()))
-        platform::message(nullptr, store::storeFailureText, platform::appTitle);
+        platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 
     program.game = std::make_unique<game::Game>(program.book, program.settings, puzzle::savedGamesFolder(folder));
     program.window = std::make_unique<MainWindow>(*program.game, program.settings, folder);

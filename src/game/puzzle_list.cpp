@@ -26,6 +26,14 @@ qint64 sizeKey(QSize size)
     return qint64(size.width()) * size.height() * 1024 * 1024 + size.width() * 1024 + size.height();
 }
 
+// The solver's technique names as the translators see them; the solver itself has no Qt.
+[[maybe_unused]] constexpr const char *kTechniqueNames[] = {
+    QT_TRANSLATE_NOOP("kakuro", "combinations"),       QT_TRANSLATE_NOOP("kakuro", "hidden single"),
+    QT_TRANSLATE_NOOP("kakuro", "remainder"),          QT_TRANSLATE_NOOP("kakuro", "pairs"),
+    QT_TRANSLATE_NOOP("kakuro", "triples and quads"),  QT_TRANSLATE_NOOP("kakuro", "run consistency"),
+    QT_TRANSLATE_NOOP("kakuro", "crossing runs"),      QT_TRANSLATE_NOOP("kakuro", "region sums"),
+    QT_TRANSLATE_NOOP("kakuro", "short contradiction")};
+
 } // namespace
 
 PuzzleListModel::PuzzleListModel(const puzzle::Book &book, const BookGrades &grades,
@@ -98,7 +106,8 @@ QVariant PuzzleListModel::display(int number, const Row &row, int column) const
             return tr("grading…");
         if (grade->difficulty == kakuro::Difficulty::Guessing)
             return difficultyText(grade->difficulty);
-        // The solver's names of its techniques are the source texts of their translations.
+        // The solver's names of its techniques are the source texts of their translations
+        // (listed for the translators in kTechniqueNames).
         const QString technique =
             QCoreApplication::translate("kakuro", kakuro::techniqueName(grade->hardest).data());
         return tr("%1 (%2)", "difficulty (hardest technique)")

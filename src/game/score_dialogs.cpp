@@ -57,15 +57,15 @@ ScoreDialog::ScoreDialog(Game &game, store::Settings &settings, QWidget *parent)
     setWindowIcon(platform::windowIcon());
 
     // OK is made first so that it leads the tab order; the name box follows it.
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setDefault(true);
     nameBox = new QLineEdit(this);
     nameBox->setObjectName(QStringLiteral("txtName"));
     nameBox->setMaxLength(kNameLength);
-    QLabel *timeCaption = namedLabel(QStringLiteral("lblTime"), QStringLiteral("Time Played : "), this);
+    QLabel *timeCaption = namedLabel(QStringLiteral("lblTime"), tr("Time Played : "), this);
     QLabel *timePlayed = namedLabel(QStringLiteral("lblTimePlayed"), game_.clock().text(), this);
-    QLabel *nameCaption = namedLabel(QStringLiteral("lblName"), QStringLiteral("Enter Your Name : "), this);
+    QLabel *nameCaption = namedLabel(QStringLiteral("lblName"), tr("Enter Your Name : "), this);
 
     const QFont face(QStringLiteral("Times New Roman"), 10);
     for (QWidget *w : std::initializer_list<QWidget *>{timeCaption, timePlayed, nameCaption, nameBox})
@@ -110,7 +110,7 @@ StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, 
     : QDialog(parent), settings_(settings), puzzleNumber_(puzzleNumber)
 {
     setObjectName(QStringLiteral("diagStats"));
-    setWindowTitle(platform::appTitle + QStringLiteral(" - Top 3 performance"));
+    setWindowTitle(tr("%1 - Top 3 performance").arg(platform::appTitle));
     setWindowIcon(platform::windowIcon());
 
     auto *frame = new QGroupBox(this);
@@ -131,13 +131,13 @@ StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, 
         table->addWidget(nameLabels[at], row, 0);
         table->addWidget(timeLabels[at], row, 1, Qt::AlignRight);
     }
-    nameLabels[3]->setText(QStringLiteral("Name"));
-    timeLabels[3]->setText(QStringLiteral("Time"));
+    nameLabels[3]->setText(tr("Name"));
+    timeLabels[3]->setText(tr("Time"));
 
-    auto *clearButton = new QPushButton(QStringLiteral("Clear Data"), this);
+    auto *clearButton = new QPushButton(tr("Clear Data"), this);
     clearButton->setObjectName(QStringLiteral("CancelButton"));
     clearButton->setAutoDefault(false);
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setDefault(true);
 

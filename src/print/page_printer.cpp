@@ -6,6 +6,7 @@
 #include "view/board_painter.h"
 #include "view/gdi_canvas.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 #include <algorithm>
@@ -65,33 +66,41 @@ std::optional<SettingsProblem> checkSettings(const PrintSettings &s, QSize print
 {
     const int side = std::max(1, std::min(printable.width(), printable.height()));
     const int maxPoints = std::max(1, int(qint64(side) * 72 / std::max(1, dotsPerInch)));
+    // Each text whole, with the largest size as %1, so that it translates as one sentence.
     const auto fontProblem = [maxPoints](int size, SettingsProblem::Field field,
-                                         const char *what) -> std::optional<SettingsProblem> {
+                                         const char *text) -> std::optional<SettingsProblem> {
         if (size >= 1 && size <= maxPoints)
             return std::nullopt;
-        return SettingsProblem{
-            field, QStringLiteral("The %1 must be from 1 to %2 points, so that it fits on the page.")
-                       .arg(QLatin1String(what))
-                       .arg(maxPoints)};
+        return SettingsProblem{field, QCoreApplication::translate("print::PagePrinter", text).arg(maxPoints)};
     };
+    if (auto p = fontProblem(s.solutionFontSize, SettingsProblem::SolutionFontSize,
+                             QT_TRANSLATE_NOOP("print::PagePrinter",
+                                               "The size of the answer digits must be "
+                                               "from 1 to %1 points, so that it fits on the page.")))
+        return p;
     if (auto p =
-            fontProblem(s.solutionFontSize, SettingsProblem::SolutionFontSize, "size of the answer digits"))
+            fontProblem(s.tallyFontSize, SettingsProblem::TallyFontSize,
+                        QT_TRANSLATE_NOOP("print::PagePrinter", "The size of the sums must be from 1 to %1 "
+                                                                "points, so that it fits on the page.")))
         return p;
-    if (auto p = fontProblem(s.tallyFontSize, SettingsProblem::TallyFontSize, "size of the sums"))
-        return p;
-    if (auto p = fontProblem(s.footerFontSize, SettingsProblem::FooterFontSize, "Copyright Font Size"))
+    if (auto p =
+            fontProblem(s.footerFontSize, SettingsProblem::FooterFontSize,
+                        QT_TRANSLATE_NOOP("print::PagePrinter", "The Copyright Font Size must be from 1 to "
+                                                                "%1 points, so that it fits on the page.")))
         return p;
     if (s.cellSizePixels < 1 || s.cellSizePixels > side)
         return SettingsProblem{
             SettingsProblem::CellSize,
-            QStringLiteral(
+            QCoreApplication::translate(
+                "print::PagePrinter",
                 "The Cell Size must be from 1 to %1 printer pixels, so that a cell fits on the page.")
                 .arg(side)};
     if (s.lineSize < 0 || s.lineSize > s.cellSizePixels)
-        return SettingsProblem{
-            SettingsProblem::LineSize,
-            QStringLiteral("The Line Size must be from 0 to %1 printer pixels, no wider than a cell.")
-                .arg(s.cellSizePixels)};
+        return SettingsProblem{SettingsProblem::LineSize,
+                               QCoreApplication::translate(
+                                   "print::PagePrinter",
+                                   "The Line Size must be from 0 to %1 printer pixels, no wider than a cell.")
+                                   .arg(s.cellSizePixels)};
     return std::nullopt;
 }
 
@@ -115,12 +124,12 @@ PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &en
         return PrintOutcome::SettingsRefused;
     }
     if (!target.startDocument(jobName)) {
-        tell(parent, QStringLiteral("Could not start Printing .."));
+        tell(parent, QCoreApplication::translate("print::PagePrinter", "Could not start Printing .."));
         return PrintOutcome::DocumentRefused;
     }
     if (!target.startPage()) {
         target.abortDocument();
-        tell(parent, QStringLiteral("Could not start a New page .."));
+        tell(parent, QCoreApplication::translate("print::PagePrinter", "Could not start a New page .."));
         return PrintOutcome::PageRefused;
     }
     try {

@@ -3,6 +3,7 @@
 
 #include "platform/app_identity.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
@@ -10,7 +11,8 @@ namespace print {
 
 QString PageTarget::endFailureText() const
 {
-    return printerFailedText;
+    return QCoreApplication::translate(
+        "print::PageTarget", "The page could not be handed to the printer, so nothing was printed.");
 }
 
 // --- Any paint device ---
@@ -163,7 +165,8 @@ void PdfPageTarget::abortDocument()
 
 QString PdfPageTarget::endFailureText() const
 {
-    return QStringLiteral("The PDF file could not be written:\n%1").arg(file_.fileName());
+    return QCoreApplication::translate("print::PageTarget", "The PDF file could not be written:\n%1")
+        .arg(file_.fileName());
 }
 
 // --- Choosing ---

@@ -16,10 +16,6 @@
 
 namespace print {
 
-// What the player is told when a printer takes the document but the job then fails.
-inline const QString printerFailedText =
-    QStringLiteral("The page could not be handed to the printer, so nothing was printed.");
-
 // One document of one page. The calls come in the order startDocument, startPage, drawing on
 // painter(), endPage, endDocument; abortDocument may replace any call after a successful
 // startDocument and leaves nothing open.
@@ -43,7 +39,8 @@ public:
     virtual bool endDocument() = 0;
     virtual void abortDocument() = 0;
 
-    // What the player is told when endDocument fails.
+    // What the player is told when endDocument fails: by default, that a printer took the
+    // document but the job then failed.
     virtual QString endFailureText() const;
 };
 

@@ -25,15 +25,19 @@
 
 namespace print {
 
-const QString PrintDialog::noteText = QStringLiteral(
-    "The printing  may not work perfectly. I give this to you in the hope that it will be useful to "
-    "some of you. Print it on a rough paper and find the right settings for you. You can manipulate "
-    "disable Answer Numbers show to print a puzzle, and enable it to print a solution.  If you have "
-    "many printers, the game will print on default printer directly");
+QString PrintDialog::noteText()
+{
+    return tr(
+        "The printing  may not work perfectly. I give this to you in the hope that it will be useful to "
+        "some of you. Print it on a rough paper and find the right settings for you. You can manipulate "
+        "disable Answer Numbers show to print a puzzle, and enable it to print a solution.  If you have "
+        "many printers, the game will print on default printer directly");
+}
 
 QString PrintDialog::defaultFooterText()
 {
-    return QStringLiteral("Korvel, a Kakuro puzzle from %1").arg(platform::companyName);
+    return tr("%1, a Kakuro puzzle from %2", "the printed footer: title, maker")
+        .arg(platform::appTitle, platform::companyName);
 }
 
 namespace {
@@ -47,9 +51,9 @@ QComboBox *sizeList(const char *name, QWidget *parent)
     return box;
 }
 
-QLabel *caption(const char *text, QWidget *parent)
+QLabel *caption(const QString &text, QWidget *parent)
 {
-    return new QLabel(QString::fromLatin1(text), parent);
+    return new QLabel(text, parent);
 }
 
 std::int16_t read16(const QString &text)
@@ -76,7 +80,7 @@ PrintDialog::PrintDialog(const game::Game &game, QWidget *parent) : QDialog(pare
 
 void PrintDialog::buildControls()
 {
-    noteLabel = new QLabel(noteText, this);
+    noteLabel = new QLabel(noteText(), this);
     noteLabel->setObjectName(QStringLiteral("Label6"));
     noteLabel->setWordWrap(true);
 
@@ -84,29 +88,29 @@ void PrintDialog::buildControls()
     optionsFrame->setObjectName(QStringLiteral("Frame1"));
     optionsFrame->setFrameShape(QFrame::StyledPanel);
 
-    showSolutionBox = new QCheckBox(QStringLiteral("Answer Digits"), optionsFrame);
+    showSolutionBox = new QCheckBox(tr("Answer Digits"), optionsFrame);
     showSolutionBox->setObjectName(QStringLiteral("chkShowSolFont"));
     solutionSizeBox = sizeList("cmbFontSoluSize", optionsFrame);
     solutionColourButton =
-        new ColourButton(QStringLiteral("cmdSoluFontColor"), QStringLiteral("Font Color"), Qt::black, optionsFrame);
+        new ColourButton(QStringLiteral("cmdSoluFontColor"), tr("Font Color"), Qt::black, optionsFrame);
     entryCellColourButton =
-        new ColourButton(QStringLiteral("cmdSolCellColor"), QStringLiteral("Cell Color"), Qt::white, optionsFrame);
+        new ColourButton(QStringLiteral("cmdSolCellColor"), tr("Cell Color"), Qt::white, optionsFrame);
 
-    showSumsBox = new QCheckBox(QStringLiteral("Tally (or) Sum"), optionsFrame);
+    showSumsBox = new QCheckBox(tr("Tally (or) Sum"), optionsFrame);
     showSumsBox->setObjectName(QStringLiteral("chkShowTallyFont"));
     sumSizeBox = sizeList("cmbFontTallySize", optionsFrame);
-    sumColourButton = new ColourButton(QStringLiteral("cmdTallyFontColor"), QStringLiteral("Font Color"),
-                                         Qt::white, optionsFrame);
-    clueCellColourButton = new ColourButton(QStringLiteral("cmdClueCellCol"), QStringLiteral("Cell Col"),
-                                      QColor(20, 20, 20), optionsFrame);
+    sumColourButton =
+        new ColourButton(QStringLiteral("cmdTallyFontColor"), tr("Font Color"), Qt::white, optionsFrame);
+    clueCellColourButton =
+        new ColourButton(QStringLiteral("cmdClueCellCol"), tr("Cell Col"), QColor(20, 20, 20), optionsFrame);
 
     lineSizeBox = sizeList("cmbLineSize", optionsFrame);
     cellSizeBox = new QLineEdit(QStringLiteral("250"), optionsFrame);
     cellSizeBox->setObjectName(QStringLiteral("txtNumOfPixels"));
 
     footerSizeBox = sizeList("cmbCopyrightFontSize", optionsFrame);
-    footerColourButton = new ColourButton(QStringLiteral("cmdCopyrightColour"), QStringLiteral("Font Color"),
-                                          Qt::black, optionsFrame);
+    footerColourButton =
+        new ColourButton(QStringLiteral("cmdCopyrightColour"), tr("Font Color"), Qt::black, optionsFrame);
     footerTextBox = new QLineEdit(defaultFooterText(), optionsFrame);
     footerTextBox->setObjectName(QStringLiteral("txtCopyRight"));
 
@@ -119,23 +123,23 @@ void PrintDialog::buildControls()
     grid->addWidget(sumSizeBox, 1, 1);
     grid->addWidget(sumColourButton, 1, 2);
     grid->addWidget(clueCellColourButton, 1, 3);
-    grid->addWidget(caption("Line Size", optionsFrame), 2, 0);
+    grid->addWidget(caption(tr("Line Size"), optionsFrame), 2, 0);
     grid->addWidget(lineSizeBox, 2, 1);
-    grid->addWidget(caption("Cell Size", optionsFrame), 3, 0);
+    grid->addWidget(caption(tr("Cell Size"), optionsFrame), 3, 0);
     grid->addWidget(cellSizeBox, 3, 1);
-    grid->addWidget(caption("Copyright Font Size", optionsFrame), 4, 0);
+    grid->addWidget(caption(tr("Copyright Font Size"), optionsFrame), 4, 0);
     grid->addWidget(footerSizeBox, 4, 1);
     grid->addWidget(footerColourButton, 4, 2);
     grid->addWidget(footerTextBox, 4, 3);
     grid->setColumnStretch(3, 1);
     footerTextBox->setMinimumWidth(280);
 
-    printButton = new QPushButton(QStringLiteral("&Print Now"), this);
+    printButton = new QPushButton(tr("&Print Now"), this);
     printButton->setObjectName(QStringLiteral("cmdPrint"));
     // The mnemonic is not P: "&Print Now" keeps Alt+P to itself.
-    savePdfButton = new QPushButton(QStringLiteral("Save as P&DF..."), this);
+    savePdfButton = new QPushButton(tr("Save as P&DF..."), this);
     savePdfButton->setObjectName(QStringLiteral("cmdSavePdf"));
-    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton = new QPushButton(tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cmdCancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(printButton);
@@ -169,7 +173,7 @@ void PrintDialog::buildControls()
 void PrintDialog::loadDefaults()
 {
     setWindowIcon(platform::windowIcon());
-    setWindowTitle(platform::appTitle + QStringLiteral(" - Print Solution"));
+    setWindowTitle(tr("%1 - Print Solution").arg(platform::appTitle));
     for (int i = 1; i <= 30; ++i) {
         solutionSizeBox->addItem(QString::number(i));
         sumSizeBox->addItem(QString::number(i));
@@ -221,9 +225,9 @@ void PrintDialog::printNow()
     }
     const QMessageBox::StandardButton answer =
         platform::message(this,
-                       QStringLiteral("No printer is installed, so the page cannot be printed.\n"
-                                      "Would you like to save it as a PDF file instead?"),
-                       platform::appTitle + QStringLiteral(" - Alert"), QMessageBox::Yes | QMessageBox::No);
+                          tr("No printer is installed, so the page cannot be printed.\n"
+                             "Would you like to save it as a PDF file instead?"),
+                          tr("%1 - Alert").arg(platform::appTitle), QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
         savePdf();
     else
@@ -272,13 +276,14 @@ void PrintDialog::printOn(PageTarget &target, const PrintSettings &settings)
 
 QString PrintDialog::askPdfPath()
 {
-    QFileDialog chooser(this, QStringLiteral("Save the page as PDF"));
+    QFileDialog chooser(this, tr("Save the page as PDF"));
     chooser.setObjectName(QStringLiteral("dlgSavePdf"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
-    chooser.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    chooser.setNameFilter(tr("PDF files (*.pdf)"));
     chooser.setDefaultSuffix(QStringLiteral("pdf"));
     chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // A file name, like every name the game gives a file, is not translated.
     const QString kind = showSolution() ? QStringLiteral("solution") : QStringLiteral("puzzle");
     chooser.selectFile(game_.puzzleNumber() > 0
                            ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(game_.puzzleNumber())

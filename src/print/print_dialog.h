@@ -29,7 +29,7 @@ public:
     PrintDialog(const game::Game &game, QWidget *parent);
 
     // The note across the top of the dialog.
-    static const QString noteText;
+    static QString noteText();
     // What the footer line says until the player changes it.
     static QString defaultFooterText();
 

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "puzzle/ini_reader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -127,14 +128,14 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
 {
     const auto fail = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("The game could not be saved to %1: %2")
+            *error = QCoreApplication::translate("puzzle::SavedGame", "The game could not be saved to %1: %2")
                          .arg(QDir::toNativeSeparators(path), why);
         return false;
     };
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(
-            QStringLiteral("the folder %1 could not be created.").arg(QDir::toNativeSeparators(folder)));
+        return fail(QCoreApplication::translate("puzzle::SavedGame", "the folder %1 could not be created.")
+                        .arg(QDir::toNativeSeparators(folder)));
 
     const QByteArray text = savedGameText(number, entries, seconds);
 

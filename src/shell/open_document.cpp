@@ -1,6 +1,7 @@
 // Opening documents and web pages, and where the documents beside the program lie.
 #include "shell/open_document.h"
 
+#include "platform/language.h"
 #include "platform/paths.h"
 
 #include <QDesktopServices>
@@ -52,6 +53,15 @@ void openDocument(const QString &target)
 
 QString helpPagePath(const QString &appFolder)
 {
+    return helpPagePath(appFolder, platform::currentLanguage());
+}
+
+QString helpPagePath(const QString &appFolder, const QString &language)
+{
+    const QString translated =
+        platform::joinPath(appFolder, QStringLiteral("HELP/%1/help1.htm").arg(language));
+    if (QFileInfo::exists(translated))
+        return translated;
     return platform::joinPath(appFolder, QStringLiteral("HELP/help1.htm"));
 }
 

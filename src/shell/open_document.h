@@ -16,8 +16,10 @@ void openDocument(const QString &target);
 // target or a local file that does not exist.
 QUrl urlToOpen(const QString &target);
 
-// The documents beside the program, from the program folder.
+// The documents beside the program, from the program folder. The help page is the one in the
+// language spoken (HELP/de/help1.htm for "de") when it is there, else the English one.
 QString helpPagePath(const QString &appFolder);
+QString helpPagePath(const QString &appFolder, const QString &language);
 QString morePuzzlesPath(const QString &appFolder);
 QString logoPath(const QString &appFolder);
 QString iconPath(const QString &appFolder);

@@ -76,8 +76,8 @@ WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialo
     logo = namedLabel("pbLogo", this);
     showPicture(logo, shell::logoPath(appFolder_));
 
-    startButton = namedButton("OKButton", QStringLiteral("Start"), this);
-    quitButton = namedButton("CancelButton", QStringLiteral("Quit"), this);
+    startButton = namedButton("OKButton", tr("Start"), this);
+    quitButton = namedButton("CancelButton", tr("Quit"), this);
     startButton->setDefault(true);
     connect(startButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(quitButton, &QPushButton::clicked, this, &WelcomeDialog::quit);
@@ -107,8 +107,8 @@ WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialo
 
 void WelcomeDialog::setLinkTexts()
 {
-    morePuzzlesLink->setText(QStringLiteral("More Puzzles"));
-    morePuzzlesLink->setToolTip(QStringLiteral("Click here for more puzzles"));
+    morePuzzlesLink->setText(tr("More Puzzles"));
+    morePuzzlesLink->setToolTip(tr("Click here for more puzzles"));
 }
 
 void WelcomeDialog::openMorePuzzles()
@@ -133,7 +133,7 @@ void WelcomeDialog::reject()
 AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
 {
     setObjectName(QStringLiteral("frmAbt"));
-    setWindowTitle(QStringLiteral("About ") + platform::appTitle);
+    setWindowTitle(tr("About %1").arg(platform::appTitle));
     setWindowIcon(platform::windowIcon());
 
     iconLabel = namedLabel("imgIcon", this);
@@ -149,29 +149,28 @@ AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(pa
     copyrightLabel = namedLabel("lblCopyRight", this);
     copyrightLabel->setWordWrap(true);
     copyrightLabel->setFixedWidth(340);
-    copyrightLabel->setText(
-        QStringLiteral("%1 is a Kakuro game from %2.\n\n"
-                       "Fill each run of white cells with the digits 1 to 9 so that they add up "
-                       "to the clue beside the run, never using a digit twice in the same run.\n\n"
-                       "Every puzzle has exactly one solution, and it can be reached by reasoning "
-                       "alone.\n\n"
-                       "%1 is free software: you may share and change it under the GNU General "
-                       "Public License, version 3 or any later version. It comes with no warranty.")
-            .arg(platform::appTitle, platform::companyName));
+    copyrightLabel->setText(tr("%1 is a Kakuro game from %2.\n\n"
+                               "Fill each run of white cells with the digits 1 to 9 so that they add up "
+                               "to the clue beside the run, never using a digit twice in the same run.\n\n"
+                               "Every puzzle has exactly one solution, and it can be reached by reasoning "
+                               "alone.\n\n"
+                               "%1 is free software: you may share and change it under the GNU General "
+                               "Public License, version 3 or any later version. It comes with no warranty.")
+                                .arg(platform::appTitle, platform::companyName));
 
     webLink = new LinkLabel(this);
     webLink->setObjectName(QStringLiteral("lblWeb"));
     webLink->setText(platform::makerHomePage);
-    webLink->setToolTip(QStringLiteral("Click Here for more free puzzles & Games"));
+    webLink->setToolTip(tr("Click Here for more free puzzles & Games"));
     connect(webLink, &LinkLabel::clicked, this, &AboutDialog::openWebPage);
 
     noticeLabel = namedLabel("lblNotice", this);
-    noticeLabel->setText(QStringLiteral("Copyright \u00A9 %1, GPL-3.0-or-later").arg(platform::companyName));
+    noticeLabel->setText(tr("Copyright © %1, GPL-3.0-or-later").arg(platform::companyName));
     QFont noticeFont = noticeLabel->font();
     noticeFont.setPointSizeF(noticeFont.pointSizeF() * 0.85);
     noticeLabel->setFont(noticeFont);
 
-    okButton = namedButton("OKButton", QStringLiteral("OK"), this);
+    okButton = namedButton("OKButton", tr("OK"), this);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -9,6 +9,7 @@
 
 #include "store/key_value_store.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -143,6 +144,11 @@ void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
 }
 
 } // namespace
+
+QString storeFailureText()
+{
+    return QCoreApplication::translate("store::Settings", " Error Failerd");
+}
 
 bool loadSettings(Settings &settings, int puzzleCount)
 {

@@ -43,7 +43,7 @@ struct Settings {
 };
 
 // What the player is told when the store cannot be reached or written.
-inline const QString storeFailureText = QStringLiteral(" Error Failerd");
+QString storeFailureText();
 
 // Fills `settings` from the current user's store for a book of `puzzleCount` puzzles (one record
 // of best times is read per puzzle); what is missing or unreadable gets its default. Returns

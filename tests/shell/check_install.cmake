@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that everything lands where the program,
-# the launcher and the desktop look for it. Run with -DBUILD_DIR=... -DPROGRAM_DIR=lib/korvel.
+# the launcher and the desktop look for it. Run with -DBUILD_DIR=... -DPROGRAM_DIR=lib/korvel
+# -DASSET_DIR=<the assets folder>.
 set(prefix ${BUILD_DIR}/install-check)
 file(REMOVE_RECURSE ${prefix})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
@@ -8,8 +9,11 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "install failed: ${result}")
 endif()
 
+# The help pages in other languages, each in its own folder under HELP.
+file(GLOB translated_help RELATIVE ${ASSET_DIR} ${ASSET_DIR}/HELP/*/help1.htm)
+list(TRANSFORM translated_help PREPEND ${PROGRAM_DIR}/)
 set(missing "")
-foreach(f ${PROGRAM_DIR}/korvel ${PROGRAM_DIR}/korvel.installed ${PROGRAM_DIR}/dm_book1.qztw
+foreach(f ${translated_help} ${PROGRAM_DIR}/korvel ${PROGRAM_DIR}/korvel.installed ${PROGRAM_DIR}/dm_book1.qztw
           ${PROGRAM_DIR}/48x48.ico ${PROGRAM_DIR}/HELP/help1.htm ${PROGRAM_DIR}/HELP/more-puzzles.htm
           ${PROGRAM_DIR}/HELP/Velks.jpg bin/korvel share/applications/korvel.desktop
           share/icons/hicolor/16x16/apps/korvel.png share/icons/hicolor/48x48/apps/korvel.png

@@ -1,4 +1,4 @@
-// The welcome dialog's ways out and its link, and the About box's caption.
+// The welcome dialog's ways out and its link, the help page by language, and the About box's caption.
 #include "shell/open_document.h"
 #include "shell/shell_dialogs.h"
 
@@ -41,6 +41,16 @@ private Q_SLOTS:
         QCOMPARE(opened, how == "lblMorePuz" ? QStringList{page} : QStringList());
         QCOMPARE(shell::urlToOpen(page), QUrl::fromLocalFile(page));
         QCOMPARE(shell::urlToOpen("c:/nothere.htm"), QUrl()); // a drive letter is no web address
+    }
+
+    // How to play opens the page in the language spoken when there is one, else the English one.
+    void helpPage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("HELP/de") &&
+                QFile(dir.filePath("HELP/de/help1.htm")).open(QIODevice::WriteOnly));
+        QCOMPARE(shell::helpPagePath(dir.path(), "de"), dir.filePath("HELP/de/help1.htm"));
+        QCOMPARE(shell::helpPagePath(dir.path(), "fr"), dir.filePath("HELP/help1.htm"));
     }
 
     void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
