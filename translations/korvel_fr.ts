@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>Are you sure to change the puzzle?</source>
-        <translation>Voulez-vous vraiment changer de grille ?</translation>
+        <translation>Voulez-vous vraiment changer de grille ?</translation>
     </message>
     <message>
         <source>Great work - There are no mistakes. Continue...</source>
@@ -221,19 +221,19 @@
     <message>
         <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
         <comment>puzzle number, time played, title, maker</comment>
-        <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
+        <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
     </message>
     <message>
         <source>Wow! Puzzle Successfully Completed</source>
-        <translation>Bravo ! Grille résolue avec succès</translation>
+        <translation>Bravo ! Grille résolue avec succès</translation>
     </message>
     <message>
         <source>%1 - Congradz!</source>
-        <translation>%1 - Félicitations !</translation>
+        <translation>%1 - Félicitations !</translation>
     </message>
     <message>
         <source>Are you sure to RESTART puzzle?</source>
-        <translation>Voulez-vous vraiment RECOMMENCER la grille ?</translation>
+        <translation>Voulez-vous vraiment RECOMMENCER la grille ?</translation>
     </message>
 </context>
 <context>
@@ -271,15 +271,15 @@
     </message>
     <message>
         <source>&amp;Find puzzle:</source>
-        <translation>&amp;Aller à la grille :</translation>
+        <translation>&amp;Aller à la grille :</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>&amp;Difficulty:</source>
-        <translation>&amp;Difficulté :</translation>
+        <translation>&amp;Difficulté :</translation>
     </message>
 </context>
 <context>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>%1, %2, %3 and %4 meet at four cells, so they are filled together.</source>
-        <translation>%1, %2, %3 et %4 se croisent en quatre cases : elles se remplissent donc ensemble.</translation>
+        <translation>%1, %2, %3 et %4 se croisent en quatre cases : elles se remplissent donc ensemble.</translation>
     </message>
     <message>
         <source>Every way to fill all four with the digits their cells allow puts %1 in %2.</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>Suppose %1 were %2: following its runs from there leaves a run that cannot be filled.</source>
-        <translation>Supposons que %1 vaille %2 : en suivant ses séquences à partir de là, on aboutit à une séquence impossible à remplir.</translation>
+        <translation>Supposons que %1 vaille %2 : en suivant ses séquences à partir de là, on aboutit à une séquence impossible à remplir.</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>%1 needs %2 more in %3 empty cells: %4.</source>
-        <translation>Il manque encore %2 à %1 dans %3 cases vides : %4.</translation>
+        <translation>Il manque encore %2 à %1 dans %3 cases vides : %4.</translation>
     </message>
     <message>
         <source>%1 in %2 cells can only use %3.</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>%1 has only %2 left empty and needs %3 more, so that cell is %3.</source>
-        <translation>%1 n’a plus que %2 de vide et il lui manque %3 : cette case vaut donc %3.</translation>
+        <translation>%1 n’a plus que %2 de vide et il lui manque %3 : cette case vaut donc %3.</translation>
     </message>
     <message>
         <source>%1 cannot use %2, so %3 is %4.</source>
@@ -430,19 +430,19 @@
     </message>
     <message>
         <source>%1 must use %2, and only %3 and %4 can take them, so those two cells hold nothing else.</source>
-        <translation>%1 doit utiliser %2, et seules %3 et %4 peuvent les recevoir : ces deux cases ne contiennent donc rien d’autre.</translation>
+        <translation>%1 doit utiliser %2, et seules %3 et %4 peuvent les recevoir : ces deux cases ne contiennent donc rien d’autre.</translation>
     </message>
     <message>
         <source>In %1, %2 and %3 can only hold %4 between them, so no other cell of %1 can.</source>
-        <translation>Dans %1, %2 et %3 ne peuvent contenir que %4 à elles deux : aucune autre case de %1 ne peut donc les contenir.</translation>
+        <translation>Dans %1, %2 et %3 ne peuvent contenir que %4 à elles deux : aucune autre case de %1 ne peut donc les contenir.</translation>
     </message>
     <message>
         <source>%1 must use %2, and only the cells %3 can take them, so those cells hold nothing else.</source>
-        <translation>%1 doit utiliser %2, et seules %3 peuvent les recevoir : ces cases ne contiennent donc rien d’autre.</translation>
+        <translation>%1 doit utiliser %2, et seules %3 peuvent les recevoir : ces cases ne contiennent donc rien d’autre.</translation>
     </message>
     <message>
         <source>In %1, the cells %2 can only hold %3 between them, so no other cell of %1 can.</source>
-        <translation>Dans %1, %2 ne peuvent contenir que %3 à elles toutes : aucune autre case de %1 ne peut donc les contenir.</translation>
+        <translation>Dans %1, %2 ne peuvent contenir que %3 à elles toutes : aucune autre case de %1 ne peut donc les contenir.</translation>
     </message>
     <message>
         <source>The clues of the runs crossing %1 add up to %2.</source>
@@ -454,11 +454,11 @@
     </message>
     <message>
         <source>The cells in only one of these groups must make up the difference, with the digits written, so %1 is %2.</source>
-        <translation>Les cases qui n’appartiennent qu’à l’un de ces groupes doivent combler la différence, compte tenu des chiffres écrits : %1 vaut donc %2.</translation>
+        <translation>Les cases qui n’appartiennent qu’à l’un de ces groupes doivent combler la différence, compte tenu des chiffres écrits : %1 vaut donc %2.</translation>
     </message>
     <message>
         <source>The cells in only one of these groups must make up the difference, with the digits written, so %1 cannot be %2.</source>
-        <translation>Les cases qui n’appartiennent qu’à l’un de ces groupes doivent combler la différence, compte tenu des chiffres écrits : %1 ne peut donc pas valoir %2.</translation>
+        <translation>Les cases qui n’appartiennent qu’à l’un de ces groupes doivent combler la différence, compte tenu des chiffres écrits : %1 ne peut donc pas valoir %2.</translation>
     </message>
     <message>
         <source>The %1 in row %2, column %3 is wrong.</source>
@@ -542,11 +542,11 @@
     </message>
     <message>
         <source>Time Played : </source>
-        <translation>Temps de jeu : </translation>
+        <translation>Temps de jeu : </translation>
     </message>
     <message>
         <source>Enter Your Name : </source>
-        <translation>Entrez votre nom : </translation>
+        <translation>Entrez votre nom : </translation>
     </message>
 </context>
 <context>
@@ -659,12 +659,12 @@
     <name>print::PageTarget</name>
     <message>
         <source>The page could not be handed to the printer, so nothing was printed.</source>
-        <translation>La page n’a pas pu être transmise à l’imprimante : rien n’a été imprimé.</translation>
+        <translation>La page n’a pas pu être transmise à l’imprimante : rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>The PDF file could not be written:
 %1</source>
-        <translation>Le fichier PDF n’a pas pu être écrit :
+        <translation>Le fichier PDF n’a pas pu être écrit :
 %1</translation>
     </message>
 </context>
@@ -731,7 +731,7 @@
         <source>No printer is installed, so the page cannot be printed.
 Would you like to save it as a PDF file instead?</source>
         <translation>Aucune imprimante n’est installée, la page ne peut donc pas être imprimée.
-Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
+Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
     </message>
     <message>
         <source>%1 - Alert</source>
@@ -766,7 +766,7 @@ Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
     <name>puzzle::SavedGame</name>
     <message>
         <source>The game could not be saved to %1: %2</source>
-        <translation>La partie n’a pas pu être enregistrée dans %1 : %2</translation>
+        <translation>La partie n’a pas pu être enregistrée dans %1 : %2</translation>
     </message>
     <message>
         <source>the folder %1 could not be created.</source>
@@ -793,7 +793,7 @@ Remplissez chaque séquence de cases blanches avec des chiffres de 1 à 9 dont l
 
 Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
 
-%1 est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+%1 est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou toute version ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Click Here for more free puzzles &amp; Games</source>
@@ -831,7 +831,7 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     <name>store::Settings</name>
     <message>
         <source> Error Failerd</source>
-        <translation> Erreur : échec</translation>
+        <translation> Erreur : échec</translation>
     </message>
 </context>
 <context>
