@@ -43,6 +43,78 @@
 <context>
     <name>app::MainWindow</name>
     <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Contraste élevé</translation>
+    </message>
+    <message>
+        <source>Type a puzzle number and press Enter</source>
+        <translation>Tapez un numéro de grille et appuyez sur Entrée</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>No tool</source>
+        <translation>Aucun outil</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>%1 - Alert</source>
+        <translation>%1 - Alerte</translation>
+    </message>
+    <message>
+        <source>Are you sure to change the puzzle?</source>
+        <translation>Voulez-vous vraiment changer de grille ?</translation>
+    </message>
+    <message>
+        <source>Great work - There are no mistakes. Continue...</source>
+        <translation>Beau travail - Aucune erreur. Continuez...</translation>
+    </message>
+    <message>
+        <source>%1 - Hint</source>
+        <translation>%1 - Indice</translation>
+    </message>
+    <message>
+        <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
+        <comment>puzzle number, time played, title, maker</comment>
+        <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
+    </message>
+    <message>
+        <source>Wow! Puzzle Successfully Completed</source>
+        <translation>Bravo ! Grille résolue avec succès</translation>
+    </message>
+    <message>
+        <source>%1 - Congradz!</source>
+        <translation>%1 - Félicitations !</translation>
+    </message>
+    <message>
+        <source>Are you sure to RESTART puzzle?</source>
+        <translation>Voulez-vous vraiment RECOMMENCER la grille ?</translation>
+    </message>
+</context>
+<context>
+    <name>app::Menu</name>
+    <message>
         <source>Game</source>
         <translation>Partie</translation>
     </message>
@@ -165,75 +237,6 @@
     <message>
         <source>About</source>
         <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Colours</source>
-        <translation>Couleurs</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>Classique</translation>
-    </message>
-    <message>
-        <source>Paper</source>
-        <translation>Papier</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
-        <source>High Contrast</source>
-        <translation>Contraste élevé</translation>
-    </message>
-    <message>
-        <source>Type a puzzle number and press Enter</source>
-        <translation>Tapez un numéro de grille et appuyez sur Entrée</translation>
-    </message>
-    <message>
-        <source>Eraser</source>
-        <translation>Gomme</translation>
-    </message>
-    <message>
-        <source>No tool</source>
-        <translation>Aucun outil</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>À propos de %1</translation>
-    </message>
-    <message>
-        <source>%1 - Alert</source>
-        <translation>%1 - Alerte</translation>
-    </message>
-    <message>
-        <source>Are you sure to change the puzzle?</source>
-        <translation>Voulez-vous vraiment changer de grille ?</translation>
-    </message>
-    <message>
-        <source>Great work - There are no mistakes. Continue...</source>
-        <translation>Beau travail - Aucune erreur. Continuez...</translation>
-    </message>
-    <message>
-        <source>%1 - Hint</source>
-        <translation>%1 - Indice</translation>
-    </message>
-    <message>
-        <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
-        <comment>puzzle number, time played, title, maker</comment>
-        <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
-    </message>
-    <message>
-        <source>Wow! Puzzle Successfully Completed</source>
-        <translation>Bravo ! Grille résolue avec succès</translation>
-    </message>
-    <message>
-        <source>%1 - Congradz!</source>
-        <translation>%1 - Félicitations !</translation>
-    </message>
-    <message>
-        <source>Are you sure to RESTART puzzle?</source>
-        <translation>Voulez-vous vraiment RECOMMENCER la grille ?</translation>
     </message>
 </context>
 <context>
@@ -744,22 +747,6 @@ Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>%1 solution %2.pdf</source>
-        <translation>%1 solution %2.pdf</translation>
-    </message>
-    <message>
-        <source>%1 solution.pdf</source>
-        <translation>%1 solution.pdf</translation>
-    </message>
-    <message>
-        <source>%1 puzzle %2.pdf</source>
-        <translation>%1 puzzle %2.pdf</translation>
-    </message>
-    <message>
-        <source>%1 puzzle.pdf</source>
-        <translation>%1 puzzle.pdf</translation>
     </message>
 </context>
 <context>
