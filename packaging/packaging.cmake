@@ -9,6 +9,7 @@ set(KORVEL_INSTALL_DIR "lib/korvel" CACHE STRING "Program folder, relative to th
 set(KORVEL_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 
 install(TARGETS korvel_app RUNTIME DESTINATION ${KORVEL_INSTALL_DIR})
+# The whole assets tree, the help pages' language subfolders (HELP/de, HELP/fr) with it.
 install(DIRECTORY ${KORVEL_ASSET_DIR}/ DESTINATION ${KORVEL_INSTALL_DIR})
 install(FILES ${KORVEL_PACKAGING_DIR}/korvel.installed DESTINATION ${KORVEL_INSTALL_DIR})
 

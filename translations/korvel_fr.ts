@@ -5,586 +5,586 @@
     <name>app::MainToolbar</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Préc.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiv.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Crayon</translation>
     </message>
     <message>
         <source>Pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Stylo</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
     <name>app::MainWindow</name>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste élevé</translation>
     </message>
     <message>
         <source>Type a puzzle number and press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un numéro de grille et appuyez sur Entrée</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Gomme</translation>
     </message>
     <message>
         <source>No tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun outil</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>%1 - Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Alerte</translation>
     </message>
     <message>
         <source>Are you sure to change the puzzle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment changer de grille ?</translation>
     </message>
     <message>
         <source>Great work - There are no mistakes. Continue...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beau travail - Aucune erreur. Continuez...</translation>
     </message>
     <message>
         <source>%1 - Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Indice</translation>
     </message>
     <message>
         <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
         <comment>puzzle number, time played, title, maker</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
     </message>
     <message>
         <source>Wow! Puzzle Successfully Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! Grille résolue avec succès</translation>
     </message>
     <message>
         <source>%1 - Congradz!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Félicitations !</translation>
     </message>
     <message>
         <source>Are you sure to RESTART puzzle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment RECOMMENCER la grille ?</translation>
     </message>
 </context>
 <context>
     <name>app::Menu</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Next game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie suivante</translation>
     </message>
     <message>
         <source>Previous Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie précédente</translation>
     </message>
     <message>
         <source>Restart Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer la partie</translation>
     </message>
     <message>
         <source>Save Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la partie</translation>
     </message>
     <message>
         <source>Keep My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver ma progression</translation>
     </message>
     <message>
         <source>Choose Puzzle...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une grille...</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Print Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la partie</translation>
     </message>
     <message>
         <source>More Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de grilles</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Solving</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution</translation>
     </message>
     <message>
         <source>Use pen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire au stylo</translation>
     </message>
     <message>
         <source>Use Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire au crayon</translation>
     </message>
     <message>
         <source>Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout vérifier</translation>
     </message>
     <message>
         <source>Zoom In +</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant +</translation>
     </message>
     <message>
         <source>Zoom Out -</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière -</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Use Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Noter les candidats</translation>
     </message>
     <message>
         <source>Fill Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir les candidats</translation>
     </message>
     <message>
         <source>Clear Candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les candidats</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Apply Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l’indice</translation>
     </message>
     <message>
         <source>Combinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaisons</translation>
     </message>
     <message>
         <source>Show Conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les conflits</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Korvel Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de Korvel</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>app::Program</name>
     <message>
         <source> The Database is corrupted - contact the author at %1 for more details</source>
-        <translation type="unfinished"></translation>
+        <translation> La base de données est endommagée - pour en savoir plus, écrivez à l’auteur à l’adresse %1</translation>
     </message>
 </context>
 <context>
     <name>app::PuzzleChooser</name>
     <message>
         <source>%1 - Choose Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Choisir une grille</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Find puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aller à la grille :</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>&amp;Difficulty:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Difficulté :</translation>
     </message>
 </context>
 <context>
     <name>game::Hint</name>
     <message>
         <source>Every way to fill %1 with the digits its empty cells allow uses %2, and the runs crossing its other empty cells rule %2 out there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les façons de remplir %1 avec les chiffres qu’autorisent ses cases vides utilisent le %2, et les séquences qui croisent ses autres cases vides y excluent le %2.</translation>
     </message>
     <message>
         <source>Every way to fill %1 with the digits its empty cells allow puts %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les façons de remplir %1 avec les chiffres qu’autorisent ses cases vides placent %2 dans %3.</translation>
     </message>
     <message>
         <source>No way to fill %1 with the digits its empty cells allow puts %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune façon de remplir %1 avec les chiffres qu’autorisent ses cases vides ne place %2 dans %3.</translation>
     </message>
     <message>
         <source>%1, %2, %3 and %4 meet at four cells, so they are filled together.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 et %4 se croisent en quatre cases : elles se remplissent donc ensemble.</translation>
     </message>
     <message>
         <source>Every way to fill all four with the digits their cells allow puts %1 in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les façons de remplir les quatre avec les chiffres qu’autorisent leurs cases placent %1 dans %2.</translation>
     </message>
     <message>
         <source>No way to fill all four with the digits their cells allow puts %1 in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune façon de remplir les quatre avec les chiffres qu’autorisent leurs cases ne place %1 dans %2.</translation>
     </message>
     <message>
         <source>Suppose %1 were %2: following its runs from there leaves a run that cannot be filled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supposons que %1 vaille %2 : en suivant ses séquences à partir de là, on aboutit à une séquence impossible à remplir.</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la case (ligne %1, colonne %2)</translation>
     </message>
     <message>
         <source>across %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la séquence horizontale de %1</translation>
     </message>
     <message>
         <source>down %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la séquence verticale de %1</translation>
     </message>
     <message>
         <source>across %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la séquence horizontale de %1 qui part de %2</translation>
     </message>
     <message>
         <source>down %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la séquence verticale de %1 qui part de %2</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>So %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donc %1 vaut %2.</translation>
     </message>
     <message>
         <source>So %1 cannot be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donc %1 ne peut pas valoir %2.</translation>
     </message>
     <message>
         <source>%1 in %2 cells can only be %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 cases ne peut être que %3.</translation>
     </message>
     <message>
         <source>%1 needs %2 more in %3 empty cells, which can only be %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque encore %2 à %1 dans %3 cases vides, ce qui ne peut être que %4.</translation>
     </message>
     <message>
         <source>%1 in %2 cells is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 cases s’écrit %3.</translation>
     </message>
     <message>
         <source>%1 needs %2 more in %3 empty cells: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque encore %2 à %1 dans %3 cases vides : %4.</translation>
     </message>
     <message>
         <source>%1 in %2 cells can only use %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 cases ne peut utiliser que %3.</translation>
     </message>
     <message>
         <source>%1 needs %2 more in %3 empty cells, which can only use %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque encore %2 à %1 dans %3 cases vides, qui ne peuvent utiliser que %4.</translation>
     </message>
     <message>
         <source>%1 has only %2 left empty and needs %3 more, so that cell is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a plus que %2 de vide et il lui manque %3 : cette case vaut donc %3.</translation>
     </message>
     <message>
         <source>%1 cannot use %2, so %3 is %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas utiliser %2, donc %3 vaut %4.</translation>
     </message>
     <message>
         <source>The empty cells of %1 must make %2, and its other empty cells can only hold %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases vides de %1 doivent totaliser %2, et ses autres cases vides ne peuvent contenir que %3.</translation>
     </message>
     <message>
         <source>Only %1 in %2 leaves them a way to make the rest, so that cell is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul %1 dans %2 leur permet d’atteindre le reste, donc cette case vaut %1.</translation>
     </message>
     <message>
         <source>%1 in %2 would leave them no way to make the rest, so that cell cannot be %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec %1 dans %2, elles ne pourraient plus atteindre le reste, donc cette case ne peut pas valoir %1.</translation>
     </message>
     <message>
         <source>%1 must use %2, and only %3 and %4 can take them, so those two cells hold nothing else.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit utiliser %2, et seules %3 et %4 peuvent les recevoir : ces deux cases ne contiennent donc rien d’autre.</translation>
     </message>
     <message>
         <source>In %1, %2 and %3 can only hold %4 between them, so no other cell of %1 can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1, %2 et %3 ne peuvent contenir que %4 à elles deux : aucune autre case de %1 ne peut donc les contenir.</translation>
     </message>
     <message>
         <source>%1 must use %2, and only the cells %3 can take them, so those cells hold nothing else.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit utiliser %2, et seules %3 peuvent les recevoir : ces cases ne contiennent donc rien d’autre.</translation>
     </message>
     <message>
         <source>In %1, the cells %2 can only hold %3 between them, so no other cell of %1 can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1, %2 ne peuvent contenir que %3 à elles toutes : aucune autre case de %1 ne peut donc les contenir.</translation>
     </message>
     <message>
         <source>The clues of the runs crossing %1 add up to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sommes des séquences qui croisent %1 totalisent %2.</translation>
     </message>
     <message>
         <source>The clues of %1 add up to %2, and the clues of the runs crossing them add up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sommes de %1 totalisent %2, et celles des séquences qui les croisent totalisent %3.</translation>
     </message>
     <message>
         <source>The cells in only one of these groups must make up the difference, with the digits written, so %1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases qui n’appartiennent qu’à l’un de ces groupes doivent combler la différence, compte tenu des chiffres écrits : %1 vaut donc %2.</translation>
     </message>
     <message>
         <source>The cells in only one of these groups must make up the difference, with the digits written, so %1 cannot be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases qui n’appartiennent qu’à l’un de ces groupes doivent combler la différence, compte tenu des chiffres écrits : %1 ne peut donc pas valoir %2.</translation>
     </message>
     <message>
         <source>The %1 in row %2, column %3 is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 en ligne %2, colonne %3 est faux.</translation>
     </message>
     <message>
         <source>No step can be found by reasoning from here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le raisonnement ne permet de trouver aucune étape à partir d’ici.</translation>
     </message>
 </context>
 <context>
     <name>game::PuzzleListModel</name>
     <message>
         <source>grading…</source>
-        <translation type="unfinished"></translation>
+        <translation>évaluation…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>difficulty (hardest technique)</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulté</translation>
     </message>
     <message>
         <source>Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps</translation>
     </message>
     <message>
         <source>Saved game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie enregistrée</translation>
     </message>
     <message>
         <source>%1x%2</source>
         <comment>width x height</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1×%2</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source>Guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâtonnement</translation>
     </message>
 </context>
 <context>
     <name>game::ScoreDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Time Played : </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de jeu : </translation>
     </message>
     <message>
         <source>Enter Your Name : </source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez votre nom : </translation>
     </message>
 </context>
 <context>
     <name>game::StatisticsDialog</name>
     <message>
         <source>%1 - Top 3 performance</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Les 3 meilleurs temps</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les données</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 (1 hint)</source>
         <comment>a best time helped by one hint</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (1 indice)</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n hints)</source>
         <comment>a best time helped by hints</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n indice)</numerusform>
+            <numerusform>%1 (%n indices)</numerusform>
         </translation>
     </message>
 </context>
@@ -592,177 +592,179 @@
     <name>kakuro</name>
     <message>
         <source>combinations</source>
-        <translation type="unfinished"></translation>
+        <translation>combinaisons</translation>
     </message>
     <message>
         <source>hidden single</source>
-        <translation type="unfinished"></translation>
+        <translation>singleton caché</translation>
     </message>
     <message>
         <source>remainder</source>
-        <translation type="unfinished"></translation>
+        <translation>reste</translation>
     </message>
     <message>
         <source>pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>paires</translation>
     </message>
     <message>
         <source>triples and quads</source>
-        <translation type="unfinished"></translation>
+        <translation>triplets et quadruplets</translation>
     </message>
     <message>
         <source>run consistency</source>
-        <translation type="unfinished"></translation>
+        <translation>cohérence des séquences</translation>
     </message>
     <message>
         <source>crossing runs</source>
-        <translation type="unfinished"></translation>
+        <translation>séquences croisées</translation>
     </message>
     <message>
         <source>region sums</source>
-        <translation type="unfinished"></translation>
+        <translation>sommes de régions</translation>
     </message>
     <message>
         <source>short contradiction</source>
-        <translation type="unfinished"></translation>
+        <translation>contradiction courte</translation>
     </message>
 </context>
 <context>
     <name>print::PagePrinter</name>
     <message>
         <source>The size of the answer digits must be from 1 to %1 points, so that it fits on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille des chiffres de la solution doit être comprise entre 1 et %1 points, pour tenir sur la page.</translation>
     </message>
     <message>
         <source>The size of the sums must be from 1 to %1 points, so that it fits on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille des sommes doit être comprise entre 1 et %1 points, pour tenir sur la page.</translation>
     </message>
     <message>
         <source>The Copyright Font Size must be from 1 to %1 points, so that it fits on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille de police du copyright doit être comprise entre 1 et %1 points, pour tenir sur la page.</translation>
     </message>
     <message>
         <source>The Cell Size must be from 1 to %1 printer pixels, so that a cell fits on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille des cases doit être comprise entre 1 et %1 pixels d’imprimante, pour qu’une case tienne sur la page.</translation>
     </message>
     <message>
         <source>The Line Size must be from 0 to %1 printer pixels, no wider than a cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’épaisseur des traits doit être comprise entre 0 et %1 pixels d’imprimante, sans dépasser la largeur d’une case.</translation>
     </message>
     <message>
         <source>Could not start Printing ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l’impression ..</translation>
     </message>
     <message>
         <source>Could not start a New page ..</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de commencer une nouvelle page ..</translation>
     </message>
 </context>
 <context>
     <name>print::PageTarget</name>
     <message>
         <source>The page could not be handed to the printer, so nothing was printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’a pas pu être transmise à l’imprimante : rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>The PDF file could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF n’a pas pu être écrit :
+%1</translation>
     </message>
 </context>
 <context>
     <name>print::PrintDialog</name>
     <message>
         <source>The printing  may not work perfectly. I give this to you in the hope that it will be useful to some of you. Print it on a rough paper and find the right settings for you. You can manipulate disable Answer Numbers show to print a puzzle, and enable it to print a solution.  If you have many printers, the game will print on default printer directly</source>
-        <translation type="unfinished"></translation>
+        <translation>L’impression peut ne pas être parfaite. Je vous la propose dans l’espoir qu’elle sera utile à certains d’entre vous. Faites un essai sur du papier brouillon pour trouver les réglages qui vous conviennent. Vous pouvez décocher Chiffres de la solution pour imprimer une grille, et le cocher pour imprimer une solution. Si vous avez plusieurs imprimantes, le jeu imprime directement sur l’imprimante par défaut</translation>
     </message>
     <message>
         <source>%1, a Kakuro puzzle from %2</source>
         <comment>the printed footer: title, maker</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, une grille de Kakuro de %2</translation>
     </message>
     <message>
         <source>Answer Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres de la solution</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
         <source>Cell Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des cases</translation>
     </message>
     <message>
         <source>Tally (or) Sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommes</translation>
     </message>
     <message>
         <source>Cell Col</source>
-        <translation type="unfinished"></translation>
+        <translation>Coul. des cases</translation>
     </message>
     <message>
         <source>Line Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur des traits</translation>
     </message>
     <message>
         <source>Cell Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des cases</translation>
     </message>
     <message>
         <source>Copyright Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police du copyright</translation>
     </message>
     <message>
         <source>&amp;Print Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>%1 - Print Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Imprimer la solution</translation>
     </message>
     <message>
         <source>No printer is installed, so the page cannot be printed.
 Would you like to save it as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n’est installée, la page ne peut donc pas être imprimée.
+Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
     </message>
     <message>
         <source>%1 - Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Alerte</translation>
     </message>
     <message>
         <source>Save the page as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la page en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>puzzle::SavedGame</name>
     <message>
         <source>The game could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie n’a pas pu être enregistrée dans %1 : %2</translation>
     </message>
     <message>
         <source>the folder %1 could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n’a pas pu être créé.</translation>
     </message>
 </context>
 <context>
     <name>shell::AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>%1 is a Kakuro game from %2.
@@ -772,85 +774,91 @@ Fill each run of white cells with the digits 1 to 9 so that they add up to the c
 Every puzzle has exactly one solution, and it can be reached by reasoning alone.
 
 %1 is free software: you may share and change it under the GNU General Public License, version 3 or any later version. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un jeu de Kakuro de %2.
+
+Remplissez chaque séquence de cases blanches avec des chiffres de 1 à 9 dont le total donne la somme indiquée à côté de la séquence, sans jamais utiliser deux fois le même chiffre dans une séquence.
+
+Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
+
+%1 est un logiciel libre : vous pouvez le partager et le modifier selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou toute version ultérieure. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Click Here for more free puzzles &amp; Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour d’autres grilles &amp; jeux gratuits</translation>
     </message>
     <message>
         <source>Copyright © %1, GPL-3.0-or-later</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1, GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>shell::WelcomeDialog</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>More Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de grilles</translation>
     </message>
     <message>
         <source>Click here for more puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour d’autres grilles</translation>
     </message>
 </context>
 <context>
     <name>store::Settings</name>
     <message>
         <source> Error Failerd</source>
-        <translation type="unfinished"></translation>
+        <translation> Erreur : échec</translation>
     </message>
 </context>
 <context>
     <name>view::BoardView</name>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
 </context>
 <context>
     <name>view::CombinationWindow</name>
     <message>
         <source>%1 - Combinations</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Combinaisons</translation>
     </message>
     <message>
         <source>Select a cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez une case.</translation>
     </message>
     <message numerus="yes">
         <source>Across %1 in %n cells</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Séquence horizontale de %1 en %n case</numerusform>
+            <numerusform>Séquence horizontale de %1 en %n cases</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Down %1 in %n cells</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Séquence verticale de %1 en %n case</numerusform>
+            <numerusform>Séquence verticale de %1 en %n cases</numerusform>
         </translation>
     </message>
     <message>
         <source>This cell can take %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette case peut recevoir %1.</translation>
     </message>
     <message>
         <source>No digit fits this cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffre ne convient à cette case.</translation>
     </message>
 </context>
 </TS>

@@ -15,7 +15,8 @@ list(TRANSFORM translated_help PREPEND ${PROGRAM_DIR}/)
 set(missing "")
 foreach(f ${translated_help} ${PROGRAM_DIR}/korvel ${PROGRAM_DIR}/korvel.installed ${PROGRAM_DIR}/dm_book1.qztw
           ${PROGRAM_DIR}/48x48.ico ${PROGRAM_DIR}/HELP/help1.htm ${PROGRAM_DIR}/HELP/more-puzzles.htm
-          ${PROGRAM_DIR}/HELP/Velks.jpg bin/korvel share/applications/korvel.desktop
+          ${PROGRAM_DIR}/HELP/Velks.jpg ${PROGRAM_DIR}/HELP/de/help1.htm ${PROGRAM_DIR}/HELP/fr/help1.htm
+          bin/korvel share/applications/korvel.desktop
           share/icons/hicolor/16x16/apps/korvel.png share/icons/hicolor/48x48/apps/korvel.png
           share/icons/hicolor/256x256/apps/korvel.png bin/korvel-book
           share/metainfo/example.norvane_games.korvel.metainfo.xml share/man/man6/korvel.6.gz
