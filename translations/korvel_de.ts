@@ -111,6 +111,10 @@
         <source>Are you sure to RESTART puzzle?</source>
         <translation>Möchten Sie das Rätsel wirklich NEU STARTEN?</translation>
     </message>
+    <message>
+        <source>Puzzle number</source>
+        <translation>Rätselnummer</translation>
+    </message>
 </context>
 <context>
     <name>app::Menu</name>
@@ -819,6 +823,65 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     <message>
         <source> Error Failerd</source>
         <translation>Fehler: Die Einstellungen ließen sich nicht lesen oder speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>view::BoardAccessibility</name>
+    <message>
+        <source>%1 in pen</source>
+        <translation>%1 mit Füller</translation>
+    </message>
+    <message>
+        <source>%1 in pencil</source>
+        <translation>%1 mit Bleistift</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, marked wrong</source>
+        <translation>%1, als falsch markiert</translation>
+    </message>
+    <message>
+        <source>%1, marks %2</source>
+        <translation>%1, Notizen %2</translation>
+    </message>
+    <message>
+        <source>Board, paused</source>
+        <translation>Spielfeld, pausiert</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>across %1, down %2</source>
+        <translation>waagerecht %1, senkrecht %2</translation>
+    </message>
+    <message>
+        <source>across %1</source>
+        <translation>waagerecht %1</translation>
+    </message>
+    <message>
+        <source>down %1</source>
+        <translation>senkrecht %1</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>schwarzes Feld</translation>
+    </message>
+    <message>
+        <source>across %1 in %2, down %3 in %4</source>
+        <translation>waagerecht %1 in %2, senkrecht %3 in %4</translation>
+    </message>
+    <message>
+        <source>across %1 in %2</source>
+        <translation>waagerecht %1 in %2</translation>
+    </message>
+    <message>
+        <source>down %1 in %2</source>
+        <translation>senkrecht %1 in %2</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,10 @@
         <source>Are you sure to RESTART puzzle?</source>
         <translation>Voulez-vous vraiment RECOMMENCER la grille ?</translation>
     </message>
+    <message>
+        <source>Puzzle number</source>
+        <translation>Numéro de grille</translation>
+    </message>
 </context>
 <context>
     <name>app::Menu</name>
@@ -819,6 +823,65 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     <message>
         <source> Error Failerd</source>
         <translation> Erreur : échec</translation>
+    </message>
+</context>
+<context>
+    <name>view::BoardAccessibility</name>
+    <message>
+        <source>%1 in pen</source>
+        <translation>%1 au stylo</translation>
+    </message>
+    <message>
+        <source>%1 in pencil</source>
+        <translation>%1 au crayon</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, marked wrong</source>
+        <translation>%1, marqué faux</translation>
+    </message>
+    <message>
+        <source>%1, marks %2</source>
+        <translation>%1, candidats %2</translation>
+    </message>
+    <message>
+        <source>Board, paused</source>
+        <translation>Grille, en pause</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Grille</translation>
+    </message>
+    <message>
+        <source>across %1, down %2</source>
+        <translation>horizontale %1, verticale %2</translation>
+    </message>
+    <message>
+        <source>across %1</source>
+        <translation>horizontale %1</translation>
+    </message>
+    <message>
+        <source>down %1</source>
+        <translation>verticale %1</translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation>case noire</translation>
+    </message>
+    <message>
+        <source>across %1 in %2, down %3 in %4</source>
+        <translation>horizontale %1 en %2, verticale %3 en %4</translation>
+    </message>
+    <message>
+        <source>across %1 in %2</source>
+        <translation>horizontale %1 en %2</translation>
+    </message>
+    <message>
+        <source>down %1 in %2</source>
+        <translation>verticale %1 en %2</translation>
     </message>
 </context>
 <context>
