@@ -869,7 +869,7 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     </message>
     <message>
         <source>block</source>
-        <translation>schwarzes Feld</translation>
+        <translation>Sperrzelle</translation>
     </message>
     <message>
         <source>across %1 in %2, down %3 in %4</source>
