@@ -309,7 +309,7 @@ private Q_SLOTS:
         QCOMPARE(w.entries(), "");
     }
 
-    // A game played with none of the later options touched saves the four specified lines and
+    // A game played with none of the later options touched saves the four classic lines and
     // stores 3 + 4 x N values; an option once on is stored from then on.
     void untouchedOptionsStoreWhatTheyAlwaysStored()
     {
