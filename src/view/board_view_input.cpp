@@ -5,7 +5,6 @@
 #include "view/board_painter.h"
 #include "view/board_picture.h"
 #include "view/key_codes.h"
-#include "view/tool_images.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
