@@ -88,7 +88,7 @@ private Q_SLOTS:
         const auto row = [](const char *name, QRect region, QColor colour, int count) {
             QTest::newRow(name) << region << colour << count;
         };
-        const auto inside = [k](int col, int row) { return QRect(col * k + 2, row * k + 2, k - 2, k - 2); };
+        const auto inside = [](int col, int row) { return QRect(col * k + 2, row * k + 2, k - 2, k - 2); };
         row("clue fill, no diagonal on a block heading nothing", inside(3, 1), c.clue, (k - 2) * (k - 2));
         row("fill inset strip in the entry colour", {3 * k, k + 1, k, 1}, c.entry, k - 1);
         row("dark line between entries", {2 * k, k, 1, k}, c.darkLine, k);
