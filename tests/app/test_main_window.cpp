@@ -1,11 +1,10 @@
 // The main window's wiring on its real widgets: each menu entry, toolbar button and key with what
-// it does, the menus and toolbar as the player sees them, the score dialog at completion, the
-// board layout, and the program's start.
+// it does, the menus and toolbar as the player sees them (and what an untouched game stores), the
+// combinations window, the score dialog at completion, and the program's start.
 #include "app/startup.h"
 #include "platform/app_identity.h"
 #include "shell/shell_dialogs.h"
 #include "support/window_harness.h"
-#include "view/board_layout.h"
 #include "view/combination_window.h"
 #include "view/tool_images.h"
 
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -224,91 +222,6 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), w.picture());
     }
 
-    // With Keep My Progress on, every way of leaving a changed puzzle saves it; a failed write is
-    // told (but not at the end of a session) and the leaving goes on.
-    void leavingKeepsProgress_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("blocked"); // a folder stands where the saved game goes
-        QTest::addColumn<bool>("told");
-        for (const char *way : {"next", "previous", "typed number", "exit", "close box", "session end"})
-            QTest::newRow(way) << QString(way) << false << false;
-        QTest::newRow("next, the write fails") << "next" << true << true;
-        QTest::newRow("exit, the write fails") << "exit" << true << true;
-        QTest::newRow("session end, the write fails") << "session end" << true << false;
-    }
-    void leavingKeepsProgress()
-    {
-        QFETCH(QString, way);
-        QFETCH(bool, blocked);
-        WindowHarness w(numberedBook(3), 2);
-        w.act("MNU_KEEP")->trigger();
-        const QString path = w.game.savedGamePath();
-        QVERIFY(!blocked || QDir().mkpath(path));
-        w.clickCell(2, 2);
-        w.typeOnBoard(Qt::Key_4);
-        if (way == "next" || way == "previous") {
-            w.act(way == "next" ? "MNU_NEXT" : "MNU_PREV")->trigger();
-        } else if (way == "typed number") {
-            auto *box = w.find<QLineEdit>("txtGN");
-            box->setText("3");
-            QTest::keyClick(box, Qt::Key_Return);
-        } else if (way == "exit") {
-            w.act("MNU_XIT")->trigger();
-        } else if (way == "close box") {
-            w.window->close();
-        } else {
-            w.window->unload(false);
-            w.window->unload(true); // once only
-        }
-        QTEST(w.messages.filter("could not be saved").size() == 1, "told");
-        QCOMPARE(QFileInfo(path).isFile(), !blocked);
-        QCOMPARE(w.game.puzzleNumber() != 2, way == "next" || way == "previous" || way == "typed number");
-        store::Settings stored; // the settings were stored however the window went
-        QVERIFY(store::loadSettings(stored, 3));
-        QCOMPARE(stored.keepProgress, way == "exit" || way == "close box" || way == "session end");
-    }
-
-    // Pause covers the board and stops the clock; F2, a click on the cover, a digit key or another
-    // puzzle resume; a restore from the task bar does not.
-    void pause_data()
-    {
-        QTest::addColumn<QString>("resume");
-        QTest::addColumn<bool>("resumed");
-        QTest::newRow("F2") << "F2" << true;
-        QTest::newRow("a click on the cover") << "click" << true;
-        QTest::newRow("a digit, which is not written") << "digit" << true;
-        QTest::newRow("another puzzle") << "next" << true;
-        QTest::newRow("a restore") << "restore" << false;
-    }
-    void pause()
-    {
-        QFETCH(QString, resume);
-        WindowHarness w(numberedBook(3));
-        w.clickCell(2, 2);
-        QTest::keyClick(w.window.get(), Qt::Key_F2);
-        QWidget *cover = w.board()->pauseCover();
-        QVERIFY(cover->isVisible() && cover->geometry().contains(w.picture()->parentWidget()->geometry()));
-        QVERIFY(!w.game.clock().isRunning() && w.act("MNU_PAUSE")->isChecked());
-        if (resume == "F2")
-            QTest::keyClick(w.picture(), Qt::Key_F2);
-        else if (resume == "click")
-            QTest::mouseClick(cover, Qt::LeftButton);
-        else if (resume == "digit")
-            w.typeOnBoard(Qt::Key_5);
-        else if (resume == "next")
-            w.act("MNU_NEXT")->trigger();
-        else {
-            w.window->showMinimized();
-            w.window->showNormal();
-        }
-        QFETCH(bool, resumed);
-        QCOMPARE(cover->isVisible(), !resumed);
-        QCOMPARE(w.game.clock().isRunning(), resumed);
-        QCOMPARE(w.act("MNU_PAUSE")->isChecked(), !resumed);
-        QCOMPARE(w.entries(), "");
-    }
-
     // A game played with none of the later options touched saves the four classic lines and
     // stores 3 + 4 x N values; an option once on is stored from then on.
     void untouchedOptionsStoreWhatTheyAlwaysStored()
@@ -379,49 +292,6 @@ private Q_SLOTS:
         QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
         QCOMPARE(w.settings.puzzleStats[1].hintCounts[1], hinted ? 1 : 0);
         QTEST(w.openNumber(), "puzzle");
-    }
-
-    // A bar shows exactly when the picture is larger than the view; at its maximum the picture's
-    // last pixel touches the view's edge.
-    void boardLayout_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<bool>("vBar");
-        QTest::addColumn<bool>("hBar");
-        QTest::newRow("fits exactly") << QSize(400, 300) << false << false;
-        QTest::newRow("one pixel too wide") << QSize(401, 283) << false << true;
-        QTest::newRow("one pixel too tall") << QSize(383, 301) << true << false;
-        QTest::newRow("the horizontal bar makes the vertical one needed") << QSize(401, 290) << true << true;
-        QTest::newRow("the vertical bar makes the horizontal one needed") << QSize(390, 301) << true << true;
-        QTest::newRow("largest board at zoom step 10") << QSize(31 * 70 + 1, 31 * 70 + 1) << true << true;
-    }
-    void boardLayout()
-    {
-        QFETCH(QSize, picture);
-        const QSize space(400, 300);
-        const int bar = 17;
-        const view::BoardLayout g = view::computeBoardLayout(space, picture, bar, bar);
-        QTEST(g.vScrollVisible, "vBar");
-        QTEST(g.hScrollVisible, "hBar");
-        QCOMPARE(g.view.width() + (g.vScrollVisible ? bar : 0), space.width());
-        QCOMPARE(g.view.height() + (g.hScrollVisible ? bar : 0), space.height());
-        QVERIFY(g.vScroll.left() == g.view.right() + 1 && g.hScroll.top() == g.view.bottom() + 1);
-        QCOMPARE(g.view.height() + g.vScrollMax, g.vScrollVisible ? picture.height() : g.view.height());
-        QCOMPARE(g.view.width() + g.hScrollMax, g.hScrollVisible ? picture.width() : g.view.width());
-    }
-
-    // On the window: a board as high as zoom step 10 allows shows no vertical bar, and the
-    // horizontal bar sits on the window's bottom edge.
-    void boardReachesTheWindowsBottom()
-    {
-        WindowHarness w({{"# # # # # # # # # # # #", "# 1 2 3 4 5 # 1 2 3 4 5", "# 2 3 4 5 6 # 2 3 4 5 6",
-                          "# 3 4 5 6 7 # 3 4 5 6 7", "# 4 5 6 7 8 # 4 5 6 7 8"}});
-        while (w.board()->zoomLevel() < view::BoardView::kMaxZoom)
-            w.act("MNU_ZOOMIN")->trigger();
-        auto *hBar = w.find<QScrollBar>("HScroll1");
-        QVERIFY(!w.find<QScrollBar>("VScroll1")->isVisible() && hBar->isVisible());
-        QCOMPARE(hBar->mapTo(w.window.get(), QPoint(0, hBar->height())).y(), w.window->height());
-        QCOMPARE(hBar->maximum(), w.picture()->width() - w.picture()->parentWidget()->width());
     }
 
     // Start-up: a corrupt book is reported before any window; Quit in the welcome ends with none.

@@ -1,0 +1,97 @@
+// Leaving a puzzle and pausing it, in the real window: Keep My Progress on every way out, and the
+// pause cover with every way back.
+#include "support/window_harness.h"
+
+#include <QLineEdit>
+
+class TestLeavingAndPausing : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // With Keep My Progress on, every way of leaving a changed puzzle saves it; a failed write is
+    // told (but not at the end of a session) and the leaving goes on.
+    void leavingKeepsProgress_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("blocked"); // a folder stands where the saved game goes
+        QTest::addColumn<bool>("told");
+        for (const char *way : {"next", "previous", "typed number", "exit", "close box", "session end"})
+            QTest::newRow(way) << QString(way) << false << false;
+        QTest::newRow("next, the write fails") << "next" << true << true;
+        QTest::newRow("exit, the write fails") << "exit" << true << true;
+        QTest::newRow("session end, the write fails") << "session end" << true << false;
+    }
+    void leavingKeepsProgress()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, blocked);
+        WindowHarness w(numberedBook(3), 2);
+        w.act("MNU_KEEP")->trigger();
+        const QString path = w.game.savedGamePath();
+        QVERIFY(!blocked || QDir().mkpath(path));
+        w.clickCell(2, 2);
+        w.typeOnBoard(Qt::Key_4);
+        if (way == "next" || way == "previous") {
+            w.act(way == "next" ? "MNU_NEXT" : "MNU_PREV")->trigger();
+        } else if (way == "typed number") {
+            auto *box = w.find<QLineEdit>("txtGN");
+            box->setText("3");
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (way == "exit") {
+            w.act("MNU_XIT")->trigger();
+        } else if (way == "close box") {
+            w.window->close();
+        } else {
+            w.window->unload(false);
+            w.window->unload(true); // once only
+        }
+        QTEST(w.messages.filter("could not be saved").size() == 1, "told");
+        QCOMPARE(QFileInfo(path).isFile(), !blocked);
+        QCOMPARE(w.game.puzzleNumber() != 2, way == "next" || way == "previous" || way == "typed number");
+        store::Settings stored; // the settings were stored however the window went
+        QVERIFY(store::loadSettings(stored, 3));
+        QCOMPARE(stored.keepProgress, way == "exit" || way == "close box" || way == "session end");
+    }
+
+    // Pause covers the board and stops the clock; F2, a click on the cover, a digit key or another
+    // puzzle resume; a restore from the task bar does not.
+    void pause_data()
+    {
+        QTest::addColumn<QString>("resume");
+        QTest::addColumn<bool>("resumed");
+        QTest::newRow("F2") << "F2" << true;
+        QTest::newRow("a click on the cover") << "click" << true;
+        QTest::newRow("a digit, which is not written") << "digit" << true;
+        QTest::newRow("another puzzle") << "next" << true;
+        QTest::newRow("a restore") << "restore" << false;
+    }
+    void pause()
+    {
+        QFETCH(QString, resume);
+        WindowHarness w(numberedBook(3));
+        w.clickCell(2, 2);
+        QTest::keyClick(w.window.get(), Qt::Key_F2);
+        QWidget *cover = w.board()->pauseCover();
+        QVERIFY(cover->isVisible() && cover->geometry().contains(w.picture()->parentWidget()->geometry()));
+        QVERIFY(!w.game.clock().isRunning() && w.act("MNU_PAUSE")->isChecked());
+        if (resume == "F2")
+            QTest::keyClick(w.picture(), Qt::Key_F2);
+        else if (resume == "click")
+            QTest::mouseClick(cover, Qt::LeftButton);
+        else if (resume == "digit")
+            w.typeOnBoard(Qt::Key_5);
+        else if (resume == "next")
+            w.act("MNU_NEXT")->trigger();
+        else {
+            w.window->showMinimized();
+            w.window->showNormal();
+        }
+        QFETCH(bool, resumed);
+        QCOMPARE(cover->isVisible(), !resumed);
+        QCOMPARE(w.game.clock().isRunning(), resumed);
+        QCOMPARE(w.act("MNU_PAUSE")->isChecked(), !resumed);
+        QCOMPARE(w.entries(), "");
+    }
+};
+
+QTEST_MAIN(TestLeavingAndPausing)
+#include "test_leaving_and_pausing.moc"
