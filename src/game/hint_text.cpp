@@ -3,17 +3,15 @@
 #include "game/hint_text.h"
 
 #include "game/hint_search.h"
+#include "game/run_rules.h"
 #include "solver/run_state.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace game {
 namespace {
 
-using kakuro::digitBit;
 using kakuro::DigitSet;
 using kakuro::Technique;
 
@@ -122,13 +120,6 @@ private:
         return text;
     }
 
-    static QStringList digitsOf(DigitSet set)
-    {
-        QStringList digits;
-        kakuro::forEachDigit(set, [&](int d) { digits << QString::number(d); });
-        return digits;
-    }
-
     static QString combination(DigitSet set) { return digitsOf(set).join(QStringLiteral(" + ")); }
 
     // The digits the step puts in its cell or rules out of it.
@@ -148,15 +139,10 @@ private:
     {
         const kakuro::RunState s = kakuro::gatherRun(puzzle_, run, written_);
         std::vector<DigitSet> ways;
-        for (unsigned set = 1; set < 512; ++set)
-            if (kakuro::digitCount(set) == s.openCount && kakuro::digitSum(DigitSet(set)) == s.remaining &&
-                !(set & s.placed))
-                ways.push_back(DigitSet(set));
-        // In dictionary order: 1 + 4 before 2 + 3. Of two sets, the one holding the lowest digit
-        // they do not share comes first.
-        std::sort(ways.begin(), ways.end(), [](DigitSet a, DigitSet b) {
-            return a != b && (a & digitBit(kakuro::lowestDigit(DigitSet(a ^ b)))) != 0;
-        });
+        for (DigitSet set : combinationsAddingUpTo(s.openCount, s.remaining)) {
+            if (!(set & s.placed))
+                ways.push_back(set);
+        }
         if (ways.empty())
             return {};
         QStringList shown;

@@ -8,14 +8,6 @@
 namespace game {
 namespace {
 
-int digitSumOf(kakuro::DigitSet set)
-{
-    int sum = 0;
-    for (int d = 1; d <= 9; ++d)
-        sum += (set & kakuro::digitBit(d)) ? d : 0;
-    return sum;
-}
-
 // What each run of one direction allows, by run index.
 std::vector<kakuro::DigitSet> allowedByRuns(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
                                             RunDirection direction)
@@ -55,27 +47,28 @@ std::vector<kakuro::DigitSet> combinationsAddingUpTo(int length, int sum)
 {
     std::vector<kakuro::DigitSet> combinations;
     for (unsigned set = 1; set <= kakuro::kAllDigits; ++set) {
-        if (kakuro::digitCount(set) == length && digitSumOf(kakuro::DigitSet(set)) == sum)
+        if (kakuro::digitCount(set) == length && kakuro::digitSum(kakuro::DigitSet(set)) == sum)
             combinations.push_back(kakuro::DigitSet(set));
     }
-    // Read as digit strings, "1 2 9" comes before "1 3 4".
+    // Of two sets, the one holding the lowest digit they do not share comes first.
     std::sort(combinations.begin(), combinations.end(), [](kakuro::DigitSet a, kakuro::DigitSet b) {
-        const auto reversed = [](kakuro::DigitSet s) {
-            unsigned r = 0;
-            for (int d = 1; d <= 9; ++d)
-                r = (r << 1) | ((s >> (d - 1)) & 1u);
-            return r;
-        };
-        return reversed(a) > reversed(b);
+        return a != b && (a & kakuro::digitBit(kakuro::lowestDigit(kakuro::DigitSet(a ^ b)))) != 0;
     });
     return combinations;
+}
+
+QStringList digitsOf(kakuro::DigitSet set)
+{
+    QStringList digits;
+    kakuro::forEachDigit(set, [&](int d) { digits << QString::number(d); });
+    return digits;
 }
 
 kakuro::DigitSet digitsRunAllows(const puzzle::Run &run, kakuro::DigitSet written)
 {
     // A combination holding every written digit is those digits and a combination of the rest.
     const int rest = run.length - kakuro::digitCount(written);
-    return kakuro::combinationsOf(rest, run.sum - digitSumOf(written), kakuro::DigitSet(~written & kakuro::kAllDigits))
+    return kakuro::combinationsOf(rest, run.sum - kakuro::digitSum(written), kakuro::DigitSet(~written & kakuro::kAllDigits))
         .possible;
 }
 

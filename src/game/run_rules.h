@@ -6,6 +6,8 @@
 #include "puzzle/puzzle.h"
 #include "solver/digit_set.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <vector>
 
@@ -19,8 +21,11 @@ std::vector<int> cellsOf(const puzzle::Puzzle &puzzle, const puzzle::Run &run, R
 // The pen and pencil digits written in `cells`, as a set.
 kakuro::DigitSet writtenDigits(const puzzle::Entries &entries, const std::vector<int> &cells);
 
-// Every set of `length` distinct digits adding up to `sum`, smallest digits first.
+// Every set of `length` distinct digits adding up to `sum`, in dictionary order (1 + 4 before 2 + 3).
 std::vector<kakuro::DigitSet> combinationsAddingUpTo(int length, int sum);
+
+// The digits of `set` as texts, smallest first.
+QStringList digitsOf(kakuro::DigitSet set);
 
 // The digits a run still allows: the union of the combinations of its length that make its clue
 // and hold every digit written in it, less the written digits.

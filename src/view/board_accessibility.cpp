@@ -2,6 +2,7 @@
 #include "view/board_accessibility.h"
 
 #include "game/game.h"
+#include "game/run_rules.h"
 #include "puzzle/entries.h"
 #include "puzzle/puzzle.h"
 #include "view/board_picture.h"
@@ -58,12 +59,8 @@ QString entryName(const puzzle::Entries &e, int i)
     if (e.hasErrorMark(i))
         name = ScreenReaderText::tr("%1, marked wrong").arg(name);
     if (e.digit(i) == 0 && e.marks(i) != 0) {
-        QStringList digits;
-        for (int d = 1; d <= 9; ++d) {
-            if (e.marks(i) & (1 << (d - 1)))
-                digits << QString::number(d);
-        }
-        name = ScreenReaderText::tr("%1, marks %2").arg(name, digits.join(QLatin1Char(' ')));
+        const QString marks = game::digitsOf(kakuro::DigitSet(e.marks(i))).join(QLatin1Char(' '));
+        name = ScreenReaderText::tr("%1, marks %2").arg(name, marks);
     }
     return name;
 }

@@ -14,12 +14,7 @@ namespace {
 
 QString digitsText(kakuro::DigitSet set)
 {
-    QStringList digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (set & kakuro::digitBit(d))
-            digits.append(QString::number(d));
-    }
-    return digits.join(QLatin1Char(' '));
+    return game::digitsOf(set).join(QLatin1Char(' '));
 }
 
 // One run: its heading, then its combinations; those without every written digit are greyed.
