@@ -120,8 +120,7 @@ void Game::write(int col, int row, int digit)
         changeCell(i, content);
         return;
     }
-    (pencilMode() ? content.pencil : content.pen) = std::uint8_t(digit);
-    (pencilMode() ? content.pen : content.pencil) = 0;
+    content.write(digit, pencilMode());
     changeCell(i, content);
     checkWhenFull();
 }
@@ -132,8 +131,8 @@ void Game::erase(int col, int row)
         return;
     const int i = puzzle_.cellIndex(col, row);
     puzzle::CellContent content = entries_.content(i);
-    if (content.pen != 0 || content.pencil != 0)
-        content.pen = content.pencil = 0;
+    if (content.hasDigit())
+        content.eraseDigit();
     else
         content.marks = 0;
     changeCell(i, content);
@@ -154,7 +153,7 @@ void Game::fillCandidates()
     std::vector<std::pair<int, puzzle::CellContent>> after;
     for (int i = 1; i <= puzzle_.cellCount(); ++i) {
         puzzle::CellContent content = entries_.content(i);
-        if (puzzle_.solution(i) == 0 || content.pen != 0 || content.pencil != 0)
+        if (puzzle_.solution(i) == 0 || content.hasDigit())
             continue;
         content.marks = candidates[std::size_t(i)];
         after.emplace_back(i, content);
@@ -247,10 +246,9 @@ void Game::applyHint()
         return;
     puzzle::CellContent content = entries_.content(hint.cell);
     if (hint.kind == HintKind::Placement) {
-        content.pen = std::uint8_t(hint.digit);
-        content.pencil = 0;
+        content.write(hint.digit, false);
     } else if (hint.kind == HintKind::WrongDigit) {
-        content.pen = content.pencil = 0;
+        content.eraseDigit();
     } else {
         if (content.marks == 0)
             content.marks = candidatesOf(puzzle_, entries_, hint.cell);

@@ -14,6 +14,15 @@ struct CellContent {
     std::uint8_t pencil = 0;
     std::uint16_t marks = 0; // candidate marks: bit d-1 stands for digit d
 
+    bool hasDigit() const { return pen != 0 || pencil != 0; }
+    // `digit` (1-9) written in pen or pencil, taking out the other kind; the marks stay.
+    void write(int digit, bool inPencil)
+    {
+        (inPencil ? pencil : pen) = std::uint8_t(digit);
+        (inPencil ? pen : pencil) = 0;
+    }
+    void eraseDigit() { pen = pencil = 0; }
+
     bool operator==(const CellContent &) const = default;
 };
 
@@ -40,8 +49,6 @@ public:
     void write(int i, int digit, bool inPencil);
     // Takes out both digits; marks and an error mark stay.
     void erase(int i);
-    // Marks `digit` (1-9) when it is not marked, and takes its mark out when it is.
-    void toggleMark(int i, int digit);
     void setMarks(int i, int marks) { content_[std::size_t(i)].marks = std::uint16_t(marks & 0x1FF); }
     void setErrorMark(int i) { errorMarks_[std::size_t(i)] = 1; }
 

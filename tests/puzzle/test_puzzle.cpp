@@ -175,9 +175,8 @@ private Q_SLOTS:
         QCOMPARE(described(back), QStringLiteral("5....i"));
 
         // Marks add a fifth line, marks under a digit included.
-        e.toggleMark(1, 2);
-        e.toggleMark(3, 9);
-        e.toggleMark(3, 1);
+        e.setMarks(1, 0b10);
+        e.setMarks(3, 0b100000001);
         QCOMPARE(puzzle::savedGameText(3, e).split('\n').value(4), QByteArray("MARKS=2,,19,,,\r"));
         puzzle::readSavedGameBytes(puzzle::savedGameText(3, e), 3, board(), back);
         QCOMPARE(described(back), QStringLiteral("5[10]..[100000001]..i"));
