@@ -105,6 +105,26 @@ template <std::size_t N> QByteArray asBytes(const std::array<std::uint8_t, N> &b
     return QByteArray(reinterpret_cast<const char *>(block.data()), qsizetype(N));
 }
 
+// A later option: 4 bytes holding 0 (its default) up to `count` - 1; anything else reads as 0.
+std::int32_t readOption(const KeyValueStore &kv, const QString &name, std::int32_t count)
+{
+    const std::optional<QByteArray> bytes = kv.readBytes(name, 4);
+    if (!bytes || bytes->size() != 4)
+        return 0;
+    const std::int32_t value = get<std::int32_t>(reinterpret_cast<const std::uint8_t *>(bytes->data()));
+    return value >= 0 && value < count ? value : 0;
+}
+
+// Stored only once it leaves its default, so that a store nobody changed holds what it always held.
+void writeOption(KeyValueStore &kv, const QString &name, std::int32_t value)
+{
+    if (value == 0 && !kv.hasValue(name))
+        return;
+    std::array<std::uint8_t, 4> block{};
+    put<std::int32_t>(block.data(), value);
+    kv.writeBytes(name, asBytes(block));
+}
+
 // Puzzles whose records are in memory.
 int storedPuzzleCount(const Settings &settings)
 {
@@ -182,15 +202,9 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
     for (int n = 1; n <= count; ++n)
         readStats(kv, n, settings.puzzleStats[std::size_t(n)]);
 
-    for (const Switch &s : kSwitches) {
-        const std::optional<QByteArray> bytes = kv.readBytes(QString::fromLatin1(s.name), 4);
-        settings.*s.member = bytes && bytes->size() == 4 && get<std::int32_t>(
-                                                                 reinterpret_cast<const std::uint8_t *>(bytes->data())) == 1;
-    }
-    if (const std::optional<QByteArray> bytes = kv.readBytes(kColourScheme, 4); bytes && bytes->size() == 4) {
-        const std::int32_t scheme = get<std::int32_t>(reinterpret_cast<const std::uint8_t *>(bytes->data()));
-        settings.colourScheme = scheme >= 0 && scheme < kColourSchemeCount ? scheme : 0;
-    }
+    for (const Switch &s : kSwitches)
+        settings.*s.member = readOption(kv, QString::fromLatin1(s.name), 2) == 1;
+    settings.colourScheme = readOption(kv, kColourScheme, kColourSchemeCount);
     if (const std::optional<QByteArray> bytes = kv.readBytes(kCombinationsPosition, 8); bytes && bytes->size() == 8) {
         const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
         settings.combinationsPosition = std::pair(get<std::int32_t>(at), get<std::int32_t>(at + 4));
@@ -212,16 +226,9 @@ bool saveSettings(const Settings &settings)
     for (int n = 1; n <= count; ++n)
         writeStats(kv, n, settings.puzzleStats[std::size_t(n)]);
 
-    for (const Switch &s : kSwitches) {
-        const QString name = QString::fromLatin1(s.name);
-        if (settings.*s.member || kv.readBytes(name, 64))
-            kv.writeBytes(name, asBytes(std::array<std::uint8_t, 4>{std::uint8_t(settings.*s.member ? 1 : 0)}));
-    }
-    if (settings.colourScheme != 0 || kv.readBytes(kColourScheme, 64)) {
-        std::array<std::uint8_t, 4> block{};
-        put<std::int32_t>(block.data(), settings.colourScheme);
-        kv.writeBytes(kColourScheme, asBytes(block));
-    }
+    for (const Switch &s : kSwitches)
+        writeOption(kv, QString::fromLatin1(s.name), settings.*s.member ? 1 : 0);
+    writeOption(kv, kColourScheme, settings.colourScheme);
     if (const auto &position = settings.combinationsPosition) {
         std::array<std::uint8_t, 8> block{};
         put<std::int32_t>(block.data(), position->first);
