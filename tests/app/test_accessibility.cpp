@@ -50,7 +50,6 @@ private Q_SLOTS:
         textRow("erased, mark and marks", "13", "empty, marked wrong, marks 2 8", "down 3 in 2");
         textRow("clue of two runs", "11", "across 4, down 3", "across 4 in 2, down 3 in 2");
         textRow("clue in row 0", "20", "down 5", "down 5 in 2");
-        textRow("clue in column 0", "02", "across 6", "across 6 in 2");
         textRow("no run below a lone cell", "30", "block", "");
     }
     void cellNames()

@@ -100,7 +100,6 @@ private Q_SLOTS:
         textRow("undo", "", "menu:MNU_UNDO", "entries ");
         textRow("toolbar Undo keeps the tool", "tool", "bar:tb_10", "entries ");
         textRow("Ctrl+U in the number box undoes", "", "box:Ctrl+U", "entries ");
-        textRow("redo", "undone", "menu:MNU_REDO", "entries 22:4");
         textRow("Ctrl+Y redoes", "undone", "key:Ctrl+Y", "entries 22:4");
         textRow("Ctrl+Backspace still clears", "", "key:Ctrl+Backspace", "entries ");
         textRow("toolbar Marks puts the tool down", "tool", "bar:tb_12", "candidates; tool 11");

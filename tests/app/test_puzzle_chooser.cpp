@@ -50,7 +50,6 @@ private Q_SLOTS:
         QTest::newRow("saved game first") << 4 << true << "" << -1 << "3 1 2 4";
         QTest::newRow("one size") << 0 << false << "6x6" << -1 << "2 3";
         QTest::newRow("one band") << 0 << false << "" << 0 << "1 4";
-        QTest::newRow("size and band") << 0 << false << "6x6" << 2 << "3";
     }
     void listSortsAndFilters()
     {

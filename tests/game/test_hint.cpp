@@ -209,7 +209,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("counts"); // then saved
         QTest::addColumn<QString>("written");
         const QByteArray one2three = QByteArray::fromHex("010000000200000003000000");
-        QTest::newRow("no hints, nothing stored") << QVariant() << "0 0 0" << QList<int>{0, 0, 0} << "none";
         QTest::newRow("a hint is stored")
             << QVariant() << "0 0 0" << QList<int>{0, 2, 0} << "000000000200000000000000";
         QTest::newRow("read back, kept at zero")

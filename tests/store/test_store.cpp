@@ -155,7 +155,6 @@ private Q_SLOTS:
         QTest::newRow("name of 51") << "STATS1_2" << QVariant(QString(51, 'n')) << base + QString(50, 'n');
         QTest::newRow("name of 52") << "STATS1_2" << QVariant(QString(52, 'n')) << base;
         QTest::newRow("a switch on") << "CONFLICTS" << QVariant(QByteArray("\1\0\0\0", 4)) << base + " conflicts";
-        QTest::newRow("a switch of an unknown value") << "COMBINATIONS" << QVariant(QByteArray("\2\0\0\0", 4)) << base;
         QTest::newRow("a switch too short") << "COMBINATIONS" << QVariant(QByteArray("\1", 1)) << base;
         QTest::newRow("a colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\3\0\0\0", 4)) << base + " scheme 3";
         QTest::newRow("an unknown colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\4\0\0\0", 4)) << base;
