@@ -11,7 +11,7 @@ packages=(
   libbenchmark-dev
 )
 case "${1:-}" in
-  --test) packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils appstream) ;;
+  --test) packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils appstream clang-format) ;;
   --package) packages+=(dpkg-dev file lintian) ;;
   --windows) packages+=(g++-mingw-w64-x86-64-posix) ;; # the cross compiler of `make check-windows`
 esac
