@@ -340,6 +340,12 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    // A window manager may leave a minimised window on screen; once the player works in it again
+    // it is not minimised, and the clock that stopped for it goes on.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && (windowState() & Qt::WindowMinimized)) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        return;
+    }
     if (event->type() == QEvent::WindowStateChange) {
         const auto *change = static_cast<QWindowStateChangeEvent *>(event);
         if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
