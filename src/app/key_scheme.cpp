@@ -49,7 +49,8 @@ bool isLetter(QChar c)
 
 } // namespace
 
-QList<QKeySequence> schemeShortcuts(const QString &objectName, KeyScheme scheme, const QKeySequence &ownShortcut)
+QList<QKeySequence> schemeShortcuts(const QString &objectName, KeyScheme scheme,
+                                    const QKeySequence &ownShortcut)
 {
     for (const SchemeKeys &keys : schemeTable()) {
         if (objectName == QLatin1String(keys.action))
@@ -84,8 +85,8 @@ void applyKeyScheme(QWidget &window, QMenuBar &menuBar, KeyScheme scheme)
             continue;
         if (!action->property(kOwnShortcut).isValid())
             action->setProperty(kOwnShortcut, action->shortcut());
-        action->setShortcuts(
-            schemeShortcuts(action->objectName(), scheme, action->property(kOwnShortcut).value<QKeySequence>()));
+        action->setShortcuts(schemeShortcuts(action->objectName(), scheme,
+                                             action->property(kOwnShortcut).value<QKeySequence>()));
     }
     // Show Solution's key belongs to the board: the entry shows it and acts on it only while its
     // menu is open.

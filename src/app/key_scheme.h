@@ -15,7 +15,8 @@ enum class KeyScheme { Classic = 0, Common = 1 };
 
 // The shortcuts of the window action `objectName` under `scheme`, the one the menu shows first.
 // `ownShortcut` is the action's key in its menu entry, kept by actions the schemes do not change.
-QList<QKeySequence> schemeShortcuts(const QString &objectName, KeyScheme scheme, const QKeySequence &ownShortcut);
+QList<QKeySequence> schemeShortcuts(const QString &objectName, KeyScheme scheme,
+                                    const QKeySequence &ownShortcut);
 
 // The caption with an ampersand before the letter that opens it from its menu: the first letter
 // of a word not in `taken`, else any such letter, else none; the letter chosen joins `taken`.

@@ -127,7 +127,8 @@ constexpr ToolbarButton kMainToolbar[] = {
 };
 
 // Checkable menu entries beyond pen and pencil.
-constexpr const char *kSwitches[] = {"MNU_KEEP", "MNU_PAUSE", "MNU_CAND", "MNU_AUTOMARKS", "MNU_COMBOS", "MNU_CONFLICTS"};
+constexpr const char *kSwitches[] = {"MNU_KEEP",      "MNU_PAUSE",  "MNU_CAND",
+                                     "MNU_AUTOMARKS", "MNU_COMBOS", "MNU_CONFLICTS"};
 
 } // namespace
 
@@ -342,7 +343,8 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     // A window manager may leave a minimised window on screen; once the player works in it again
     // it is not minimised, and the clock that stopped for it goes on.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && (windowState() & Qt::WindowMinimized)) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        (windowState() & Qt::WindowMinimized)) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
         return;
     }

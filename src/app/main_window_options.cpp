@@ -92,7 +92,8 @@ void MainWindow::applyWindowPlace()
     fitDueAtShow_ = !place;
     if (!place)
         return;
-    resize(std::max(place->width, kSmallestWindow.width()), std::max(place->height, kSmallestWindow.height()));
+    resize(std::max(place->width, kSmallestWindow.width()),
+           std::max(place->height, kSmallestWindow.height()));
     if (place->maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
     boardView_->setZoomLevel(place->zoomLevel);
@@ -103,10 +104,14 @@ void MainWindow::rememberWindowPlace()
     if (!settings_.fitWindow)
         return;
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
-    settings_.windowPlace = store::WindowPlace{size.width(), size.height(), isMaximized(), boardView_->zoomLevel()};
+    settings_.windowPlace =
+        store::WindowPlace{size.width(), size.height(), isMaximized(), boardView_->zoomLevel()};
 }
 
-void MainWindow::zoomToDefault() { boardView_->setZoomLevel(view::BoardView::kDefaultZoom); }
+void MainWindow::zoomToDefault()
+{
+    boardView_->setZoomLevel(view::BoardView::kDefaultZoom);
+}
 
 void MainWindow::openMenuBar()
 {
@@ -114,8 +119,14 @@ void MainWindow::openMenuBar()
         menuBar()->setActiveAction(menuBar()->actions().first());
 }
 
-void MainWindow::switchAutoMarks() { game_.setAutoMarks(action(QStringLiteral("MNU_AUTOMARKS"))->isChecked()); }
+void MainWindow::switchAutoMarks()
+{
+    game_.setAutoMarks(action(QStringLiteral("MNU_AUTOMARKS"))->isChecked());
+}
 
-void MainWindow::showSolution() { game_.revealSolution(); }
+void MainWindow::showSolution()
+{
+    game_.revealSolution();
+}
 
 } // namespace app

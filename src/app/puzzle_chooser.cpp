@@ -58,8 +58,10 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     const auto offerGuessing = [this, &grades](int number) {
         const int guessing = int(kakuro::Difficulty::Guessing);
         const std::optional<game::PuzzleGrade> grade = grades.grade(number);
-        if (grade && grade->difficulty == kakuro::Difficulty::Guessing && difficultyBox_->findData(guessing) < 0)
-            difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty::Guessing), guessing);
+        if (grade && grade->difficulty == kakuro::Difficulty::Guessing &&
+            difficultyBox_->findData(guessing) < 0)
+            difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty::Guessing),
+                                    guessing);
     };
     for (int n = 1; n <= grades.puzzleCount(); ++n)
         offerGuessing(n);

@@ -141,7 +141,8 @@ void Game::erase(int col, int row)
     changeCell(i, content);
 }
 
-std::vector<std::pair<int, puzzle::CellContent>> Game::placing(int i, const puzzle::CellContent &content) const
+std::vector<std::pair<int, puzzle::CellContent>> Game::placing(int i,
+                                                               const puzzle::CellContent &content) const
 {
     std::vector<std::pair<int, puzzle::CellContent>> after{{i, content}};
     const int digit = content.pen != 0 ? content.pen : content.pencil;

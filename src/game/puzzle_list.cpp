@@ -121,8 +121,9 @@ QVariant PuzzleListModel::display(int number, const Row &row, int column) const
         // "1 hint" has a text of its own, since without a translation %n takes no plural.
         if (row.hints <= 0)
             return QString::number(row.bestTime);
-        return row.hints == 1 ? tr("%1 (1 hint)", "a best time helped by one hint").arg(row.bestTime)
-                              : tr("%1 (%n hints)", "a best time helped by hints", row.hints).arg(row.bestTime);
+        return row.hints == 1
+                   ? tr("%1 (1 hint)", "a best time helped by one hint").arg(row.bestTime)
+                   : tr("%1 (%n hints)", "a best time helped by hints", row.hints).arg(row.bestTime);
     case SavedColumn:
         return row.saved ? tr("Yes") : QString();
     }

@@ -114,7 +114,8 @@ template <std::size_t N> QByteArray asBytes(const std::array<std::uint8_t, N> &b
 
 // A later option: 4 bytes holding 0 up to `count` - 1; anything else reads as `fallback`, its
 // default.
-std::int32_t readOption(const KeyValueStore &kv, const QString &name, std::int32_t count, std::int32_t fallback = 0)
+std::int32_t readOption(const KeyValueStore &kv, const QString &name, std::int32_t count,
+                        std::int32_t fallback = 0)
 {
     const std::optional<QByteArray> bytes = kv.readBytes(name, 4);
     if (!bytes || bytes->size() != 4)
@@ -221,10 +222,11 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
     settings.fitWindow = readOption(kv, kFitWindow, 2) == 1;
     settings.autoMarks = readOption(kv, kAutoMarks, 2, 1) == 1;
     // A place that no window could take reads as none.
-    if (const std::optional<QByteArray> bytes = kv.readBytes(kWindowPlace, 16); bytes && bytes->size() == 16) {
+    if (const std::optional<QByteArray> bytes = kv.readBytes(kWindowPlace, 16);
+        bytes && bytes->size() == 16) {
         const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
-        const WindowPlace place{get<std::int32_t>(at), get<std::int32_t>(at + 4), get<std::int32_t>(at + 8) == 1,
-                                get<std::int32_t>(at + 12)};
+        const WindowPlace place{get<std::int32_t>(at), get<std::int32_t>(at + 4),
+                                get<std::int32_t>(at + 8) == 1, get<std::int32_t>(at + 12)};
         if (place.width > 0 && place.width <= 100000 && place.height > 0 && place.height <= 100000 &&
             place.zoomLevel >= 1 && place.zoomLevel <= 10)
             settings.windowPlace = place;

@@ -28,7 +28,10 @@ BoardLayout computeBoardLayout(QSize space, QSize picture, int vScrollWidth, int
 
 // The side of a cell at zoom step `zoomLevel`, and the board picture of a grid of `cells` at it:
 // one more row and column for the edge clues, and one pixel for the last grid line.
-inline constexpr int cellSizeAt(int zoomLevel) { return zoomLevel * 5 + 20; }
+inline constexpr int cellSizeAt(int zoomLevel)
+{
+    return zoomLevel * 5 + 20;
+}
 QSize pictureSizeAt(QSize cells, int zoomLevel);
 
 // The largest zoom step from `minZoom` to `maxZoom` whose picture of `cells` fits `space`

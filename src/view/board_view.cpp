@@ -63,7 +63,8 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
         highlightedCells_.clear();
         highlighted_.clear();
         if (fitToView_)
-            zoomLevel_ = fittingZoom(size(), {game_.puzzle().width(), game_.puzzle().height()}, kMinZoom, kMaxZoom);
+            zoomLevel_ =
+                fittingZoom(size(), {game_.puzzle().width(), game_.puzzle().height()}, kMinZoom, kMaxZoom);
         repaintBoard();
         setSelection(-1, -1);
         picture_->update();

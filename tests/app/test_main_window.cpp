@@ -38,13 +38,14 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << QStringLiteral("puzzle %1").arg(w.openNumber()) << "entries " + w.entries()
          << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
          << (w.game.candidateMode() ? "candidates" : "digits") << (b->showsConflicts() ? "conflicts" : "")
-         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations" : "")
-         << "entry colour " + b->boardPalette().entry.name()
-         << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
-         << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
-         << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed")
-         << (w.game.paused() ? "paused" : "")
-         << (QApplication::activePopupWidget() ? "menu " + QApplication::activePopupWidget()->objectName() : "");
+         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations"
+                                                                                         : "")
+         << "entry colour " + b->boardPalette().entry.name() << QStringLiteral("tool %1").arg(b->numberTool())
+         << pointer << (b->selectedCol() < 0 ? "select none" : selected)
+         << (solutions.isEmpty() ? "" : "solution") << (w.window->isMinimized() ? "minimised" : "")
+         << (w.window->isVisible() ? "" : "closed") << (w.game.paused() ? "paused" : "")
+         << (QApplication::activePopupWidget() ? "menu " + QApplication::activePopupWidget()->objectName()
+                                               : "");
     return seen;
 }
 
@@ -199,9 +200,12 @@ private Q_SLOTS:
     void menusAndToolbarAsShown()
     {
         WindowHarness w(numberedBook(1));
-        const QStringList additions = {"MNU_KEEP", "MNU_CHOOSE", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
-                                       "MNU_CAND_CLEAR", "MNU_AUTOMARKS", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SOLUTION", "MNU_SEP_A",
-                                       "MNU_COMBOS", "MNU_CONFLICTS", "MNU_COLOURS", "MNU_KEYS", "MNU_FIT"};
+        const QStringList additions = {"MNU_KEEP",      "MNU_CHOOSE",     "MNU_PAUSE",     "MNU_SEP_U",
+                                       "MNU_UNDO",      "MNU_REDO",       "MNU_SEP_C",     "MNU_CAND",
+                                       "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_AUTOMARKS", "MNU_SEP_HINT",
+                                       "MNU_HINT",      "MNU_HINT_APPLY", "MNU_SOLUTION",  "MNU_SEP_A",
+                                       "MNU_COMBOS",    "MNU_CONFLICTS",  "MNU_COLOURS",   "MNU_KEYS",
+                                       "MNU_FIT"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
@@ -218,7 +222,8 @@ private Q_SLOTS:
             "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics "
             "|  MNU_PRN Print Game |  MNU_SEP2 - "
             "|  MNU_MP More Puzzles |  MNU_SEP3 - |  MNU_XIT Exit |MNU_SOLV Solving|  MNU_PEN_1 Use pen "
-            "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All Ctrl+K|  MNU_ZOOMIN Zoom In + Ctrl+Z"
+            "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All Ctrl+K|  MNU_ZOOMIN Zoom In + "
+            "Ctrl+Z"
             "|  MNU_ZOOMOUT Zoom Out - Ctrl+O|MNU_HLPMN Help|  MNU_HTP How to play F1|  MNU_MP_H More "
             "Puzzles "
             "|  MNU_CS_WEB Korvel Website |  MNU_SEP_H - |  MNU_ABT About Korvel |tb_1 Prev|tb_2 -|tb_3 Next"

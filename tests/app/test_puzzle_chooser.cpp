@@ -115,7 +115,8 @@ private Q_SLOTS:
             auto *list = d.findChild<QTableView *>("grdPuzzles");
             QCOMPARE(d.focusWidget(), list);
             QCOMPARE(list->currentIndex().data().toString(), "2");
-            QCOMPARE(d.findChild<QComboBox *>("cmbDifficulty")->findText("Guessing"), -1); // no puzzle needs it
+            QCOMPARE(d.findChild<QComboBox *>("cmbDifficulty")->findText("Guessing"),
+                     -1); // no puzzle needs it
             QWidget *focus = list;
             for (const QString &step : input.split(' ')) {
                 const QString what = step.section(':', 1);

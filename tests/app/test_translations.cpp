@@ -144,8 +144,8 @@ private Q_SLOTS:
             store::insertTime(w.settings, 1000, 312, "Ann", 2);
             QStringList faults;
             w.onDialog = [&](QDialog &dialog) { faults << surfaceFaults(dialog); };
-            for (const char *opens :
-                 {"MNU_KEYS_COMMON", "MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE", "MNU_COMBOS", "MNU_PAUSE"})
+            for (const char *opens : {"MNU_KEYS_COMMON", "MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE",
+                                      "MNU_COMBOS", "MNU_PAUSE"})
                 w.act(opens)->trigger();
             QCOMPARE(w.dialogs, QStringList({"frmAbt", "diagStats", "frmPrinterDialog", "diagChoosePuzzle"}));
             w.window->combinationWindow()->showCell(2, 2);

@@ -124,10 +124,13 @@ private Q_SLOTS:
         row("fill is one step", "22:1 fill undo", "", "22:1");
         // A placed digit leaves the marks of its two runs, its own cell's kept; one step with it.
         const QString filled = "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13";
-        row("a placed digit leaves its runs' marks", "fill 22:1", "", "22:1m1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m1234 44:0m13");
+        row("a placed digit leaves its runs' marks", "fill 22:1", "",
+            "22:1m1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m1234 44:0m13");
         row("a placement and its marks are undone together", "fill 22:1 undo", "", filled.toLatin1());
-        row("an applied hint leaves the marks too", "fill 33:- 33:1m apply", "", "22:1m1 32:0m3 23:0m2 33:0m24 43:0m1 34:0m1234 44:0m13");
-        row("switched off, marks stay", "fill manual 22:1", "", "22:1m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
+        row("an applied hint leaves the marks too", "fill 33:- 33:1m apply", "",
+            "22:1m1 32:0m3 23:0m2 33:0m24 43:0m1 34:0m1234 44:0m13");
+        row("switched off, marks stay", "fill manual 22:1", "",
+            "22:1m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
         row("clear is one step", "fill clear undo redo", "", "");
     }
     void checking()
