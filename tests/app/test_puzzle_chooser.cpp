@@ -105,7 +105,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, input);
         WindowHarness w(kBook, 2);
-        w.game.write(3, 1, 1); // something to lose, so that a change is asked
+        w.game.write(4, 2, 1); // something to lose, so that a change is asked
+        QCOMPARE(w.game.entries().filledCount(), 1);
         QFETCH(bool, yes);
         w.answerYes = yes;
         bool stays = false;

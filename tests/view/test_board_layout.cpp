@@ -85,7 +85,7 @@ private Q_SLOTS:
         QTRY_VERIFY(w.board()->zoomLevel() < view::BoardView::kMaxZoom - 1);
         const int fitted = w.board()->zoomLevel();
         QVERIFY(w.picture()->width() <= w.board()->width() && w.picture()->height() <= w.board()->height());
-        const QSize larger = view::pictureSizeAt({11, 4}, fitted + 1);
+        const QSize larger = view::pictureSizeAt({12, 5}, fitted + 1);
         QVERIFY(larger.height() > w.board()->height() || larger.width() > w.board()->width());
         w.window->close();
         store::Settings stored;
