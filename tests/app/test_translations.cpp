@@ -85,7 +85,7 @@ QStringList surfaceFaults(QWidget &surface)
             faults << repeatedAccelerators(w->objectName(), entries);
         }
         if (const auto *header = qobject_cast<QHeaderView *>(w); header && header->isVisibleTo(&surface)) {
-            for (int k = 0; k < header->count() - 1; ++k) { // the last one stretches
+            for (int k = 0; k < header->count(); ++k) {
                 const QString title = header->model()->headerData(k, header->orientation()).toString();
                 if (header->fontMetrics().horizontalAdvance(title) > header->sectionSize(k))
                     faults << surface.objectName() + ": header '" + title + "' does not fit";
