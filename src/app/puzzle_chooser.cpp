@@ -99,11 +99,13 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
         header->resizeSection(column, std::max(header->sectionSize(column), needed));
     }
     // The list is wide enough for every column, the last one's header included.
-    const QString lastTitle = filter_->headerData(game::PuzzleListModel::SavedColumn, Qt::Horizontal).toString();
+    const QString lastTitle =
+        filter_->headerData(game::PuzzleListModel::SavedColumn, Qt::Horizontal).toString();
     int listWidth = header->fontMetrics().horizontalAdvance(lastTitle) + arrow + 4 * margin;
     for (int column = 0; column < game::PuzzleListModel::SavedColumn; ++column)
         listWidth += header->sectionSize(column);
-    view_->setMinimumWidth(listWidth + view_->verticalScrollBar()->sizeHint().width() + 2 * view_->frameWidth());
+    view_->setMinimumWidth(listWidth + view_->verticalScrollBar()->sizeHint().width() +
+                           2 * view_->frameWidth());
     header->setStretchLastSection(true);
     header->setSortIndicator(game::PuzzleListModel::NumberColumn, Qt::AscendingOrder);
     view_->setSortingEnabled(true);
