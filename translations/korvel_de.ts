@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Remove Marks of Placed Digits</source>
-        <translation>Markierungen gesetzter Ziffern entfernen</translation>
+        <translation>Notizen gesetzter Ziffern entfernen</translation>
     </message>
     <message>
         <source>Show Solution</source>

@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Remove Marks of Placed Digits</source>
-        <translation>Retirer les marques des chiffres placés</translation>
+        <translation>Retirer les notes des chiffres placés</translation>
     </message>
     <message>
         <source>Show Solution</source>
