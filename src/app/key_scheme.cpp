@@ -42,11 +42,6 @@ const QList<SchemeKeys> &schemeTable()
 const char *const kOwnShortcut = "korvelOwnShortcut";
 const char *const kPlainCaption = "korvelPlainCaption";
 
-bool isLetter(QChar c)
-{
-    return c.isLetterOrNumber();
-}
-
 } // namespace
 
 QList<QKeySequence> schemeShortcuts(const QString &objectName, KeyScheme scheme,
@@ -67,8 +62,8 @@ QString withMnemonic(const QString &caption, QString &taken)
     for (const bool wordStartsOnly : {true, false}) {
         for (int k = 0; k < text.size() && chosen < 0; ++k) {
             const QChar c = text.at(k);
-            const bool wordStart = k == 0 || !isLetter(text.at(k - 1));
-            if (isLetter(c) && (wordStart || !wordStartsOnly) && !taken.contains(c.toLower()))
+            const bool wordStart = k == 0 || !text.at(k - 1).isLetterOrNumber();
+            if (c.isLetterOrNumber() && (wordStart || !wordStartsOnly) && !taken.contains(c.toLower()))
                 chosen = k;
         }
     }
