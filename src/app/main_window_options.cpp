@@ -12,14 +12,20 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 #include <algorithm>
 
 namespace app {
 namespace {
 
-// The smallest the resizable window may become: the toolbars and a few cells of the board.
-constexpr QSize kSmallestWindow(480, 360);
+// The smallest the resizable window may become: room for both toolbars, nothing of them cut off.
+QSize smallestWindow(const QMainWindow &window)
+{
+    const QSize toolbar = window.findChild<QToolBar *>(QStringLiteral("tb"))->sizeHint();
+    const QSize numbers = window.findChild<QToolBar *>(QStringLiteral("tbNumButns"))->sizeHint();
+    return {toolbar.width(), window.menuBar()->sizeHint().height() + toolbar.height() + numbers.height()};
+}
 
 } // namespace
 
@@ -69,7 +75,7 @@ void MainWindow::switchFitWindow()
     settings_.fitWindow = action(QStringLiteral("MNU_FIT"))->isChecked();
     boardView_->setFitToView(settings_.fitWindow);
     if (settings_.fitWindow) {
-        setMinimumSize(kSmallestWindow);
+        setMinimumSize(smallestWindow(*this));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         boardView_->fitZoom();
         return;
@@ -86,14 +92,14 @@ void MainWindow::applyWindowPlace()
         return;
     action(QStringLiteral("MNU_FIT"))->setChecked(true);
     boardView_->setFitToView(true);
-    setMinimumSize(kSmallestWindow);
+    const QSize smallest = smallestWindow(*this);
+    setMinimumSize(smallest);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const std::optional<store::WindowPlace> &place = settings_.windowPlace;
     fitDueAtShow_ = !place;
     if (!place)
         return;
-    resize(std::max(place->width, kSmallestWindow.width()),
-           std::max(place->height, kSmallestWindow.height()));
+    resize(std::max(place->width, smallest.width()), std::max(place->height, smallest.height()));
     if (place->maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
     boardView_->setZoomLevel(place->zoomLevel);
