@@ -115,6 +115,18 @@
         <source>Puzzle number</source>
         <translation>Rätselnummer</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Üblich</translation>
+    </message>
+    <message>
+        <source>Fit Board to Window</source>
+        <translation>Spielfeld an Fenster anpassen</translation>
+    </message>
 </context>
 <context>
     <name>app::Menu</name>
@@ -241,6 +253,14 @@
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>Remove Marks of Placed Digits</source>
+        <translation>Notizen gesetzter Ziffern entfernen</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Lösung zeigen</translation>
     </message>
 </context>
 <context>
@@ -539,6 +559,19 @@
     <message>
         <source>Guessing</source>
         <translation>Raten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n hints)</source>
+        <comment>a best time helped by hints</comment>
+        <translation>
+            <numerusform>%1 (%n Hinweis)</numerusform>
+            <numerusform>%1 (%n Hinweise)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (1 hint)</source>
+        <comment>a best time helped by one hint</comment>
+        <translation>%1 (1 Hinweis)</translation>
     </message>
 </context>
 <context>

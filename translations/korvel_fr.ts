@@ -115,6 +115,18 @@
         <source>Puzzle number</source>
         <translation>Numéro de grille</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Courantes</translation>
+    </message>
+    <message>
+        <source>Fit Board to Window</source>
+        <translation>Ajuster la grille à la fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>app::Menu</name>
@@ -241,6 +253,14 @@
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Remove Marks of Placed Digits</source>
+        <translation>Retirer les notes des chiffres placés</translation>
+    </message>
+    <message>
+        <source>Show Solution</source>
+        <translation>Afficher la solution</translation>
     </message>
 </context>
 <context>
@@ -539,6 +559,19 @@
     <message>
         <source>Guessing</source>
         <translation>Tâtonnement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n hints)</source>
+        <comment>a best time helped by hints</comment>
+        <translation>
+            <numerusform>%1 (%n indice)</numerusform>
+            <numerusform>%1 (%n indices)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (1 hint)</source>
+        <comment>a best time helped by one hint</comment>
+        <translation>%1 (1 indice)</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "view/board_layout.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
+#include "view/combination_window.h"
 #include "view/key_codes.h"
 #include "view/tool_images.h"
 
@@ -21,6 +22,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QSessionManager>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
@@ -80,9 +82,11 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_CAND", QT_TRANSLATE_NOOP("app::Menu", "Use Candidates"), {}, &MainWindow::switchCandidateMode},
           {"MNU_CAND_FILL", QT_TRANSLATE_NOOP("app::Menu", "Fill Candidates"), {}, &MainWindow::fillCandidates},
           {"MNU_CAND_CLEAR", QT_TRANSLATE_NOOP("app::Menu", "Clear Candidates"), {}, &MainWindow::clearCandidates},
+          {"MNU_AUTOMARKS", QT_TRANSLATE_NOOP("app::Menu", "Remove Marks of Placed Digits"), {}, &MainWindow::switchAutoMarks},
           {"MNU_SEP_HINT", nullptr, {}, nullptr},
           {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
           {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), {}, &MainWindow::applyHint},
+          {"MNU_SOLUTION", QT_TRANSLATE_NOOP("app::Menu", "Show Solution"), {}, &MainWindow::showSolution},
           {"MNU_SEP_A", nullptr, {}, nullptr},
           {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MainWindow::switchCombinations},
           {"MNU_CONFLICTS", QT_TRANSLATE_NOOP("app::Menu", "Show Conflicts"), {}, &MainWindow::switchConflicts}}},
@@ -123,7 +127,8 @@ constexpr ToolbarButton kMainToolbar[] = {
 };
 
 // Checkable menu entries beyond pen and pencil.
-constexpr const char *kSwitches[] = {"MNU_KEEP", "MNU_PAUSE", "MNU_CAND", "MNU_COMBOS", "MNU_CONFLICTS"};
+constexpr const char *kSwitches[] = {"MNU_KEEP",      "MNU_PAUSE",  "MNU_CAND",
+                                     "MNU_AUTOMARKS", "MNU_COMBOS", "MNU_CONFLICTS"};
 
 } // namespace
 
@@ -185,6 +190,7 @@ void MainWindow::buildMenus()
         colourSchemes_->addAction(a);
         connect(a, &QAction::triggered, this, [this, k] { chooseColourScheme(k); });
     }
+    buildOptionMenus();
 }
 
 QAction *MainWindow::action(const QString &objectName) const
@@ -287,7 +293,10 @@ void MainWindow::load()
     action(QStringLiteral("MNU_ABT"))->setText(tr("About %1").arg(platform::appTitle));
     boardView_->setNumberTool(view::BoardView::kNoTool);
     action(QStringLiteral("MNU_KEEP"))->setChecked(settings_.keepProgress);
+    action(QStringLiteral("MNU_AUTOMARKS"))->setChecked(settings_.autoMarks);
+    chooseKeyScheme(settings_.keyScheme);
     game_.openPuzzle(settings_.lastPuzzle);
+    applyWindowPlace();
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
     chooseColourScheme(settings_.colourScheme);
@@ -307,6 +316,7 @@ void MainWindow::unload(bool messagesAllowed)
     if (QString error; !game_.keepProgress(&error) && messagesAllowed)
         platform::message(this, error, platform::appTitle);
     rememberCombinationsPlace();
+    rememberWindowPlace();
     if (!store::saveSettings(settings_) && messagesAllowed)
         platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 }
@@ -317,9 +327,27 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (fitDueAtShow_) {
+        fitDueAtShow_ = false;
+        boardView_->fitZoom();
+    }
+    if (settings_.showCombinations && !(combinationWindow_ && combinationWindow_->isVisible()))
+        switchCombinations();
+}
+
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    // A window manager may leave a minimised window on screen; once the player works in it again
+    // it is not minimised, and the clock that stopped for it goes on.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        (windowState() & Qt::WindowMinimized)) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        return;
+    }
     if (event->type() == QEvent::WindowStateChange) {
         const auto *change = static_cast<QWindowStateChangeEvent *>(event);
         if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
@@ -337,7 +365,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::onWindowRestored()
 {
-    setFixedSize(view::windowWidthPx, view::windowHeightPx); // the player cannot change the size
+    if (!settings_.fitWindow)
+        setFixedSize(view::windowWidthPx, view::windowHeightPx); // the player cannot change the size
     if (!game_.paused())
         game_.clock().resume();
 }

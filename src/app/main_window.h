@@ -70,6 +70,15 @@ public:
     void applyHint();
     void switchCombinations();
     void switchConflicts();
+    void switchAutoMarks();
+    void showSolution();
+    // Key scheme 0 Classic, 1 Common; Classic for any other.
+    void chooseKeyScheme(int scheme);
+    // Lets the window be resized, the board following it, or gives it back its one size and zoom.
+    void switchFitWindow();
+    void zoomToDefault();
+    // Opens the menu bar's first menu, from where the arrow keys reach every entry.
+    void openMenuBar();
     // Colour scheme 0 Classic, 1 Paper, 2 Dark, 3 High Contrast; Classic for any other.
     void chooseColourScheme(int scheme);
     void openHelp();
@@ -86,6 +95,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -104,6 +114,14 @@ private:
     void onCompleted();
     void showHistory();
     void rememberCombinationsPlace();
+    void buildOptionMenus();
+    // The resizable window's size, maximised state and zoom, as stored, while it fits the board.
+    void applyWindowPlace();
+    void rememberWindowPlace();
+    // Asks before another puzzle replaces the one in play, unless nothing of it can be lost.
+    bool mayChangePuzzle(QWidget *parent);
+    // The button of the mode a digit goes to is down.
+    void showWritingMode();
 
     game::Game &game_;
     store::Settings &settings_;
@@ -116,6 +134,8 @@ private:
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
+    QActionGroup *keySchemes_ = nullptr;    // MNU_KEYS' entries, in their stored order
+    bool fitDueAtShow_ = false;             // a fitting window with no stored zoom fits once shown
     game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QTimer>
+#include <QToolBar>
 
 namespace app {
 namespace {
@@ -65,7 +66,7 @@ void MainWindow::connectGame()
     });
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
         action(QStringLiteral("MNU_CAND"))->setChecked(on);
-        mainButtons_[12]->setChecked(on);
+        showWritingMode();
     });
     connect(boardView_, &view::BoardView::selectionChanged, this, [this](int col, int row) {
         if (combinationWindow_)
@@ -123,6 +124,8 @@ void MainWindow::switchConflicts()
 void MainWindow::switchCombinations()
 {
     settings_.showCombinations = action(QStringLiteral("MNU_COMBOS"))->isChecked();
+    if (settings_.showCombinations && !isVisible())
+        return; // shown with the main window, beside it, never before it
     if (!settings_.showCombinations) {
         if (combinationWindow_) {
             rememberCombinationsPlace();
@@ -177,7 +180,7 @@ void MainWindow::goToTypedPuzzle()
         numberBox_->setText(QString::number(game_.puzzleNumber()));
         return;
     }
-    if (!confirmed(this, changePuzzleQuestion()))
+    if (!mayChangePuzzle(this))
         return; // the box keeps what was typed
     // The box then shows the puzzle now open ("12abc" opens 12 and reads 12).
     game_.openPuzzle(int(platform::roundedClamped(typed, 1, game_.puzzleCount())));
@@ -203,13 +206,22 @@ void MainWindow::saveGame()
 void MainWindow::choosePuzzle()
 {
     PuzzleChooser chooser(game_, *grades_, settings_, this);
-    chooser.setConfirmation([](QWidget *dialog) { return confirmed(dialog, changePuzzleQuestion()); });
+    chooser.setConfirmation([this](QWidget *dialog) { return mayChangePuzzle(dialog); });
     platform::execDialog(chooser);
     if (chooser.chosenPuzzle() != 0)
         openChosenPuzzle(chooser.chosenPuzzle());
 }
 
 void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
+
+// Nothing can be lost while progress is kept, nor on a board that holds nothing yet.
+bool MainWindow::mayChangePuzzle(QWidget *parent)
+{
+    const puzzle::Entries &entries = game_.entries();
+    if (game_.keepsProgress() || (entries.filledCount() == 0 && !entries.hasAnyMark()))
+        return true;
+    return confirmed(parent, changePuzzleQuestion());
+}
 
 void MainWindow::exitGame() { close(); }
 
@@ -251,8 +263,25 @@ void MainWindow::setPencilMode(bool pencil)
     action(QStringLiteral("MNU_PEN_1"))->setChecked(!pencil);
     action(QStringLiteral("MNU_PEN_2"))->setChecked(pencil);
     game_.setPencilMode(pencil);
-    mainButtons_[6]->setChecked(pencil);
-    mainButtons_[7]->setChecked(!pencil);
+    showWritingMode();
+}
+
+// While digits toggle marks only Marks is down, and the pen or pencil a digit would take after is
+// named in bold.
+void MainWindow::showWritingMode()
+{
+    const bool marks = game_.candidateMode();
+    const bool pencil = game_.pencilMode();
+    mainButtons_[12]->setChecked(marks);
+    mainButtons_[6]->setChecked(pencil && !marks);
+    mainButtons_[7]->setChecked(!pencil && !marks);
+    for (const int k : {6, 7}) {
+        if (QWidget *button = mainToolbar_->widgetForAction(mainButtons_[std::size_t(k)])) {
+            QFont font = button->font();
+            font.setBold(marks && (k == 6) == pencil);
+            button->setFont(font);
+        }
+    }
 }
 
 void MainWindow::checkAll() { game_.checkAll(); }

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -49,8 +51,22 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
         sizeBox_->addItem(game::PuzzleListModel::sizeText(size), size);
     difficultyBox_->setObjectName(QStringLiteral("cmbDifficulty"));
     difficultyBox_->addItem(tr("Any"));
-    for (int d = 0; d < kakuro::kDifficultyCount; ++d)
-        difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty(d)), d);
+    for (int d = 0; d < kakuro::kDifficultyCount; ++d) {
+        if (kakuro::Difficulty(d) != kakuro::Difficulty::Guessing)
+            difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty(d)), d);
+    }
+    // Guessing is offered once a listed puzzle turns out to need it, and not before.
+    const auto offerGuessing = [this, &grades](int number) {
+        const int guessing = int(kakuro::Difficulty::Guessing);
+        const std::optional<game::PuzzleGrade> grade = grades.grade(number);
+        if (grade && grade->difficulty == kakuro::Difficulty::Guessing &&
+            difficultyBox_->findData(guessing) < 0)
+            difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty::Guessing),
+                                    guessing);
+    };
+    for (int n = 1; n <= grades.puzzleCount(); ++n)
+        offerGuessing(n);
+    connect(&grades, &game::BookGrades::graded, this, offerGuessing);
 
     filter_->setSourceModel(model_);
     view_->setObjectName(QStringLiteral("grdPuzzles"));
@@ -71,7 +87,25 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     header->resizeSection(game::PuzzleListModel::NumberColumn, digit * 9);
     header->resizeSection(game::PuzzleListModel::SizeColumn, digit * 9);
     header->resizeSection(game::PuzzleListModel::DifficultyColumn, digit * 26);
-    header->resizeSection(game::PuzzleListModel::BestTimeColumn, digit * 11);
+    // A best time may carry its hints; every header shows whole, sort arrow and all.
+    const int hintedTime = view_->fontMetrics().horizontalAdvance(
+        game::PuzzleListModel::tr("%1 (%n hints)", "a best time helped by hints", 9).arg(99999));
+    header->resizeSection(game::PuzzleListModel::BestTimeColumn, hintedTime + digit * 2);
+    const int arrow = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < game::PuzzleListModel::SavedColumn; ++column) {
+        const QString title = filter_->headerData(column, Qt::Horizontal).toString();
+        const int needed = header->fontMetrics().horizontalAdvance(title) + arrow + 4 * margin;
+        header->resizeSection(column, std::max(header->sectionSize(column), needed));
+    }
+    // The list is wide enough for every column, the last one's header included.
+    const QString lastTitle =
+        filter_->headerData(game::PuzzleListModel::SavedColumn, Qt::Horizontal).toString();
+    int listWidth = header->fontMetrics().horizontalAdvance(lastTitle) + arrow + 4 * margin;
+    for (int column = 0; column < game::PuzzleListModel::SavedColumn; ++column)
+        listWidth += header->sectionSize(column);
+    view_->setMinimumWidth(listWidth + view_->verticalScrollBar()->sizeHint().width() +
+                           2 * view_->frameWidth());
     header->setStretchLastSection(true);
     header->setSortIndicator(game::PuzzleListModel::NumberColumn, Qt::AscendingOrder);
     view_->setSortingEnabled(true);

@@ -13,7 +13,8 @@ bool isWindowShortcut(const QWidget &box, const QKeyEvent &key)
     const QKeySequence pressed(key.keyCombination());
     const QList<QAction *> actions = box.window()->findChildren<QAction *>();
     return std::any_of(actions.begin(), actions.end(), [&](const QAction *action) {
-        return action->isEnabled() && action->shortcut() == pressed;
+        return action->isEnabled() && action->shortcutContext() != Qt::WidgetShortcut &&
+               action->shortcuts().contains(pressed);
     });
 }
 

@@ -121,7 +121,10 @@ void Game::write(int col, int row, int digit)
         return;
     }
     content.write(digit, pencilMode());
-    changeCell(i, content);
+    if (entries_.content(i) == content)
+        Q_EMIT cellChanged(col, row);
+    else
+        change(placing(i, content));
     checkWhenFull();
 }
 
@@ -136,6 +139,29 @@ void Game::erase(int col, int row)
     else
         content.marks = 0;
     changeCell(i, content);
+}
+
+std::vector<std::pair<int, puzzle::CellContent>> Game::placing(int i,
+                                                               const puzzle::CellContent &content) const
+{
+    std::vector<std::pair<int, puzzle::CellContent>> after{{i, content}};
+    const int digit = content.pen != 0 ? content.pen : content.pencil;
+    if (!settings_.autoMarks || digit == 0)
+        return after;
+    const auto clearIn = [&](const puzzle::Run &run, int dCol, int dRow) {
+        for (int k = 1; k <= run.length; ++k) {
+            const int cell = puzzle_.cellIndex(run.clueCol + k * dCol, run.clueRow + k * dRow);
+            puzzle::CellContent other = entries_.content(cell);
+            other.marks &= std::uint16_t(~kakuro::digitBit(digit));
+            if (cell != i && other != entries_.content(cell))
+                after.emplace_back(cell, other);
+        }
+    };
+    if (const int across = puzzle_.acrossRunOf(i); across >= 0)
+        clearIn(puzzle_.acrossRuns()[std::size_t(across)], 1, 0);
+    if (const int down = puzzle_.downRunOf(i); down >= 0)
+        clearIn(puzzle_.downRuns()[std::size_t(down)], 0, 1);
+    return after;
 }
 
 // A cell left as it was is repainted all the same, and leaves nothing to take back.
@@ -255,7 +281,10 @@ void Game::applyHint()
         for (int d : hint.removedDigits)
             content.marks &= std::uint16_t(~kakuro::digitBit(d));
     }
-    change({{hint.cell, content}});
+    if (hint.kind == HintKind::Placement)
+        change(placing(hint.cell, content));
+    else
+        change({{hint.cell, content}});
     if (hint.kind == HintKind::Placement)
         checkWhenFull();
 }

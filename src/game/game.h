@@ -61,6 +61,10 @@ public:
     // restarted or saved saves it, with the time played; completing it deletes its saved game.
     bool keepsProgress() const { return settings_.keepProgress; }
     void setKeepProgress(bool on) { settings_.keepProgress = on; }
+    // While on, a digit placed leaves the marks of every other cell of its two runs, in the same
+    // change as the placement.
+    bool autoMarks() const { return settings_.autoMarks; }
+    void setAutoMarks(bool on) { settings_.autoMarks = on; }
     // Saves the puzzle in play as leaving it does. True when nothing needed writing or the write
     // went well; false, with `error` set, when it failed.
     bool keepProgress(QString *error);
@@ -134,6 +138,9 @@ private:
     // Makes `after` the content of each cell named, as one change the player can take back.
     void change(const std::vector<std::pair<int, puzzle::CellContent>> &after);
     void changeCell(int i, const puzzle::CellContent &content);
+    // Cell i becoming `content`, with the digit it places taken out of the marks of its runs'
+    // other cells while automatic marks are on.
+    std::vector<std::pair<int, puzzle::CellContent>> placing(int i, const puzzle::CellContent &content) const;
     void apply(const Change &change, bool forward);
     void moveThroughHistory(std::vector<Change> &from, std::vector<Change> &to, bool forward);
     void checkWhenFull();

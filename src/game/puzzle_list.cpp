@@ -47,8 +47,10 @@ PuzzleListModel::PuzzleListModel(const puzzle::Book &book, const BookGrades &gra
         const puzzle::BookPuzzle record = book.record(n);
         row.size = QSize(record.width, record.height);
         if (std::size_t(n) < settings.puzzleStats.size() &&
-            isRealTime(settings.puzzleStats[std::size_t(n)].bestTimes[1]))
+            isRealTime(settings.puzzleStats[std::size_t(n)].bestTimes[1])) {
             row.bestTime = settings.puzzleStats[std::size_t(n)].bestTimes[1];
+            row.hints = settings.puzzleStats[std::size_t(n)].hintCounts[1];
+        }
         row.saved = QFileInfo::exists(puzzle::savedGamePath(savedGamesFolder, n));
     }
     connect(&grades, &BookGrades::graded, this, [this](int number) {
@@ -114,7 +116,14 @@ QVariant PuzzleListModel::display(int number, const Row &row, int column) const
             .arg(difficultyText(grade->difficulty), technique);
     }
     case BestTimeColumn:
-        return row.bestTime ? QString::number(row.bestTime) : QString();
+        if (!row.bestTime)
+            return QString();
+        // "1 hint" has a text of its own, since without a translation %n takes no plural.
+        if (row.hints <= 0)
+            return QString::number(row.bestTime);
+        return row.hints == 1
+                   ? tr("%1 (1 hint)", "a best time helped by one hint").arg(row.bestTime)
+                   : tr("%1 (%n hints)", "a best time helped by hints", row.hints).arg(row.bestTime);
     case SavedColumn:
         return row.saved ? tr("Yes") : QString();
     }

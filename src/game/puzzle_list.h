@@ -54,6 +54,7 @@ private:
     struct Row {
         QSize size;
         std::int32_t bestTime = 0; // 0 for none
+        std::int32_t hints = 0;    // hints taken on the way to the best time
         bool saved = false;
     };
     QVariant display(int number, const Row &row, int column) const;

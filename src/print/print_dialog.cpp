@@ -113,6 +113,7 @@ void PrintDialog::buildControls()
         new ColourButton(QStringLiteral("cmdCopyrightColour"), tr("Font Color"), Qt::black, optionsFrame);
     footerTextBox = new QLineEdit(defaultFooterText(), optionsFrame);
     footerTextBox->setObjectName(QStringLiteral("txtCopyRight"));
+    footerTextBox->setCursorPosition(0); // the footer is read from its start
 
     auto *grid = new QGridLayout(optionsFrame);
     grid->addWidget(showSolutionBox, 0, 0);

@@ -4,7 +4,10 @@
 // hints taken for each of the three times, stored only once some time was helped by a hint).
 // The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS", "KEEPPROGRESS";
 // "COLOURSCHEME" (4 bytes, 0 to 3) names the board's colours; "COMBINATIONSPOS" (8 bytes: x and y)
-// places the combinations window.
+// places the combinations window. "KEYSCHEME" (4 bytes, 0 Classic or 1 Common) picks the window's
+// keys; "FITWINDOW" (1 for on) lets the window be resized; "AUTOMARKS" (0 for off, on by default)
+// clears a placed digit from its runs' marks; "WINDOWPLACE" (16 bytes: width, height, 1 when
+// maximised, zoom step 1 to 10) is written only while FITWINDOW is on.
 #include "store/settings_store.h"
 
 #include "store/key_value_store.h"
@@ -35,6 +38,10 @@ constexpr Switch kSwitches[] = {
 const QString kCombinationsPosition = QStringLiteral("COMBINATIONSPOS");
 const QString kColourScheme = QStringLiteral("COLOURSCHEME");
 constexpr std::int32_t kColourSchemeCount = 4;
+const QString kKeyScheme = QStringLiteral("KEYSCHEME");
+const QString kFitWindow = QStringLiteral("FITWINDOW");
+const QString kAutoMarks = QStringLiteral("AUTOMARKS");
+const QString kWindowPlace = QStringLiteral("WINDOWPLACE");
 
 QString timesName(int n)
 {
@@ -105,20 +112,22 @@ template <std::size_t N> QByteArray asBytes(const std::array<std::uint8_t, N> &b
     return QByteArray(reinterpret_cast<const char *>(block.data()), qsizetype(N));
 }
 
-// A later option: 4 bytes holding 0 (its default) up to `count` - 1; anything else reads as 0.
-std::int32_t readOption(const KeyValueStore &kv, const QString &name, std::int32_t count)
+// A later option: 4 bytes holding 0 up to `count` - 1; anything else reads as `fallback`, its
+// default.
+std::int32_t readOption(const KeyValueStore &kv, const QString &name, std::int32_t count,
+                        std::int32_t fallback = 0)
 {
     const std::optional<QByteArray> bytes = kv.readBytes(name, 4);
     if (!bytes || bytes->size() != 4)
-        return 0;
+        return fallback;
     const std::int32_t value = get<std::int32_t>(reinterpret_cast<const std::uint8_t *>(bytes->data()));
-    return value >= 0 && value < count ? value : 0;
+    return value >= 0 && value < count ? value : fallback;
 }
 
 // Stored only once it leaves its default, so that a store nobody changed holds what it always held.
-void writeOption(KeyValueStore &kv, const QString &name, std::int32_t value)
+void writeOption(KeyValueStore &kv, const QString &name, std::int32_t value, std::int32_t fallback = 0)
 {
-    if (value == 0 && !kv.hasValue(name))
+    if (value == fallback && !kv.hasValue(name))
         return;
     std::array<std::uint8_t, 4> block{};
     put<std::int32_t>(block.data(), value);
@@ -209,6 +218,19 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
         const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
         settings.combinationsPosition = std::pair(get<std::int32_t>(at), get<std::int32_t>(at + 4));
     }
+    settings.keyScheme = readOption(kv, kKeyScheme, 2);
+    settings.fitWindow = readOption(kv, kFitWindow, 2) == 1;
+    settings.autoMarks = readOption(kv, kAutoMarks, 2, 1) == 1;
+    // A place that no window could take reads as none.
+    if (const std::optional<QByteArray> bytes = kv.readBytes(kWindowPlace, 16);
+        bytes && bytes->size() == 16) {
+        const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
+        const WindowPlace place{get<std::int32_t>(at), get<std::int32_t>(at + 4),
+                                get<std::int32_t>(at + 8) == 1, get<std::int32_t>(at + 12)};
+        if (place.width > 0 && place.width <= 100000 && place.height > 0 && place.height <= 100000 &&
+            place.zoomLevel >= 1 && place.zoomLevel <= 10)
+            settings.windowPlace = place;
+    }
 }
 
 bool saveSettings(const Settings &settings)
@@ -234,6 +256,17 @@ bool saveSettings(const Settings &settings)
         put<std::int32_t>(block.data(), position->first);
         put<std::int32_t>(block.data() + 4, position->second);
         kv.writeBytes(kCombinationsPosition, asBytes(block));
+    }
+    writeOption(kv, kKeyScheme, settings.keyScheme);
+    writeOption(kv, kFitWindow, settings.fitWindow ? 1 : 0);
+    writeOption(kv, kAutoMarks, settings.autoMarks ? 1 : 0, 1);
+    if (const auto &place = settings.windowPlace; place && settings.fitWindow) {
+        std::array<std::uint8_t, 16> block{};
+        put<std::int32_t>(block.data(), place->width);
+        put<std::int32_t>(block.data() + 4, place->height);
+        put<std::int32_t>(block.data() + 8, place->maximised ? 1 : 0);
+        put<std::int32_t>(block.data() + 12, place->zoomLevel);
+        kv.writeBytes(kWindowPlace, asBytes(block));
     }
 
     // Losing the run's best times in silence would be worse than saying so.

@@ -24,6 +24,14 @@ struct PuzzleStats {
 
 inline constexpr std::int32_t kClearedTime = 99999;
 
+// The main window as the player left it, while it could be resized.
+struct WindowPlace {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool maximised = false;
+    std::int32_t zoomLevel = 3;
+};
+
 // Everything the store keeps.
 struct Settings {
     std::int32_t lastPuzzle = 1; // the puzzle in play; the game keeps it within the book
@@ -40,6 +48,11 @@ struct Settings {
     std::int32_t colourScheme = 0; // of the board on screen: 0 Classic, 1 Paper, 2 Dark, 3 High Contrast
     // Where the combinations window last stood on the screen; none until it has been shown.
     std::optional<std::pair<std::int32_t, std::int32_t>> combinationsPosition;
+    std::int32_t keyScheme = 0; // 0 Classic, 1 Common
+    bool autoMarks = true;      // a placed digit leaves the marks of its runs
+    bool fitWindow = false;     // the window can be resized and the board follows it
+    // While fitWindow is on: the window's size, whether it was maximised, and the zoom step.
+    std::optional<WindowPlace> windowPlace;
 };
 
 // What the player is told when the store cannot be reached or written.

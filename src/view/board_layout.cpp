@@ -24,4 +24,20 @@ BoardLayout computeBoardLayout(QSize space, QSize picture, int vScrollWidth, int
     return g;
 }
 
+QSize pictureSizeAt(QSize cells, int zoomLevel)
+{
+    const int side = cellSizeAt(zoomLevel);
+    return {(cells.width() + 1) * side + 1, (cells.height() + 1) * side + 1};
+}
+
+int fittingZoom(QSize space, QSize cells, int minZoom, int maxZoom)
+{
+    for (int zoom = maxZoom; zoom > minZoom; --zoom) {
+        const QSize picture = pictureSizeAt(cells, zoom);
+        if (picture.width() <= space.width() && picture.height() <= space.height())
+            return zoom;
+    }
+    return minZoom;
+}
+
 } // namespace view

@@ -26,4 +26,16 @@ struct BoardLayout {
 // touches the view's edge.
 BoardLayout computeBoardLayout(QSize space, QSize picture, int vScrollWidth, int hScrollHeight);
 
+// The side of a cell at zoom step `zoomLevel`, and the board picture of a grid of `cells` at it:
+// one more row and column for the edge clues, and one pixel for the last grid line.
+inline constexpr int cellSizeAt(int zoomLevel)
+{
+    return zoomLevel * 5 + 20;
+}
+QSize pictureSizeAt(QSize cells, int zoomLevel);
+
+// The largest zoom step from `minZoom` to `maxZoom` whose picture of `cells` fits `space`
+// without a scroll bar; `minZoom` when none does, where the board scrolls.
+int fittingZoom(QSize space, QSize cells, int minZoom, int maxZoom);
+
 } // namespace view

@@ -12,7 +12,10 @@
 #include "view/tool_images.h"
 
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace view {
 
@@ -59,6 +62,9 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
             conflicts_ = game::conflictingCells(game_.puzzle(), game_.entries());
         highlightedCells_.clear();
         highlighted_.clear();
+        if (fitToView_)
+            zoomLevel_ =
+                fittingZoom(size(), {game_.puzzle().width(), game_.puzzle().height()}, kMinZoom, kMaxZoom);
         repaintBoard();
         setSelection(-1, -1);
         picture_->update();
@@ -166,10 +172,24 @@ void BoardView::zoomOut()
     repaintBoard();
 }
 
+void BoardView::setZoomLevel(int level)
+{
+    zoomLevel_ = std::clamp(level, kMinZoom, kMaxZoom);
+    repaintBoard();
+}
+
+void BoardView::fitZoom()
+{
+    setZoomLevel(fittingZoom(size(), {game_.puzzle().width(), game_.puzzle().height()}, kMinZoom, kMaxZoom));
+}
+
 void BoardView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (picture_->followsScreen())
+    // Sizes given before the window shows are not the player's: a zoom restored then holds.
+    if (fitToView_ && isVisible() && event->oldSize() != size())
+        fitZoom();
+    else if (picture_->followsScreen())
         placePicture();
     else
         followScreen(); // a new picture for the new screen, drawn at once rather than left white
@@ -235,7 +255,7 @@ void BoardView::paintWholeBoard(BoardDigits digits)
 
 void BoardView::repaintBoard()
 {
-    cellSize_ = zoomLevel_ * 5 + 20;
+    cellSize_ = cellSizeAt(zoomLevel_);
     placePicture();
     paintWholeBoard(BoardDigits::None);
     BoardPainter board = painter();

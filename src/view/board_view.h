@@ -26,6 +26,7 @@ public:
     static constexpr int kNoTool = 11;
     static constexpr int kMinZoom = 1;
     static constexpr int kMaxZoom = 10;
+    static constexpr int kDefaultZoom = 3;
 
     explicit BoardView(game::Game &game, QWidget *parent = nullptr);
     ~BoardView() override;
@@ -41,6 +42,15 @@ public:
     // One zoom step in or out, with a full repaint; nothing at the limits.
     void zoomIn();
     void zoomOut();
+    // Zoom step `level`, brought into kMinZoom..kMaxZoom, with a full repaint.
+    void setZoomLevel(int level);
+    // While on, the board takes the largest zoom step whose picture fits the view (the smallest,
+    // and scrolls, when none does) whenever the shown view changes size or a puzzle opens; a zoom
+    // step chosen by hand holds until then.
+    void setFitToView(bool on) { fitToView_ = on; }
+    bool fitsToView() const { return fitToView_; }
+    // The fit, now.
+    void fitZoom();
     // Places the picture for the puzzle in play at the current zoom and paints all of it.
     void repaintBoard();
 
@@ -114,12 +124,13 @@ private:
 
     game::Game &game_;
     BoardPalette palette_ = BoardPalette::classic();
-    int zoomLevel_ = 3;
+    int zoomLevel_ = kDefaultZoom;
     int cellSize_ = 33;
     int numberTool_ = kNoTool;
     int selCol_ = -1;
     int selRow_ = -1;
     bool showConflicts_ = false;
+    bool fitToView_ = false;
     std::vector<std::uint8_t> conflicts_; // by cell index, while conflicts are shown
     std::vector<std::uint8_t> highlighted_; // by cell index, the cells of the hint shown last
     QList<int> highlightedCells_;

@@ -91,6 +91,21 @@ private Q_SLOTS:
         QCOMPARE(w.act("MNU_PAUSE")->isChecked(), !resumed);
         QCOMPARE(w.entries(), "");
     }
+
+    // Escape minimises; a window system that leaves the window on screen and active once again
+    // must not leave the clock standing.
+    void minimisedWindowActiveAgain()
+    {
+        WindowHarness w(numberedBook(1));
+        w.typeOnBoard(Qt::Key_Escape);
+        QVERIFY(w.window->isMinimized());
+        w.game.clock().tick();
+        QVERIFY(!w.game.clock().isRunning());
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(w.window.get());
+        QTRY_VERIFY(w.game.clock().isRunning());
+        QVERIFY(!w.window->isMinimized());
+    }
 };
 
 QTEST_MAIN(TestLeavingAndPausing)

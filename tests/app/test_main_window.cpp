@@ -38,11 +38,14 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << QStringLiteral("puzzle %1").arg(w.openNumber()) << "entries " + w.entries()
          << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
          << (w.game.candidateMode() ? "candidates" : "digits") << (b->showsConflicts() ? "conflicts" : "")
-         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations" : "")
-         << "entry colour " + b->boardPalette().entry.name()
-         << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
-         << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
-         << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed");
+         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations"
+                                                                                         : "")
+         << "entry colour " + b->boardPalette().entry.name() << QStringLiteral("tool %1").arg(b->numberTool())
+         << pointer << (b->selectedCol() < 0 ? "select none" : selected)
+         << (solutions.isEmpty() ? "" : "solution") << (w.window->isMinimized() ? "minimised" : "")
+         << (w.window->isVisible() ? "" : "closed") << (w.game.paused() ? "paused" : "")
+         << (QApplication::activePopupWidget() ? "menu " + QApplication::activePopupWidget()->objectName()
+                                               : "");
     return seen;
 }
 
@@ -111,6 +114,27 @@ private Q_SLOTS:
         textRow("dark colours", "", "menu:MNU_COLOUR_DARK", "entry colour #101010");
         textRow("a hint names the wrong digit", "", "key:Ctrl+H", "message Korvel - Hint|The 4 in row 2, column 2 is wrong.");
         textRow("apply hint clears the wrong digit", "", "menu:MNU_HINT_APPLY", "entries ");
+        textRow("show solution from the menu", "", "menu:MNU_SOLUTION", "solution");
+        textRow("Ctrl+K checks all", "", "key:Ctrl+K", check);
+        textRow("Ctrl+M switches to marks", "", "key:Ctrl+M", "candidates");
+        textRow("Ctrl+Shift+M fills the marks", "", "key:Ctrl+Shift+M", "entries 22:4 23:0m3 33:0m23456");
+        textRow("nothing to lose: a typed number is not asked", "undone", "type:3", "puzzle 3; select none");
+        textRow("progress kept: a typed number is not asked", "keep", "type:3", "puzzle 3" + opened);
+        // The Common keys.
+        const QString paused = "paused";
+        textRow("common: Ctrl+Z undoes", "common", "key:Ctrl+Z", "entries ");
+        textRow("common: Ctrl+Shift+Z redoes", "common undone", "key:Ctrl+Shift+Z", "entries 22:4");
+        textRow("common: Ctrl+Y redoes", "common undone", "key:Ctrl+Y", "entries 22:4");
+        textRow("common: Ctrl+= zooms in", "common", "key:Ctrl+=", "zoom 4");
+        textRow("common: Ctrl++ zooms in", "common", "key:Ctrl++", "zoom 4");
+        textRow("common: Ctrl+- zooms out", "common", "key:Ctrl+-", "zoom 2");
+        textRow("common: Ctrl+0 takes the default zoom", "common zoomed", "key:Ctrl+0", "zoom 3");
+        textRow("common: Ctrl+O does not zoom", "common", "key:Ctrl+O", "");
+        textRow("common: Escape pauses", "common", "key:Esc", paused);
+        textRow("common: F2 still pauses", "common", "key:F2", paused);
+        textRow("common: F10 opens the menu bar", "common", "key:F10", "menu MNU_GM");
+        textRow("common: Alt+S opens Solving", "common", "key:Alt+S", "menu MNU_SOLV");
+        textRow("common: Ctrl+Z in the number box undoes", "common", "box:Ctrl+Z", "entries ");
     }
     void wiring()
     {
@@ -120,6 +144,12 @@ private Q_SLOTS:
         QVERIFY(w.windowActive);
         w.clickCell(2, 2);
         w.typeOnBoard(Qt::Key_4);
+        if (setup.contains("common"))
+            w.act("MNU_KEYS_COMMON")->trigger();
+        if (setup.contains("zoomed"))
+            w.act("MNU_ZOOMIN")->trigger();
+        if (setup.contains("keep"))
+            w.act("MNU_KEEP")->trigger();
         if (setup.contains("undone"))
             w.act("MNU_UNDO")->trigger();
         if (setup.contains("marks"))
@@ -149,6 +179,8 @@ private Q_SLOTS:
         }
         QStringList changed;
         const QStringList now = observe(w, solutions);
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
         for (int k = 0; k < now.size(); ++k)
             if (now[k] != before[k])
                 changed << now[k];
@@ -168,8 +200,12 @@ private Q_SLOTS:
     void menusAndToolbarAsShown()
     {
         WindowHarness w(numberedBook(1));
-        const QStringList additions = {"MNU_KEEP", "MNU_CHOOSE", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
-                                       "MNU_CAND_CLEAR", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS", "MNU_COLOURS"};
+        const QStringList additions = {"MNU_KEEP",      "MNU_CHOOSE",     "MNU_PAUSE",     "MNU_SEP_U",
+                                       "MNU_UNDO",      "MNU_REDO",       "MNU_SEP_C",     "MNU_CAND",
+                                       "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_AUTOMARKS", "MNU_SEP_HINT",
+                                       "MNU_HINT",      "MNU_HINT_APPLY", "MNU_SOLUTION",  "MNU_SEP_A",
+                                       "MNU_COMBOS",    "MNU_CONFLICTS",  "MNU_COLOURS",   "MNU_KEYS",
+                                       "MNU_FIT"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
@@ -186,7 +222,8 @@ private Q_SLOTS:
             "|  MNU_SAVE Save Game |  MNU_SEP - |  MNU_STATS Statistics "
             "|  MNU_PRN Print Game |  MNU_SEP2 - "
             "|  MNU_MP More Puzzles |  MNU_SEP3 - |  MNU_XIT Exit |MNU_SOLV Solving|  MNU_PEN_1 Use pen "
-            "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All |  MNU_ZOOMIN Zoom In + Ctrl+Z"
+            "|  MNU_PEN_2 Use Pencil |  MNU_SEP_S - |  MNU_CHK_ALL Check All Ctrl+K|  MNU_ZOOMIN Zoom In + "
+            "Ctrl+Z"
             "|  MNU_ZOOMOUT Zoom Out - Ctrl+O|MNU_HLPMN Help|  MNU_HTP How to play F1|  MNU_MP_H More "
             "Puzzles "
             "|  MNU_CS_WEB Korvel Website |  MNU_SEP_H - |  MNU_ABT About Korvel |tb_1 Prev|tb_2 -|tb_3 Next"
@@ -200,8 +237,17 @@ private Q_SLOTS:
 
     // The combinations window follows the selection and the digits written, and never takes the
     // keyboard from the board.
+    // Stored as on, the combinations window shows with the main window, not before it.
     void combinationWindowFollowsTheSelection()
     {
+        GameFixture early({fixture::smallPuzzle()});
+        early.settings.showCombinations = true;
+        app::MainWindow hidden(early.game, early.settings, early.dir.path());
+        hidden.load();
+        QVERIFY(!hidden.combinationWindow() || !hidden.combinationWindow()->isVisible());
+        hidden.show();
+        QVERIFY(hidden.combinationWindow() && hidden.combinationWindow()->isVisible());
+
         WindowHarness w({fixture::smallPuzzle()});
         w.act("MNU_COMBOS")->trigger();
         view::CombinationWindow *combinations = w.window->combinationWindow();

@@ -58,6 +58,7 @@ private Q_SLOTS:
         GameFixture f(kBook);
         f.settings.puzzleStats[2].bestTimes[1] = 40;
         f.settings.puzzleStats[3].bestTimes[1] = 7;
+        f.settings.puzzleStats[3].hintCounts[1] = 2;
         f.settings.puzzleStats[4].bestTimes[1] = store::kClearedTime;
         QVERIFY(puzzle::writeSavedGame(puzzle::savedGamePath(f.dir.path(), 3), 3, puzzle::Entries(36)));
         game::BookGrades grades(f.book);
@@ -79,7 +80,7 @@ private Q_SLOTS:
         QStringList row3;
         for (int c = 0; c < list.columnCount(); ++c)
             row3 << list.index(2, c).data().toString() + list.index(3, c).data().toString();
-        QCOMPARE(row3.join('|'), "34|6x64x4|Hard (pairs)Easy (combinations)|7|Yes");
+        QCOMPARE(row3.join('|'), "34|6x64x4|Hard (pairs)Easy (combinations)|7 (2 hints)|Yes");
     }
 
     // Starting at puzzle 2, its row selected. Input: "key:K" on the list, "find:N" typed in the
@@ -104,6 +105,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, input);
         WindowHarness w(kBook, 2);
+        w.game.write(4, 2, 1); // something to lose, so that a change is asked
+        QCOMPARE(w.game.entries().filledCount(), 1);
         QFETCH(bool, yes);
         w.answerYes = yes;
         bool stays = false;
@@ -113,6 +116,8 @@ private Q_SLOTS:
             auto *list = d.findChild<QTableView *>("grdPuzzles");
             QCOMPARE(d.focusWidget(), list);
             QCOMPARE(list->currentIndex().data().toString(), "2");
+            QCOMPARE(d.findChild<QComboBox *>("cmbDifficulty")->findText("Guessing"),
+                     -1); // no puzzle needs it
             QWidget *focus = list;
             for (const QString &step : input.split(' ')) {
                 const QString what = step.section(':', 1);

@@ -9,6 +9,7 @@
 #include "view/combination_window.h"
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -83,6 +84,13 @@ QStringList surfaceFaults(QWidget &surface)
                 entries << a->text();
             faults << repeatedAccelerators(w->objectName(), entries);
         }
+        if (const auto *header = qobject_cast<QHeaderView *>(w); header && header->isVisibleTo(&surface)) {
+            for (int k = 0; k < header->count(); ++k) {
+                const QString title = header->model()->headerData(k, header->orientation()).toString();
+                if (header->fontMetrics().horizontalAdvance(title) > header->sectionSize(k))
+                    faults << surface.objectName() + ": header '" + title + "' does not fit";
+            }
+        }
         const auto *label = qobject_cast<QLabel *>(w);
         const auto *button = qobject_cast<QAbstractButton *>(w);
         const QString text = label ? label->text() : button ? button->text() : QString();
@@ -125,7 +133,8 @@ private Q_SLOTS:
         }
     }
 
-    // The main window (paused, so that its cover shows) with its menus and the toolbar within its
+    // The main window (paused, so that its cover shows) with its menus (with the Common keys'
+    // accelerators) and the toolbar within its
     // width, the combinations window and every dialog, in each language.
     void screens()
     {
@@ -135,8 +144,8 @@ private Q_SLOTS:
             store::insertTime(w.settings, 1000, 312, "Ann", 2);
             QStringList faults;
             w.onDialog = [&](QDialog &dialog) { faults << surfaceFaults(dialog); };
-            for (const char *opens :
-                 {"MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE", "MNU_COMBOS", "MNU_PAUSE"})
+            for (const char *opens : {"MNU_KEYS_COMMON", "MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE",
+                                      "MNU_COMBOS", "MNU_PAUSE"})
                 w.act(opens)->trigger();
             QCOMPARE(w.dialogs, QStringList({"frmAbt", "diagStats", "frmPrinterDialog", "diagChoosePuzzle"}));
             w.window->combinationWindow()->showCell(2, 2);

@@ -9,7 +9,8 @@ namespace {
 
 // Plays "CR:D" tokens: D written in pen, in pencil with a trailing p, as a candidate mark with a
 // trailing m; "CR:-" erases; "check", "undo", "redo", "fill", "clear", "tick" (one second),
-// "save", "restart", "next", "previous", "hint" and "apply" (the hint) run those commands.
+// "save", "restart", "next", "previous", "hint" and "apply" (the hint) run those commands;
+// "manual" turns the automatic removal of marks off.
 void play(game::Game &game, const QString &moves)
 {
     for (const QString &m : moves.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -31,6 +32,8 @@ void play(game::Game &game, const QString &moves)
             game.showHint();
         else if (m == QLatin1String("apply"))
             game.applyHint();
+        else if (m == QLatin1String("manual"))
+            game.setAutoMarks(false);
         else if (m == QLatin1String("tick"))
             game.clock().tick();
         else if (m == QLatin1String("save"))
@@ -119,6 +122,15 @@ private Q_SLOTS:
             "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
         row("fill around written digits", "22:1 44:3p fill", "", "22:1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m2 44:3p");
         row("fill is one step", "22:1 fill undo", "", "22:1");
+        // A placed digit leaves the marks of its two runs, its own cell's kept; one step with it.
+        const QString filled = "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13";
+        row("a placed digit leaves its runs' marks", "fill 22:1", "",
+            "22:1m1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m1234 44:0m13");
+        row("a placement and its marks are undone together", "fill 22:1 undo", "", filled.toLatin1());
+        row("an applied hint leaves the marks too", "fill apply", "",
+            "22:1m1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m1234 44:0m13");
+        row("switched off, marks stay", "fill manual 22:1", "",
+            "22:1m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
         row("clear is one step", "fill clear undo redo", "", "");
     }
     void checking()

@@ -76,8 +76,9 @@ private Q_SLOTS:
             QVERIFY(!pixels::countColour(page, screen.pen) && !pixels::countColour(page, screen.errorMark));
     }
 
-    // A fresh dialog shows the default settings; a size the page cannot take is refused with a
-    // message and its field gets the focus; a good one prints and closes; Cancel prints nothing.
+    // A fresh dialog shows the default settings, the footer from its start; a size the page
+    // cannot take is refused with a message and its field gets the focus; a good one prints and
+    // closes; Cancel prints nothing.
     void dialog_data()
     {
         QTest::addColumn<QString>("field");
@@ -109,6 +110,7 @@ private Q_SLOTS:
         defaults.footerText = print::PrintDialog::defaultFooterText();
         QCOMPARE(fields(d.readSettings()), fields(defaults));
         QVERIFY(!d.showSolution() && d.showTally());
+        QCOMPARE(d.findChild<QLineEdit *>("txtCopyRight")->cursorPosition(), 0);
         if (auto *box = d.findChild<QComboBox *>(field))
             box->setEditText(text);
         if (auto *edit = d.findChild<QLineEdit *>(field))

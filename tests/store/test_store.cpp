@@ -66,7 +66,14 @@ QString described(const store::Settings &s)
     const auto &t = s.puzzleStats[1].bestTimes;
     return QString::asprintf("%d %d %d,%d,%d ", s.lastPuzzle, s.soundOptions[1], t[1], t[2], t[3]) +
            s.puzzleStats[1].bestNames[2] + (s.showCombinations ? " combinations" : "") +
-           (s.showConflicts ? " conflicts" : "") + (s.colourScheme ? QStringLiteral(" scheme %1").arg(s.colourScheme) : "");
+           (s.showConflicts ? " conflicts" : "") +
+           (s.colourScheme ? QStringLiteral(" scheme %1").arg(s.colourScheme) : "") +
+           (s.autoMarks ? "" : " no automarks") +
+           (s.windowPlace ? QStringLiteral(" place %1x%2 zoom %3")
+                                .arg(s.windowPlace->width)
+                                .arg(s.windowPlace->height)
+                                .arg(s.windowPlace->zoomLevel)
+                          : "");
 }
 
 } // namespace
@@ -126,11 +133,18 @@ private Q_SLOTS:
         s.puzzleStats.assign(3, {{{0, 5, 6, 7}}, {{{}, "Ann", "Bo", "Cy"}}});
         s.showCombinations = true;
         s.combinationsPosition = std::pair(-20, 300);
+        s.keyScheme = 1;
+        s.autoMarks = false;
+        s.fitWindow = true;
+        s.windowPlace = store::WindowPlace{900, 700, true, 6};
         QVERIFY(store::saveSettings(s));
         store::Settings back;
         QVERIFY(store::loadSettings(back, 2));
         QCOMPARE(std::tie(back.showCombinations, back.showConflicts, back.combinationsPosition),
                  std::tie(s.showCombinations, s.showConflicts, s.combinationsPosition));
+        QCOMPARE(std::tie(back.keyScheme, back.autoMarks, back.fitWindow),
+                 std::tie(s.keyScheme, s.autoMarks, s.fitWindow));
+        QCOMPARE(described(back), described(s));
         QCOMPARE(std::tie(back.lastPuzzle, back.pencilMode, back.soundOptions), std::tie(s.lastPuzzle, s.pencilMode, s.soundOptions));
         QCOMPARE(back.puzzleStats[2].bestTimes, s.puzzleStats[2].bestTimes);
         QCOMPARE(back.puzzleStats[2].bestNames, s.puzzleStats[2].bestNames);
@@ -158,6 +172,15 @@ private Q_SLOTS:
         QTest::newRow("a switch too short") << "COMBINATIONS" << QVariant(QByteArray("\1", 1)) << base;
         QTest::newRow("a colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\3\0\0\0", 4)) << base + " scheme 3";
         QTest::newRow("an unknown colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\4\0\0\0", 4)) << base;
+        QTest::newRow("automatic marks off")
+            << "AUTOMARKS" << QVariant(QByteArray(4, 0)) << base + " no automarks";
+        QTest::newRow("damaged automatic marks stay on")
+            << "AUTOMARKS" << QVariant(QByteArray("\2\0\0\0", 4)) << base;
+        QTest::newRow("a window place")
+            << "WINDOWPLACE" << QVariant(QByteArray("\x84\3\0\0\xbc\2\0\0\0\0\0\0\7\0\0\0", 16))
+            << base + " place 900x700 zoom 7";
+        QTest::newRow("a place past the last zoom step")
+            << "WINDOWPLACE" << QVariant(QByteArray("\x84\3\0\0\xbc\2\0\0\0\0\0\0\x0b\0\0\0", 16)) << base;
     }
     void oddStoredValues()
     {
