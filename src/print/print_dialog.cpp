@@ -51,21 +51,34 @@ QComboBox *sizeList(const char *name, QWidget *parent)
     return box;
 }
 
-QLabel *caption(const QString &text, QWidget *parent)
+// Names `control` for screen readers; an editable list is read by its value, and its line, which
+// takes the focus, by the name.
+void nameControl(QWidget *control, const QString &name)
 {
-    return new QLabel(text, parent);
+    control->setAccessibleName(name);
+    if (auto *list = qobject_cast<QComboBox *>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
+}
+
+// A caption that names `control` for screen readers too.
+QLabel *caption(const QString &text, QWidget *control, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(control);
+    nameControl(control, text);
+    return label;
 }
 
 std::int16_t read16(const QString &text)
 {
     return std::int16_t(platform::roundedClamped(text, std::numeric_limits<std::int16_t>::min(),
-                                                    std::numeric_limits<std::int16_t>::max()));
+                                                 std::numeric_limits<std::int16_t>::max()));
 }
 
 std::int32_t read32(const QString &text)
 {
     return std::int32_t(platform::roundedClamped(text, std::numeric_limits<std::int32_t>::min(),
-                                                    std::numeric_limits<std::int32_t>::max()));
+                                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -123,15 +136,24 @@ void PrintDialog::buildControls()
     grid->addWidget(sumSizeBox, 1, 1);
     grid->addWidget(sumColourButton, 1, 2);
     grid->addWidget(clueCellColourButton, 1, 3);
-    grid->addWidget(caption(tr("Line Size"), optionsFrame), 2, 0);
+    grid->addWidget(caption(tr("Line Size"), lineSizeBox, optionsFrame), 2, 0);
     grid->addWidget(lineSizeBox, 2, 1);
-    grid->addWidget(caption(tr("Cell Size"), optionsFrame), 3, 0);
+    grid->addWidget(caption(tr("Cell Size"), cellSizeBox, optionsFrame), 3, 0);
     grid->addWidget(cellSizeBox, 3, 1);
-    grid->addWidget(caption(tr("Copyright Font Size"), optionsFrame), 4, 0);
+    grid->addWidget(caption(tr("Copyright Font Size"), footerSizeBox, optionsFrame), 4, 0);
     grid->addWidget(footerSizeBox, 4, 1);
     grid->addWidget(footerColourButton, 4, 2);
     grid->addWidget(footerTextBox, 4, 3);
     grid->setColumnStretch(3, 1);
+    // Controls that share a caption, or have none, are named for screen readers by their row.
+    nameControl(solutionSizeBox, tr("Answer digit size"));
+    solutionColourButton->setAccessibleName(tr("Answer digit colour"));
+    entryCellColourButton->setAccessibleName(tr("Answer cell colour"));
+    nameControl(sumSizeBox, tr("Sum size"));
+    sumColourButton->setAccessibleName(tr("Sum colour"));
+    clueCellColourButton->setAccessibleName(tr("Clue cell colour"));
+    footerColourButton->setAccessibleName(tr("Copyright colour"));
+    footerTextBox->setAccessibleName(tr("Copyright text"));
     footerTextBox->setMinimumWidth(280);
 
     printButton = new QPushButton(tr("&Print Now"), this);
@@ -154,10 +176,10 @@ void PrintDialog::buildControls()
     noteLabel->setMinimumWidth(520);
 
     // "&Print Now" comes first in the tab order and holds the focus when the dialog opens.
-    QWidget *order[] = {printButton,         savePdfButton,           cancelButton,          showSolutionBox,
-                        solutionSizeBox,  solutionColourButton,     entryCellColourButton,    showSumsBox,
-                        sumSizeBox, sumColourButton,    clueCellColourButton,     lineSizeBox,
-                        cellSizeBox,   footerSizeBox, footerColourButton, footerTextBox};
+    QWidget *order[] = {printButton,     savePdfButton,        cancelButton,          showSolutionBox,
+                        solutionSizeBox, solutionColourButton, entryCellColourButton, showSumsBox,
+                        sumSizeBox,      sumColourButton,      clueCellColourButton,  lineSizeBox,
+                        cellSizeBox,     footerSizeBox,        footerColourButton,    footerTextBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     printButton->setFocus();
@@ -165,8 +187,8 @@ void PrintDialog::buildControls()
     connect(printButton, &QPushButton::clicked, this, &PrintDialog::printNow);
     connect(savePdfButton, &QPushButton::clicked, this, &PrintDialog::savePdf);
     connect(cancelButton, &QPushButton::clicked, this, &PrintDialog::cancel);
-    for (ColourButton *b :
-         {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton, clueCellColourButton})
+    for (ColourButton *b : {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton,
+                            clueCellColourButton})
         connect(b, &QPushButton::clicked, this, [this, b] { pickColour(b); });
 }
 

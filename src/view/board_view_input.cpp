@@ -31,6 +31,7 @@ void BoardView::moveSelection(int dCol, int dRow)
     for (int col = selCol_ + dCol, row = selRow_ + dRow; p.isInGrid(col, row); col += dCol, row += dRow) {
         if (p.isEntry(col, row)) {
             selectCell(col, row);
+            scrollToCell(col, row);
             return;
         }
     }
@@ -42,6 +43,7 @@ void BoardView::selectFirstEntryCell()
     for (int i = 1; i <= p.cellCount(); ++i) {
         if (p.solution(i) != 0) {
             selectCell(p.colOf(i), p.rowOf(i));
+            scrollToCell(p.colOf(i), p.rowOf(i));
             return;
         }
     }
@@ -55,7 +57,8 @@ void BoardView::handleKey(int code, KeySource source)
     }
     if (game_.paused()) {
         // Under the cover the board takes no keys; a digit only lifts the cover.
-        if ((code >= keyCode::Digit0 && code <= keyCode::Digit9) || (code >= keyCode::Numpad0 && code <= keyCode::Numpad9))
+        if ((code >= keyCode::Digit0 && code <= keyCode::Digit9) ||
+            (code >= keyCode::Numpad0 && code <= keyCode::Numpad9))
             Q_EMIT resumeRequested();
         return;
     }
@@ -102,7 +105,7 @@ void BoardView::mousePressed(Qt::MouseButton button, QPointF at)
         return;
     BoardPainter board = painter();
     if (game_.puzzle().isInGrid(selCol_, selRow_))
-        board.paintEntryCell(selCol_, selRow_);
+        paintCell(board, selCol_, selRow_);
     if (!game_.puzzle().isEntry(col, row)) {
         // A click on a block cell or the margin clears the selection and puts the tool down.
         setSelection(-1, -1);
