@@ -72,13 +72,13 @@ QLabel *caption(const QString &text, QWidget *control, QWidget *parent)
 std::int16_t read16(const QString &text)
 {
     return std::int16_t(platform::roundedClamped(text, std::numeric_limits<std::int16_t>::min(),
-                                                 std::numeric_limits<std::int16_t>::max()));
+                                                    std::numeric_limits<std::int16_t>::max()));
 }
 
 std::int32_t read32(const QString &text)
 {
     return std::int32_t(platform::roundedClamped(text, std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
+                                                    std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -176,10 +176,10 @@ void PrintDialog::buildControls()
     noteLabel->setMinimumWidth(520);
 
     // "&Print Now" comes first in the tab order and holds the focus when the dialog opens.
-    QWidget *order[] = {printButton,     savePdfButton,        cancelButton,          showSolutionBox,
-                        solutionSizeBox, solutionColourButton, entryCellColourButton, showSumsBox,
-                        sumSizeBox,      sumColourButton,      clueCellColourButton,  lineSizeBox,
-                        cellSizeBox,     footerSizeBox,        footerColourButton,    footerTextBox};
+    QWidget *order[] = {printButton,         savePdfButton,           cancelButton,          showSolutionBox,
+                        solutionSizeBox,  solutionColourButton,     entryCellColourButton,    showSumsBox,
+                        sumSizeBox, sumColourButton,    clueCellColourButton,     lineSizeBox,
+                        cellSizeBox,   footerSizeBox, footerColourButton, footerTextBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     printButton->setFocus();
@@ -187,8 +187,8 @@ void PrintDialog::buildControls()
     connect(printButton, &QPushButton::clicked, this, &PrintDialog::printNow);
     connect(savePdfButton, &QPushButton::clicked, this, &PrintDialog::savePdf);
     connect(cancelButton, &QPushButton::clicked, this, &PrintDialog::cancel);
-    for (ColourButton *b : {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton,
-                            clueCellColourButton})
+    for (ColourButton *b :
+         {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton, clueCellColourButton})
         connect(b, &QPushButton::clicked, this, [this, b] { pickColour(b); });
 }
 

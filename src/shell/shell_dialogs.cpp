@@ -55,8 +55,7 @@ QString titleAndVersion()
 
 // ---- Welcome dialog ----
 
-WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent)
-    : QDialog(parent), appFolder_(appFolder)
+WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
 {
     setObjectName(QStringLiteral("diagSWS"));
     morePuzzlesLink = new LinkLabel(this);
