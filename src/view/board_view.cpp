@@ -78,7 +78,12 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
     makeBoardAccessible(*this);
 }
 
-BoardView::~BoardView() = default;
+// The picture goes first, while this is still a board view: its accessible table asks the view
+// whether it stands as the picture is hidden and destroyed.
+BoardView::~BoardView()
+{
+    delete viewport_;
+}
 
 BoardPainter BoardView::painter() const
 {
