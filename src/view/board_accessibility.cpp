@@ -153,20 +153,18 @@ void resetTable(BoardView &board)
 }
 
 // A screen reader's player starts on the first entry cell, as Home starts, where a sighted player
-// starts from nothing selected.
-void selectForReader(BoardView &board)
+// starts from nothing selected. True when it selected the cell, which tells the focus on it.
+bool selectForReader(BoardView &board)
 {
-    if (readerListens() && !board.game().paused() && board.selectedCol() < 0)
-        board.selectFirstEntryCell();
+    if (!readerListens() || board.game().paused() || board.selectedCol() >= 0)
+        return false;
+    board.selectFirstEntryCell();
+    return true;
 }
 
 void focusBoard(BoardView &board)
 {
-    if (!board.picture()->hasFocus())
-        return;
-    if (board.selectedCol() < 0 && readerListens() && !board.game().paused())
-        selectForReader(board); // which tells the focus on the cell
-    else
+    if (!selectForReader(board))
         tellFocus(board);
 }
 
