@@ -11,7 +11,10 @@ packages=(
   libbenchmark-dev
 )
 case "${1:-}" in
-  --test) packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils appstream clang-format) ;;
+  # The screen-reader check: the accessibility bus and registry, a client library, a D-Bus session,
+  # xdotool to give the focus back where no window manager does, and Orca itself.
+  --test) packages+=(xvfb xauth clang libclang-rt-14-dev poppler-utils desktop-file-utils appstream clang-format
+                     at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0 xdotool orca) ;;
   --package) packages+=(dpkg-dev file lintian) ;;
   --windows) packages+=(g++-mingw-w64-x86-64-posix) ;; # the cross compiler of `make check-windows`
 esac

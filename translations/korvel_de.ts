@@ -126,6 +126,12 @@
     <message>
         <source>Fit Board to Window</source>
         <translation>Spielfeld an Fenster anpassen</translation>
+        <source>Main toolbar</source>
+        <translation>Hauptsymbolleiste</translation>
+    </message>
+    <message>
+        <source>Number tools</source>
+        <translation>Zifferwerkzeuge</translation>
     </message>
 </context>
 <context>
@@ -588,6 +594,10 @@
         <source>Enter Your Name : </source>
         <translation>Ihr Name: </translation>
     </message>
+    <message>
+        <source>Time Played : %1</source>
+        <translation>Spielzeit: %1</translation>
+    </message>
 </context>
 <context>
     <name>game::StatisticsDialog</name>
@@ -623,6 +633,15 @@
             <numerusform>%1 (%n Hinweis)</numerusform>
             <numerusform>%1 (%n Hinweise)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No best times yet.</source>
+        <translation>Noch keine Bestzeiten.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3</source>
+        <comment>rank, name, time</comment>
+        <translation>%1. %2, %3</translation>
     </message>
 </context>
 <context>
@@ -785,6 +804,38 @@ Möchten Sie sie stattdessen als PDF-Datei speichern?</translation>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Answer digit size</source>
+        <translation>Größe der Lösungsziffern</translation>
+    </message>
+    <message>
+        <source>Answer digit colour</source>
+        <translation>Farbe der Lösungsziffern</translation>
+    </message>
+    <message>
+        <source>Answer cell colour</source>
+        <translation>Farbe der Lösungszellen</translation>
+    </message>
+    <message>
+        <source>Sum size</source>
+        <translation>Größe der Summen</translation>
+    </message>
+    <message>
+        <source>Sum colour</source>
+        <translation>Farbe der Summen</translation>
+    </message>
+    <message>
+        <source>Clue cell colour</source>
+        <translation>Farbe der Summenzellen</translation>
+    </message>
+    <message>
+        <source>Copyright colour</source>
+        <translation>Copyright-Farbe</translation>
+    </message>
+    <message>
+        <source>Copyright text</source>
+        <translation>Copyright-Text</translation>
+    </message>
 </context>
 <context>
     <name>puzzle::SavedGame</name>
@@ -831,6 +882,10 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 icon</source>
+        <translation>%1-Symbol</translation>
+    </message>
 </context>
 <context>
     <name>shell::WelcomeDialog</name>
@@ -849,6 +904,10 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     <message>
         <source>Click here for more puzzles</source>
         <translation>Hier klicken für weitere Rätsel</translation>
+    </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>%1-Logo</translation>
     </message>
 </context>
 <context>
@@ -916,6 +975,33 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
         <source>down %1 in %2</source>
         <translation>senkrecht %1 in %2</translation>
     </message>
+    <message>
+        <source>%1, conflict</source>
+        <translation>%1, Widerspruch</translation>
+    </message>
+    <message>
+        <source>%1, solution %2</source>
+        <translation>%1, Lösung %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>1 wrong digit, marked</source>
+        <translation>1 falsche Ziffer, markiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong digits, marked</source>
+        <translation>
+            <numerusform>%n falsche Ziffer, markiert</numerusform>
+            <numerusform>%n falsche Ziffern, markiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Puzzle %1, %2 by %3</source>
+        <translation>Rätsel %1, %2 mal %3</translation>
+    </message>
 </context>
 <context>
     <name>view::BoardView</name>
@@ -955,6 +1041,14 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     <message>
         <source>No digit fits this cell.</source>
         <translation>Keine Ziffer passt in diese Zelle.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; ruled out: %3.</source>
+        <translation>%1: %2; ausgeschlossen: %3.</translation>
     </message>
 </context>
 </TS>

@@ -126,6 +126,12 @@
     <message>
         <source>Fit Board to Window</source>
         <translation>Ajuster la grille à la fenêtre</translation>
+        <source>Main toolbar</source>
+        <translation>Barre d’outils principale</translation>
+    </message>
+    <message>
+        <source>Number tools</source>
+        <translation>Outils chiffres</translation>
     </message>
 </context>
 <context>
@@ -588,6 +594,10 @@
         <source>Enter Your Name : </source>
         <translation>Entrez votre nom : </translation>
     </message>
+    <message>
+        <source>Time Played : %1</source>
+        <translation>Temps de jeu : %1</translation>
+    </message>
 </context>
 <context>
     <name>game::StatisticsDialog</name>
@@ -623,6 +633,15 @@
             <numerusform>%1 (%n indice)</numerusform>
             <numerusform>%1 (%n indices)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No best times yet.</source>
+        <translation>Pas encore de meilleurs temps.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3</source>
+        <comment>rank, name, time</comment>
+        <translation>%1. %2, %3</translation>
     </message>
 </context>
 <context>
@@ -785,6 +804,38 @@ Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Answer digit size</source>
+        <translation>Taille des chiffres de la solution</translation>
+    </message>
+    <message>
+        <source>Answer digit colour</source>
+        <translation>Couleur des chiffres de la solution</translation>
+    </message>
+    <message>
+        <source>Answer cell colour</source>
+        <translation>Couleur des cases de la solution</translation>
+    </message>
+    <message>
+        <source>Sum size</source>
+        <translation>Taille des sommes</translation>
+    </message>
+    <message>
+        <source>Sum colour</source>
+        <translation>Couleur des sommes</translation>
+    </message>
+    <message>
+        <source>Clue cell colour</source>
+        <translation>Couleur des cases de sommes</translation>
+    </message>
+    <message>
+        <source>Copyright colour</source>
+        <translation>Couleur du copyright</translation>
+    </message>
+    <message>
+        <source>Copyright text</source>
+        <translation>Texte du copyright</translation>
+    </message>
 </context>
 <context>
     <name>puzzle::SavedGame</name>
@@ -831,6 +882,10 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 icon</source>
+        <translation>Icône de %1</translation>
+    </message>
 </context>
 <context>
     <name>shell::WelcomeDialog</name>
@@ -849,6 +904,10 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     <message>
         <source>Click here for more puzzles</source>
         <translation>Cliquez ici pour d’autres grilles</translation>
+    </message>
+    <message>
+        <source>%1 logo</source>
+        <translation>Logo de %1</translation>
     </message>
 </context>
 <context>
@@ -916,6 +975,33 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
         <source>down %1 in %2</source>
         <translation>verticale %1 en %2</translation>
     </message>
+    <message>
+        <source>%1, conflict</source>
+        <translation>%1, en conflit</translation>
+    </message>
+    <message>
+        <source>%1, solution %2</source>
+        <translation>%1, solution %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>1 wrong digit, marked</source>
+        <translation>1 chiffre faux, marqué</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong digits, marked</source>
+        <translation>
+            <numerusform>%n chiffre faux, marqué</numerusform>
+            <numerusform>%n chiffres faux, marqués</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Puzzle %1, %2 by %3</source>
+        <translation>Grille %1, %2 sur %3</translation>
+    </message>
 </context>
 <context>
     <name>view::BoardView</name>
@@ -955,6 +1041,14 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     <message>
         <source>No digit fits this cell.</source>
         <translation>Aucun chiffre ne convient à cette case.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; ruled out: %3.</source>
+        <translation>%1 : %2 ; exclues : %3.</translation>
     </message>
 </context>
 </TS>

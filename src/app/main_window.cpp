@@ -15,6 +15,7 @@
 #include "view/key_codes.h"
 #include "view/tool_images.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -23,6 +24,7 @@
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
@@ -198,6 +200,27 @@ QAction *MainWindow::action(const QString &objectName) const
     return findChild<QAction *>(objectName);
 }
 
+// A checkable toolbar button can be toggled on its own, without a click, as a screen reader's
+// Toggle action does. Once the toggle has settled, a button that disagrees with the game runs its
+// click instead, and then shows what the game holds; a click has already made them agree.
+void MainWindow::clickOnToggle(QAction *button, const std::function<void()> &click,
+                               const std::function<bool()> &gameHasItDown)
+{
+    auto *bar = button->parent() == mainToolbar_ ? mainToolbar_ : numberToolbar_;
+    auto *widget = qobject_cast<QAbstractButton *>(bar->widgetForAction(button));
+    if (!widget)
+        return;
+    connect(widget, &QAbstractButton::toggled, this, [this, button, widget, click, gameHasItDown] {
+        QTimer::singleShot(0, this, [button, widget, click, gameHasItDown] {
+            if (widget->isChecked() == gameHasItDown())
+                return;
+            click();
+            button->setChecked(gameHasItDown());
+            widget->setChecked(gameHasItDown());
+        });
+    });
+}
+
 void MainWindow::buildToolbars()
 {
     auto *central = new QWidget(this);
@@ -251,6 +274,20 @@ void MainWindow::buildToolbars()
     numberButtons_[11]->setToolTip(tr("No tool"));
     if (QWidget *noTool = numberToolbar_->widgetForAction(numberButtons_[11]))
         noTool->setAccessibleName(tr("No tool"));
+
+    clickOnToggle(
+        mainButtons_[6], [this] { mainToolbarClicked(6); }, [this] { return game_.pencilMode(); });
+    clickOnToggle(
+        mainButtons_[7], [this] { mainToolbarClicked(7); }, [this] { return !game_.pencilMode(); });
+    clickOnToggle(
+        mainButtons_[12], [this] { mainToolbarClicked(12); }, [this] { return game_.candidateMode(); });
+    for (int k = 1; k <= 11; ++k) {
+        clickOnToggle(
+            numberButtons_[std::size_t(k)], [this, k] { numberToolbarClicked(k); },
+            [this, k] { return k != view::BoardView::kNoTool && boardView_->numberTool() == k; });
+    }
+    mainToolbar_->setAccessibleName(tr("Main toolbar"));
+    numberToolbar_->setAccessibleName(tr("Number tools"));
 
     auto *watcher = new MainToolbarWatcher(*mainToolbar_, *mainButtons_[5], *mainButtons_[6], this);
     mainToolbar_->installEventFilter(watcher);

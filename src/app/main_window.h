@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -104,6 +105,8 @@ protected:
 private:
     void buildMenus();
     void buildToolbars();
+    void clickOnToggle(QAction *button, const std::function<void()> &click,
+                       const std::function<bool()> &gameHasItDown);
     void placeControls();
     void connectGame();
     void setPencilMode(bool pencil);

@@ -93,9 +93,17 @@ void MainWindow::showHistory()
     mainButtons_[11]->setEnabled(game_.canRedo());
 }
 
-void MainWindow::undo() { game_.undo(); }
+// Undo, redo and an applied hint select the cell they changed first, so that the player sees, and
+// a screen reader says, what they did.
+void MainWindow::undo()
+{
+    boardView_->followChangesOf([this] { game_.undo(); });
+}
 
-void MainWindow::redo() { game_.redo(); }
+void MainWindow::redo()
+{
+    boardView_->followChangesOf([this] { game_.redo(); });
+}
 
 void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
 
@@ -105,7 +113,10 @@ void MainWindow::clearCandidates() { game_.clearCandidates(); }
 
 void MainWindow::showHint() { game_.showHint(); }
 
-void MainWindow::applyHint() { game_.applyHint(); }
+void MainWindow::applyHint()
+{
+    boardView_->followChangesOf([this] { game_.applyHint(); });
+}
 
 void MainWindow::chooseColourScheme(int scheme)
 {
@@ -124,6 +135,7 @@ void MainWindow::switchConflicts()
 void MainWindow::switchCombinations()
 {
     settings_.showCombinations = action(QStringLiteral("MNU_COMBOS"))->isChecked();
+    boardView_->setSpeaksCombinations(settings_.showCombinations);
     if (settings_.showCombinations && !isVisible())
         return; // shown with the main window, beside it, never before it
     if (!settings_.showCombinations) {

@@ -78,6 +78,10 @@ ScoreDialog::ScoreDialog(Game &game, store::Settings &settings, QWidget *parent)
     grid->addWidget(nameBox, 1, 1);
     grid->addWidget(okButton, 2, 0, 1, 2, Qt::AlignHCenter);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    nameCaption->setBuddy(nameBox);
+    nameBox->setAccessibleName(nameCaption->text().trimmed());
+    // The focus starts on OK, which tells a screen reader the time it is asked about.
+    okButton->setAccessibleDescription(tr("Time Played : %1").arg(timePlayed->text()));
     setTabOrder(okButton, nameBox);
     okButton->setFocus();
 
@@ -149,6 +153,7 @@ StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, 
     outer->addLayout(buttons);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     okButton->setFocus();
+    okButton_ = okButton;
 
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(clearButton, &QPushButton::clicked, this, &StatisticsDialog::clearData);
@@ -161,9 +166,11 @@ void StatisticsDialog::showTable()
         nameLabels[std::size_t(i)]->clear();
         timeLabels[std::size_t(i)]->clear();
     }
+    okButton_->setAccessibleDescription(tr("No best times yet."));
     const store::PuzzleStats *stats = statsOf(settings_, puzzleNumber_);
     if (!stats)
         return;
+    QStringList ranks; // the table as sentences, for screen readers
     for (std::size_t k = 1; k <= 3; ++k) {
         const QString &name = stats->bestNames[k];
         if (!name.startsWith(kHiddenName))
@@ -177,7 +184,12 @@ void StatisticsDialog::showTable()
                                    : hints == 1
                                        ? tr("%1 (1 hint)", "a best time helped by one hint").arg(t)
                                        : tr("%1 (%n hints)", "a best time helped by hints", hints).arg(t));
+        ranks << tr("%1. %2, %3", "rank, name, time")
+                     .arg(k)
+                     .arg(nameLabels[k - 1]->text(), timeLabels[k - 1]->text());
     }
+    if (!ranks.isEmpty())
+        okButton_->setAccessibleDescription(ranks.join(QLatin1Char(' ')));
 }
 
 void StatisticsDialog::clearData()

@@ -50,6 +50,7 @@ private:
     int puzzleNumber_;
     std::array<QLabel *, 4> nameLabels{}; // 0..2 rank 1..3; 3 the heading
     std::array<QLabel *, 4> timeLabels{};
+    QPushButton *okButton_ = nullptr;
 };
 
 } // namespace game

@@ -51,9 +51,22 @@ QComboBox *sizeList(const char *name, QWidget *parent)
     return box;
 }
 
-QLabel *caption(const QString &text, QWidget *parent)
+// Names `control` for screen readers; an editable list is read by its value, and its line, which
+// takes the focus, by the name.
+void nameControl(QWidget *control, const QString &name)
 {
-    return new QLabel(text, parent);
+    control->setAccessibleName(name);
+    if (auto *list = qobject_cast<QComboBox *>(control); list && list->lineEdit())
+        list->lineEdit()->setAccessibleName(name);
+}
+
+// A caption that names `control` for screen readers too.
+QLabel *caption(const QString &text, QWidget *control, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(control);
+    nameControl(control, text);
+    return label;
 }
 
 std::int16_t read16(const QString &text)
@@ -124,15 +137,24 @@ void PrintDialog::buildControls()
     grid->addWidget(sumSizeBox, 1, 1);
     grid->addWidget(sumColourButton, 1, 2);
     grid->addWidget(clueCellColourButton, 1, 3);
-    grid->addWidget(caption(tr("Line Size"), optionsFrame), 2, 0);
+    grid->addWidget(caption(tr("Line Size"), lineSizeBox, optionsFrame), 2, 0);
     grid->addWidget(lineSizeBox, 2, 1);
-    grid->addWidget(caption(tr("Cell Size"), optionsFrame), 3, 0);
+    grid->addWidget(caption(tr("Cell Size"), cellSizeBox, optionsFrame), 3, 0);
     grid->addWidget(cellSizeBox, 3, 1);
-    grid->addWidget(caption(tr("Copyright Font Size"), optionsFrame), 4, 0);
+    grid->addWidget(caption(tr("Copyright Font Size"), footerSizeBox, optionsFrame), 4, 0);
     grid->addWidget(footerSizeBox, 4, 1);
     grid->addWidget(footerColourButton, 4, 2);
     grid->addWidget(footerTextBox, 4, 3);
     grid->setColumnStretch(3, 1);
+    // Controls that share a caption, or have none, are named for screen readers by their row.
+    nameControl(solutionSizeBox, tr("Answer digit size"));
+    solutionColourButton->setAccessibleName(tr("Answer digit colour"));
+    entryCellColourButton->setAccessibleName(tr("Answer cell colour"));
+    nameControl(sumSizeBox, tr("Sum size"));
+    sumColourButton->setAccessibleName(tr("Sum colour"));
+    clueCellColourButton->setAccessibleName(tr("Clue cell colour"));
+    footerColourButton->setAccessibleName(tr("Copyright colour"));
+    footerTextBox->setAccessibleName(tr("Copyright text"));
     footerTextBox->setMinimumWidth(280);
 
     printButton = new QPushButton(tr("&Print Now"), this);

@@ -62,6 +62,7 @@ WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialo
     morePuzzlesLink->setObjectName(QStringLiteral("lblMorePuz"));
     setLinkTexts();
     setWindowTitle(QStringLiteral("  ") + platform::appTitle + QLatin1Char(' '));
+    setAccessibleName(platform::appTitle); // screen readers read the title without its padding
     setWindowIcon(platform::windowIcon());
 
     thanksLabel = namedLabel("lblThanks", this);
@@ -72,9 +73,11 @@ WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialo
     thanksFont.setItalic(true);
     thanksLabel->setFont(thanksFont);
     thanksLabel->setAlignment(Qt::AlignCenter);
+    thanksLabel->setAccessibleName(titleAndVersion());
 
     logo = namedLabel("pbLogo", this);
     showPicture(logo, shell::logoPath(appFolder_));
+    logo->setAccessibleName(tr("%1 logo").arg(platform::appTitle));
 
     startButton = namedButton("OKButton", tr("Start"), this);
     quitButton = namedButton("CancelButton", tr("Quit"), this);
@@ -138,6 +141,7 @@ AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(pa
 
     iconLabel = namedLabel("imgIcon", this);
     showPicture(iconLabel, shell::iconPath(appFolder_));
+    iconLabel->setAccessibleName(tr("%1 icon").arg(platform::appTitle));
 
     titleLabel = namedLabel("lblTitle", this);
     titleLabel->setText(titleAndVersion());

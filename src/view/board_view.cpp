@@ -70,13 +70,26 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
         picture_->update();
     });
     connect(&game_, &game::Game::cellChanged, this, &BoardView::onCellChanged);
-    connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) { highlight(hint.cells); });
+    // A hint shows the cells of its reasoning and selects the cell it is about.
+    connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) {
+        highlight(hint.cells);
+        const puzzle::Puzzle &p = game_.puzzle();
+        if (hint.cell != 0 && p.solution(hint.cell) != 0 && hint.cell != p.cellIndex(selCol_, selRow_)) {
+            selectCell(p.colOf(hint.cell), p.rowOf(hint.cell));
+            scrollToCell(selCol_, selRow_);
+        }
+    });
     connect(&game_, &game::Game::wrongCellsFound, this, &BoardView::flashWrongCells);
     connect(&game_, &game::Game::solutionRevealed, this, &BoardView::paintSolution);
     makeBoardAccessible(*this);
 }
 
-BoardView::~BoardView() = default;
+// The picture goes first, while this is still a board view: its accessible table asks the view
+// whether it stands as the picture is hidden and destroyed.
+BoardView::~BoardView()
+{
+    delete viewport_;
+}
 
 BoardPainter BoardView::painter() const
 {
@@ -141,6 +154,8 @@ void BoardView::setShowConflicts(bool on)
 // repainted with the cell itself.
 void BoardView::onCellChanged(int col, int row)
 {
+    if (followingChanges_ && firstChanged_ == 0)
+        firstChanged_ = game_.puzzle().cellIndex(col, row);
     if (!highlightedCells_.isEmpty())
         highlight({}); // a hint holds for the board it was given on
 
@@ -258,6 +273,7 @@ void BoardView::repaintBoard()
     cellSize_ = cellSizeAt(zoomLevel_);
     placePicture();
     paintWholeBoard(BoardDigits::None);
+    solutionShown_.clear();
     BoardPainter board = painter();
     const puzzle::Puzzle &p = game_.puzzle();
     for (int row = 1; row <= p.height(); ++row) {
@@ -273,6 +289,10 @@ void BoardView::repaintBoard()
 void BoardView::paintSolution()
 {
     paintWholeBoard(BoardDigits::Solution);
+    const puzzle::Puzzle &p = game_.puzzle();
+    solutionShown_.assign(std::size_t(p.cellCount()) + 1, 0);
+    for (int i = 1; i <= p.cellCount(); ++i)
+        solutionShown_[std::size_t(i)] = p.solution(i) != 0;
     picture_->refresh(); // shown now rather than at the next repaint of a cell
 }
 
@@ -280,7 +300,7 @@ void BoardView::repaintCell(int col, int row)
 {
     picture_->canvas()->setFontPointSize(digitFontSize());
     BoardPainter board = painter();
-    board.paintEntryCell(col, row);
+    paintCell(board, col, row);
     if (col == selCol_ && row == selRow_)
         board.drawSelectionFrame(col, row);
     picture_->refresh();
@@ -299,7 +319,7 @@ void BoardView::flashWrongCells(const QList<int> &cells)
     // Repainting the cell wipes its cross and shows its lasting mark.
     picture_->canvas()->setFontPointSize(digitFontSize());
     for (int i : cells)
-        board.paintEntryCell(p.colOf(i), p.rowOf(i));
+        paintCell(board, p.colOf(i), p.rowOf(i));
     picture_->update();
 }
 
@@ -307,10 +327,50 @@ void BoardView::selectCell(int col, int row)
 {
     BoardPainter board = painter();
     if (game_.puzzle().isInGrid(selCol_, selRow_))
-        board.paintEntryCell(selCol_, selRow_);
+        paintCell(board, selCol_, selRow_);
     board.drawSelectionFrame(col, row);
     setSelection(col, row);
     picture_->refresh();
+}
+
+void BoardView::paintCell(BoardPainter &board, int col, int row)
+{
+    board.paintEntryCell(col, row);
+    if (!solutionShown_.empty())
+        solutionShown_[std::size_t(game_.puzzle().cellIndex(col, row))] = 0;
+}
+
+bool BoardView::showsCell(int col, int row) const
+{
+    const QRect visible(-picture_->x(), -picture_->y(), viewport_->width(), viewport_->height());
+    return visible.contains(QRect(col * cellSize_, row * cellSize_, cellSize_, cellSize_));
+}
+
+void BoardView::scrollToCell(int col, int row)
+{
+    const auto follow = [](QScrollBar *bar, int start, int side, int room) {
+        if (start < bar->value())
+            bar->setValue(start);
+        else if (start + side > bar->value() + room)
+            bar->setValue(start + side - room);
+    };
+    follow(hScroll_, col * cellSize_, cellSize_, viewport_->width());
+    follow(vScroll_, row * cellSize_, cellSize_, viewport_->height());
+}
+
+void BoardView::followChangesOf(const std::function<void()> &operation)
+{
+    followingChanges_ = true;
+    firstChanged_ = 0;
+    operation();
+    followingChanges_ = false;
+    const puzzle::Puzzle &p = game_.puzzle();
+    if (firstChanged_ != 0 && p.solution(firstChanged_) != 0) {
+        const int col = p.colOf(firstChanged_), row = p.rowOf(firstChanged_);
+        if (col != selCol_ || row != selRow_)
+            selectCell(col, row);
+        scrollToCell(col, row);
+    }
 }
 
 void BoardView::setNumberTool(int tool)

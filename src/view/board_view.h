@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCursor;
 class QScrollBar;
 
@@ -59,6 +61,13 @@ public:
     int selectedRow() const { return selRow_; }
     // Moves the selection frame to (col, row).
     void selectCell(int col, int row);
+    // Selects the first entry cell in reading order.
+    void selectFirstEntryCell();
+    // Whether grid cell (col, row) lies wholly in the visible part of the board.
+    bool showsCell(int col, int row) const;
+    // Runs `operation` on the game; when it changed cells, the first of them is then selected
+    // and scrolled into view, so that undo, redo and an applied hint show where they acted.
+    void followChangesOf(const std::function<void()> &operation);
 
     // Covers the board while the game is paused, so that nothing can be studied while the clock
     // stands; shown and hidden as the game pauses and resumes.
@@ -71,6 +80,16 @@ public:
     // While on, digits that break a run's rules are drawn in the palette's conflict colour.
     void setShowConflicts(bool on);
     bool showsConflicts() const { return showConflicts_; }
+    // Whether cell i is drawn as a conflict now; whether it shows the solution's digit.
+    bool showsConflictAt(int i) const { return showConflicts_ && conflicts_[std::size_t(i)] != 0; }
+    bool showsSolutionAt(int i) const
+    {
+        return !solutionShown_.empty() && solutionShown_[std::size_t(i)] != 0;
+    }
+
+    // While on, screen readers hear a cell's combinations with its runs.
+    void setSpeaksCombinations(bool on) { speaksCombinations_ = on; }
+    bool speaksCombinations() const { return speaksCombinations_; }
 
     int numberTool() const { return numberTool_; }
     // 1-9 a digit, kEraser, kNoTool. Choosing a tool shows the pen or pencil pointer on the board.
@@ -108,7 +127,10 @@ private:
     void writeDigit(int digit);
     void eraseSelectedCell();
     void moveSelection(int dCol, int dRow);
-    void selectFirstEntryCell();
+    // Scrolls the board so that cell (col, row) is in view, as little as it takes.
+    void scrollToCell(int col, int row);
+    // Draws entry cell (col, row) from the game, which takes the solution off it.
+    void paintCell(BoardPainter &board, int col, int row);
     void showBoardPointer();
     void mousePressed(Qt::MouseButton button, QPointF at);
     void mouseReleased(Qt::MouseButton button);
@@ -131,6 +153,10 @@ private:
     int selRow_ = -1;
     bool showConflicts_ = false;
     bool fitToView_ = false;
+    bool speaksCombinations_ = false;
+    std::vector<std::uint8_t> solutionShown_; // by cell index: the solution drawn over the cell
+    bool followingChanges_ = false;
+    int firstChanged_ = 0;                  // cell index, 0 for none, while following changes
     std::vector<std::uint8_t> conflicts_; // by cell index, while conflicts are shown
     std::vector<std::uint8_t> highlighted_; // by cell index, the cells of the hint shown last
     QList<int> highlightedCells_;

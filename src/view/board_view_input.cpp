@@ -31,6 +31,7 @@ void BoardView::moveSelection(int dCol, int dRow)
     for (int col = selCol_ + dCol, row = selRow_ + dRow; p.isInGrid(col, row); col += dCol, row += dRow) {
         if (p.isEntry(col, row)) {
             selectCell(col, row);
+            scrollToCell(col, row);
             return;
         }
     }
@@ -42,6 +43,7 @@ void BoardView::selectFirstEntryCell()
     for (int i = 1; i <= p.cellCount(); ++i) {
         if (p.solution(i) != 0) {
             selectCell(p.colOf(i), p.rowOf(i));
+            scrollToCell(p.colOf(i), p.rowOf(i));
             return;
         }
     }
@@ -102,7 +104,7 @@ void BoardView::mousePressed(Qt::MouseButton button, QPointF at)
         return;
     BoardPainter board = painter();
     if (game_.puzzle().isInGrid(selCol_, selRow_))
-        board.paintEntryCell(selCol_, selRow_);
+        paintCell(board, selCol_, selRow_);
     if (!game_.puzzle().isEntry(col, row)) {
         // A click on a block cell or the margin clears the selection and puts the tool down.
         setSelection(-1, -1);

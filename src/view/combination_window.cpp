@@ -17,21 +17,85 @@ QString digitsText(kakuro::DigitSet set)
     return game::digitsOf(set).join(QLatin1Char(' '));
 }
 
-// One run: its heading, then its combinations; those without every written digit are greyed.
-QString runText(const QString &heading, const puzzle::Run &run, kakuro::DigitSet written)
+// One run through a cell: its heading, and its combinations with those the written digits rule out.
+struct RunChoices {
+    QString heading;
+    std::vector<std::pair<QString, bool>> combinations; // digits, and whether ruled out
+};
+
+// What the window shows for entry cell (col, row): its runs, then what the cell can take.
+struct CellChoices {
+    std::vector<RunChoices> runs;
+    QString cellCanTake;
+};
+
+CellChoices choicesOf(const game::Game &game, int col, int row)
 {
-    QString text = QStringLiteral("<p><b>%1</b><br>").arg(heading.toHtmlEscaped());
+    const puzzle::Puzzle &p = game.puzzle();
+    const int i = p.cellIndex(col, row);
+    CellChoices choices;
+    const auto addRun = [&](int index, const std::vector<puzzle::Run> &runs, game::RunDirection direction) {
+        if (index < 0)
+            return;
+        const puzzle::Run &run = runs[std::size_t(index)];
+        const kakuro::DigitSet written =
+            game::writtenDigits(game.entries(), game::cellsOf(p, run, direction));
+        RunChoices choice;
+        choice.heading =
+            direction == game::RunDirection::Across
+                ? CombinationWindow::tr("Across %1 in %n cells", nullptr, run.length).arg(run.sum)
+                : CombinationWindow::tr("Down %1 in %n cells", nullptr, run.length).arg(run.sum);
+        for (kakuro::DigitSet combination : game::combinationsAddingUpTo(run.length, run.sum))
+            choice.combinations.emplace_back(digitsText(combination), (combination & written) != written);
+        choices.runs.push_back(std::move(choice));
+    };
+    addRun(p.acrossRunOf(i), p.acrossRuns(), game::RunDirection::Across);
+    addRun(p.downRunOf(i), p.downRuns(), game::RunDirection::Down);
+    // What the cell can take is asked as if it were empty, since its own digit is one of the choices.
+    puzzle::Entries others = game.entries();
+    others.erase(i);
+    const kakuro::DigitSet candidates = game::candidatesOf(p, others, i);
+    choices.cellCanTake = candidates
+                              ? CombinationWindow::tr("This cell can take %1.").arg(digitsText(candidates))
+                              : CombinationWindow::tr("No digit fits this cell.");
+    return choices;
+}
+
+// One run as rich text: its heading, then its combinations, the ruled-out ones greyed.
+QString runText(const RunChoices &run)
+{
     QStringList combinations;
-    for (kakuro::DigitSet combination : game::combinationsAddingUpTo(run.length, run.sum)) {
-        const QString digits = digitsText(combination).replace(QLatin1Char(' '), QStringLiteral("&nbsp;")); // kept on one line
-        combinations.append((combination & written) == written
-                                ? digits
-                                : QStringLiteral("<span style=\"color:#a0a0a0\">%1</span>").arg(digits));
+    for (const auto &[digits, ruledOut] : run.combinations) {
+        QString shown =
+            QString(digits).replace(QLatin1Char(' '), QStringLiteral("&nbsp;")); // kept on one line
+        combinations.append(ruledOut ? QStringLiteral("<span style=\"color:#a0a0a0\">%1</span>").arg(shown)
+                                     : shown);
     }
-    return text + combinations.join(QStringLiteral(" &nbsp; ")) + QStringLiteral("</p>");
+    return QStringLiteral("<p><b>%1</b><br>").arg(run.heading.toHtmlEscaped()) +
+           combinations.join(QStringLiteral(" &nbsp; ")) + QStringLiteral("</p>");
 }
 
 } // namespace
+
+QString spokenCombinations(const game::Game &game, int col, int row)
+{
+    if (!game.puzzle().isEntry(col, row))
+        return {};
+    const CellChoices choices = choicesOf(game, col, row);
+    QStringList sentences;
+    for (const RunChoices &run : choices.runs) {
+        QStringList open, ruledOut;
+        for (const auto &[digits, out] : run.combinations)
+            (out ? ruledOut : open).append(digits);
+        sentences << (ruledOut.isEmpty()
+                          ? CombinationWindow::tr("%1: %2.").arg(run.heading, open.join(QStringLiteral(", ")))
+                          : CombinationWindow::tr("%1: %2; ruled out: %3.")
+                                .arg(run.heading, open.join(QStringLiteral(", ")),
+                                     ruledOut.join(QStringLiteral(", "))));
+    }
+    sentences << choices.cellCanTake;
+    return sentences.join(QLatin1Char(' '));
+}
 
 CombinationWindow::CombinationWindow(const game::Game &game, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowDoesNotAcceptFocus), game_(game)
@@ -71,26 +135,11 @@ void CombinationWindow::showCell(int col, int row)
         label_->setText(tr("Select a cell."));
         return;
     }
-    const int i = p.cellIndex(col, row);
-    // The runs are greyed by every written digit; what the cell can take is asked as if it were
-    // empty, since its own digit is one of the choices.
-    puzzle::Entries others = game_.entries();
-    others.erase(i);
+    const CellChoices choices = choicesOf(game_, col, row);
     QString text;
-    if (const int a = p.acrossRunOf(i); a >= 0) {
-        const puzzle::Run &run = p.acrossRuns()[std::size_t(a)];
-        const kakuro::DigitSet written = game::writtenDigits(game_.entries(), game::cellsOf(p, run, game::RunDirection::Across));
-        text += runText(tr("Across %1 in %n cells", nullptr, run.length).arg(run.sum), run, written);
-    }
-    if (const int d = p.downRunOf(i); d >= 0) {
-        const puzzle::Run &run = p.downRuns()[std::size_t(d)];
-        const kakuro::DigitSet written = game::writtenDigits(game_.entries(), game::cellsOf(p, run, game::RunDirection::Down));
-        text += runText(tr("Down %1 in %n cells", nullptr, run.length).arg(run.sum), run, written);
-    }
-    const kakuro::DigitSet candidates = game::candidatesOf(p, others, i);
-    text += QStringLiteral("<p>%1</p>").arg(
-        (candidates ? tr("This cell can take %1.").arg(digitsText(candidates)) : tr("No digit fits this cell."))
-            .toHtmlEscaped());
+    for (const RunChoices &run : choices.runs)
+        text += runText(run);
+    text += QStringLiteral("<p>%1</p>").arg(choices.cellCanTake.toHtmlEscaped());
     label_->setText(text);
     resize(size().expandedTo(sizeHint())); // grows to the longest list shown, never shrinks under it
 }

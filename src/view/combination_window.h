@@ -40,4 +40,8 @@ private:
     int row_ = -1;
 };
 
+// The window's text for entry cell (col, row) as sentences to be read aloud, the combinations the
+// written digits rule out named as such; empty for any other cell.
+QString spokenCombinations(const game::Game &game, int col, int row);
+
 } // namespace view
