@@ -126,6 +126,8 @@
     <message>
         <source>Fit Board to Window</source>
         <translation>Spielfeld an Fenster anpassen</translation>
+    </message>
+    <message>
         <source>Main toolbar</source>
         <translation>Hauptsymbolleiste</translation>
     </message>

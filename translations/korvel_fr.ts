@@ -126,6 +126,8 @@
     <message>
         <source>Fit Board to Window</source>
         <translation>Ajuster la grille à la fenêtre</translation>
+    </message>
+    <message>
         <source>Main toolbar</source>
         <translation>Barre d’outils principale</translation>
     </message>
