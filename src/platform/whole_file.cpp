@@ -1,0 +1,64 @@
+// Complete writes, and the clearing of leftover temporaries.
+#include "platform/whole_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace platform {
+
+bool commitWhole(QSaveFile &file, QString *reason)
+{
+    const auto fail = [&] {
+        if (reason)
+            *reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    };
+    if (file.error() != QFileDevice::NoError || !file.flush())
+        return fail();
+    if (!file.commit()) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (reason)
+            *reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return commitWhole(file, reason);
+}
+
+void removeLeftoverTemporaries(const QString &folder, const QString &fileName)
+{
+    const QRegularExpression name(
+        QLatin1Char('^') +
+        QRegularExpression::wildcardToRegularExpression(fileName, QRegularExpression::UnanchoredWildcardConversion) +
+        QStringLiteral("\\.[A-Za-z0-9]{6}(\\..*)?$"));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList({fileName + QStringLiteral(".??????*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink() || !name.match(entry.fileName()).hasMatch() ||
+            entry.lastModified().toUTC() > before)
+            continue;
+        QFile::remove(entry.filePath());
+    }
+}
+
+} // namespace platform
