@@ -46,13 +46,15 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
 
 void removeLeftoverTemporaries(const QString &folder, const QString &fileName)
 {
+    // Qt names a temporary with six random letters; a name of one case only ("3.sav.backup") is
+    // more likely the player's own copy, and stays.
     const QRegularExpression name(
         QLatin1Char('^') +
         QRegularExpression::wildcardToRegularExpression(fileName, QRegularExpression::UnanchoredWildcardConversion) +
-        QStringLiteral("\\.[A-Za-z0-9]{6}(\\..*)?$"));
+        QStringLiteral("\\.(?=[A-Za-z]*[a-z])(?=[A-Za-z]*[A-Z])[A-Za-z]{6}(\\..*)?$"));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList({fileName + QStringLiteral(".??????*")}, QDir::Files | QDir::Hidden | QDir::System);
+    const QFileInfoList entries = QDir(folder).entryInfoList({fileName + QStringLiteral(".??????*")},
+                                                             QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
         if (entry.isSymLink() || !name.match(entry.fileName()).hasMatch() ||
             entry.lastModified().toUTC() > before)

@@ -20,8 +20,8 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
 
 // Removes from `folder` the temporaries that writes of the file `fileName` (a name or a wildcard
 // pattern such as "*.sav") left behind when they were killed: regular files named like the file
-// followed by a dot and six letters or digits, with anything after that, last changed more than a
-// minute ago (a running write takes far less).
+// followed by a dot and six letters of both cases, with anything after that, last changed more than
+// a minute ago (a running write takes far less).
 void removeLeftoverTemporaries(const QString &folder, const QString &fileName);
 
 } // namespace platform

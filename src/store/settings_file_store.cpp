@@ -7,6 +7,7 @@
 #include "platform/whole_file.h"
 #include "store/key_value_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -80,6 +81,8 @@ bool canBeOurLock(const QString &lockPath)
 // platform::writeWholeFile, which checks each byte written.
 bool writeSettingsFile(const QString &path, const QMap<QString, QVariant> &values)
 {
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
     const QString lockPath = path + QStringLiteral(".lock");
     if (!canBeOurLock(lockPath) || !canBeOurLock(lockPath + QStringLiteral(".rmlock")))
         return false;
