@@ -13,8 +13,9 @@ namespace booktool {
 
 // Checks every record with the game's own book validator, then that each puzzle keeps the rules
 // and has exactly one solution (with `logic`, also that logic alone solves it). Lists each
-// failing puzzle; a record that several puzzle numbers point at is checked and named once. A run
-// longer than `budget` stops and fails, saying how far it got.
+// failing puzzle in one line, its first fault and how many more; a record that several puzzle
+// numbers point at is checked and named once. A run longer than `budget` stops and fails, saying
+// how far it got.
 int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::ostream &err,
                   std::chrono::seconds budget = std::chrono::seconds(600));
 

@@ -174,7 +174,8 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         err << "korvel-book: " << error << '\n';
         return 1;
     }
-    out << "wrote " << records.size() << (records.size() == 1 ? " puzzle to " : " puzzles to ") << shownPath(output);
+    out << "wrote " << records.size() << (records.size() == 1 ? " puzzle to " : " puzzles to ")
+        << shownPath(output);
     if (!after.empty())
         out << " (" << plan.count << " new after those of " << shownPath(after) << ')';
     out << ':';

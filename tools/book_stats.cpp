@@ -3,8 +3,8 @@
 
 #include "book_file_io.h"
 #include "progress_line.h"
-#include "record_checks.h"
 #include "puzzle/book_format.h"
+#include "record_checks.h"
 #include "solver/grader.h"
 #include "solver/kakuro_puzzle.h"
 #include "solver/solver.h"
@@ -145,7 +145,8 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
     const int count = int(check.offsets.size());
     if (ec != std::errc() || end != number.data() + number.size() || n < 1 || n > count) {
-        err << "korvel-book: no puzzle \"" << shownPath(number) << "\"; the book has puzzles 1 to " << count << '\n';
+        err << "korvel-book: no puzzle \"" << shownPath(number) << "\"; the book has puzzles 1 to " << count
+            << '\n';
         return 2;
     }
     const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, n);

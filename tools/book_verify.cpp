@@ -55,15 +55,21 @@ int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::o
         if (const std::string problem = puzzle::recordProblem(bytes, offset); !problem.empty())
             problems.push_back(problem);
         else
-            problems = checks.of(puzzle::readRecord(bytes, header.offsets, k), [&](const puzzle::BookPuzzle &r) {
-                return kakuro::checkPuzzle(r, logic).problems;
-            });
+            problems =
+                checks.of(puzzle::readRecord(bytes, header.offsets, k), [&](const puzzle::BookPuzzle &r) {
+                    return kakuro::checkPuzzle(r, logic).problems;
+                });
         if (problems.empty())
             continue;
         fails[std::size_t(k)] = true;
         ++failing;
-        for (const std::string &p : problems)
-            out << "puzzle " << k << ": " << p << '\n';
+        // One line a puzzle: a record read with a wrong size breaks nearly every run, and a list of
+        // them all would bury the other puzzles' lines.
+        out << "puzzle " << k << ": " << problems.front();
+        if (problems.size() > 1)
+            out << " (and " << problems.size() - 1
+                << (problems.size() == 2 ? " more fault)" : " more faults)");
+        out << '\n';
     }
     for (const auto &[first, more] : alsoNamedBy)
         out << "puzzle " << first << ": the same record stands for " << more

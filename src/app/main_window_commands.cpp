@@ -15,9 +15,9 @@
 #include "view/combination_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QGuiApplication>
-#include <QActionGroup>
 #include <QTimer>
 
 namespace app {

@@ -92,17 +92,19 @@ void Game::start(bool withSavedGame)
     Q_EMIT puzzleOpened(puzzleNumber());
     Q_EMIT historyChanged();
     if (withSavedGame && savedGameUnreadable_)
-        Q_EMIT unreadableSavedGameFound(tr("The saved game %1 could not be read: %2. The puzzle starts without it.")
-                                            .arg(QDir::toNativeSeparators(savedGamePath()), unreadableReason));
+        Q_EMIT unreadableSavedGameFound(
+            tr("The saved game %1 could not be read: %2. The puzzle starts without it.")
+                .arg(QDir::toNativeSeparators(savedGamePath()), unreadableReason));
 }
 
 bool Game::save(QString *error, bool replaceUnreadable)
 {
     if (savedGameUnreadable_ && !replaceUnreadable) {
         if (error)
-            *error = tr("Your progress on puzzle %1 was not saved: its saved game %2 could not be read, so it "
-                        "was left as it is.")
-                         .arg(QString::number(puzzleNumber()), QDir::toNativeSeparators(savedGamePath()));
+            *error =
+                tr("Your progress on puzzle %1 was not saved: its saved game %2 could not be read, so it "
+                   "was left as it is.")
+                    .arg(QString::number(puzzleNumber()), QDir::toNativeSeparators(savedGamePath()));
         return false;
     }
     const int seconds = settings_.keepProgress ? clock_.seconds() : 0;

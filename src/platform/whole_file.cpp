@@ -50,7 +50,8 @@ void removeLeftoverTemporaries(const QString &folder, const QString &fileName)
     // more likely the player's own copy, and stays.
     const QRegularExpression name(
         QLatin1Char('^') +
-        QRegularExpression::wildcardToRegularExpression(fileName, QRegularExpression::UnanchoredWildcardConversion) +
+        QRegularExpression::wildcardToRegularExpression(fileName,
+                                                        QRegularExpression::UnanchoredWildcardConversion) +
         QStringLiteral("\\.(?=[A-Za-z]*[a-z])(?=[A-Za-z]*[A-Z])[A-Za-z]{6}(\\..*)?$"));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-60);
     const QFileInfoList entries = QDir(folder).entryInfoList({fileName + QStringLiteral(".??????*")},

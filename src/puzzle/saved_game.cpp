@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -143,7 +143,8 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
     // The saved game of this puzzle is a file of its own: a symbolic link standing in its place
     // (to another puzzle's saved game, say) is replaced, never written through.
     if (QFileInfo(path).isSymLink() && !QFile::remove(path))
-        return fail(QCoreApplication::translate("puzzle::SavedGame", "the link there could not be replaced."));
+        return fail(
+            QCoreApplication::translate("puzzle::SavedGame", "the link there could not be replaced."));
 
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
@@ -168,7 +169,8 @@ SavedGameFile loadSavedGameFile(const QString &path, QByteArray &bytes, QString 
     if (!info.isFile())
         return unreadable(QCoreApplication::translate("puzzle::SavedGame", "it is not a file"));
     if (info.size() > kMaxSavedGameBytes)
-        return unreadable(QCoreApplication::translate("puzzle::SavedGame", "it is larger than any saved game"));
+        return unreadable(
+            QCoreApplication::translate("puzzle::SavedGame", "it is larger than any saved game"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return unreadable(file.errorString());

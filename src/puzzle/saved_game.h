@@ -23,8 +23,8 @@ QString savedGamePath(const QString &folder, int number);
 QByteArray savedGameText(int number, const Entries &entries, int seconds = 0);
 
 // Writes the file at `path`, creating its folder when missing and replacing the old file only when
-// the new one is complete. A symbolic link at `path` is replaced by the file, not written through. Returns false, with `error` set to a sentence for the player, when it
-// could not.
+// the new one is complete. A symbolic link at `path` is replaced by the file, not written through. Returns
+// false, with `error` set to a sentence for the player, when it could not.
 bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error = nullptr,
                     int seconds = 0);
 

@@ -120,7 +120,10 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
         request.blockPercent = plan.blockPercent;
         if (request.difficulty == Difficulty::Master)
             request.masterRung = Technique(int(Technique::CrossingRuns) + masters++ % 3);
-        for (int attempt = 0; attempt < kAllAttempts; ++attempt) {
+        int attempt = 0;
+        if (goOn)
+            request.stopRequested = [&] { return !goOn(attempt); };
+        for (; attempt < kAllAttempts; ++attempt) {
             if (goOn && !goOn(attempt))
                 return book;
             request.exact = attempt < kExactAttempts;

@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSettings>
 #include <QMap>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -163,7 +163,10 @@ public:
         return text;
     }
 
-    bool hasValue(const QString &name) const override { return written_.contains(name) || settings_.contains(name); }
+    bool hasValue(const QString &name) const override
+    {
+        return written_.contains(name) || settings_.contains(name);
+    }
 
     void writeBytes(const QString &name, const QByteArray &bytes) override { written_.insert(name, bytes); }
     void writeText(const QString &name, const QString &text) override { written_.insert(name, text); }

@@ -64,11 +64,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<QString>("told");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("Save on a full disk") << "full disk" << "save" << true << "could not be saved to" << false;
-        QTest::newRow("Exit on a full disk") << "full disk" << "exit" << true << "could not be saved to" << false;
-        QTest::newRow("Save over a pipe, No") << "pipe" << "save" << false << "could not be read. Replace it" << false;
-        QTest::newRow("Save over a pipe, Yes") << "pipe" << "save" << true << "could not be read. Replace it" << true;
-        QTest::newRow("Exit over a pipe") << "pipe" << "exit" << true << "was left as it is" << false;
+        QTest::newRow("Save on a full disk") << "full disk"
+                                             << "save" << true << "could not be saved to" << false;
+        QTest::newRow("Exit on a full disk") << "full disk"
+                                             << "exit" << true << "could not be saved to" << false;
+        QTest::newRow("Save over a pipe, No") << "pipe"
+                                              << "save" << false << "could not be read. Replace it" << false;
+        QTest::newRow("Save over a pipe, Yes") << "pipe"
+                                               << "save" << true << "could not be read. Replace it" << true;
+        QTest::newRow("Exit over a pipe") << "pipe"
+                                          << "exit" << true << "was left as it is" << false;
     }
     void savingThatCannotGoWell()
     {

@@ -71,7 +71,8 @@ private Q_SLOTS:
         row("too few blocks", {"generate", "--out", "x", "--blocks", "5"}, 2, "block share");
         row("no such puzzle", {"show", "@book", "1x"}, 2, "no puzzle");
         row("no such book", {"verify", "@none"}, 1, "cannot read");
-        row("a name with an escape sequence", {"verify", "@dir/\x1b[2J.qztw"}, 1, "\\x1b[2J.qztw: No such file");
+        row("a name with an escape sequence", {"verify", "@dir/\x1b[2J.qztw"}, 1,
+            "\\x1b[2J.qztw: No such file");
         row("no folder for the book", {"generate", "--out", "@dir/none/x", "--size", "6", "--count", "1"}, 1,
             "cannot write @dir/none/x.part: No such file or directory");
         row("a folder", {"stats", "@dir"}, 1, "folder");
@@ -170,8 +171,9 @@ private Q_SLOTS:
     // the record is checked once and named once (was: two hours for each command).
     void aRecordUnderEveryNumberIsCheckedOnce()
     {
-        const QByteArray slow = QByteArray::fromHex("0600060000000000000000000009070600060008040009070404040404040404"
-                                                    "0404040404040404040404040404");
+        const QByteArray slow =
+            QByteArray::fromHex("0600060000000000000000000009070600060008040009070404040404040404"
+                                "0404040404040404040404040404");
         QByteArray book("QZTW");
         book += QByteArray("\xff\x7f\0\0", 4);
         for (int k = 0; k < 32767; ++k)
@@ -179,11 +181,13 @@ private Q_SLOTS:
         const QString path = write("one-record.qztw", book + slow);
         const Result v = tool({"verify", path});
         QCOMPARE(v.code, 1);
-        QVERIFY2(v.out.contains("puzzle 1: ") && v.out.contains("puzzle 1: the same record stands for 32766 later puzzles") &&
-                     v.out.endsWith("32767 of 32767 puzzles fail\n") && !v.out.contains("puzzle 2:"),
+        QVERIFY2(v.out.contains("puzzle 1: ") &&
+                     v.out.contains("puzzle 1: the same record stands for 32766 later puzzles") &&
+                     v.out.endsWith("32767 of 32767 puzzles fail\n") && v.out.count('\n') == 3,
                  qPrintable(v.out));
         const Result s = tool({"stats", path});
-        QVERIFY2(s.code == 0 && s.out.contains("32767 puzzles\nsizes: 6x6 (32767)") && s.out.contains(": 32767\n"),
+        QVERIFY2(s.code == 0 && s.out.contains("32767 puzzles\nsizes: 6x6 (32767)") &&
+                     s.out.contains(": 32767\n"),
                  qPrintable(s.out));
     }
 
@@ -205,9 +209,10 @@ private Q_SLOTS:
         const std::map<std::string, std::string> options = {
             {"--out", dir_.filePath("never.qztw").toStdString()}, {"--size", "20x20"}, {"--blocks", "10"}};
         QCOMPARE(booktool::generateCommand(options, out, err, std::chrono::seconds(0)), 1);
-        QCOMPARE(QString::fromStdString(err.str()),
-                 "korvel-book: no 20x20 puzzle with 10% blocks could be made for place 1 within 0 s; more blocks "
-                 "(--blocks) or a smaller size may do\n");
+        QCOMPARE(
+            QString::fromStdString(err.str()),
+            "korvel-book: no 20x20 puzzle with 10% blocks could be made for place 1 within 0 s; more blocks "
+            "(--blocks) or a smaller size may do\n");
     }
 
     void statsAndShowDescribeABook()

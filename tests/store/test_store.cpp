@@ -3,11 +3,11 @@
 #include "game/game.h"
 #include "platform/whole_file.h"
 #include "puzzle/saved_game.h"
-#include "support/board_fixture.h"
-#include "support/file_size_limit.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
 #include "store/settings_store.h"
+#include "support/board_fixture.h"
+#include "support/file_size_limit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -165,7 +165,8 @@ private Q_SLOTS:
         const QString folder = QFileInfo(store::settingsFilePath()).path();
         QFile f(folder + QLatin1Char('/') + name);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld - 1), QFileDevice::FileModificationTime));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld - 1),
+                              QFileDevice::FileModificationTime));
         f.close();
         platform::removeLeftoverTemporaries(folder, QStringLiteral("*.sav"));
         store::Settings s;
