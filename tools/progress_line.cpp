@@ -38,8 +38,8 @@ void ProgressLine::update(long done, long total, int attempt)
     lastPercent_ = percent;
     lastAttempt_ = attempt;
     if (attempt > 0)
-        std::fprintf(stderr, "\r%s %ld/%ld (%ld%%), attempt %d at the next   ", label_.c_str(), done, total,
-                     percent, attempt + 1);
+        std::fprintf(stderr, "\r%s %ld/%ld (%ld%%), attempt %d at puzzle %ld   ", label_.c_str(), done, total,
+                     percent, attempt + 1, done + 1);
     else
         std::fprintf(stderr, "\r%s %ld/%ld (%ld%%)%20s", label_.c_str(), done, total, percent, "");
     std::fflush(stderr);

@@ -12,7 +12,7 @@ public:
     ProgressLine(const ProgressLine &) = delete;
     ProgressLine &operator=(const ProgressLine &) = delete;
 
-    // Shows "label done/total", and the attempt at the next one when `attempt` is above 0;
+    // Shows "label done/total", and which attempt at the next one when `attempt` is above 0;
     // redraws at most when what it shows changes.
     void update(long done, long total, int attempt = 0);
 

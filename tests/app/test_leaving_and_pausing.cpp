@@ -66,8 +66,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("replaced");
         QTest::newRow("Save on a full disk") << "full disk"
                                              << "save" << true << "could not be saved to" << false;
-        QTest::newRow("Exit on a full disk") << "full disk"
-                                             << "exit" << true << "could not be saved to" << false;
         QTest::newRow("Save over a pipe, No") << "pipe"
                                               << "save" << false << "could not be read. Replace it" << false;
         QTest::newRow("Save over a pipe, Yes") << "pipe"

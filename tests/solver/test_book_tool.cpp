@@ -70,9 +70,8 @@ private Q_SLOTS:
         row("mix all zero", {"generate", "--out", "x", "--mix", "0:0:0:0:0"}, 2, "zero");
         row("too few blocks", {"generate", "--out", "x", "--blocks", "5"}, 2, "block share");
         row("no such puzzle", {"show", "@book", "1x"}, 2, "no puzzle");
-        row("no such book", {"verify", "@none"}, 1, "cannot read");
-        row("a name with an escape sequence", {"verify", "@dir/\x1b[2J.qztw"}, 1,
-            "\\x1b[2J.qztw: No such file");
+        row("no such book, its name with an escape sequence", {"verify", "@dir/\x1b[2J.qztw"}, 1,
+            "cannot read @dir/\\x1b[2J.qztw: No such file");
         row("no folder for the book", {"generate", "--out", "@dir/none/x", "--size", "6", "--count", "1"}, 1,
             "cannot write @dir/none/x.part: No such file or directory");
         row("a folder", {"stats", "@dir"}, 1, "folder");

@@ -125,7 +125,13 @@ private Q_SLOTS:
     // With the disk full (a file-size limit that cuts the last line or so) every writer fails
     // and says so, and the previous file stays whole with nothing left beside it (was: the save
     // reported success and left a short file).
-    void fullDisk_data() { killedWhileSaving_data(); }
+    void fullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("what");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("the settings") << QByteArray("settings") << "";
+        QTest::newRow("a puzzle left with its progress kept") << QByteArray("leaving") << "kept/1.sav";
+    }
     void fullDisk()
     {
         QFETCH(QByteArray, what);
