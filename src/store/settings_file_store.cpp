@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMap>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -103,8 +104,14 @@ bool writeSettingsFile(const QString &path, const QMap<QString, QVariant> &value
         if (out.status() != QSettings::NoError)
             return false;
     }
+    // The settings layer remembers what it wrote under each file name and may not read that file
+    // again, so the scratch file is read back under a name it has never seen.
+    const QString readBack = scratch.fileName() + QStringLiteral(".back");
+    if (!QFile::rename(scratch.fileName(), readBack))
+        return false;
+    const auto removeReadBack = qScopeGuard([&] { QFile::remove(readBack); });
     {
-        const QSettings back(scratch.fileName(), QSettings::NativeFormat);
+        const QSettings back(readBack, QSettings::NativeFormat);
         const QStringList keys = back.allKeys();
         if (back.status() != QSettings::NoError || keys.size() != values.size())
             return false;
@@ -114,7 +121,7 @@ bool writeSettingsFile(const QString &path, const QMap<QString, QVariant> &value
                 return false;
         }
     }
-    QFile written(scratch.fileName());
+    QFile written(readBack);
     if (!written.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = written.readAll();
