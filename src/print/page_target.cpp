@@ -2,6 +2,7 @@
 #include "print/page_target.h"
 
 #include "platform/app_identity.h"
+#include "platform/whole_file.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -150,10 +151,11 @@ bool PdfPageTarget::endPage()
 
 bool PdfPageTarget::endDocument()
 {
-    const bool ended = painter_.end();
-    if (!ended)
+    if (!painter_.end()) {
         file_.cancelWriting();
-    return file_.commit() && ended;
+        return false;
+    }
+    return platform::commitWhole(file_, nullptr); // a full disk keeps the old file, and says so
 }
 
 void PdfPageTarget::abortDocument()
