@@ -9,24 +9,6 @@
 
 namespace platform {
 
-bool commitWhole(QSaveFile &file, QString *reason)
-{
-    const auto fail = [&] {
-        if (reason)
-            *reason = file.errorString();
-        file.cancelWriting();
-        return false;
-    };
-    if (file.error() != QFileDevice::NoError || !file.flush())
-        return fail();
-    if (!file.commit()) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reason)
 {
     QSaveFile file(path);
@@ -35,13 +17,28 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
             *reason = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // A short write or a failed flush is not seen by commit(), so both are checked here. A write
+    // cut short is tried again for the rest, which fails with the system's reason.
+    const auto fail = [&] {
         if (reason)
             *reason = file.errorString();
         file.cancelWriting();
         return false;
+    };
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return fail();
+        done += written;
     }
-    return commitWhole(file, reason);
+    if (!file.flush())
+        return fail();
+    if (!file.commit()) {
+        if (reason)
+            *reason = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void removeLeftoverTemporaries(const QString &folder, const QString &fileName)

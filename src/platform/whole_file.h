@@ -4,18 +4,13 @@
 #include <QByteArray>
 #include <QString>
 
-class QSaveFile;
-
 namespace platform {
 
-// Puts what was written to `file` (open for writing) in place of the old file, but only when every
-// byte reached the disk: the last buffered bytes are flushed and checked first, since a full disk
-// or a file-size limit may refuse them and QSaveFile::commit() would still put the short file in
-// place. On failure the old file stays as it was, the temporary is removed, and `reason` (when
-// given) holds the system's words for what went wrong.
-bool commitWhole(QSaveFile &file, QString *reason);
-
-// Writes `bytes` as the new content of the file at `path` through commitWhole.
+// Writes `bytes` as the new content of the file at `path`, but puts the new file in place only when
+// every byte reached the disk: the write and the flush of the last buffered bytes are checked,
+// since a full disk or a file-size limit may refuse them and QSaveFile::commit() would still put
+// the short file in place. On failure the old file stays as it was, no temporary is left, and
+// `reason` (when given) holds the system's words for what went wrong.
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reason);
 
 // Removes from `folder` the temporaries that writes of the file `fileName` (a name or a wildcard

@@ -109,7 +109,8 @@ void PrinterPageTarget::abortDocument()
 
 // --- A PDF file ---
 
-PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path) : file_(path), writer_(&file_)
+PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path)
+    : path_(path), writer_(&document_)
 {
     writer_.setResolution(dotsPerInch);
     writer_.setPageLayout(
@@ -130,10 +131,11 @@ int PdfPageTarget::resolution() const
 bool PdfPageTarget::startDocument(const QString &jobName)
 {
     writer_.setTitle(jobName);
-    if (!file_.open(QIODevice::WriteOnly))
+    document_.setData(QByteArray());
+    if (!document_.open(QIODevice::WriteOnly))
         return false;
     if (!painter_.begin(&writer_)) {
-        file_.cancelWriting();
+        document_.close();
         return false;
     }
     return true;
@@ -151,24 +153,23 @@ bool PdfPageTarget::endPage()
 
 bool PdfPageTarget::endDocument()
 {
-    if (!painter_.end()) {
-        file_.cancelWriting();
-        return false;
-    }
-    return platform::commitWhole(file_, nullptr); // a full disk keeps the old file, and says so
+    const bool ended = painter_.end();
+    document_.close();
+    // Every byte is checked on its way to the disk: a full disk keeps the earlier file.
+    return ended && platform::writeWholeFile(path_, document_.data(), nullptr);
 }
 
 void PdfPageTarget::abortDocument()
 {
-    file_.cancelWriting();
     if (painter_.isActive())
         painter_.end();
+    document_.close();
 }
 
 QString PdfPageTarget::endFailureText() const
 {
     return QCoreApplication::translate("print::PageTarget", "The PDF file could not be written:\n%1")
-        .arg(file_.fileName());
+        .arg(path_);
 }
 
 // --- Choosing ---
