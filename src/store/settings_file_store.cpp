@@ -60,8 +60,9 @@ bool holdsOversizedVariant(const QString &path)
 }
 
 // The settings file is locked while it is written, so that two copies of the game take turns. A
-// copy killed while it held the lock leaves it behind; one whose owner is gone, or an empty one a
-// second old, is cleared. The wait for a lock held by a running copy is bounded.
+// copy killed while it held the lock leaves it behind; one whose owner is gone, or one that could
+// not be read two seconds after it was made, is cleared. The wait for a running copy's lock is
+// bounded.
 constexpr int kStaleLockMs = 2000;
 constexpr int kLockWaitMs = 3000;
 
