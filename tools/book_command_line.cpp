@@ -1,6 +1,8 @@
 // The command line: the command word first, then its options and arguments in any order.
 #include "book_commands.h"
 
+#include "book_file_io.h"
+
 #include <map>
 #include <ostream>
 
@@ -80,7 +82,7 @@ int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
             shape = &c;
     if (!shape) {
         if (!word.empty())
-            err << "korvel-book: unknown command \"" << word << "\"\n";
+            err << "korvel-book: unknown command \"" << shownPath(word) << "\"\n";
         err << usage();
         return 2;
     }
@@ -99,7 +101,7 @@ int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
         } else if (listed(shape->flags, a)) {
             options[a] = "";
         } else if (!listed(shape->valueOptions, a)) {
-            err << "korvel-book: " << shape->name << " has no option " << a << "; see korvel-book "
+            err << "korvel-book: " << shape->name << " has no option " << shownPath(a) << "; see korvel-book "
                 << shape->name << " --help\n";
             return 2;
         } else if (k + 1 >= args.size()) {

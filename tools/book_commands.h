@@ -3,6 +3,7 @@
 // failed run, 2 a mistake in the command line.
 #pragma once
 
+#include <chrono>
 #include <iosfwd>
 #include <map>
 #include <string>
@@ -12,17 +13,24 @@ namespace booktool {
 
 // Checks every record with the game's own book validator, then that each puzzle keeps the rules
 // and has exactly one solution (with `logic`, also that logic alone solves it). Lists each
-// failing puzzle.
-int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::ostream &err);
+// failing puzzle in one line, its first fault and how many more; a record that several puzzle
+// numbers point at is checked and named once. A run longer than `budget` stops and fails, saying
+// how far it got.
+int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::ostream &err,
+                  std::chrono::seconds budget = std::chrono::seconds(600));
 
-// Sizes, entry cells and the difficulty histogram of a valid book.
-int statsCommand(const std::string &path, std::ostream &out, std::ostream &err);
+// Sizes, entry cells and the difficulty histogram of a valid book; each distinct record is graded
+// once, and a run longer than `budget` stops and fails.
+int statsCommand(const std::string &path, std::ostream &out, std::ostream &err,
+                 std::chrono::seconds budget = std::chrono::seconds(600));
 
 // Puzzle `number` (text, 1-based) of a valid book: the grid with its clue sums, then the solution.
 int showCommand(const std::string &path, const std::string &number, std::ostream &out, std::ostream &err);
 
-// `generate` with its options, each mapped to its value.
-int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err);
+// `generate` with its options, each mapped to its value. A place of the book that yields no puzzle
+// within `placeBudget` ends the run with a refusal naming the size and block share.
+int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err,
+                    std::chrono::seconds placeBudget = std::chrono::seconds(60));
 
 // The usage text of every command.
 std::string usage();

@@ -6,7 +6,9 @@
 #include "puzzle/book_format.h"
 #include "solver/book_builder.h"
 
+#include <array>
 #include <charconv>
+#include <chrono>
 #include <ostream>
 
 namespace booktool {
@@ -74,7 +76,8 @@ bool parseMix(const std::string &text, kakuro::BookPlan &plan)
 
 } // namespace
 
-int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err)
+int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err,
+                    std::chrono::seconds placeBudget)
 {
     kakuro::BookPlan plan;
     std::string output, after;
@@ -96,7 +99,7 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         else if (option == "--blocks")
             ok = parseNumber(value, 0, 100, number) && (plan.blockPercent = int(number), true);
         if (!ok) {
-            err << "korvel-book: bad value \"" << value << "\" for " << option << '\n';
+            err << "korvel-book: bad value \"" << shownPath(value) << "\" for " << option << '\n';
             return 2;
         }
     }
@@ -119,7 +122,7 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         }
         const puzzle::BookCheck check = puzzle::validateBook(bytes);
         if (!check.ok) {
-            err << "korvel-book: " << after << ": " << check.error << '\n';
+            err << "korvel-book: " << shownPath(after) << ": " << check.error << '\n';
             return 1;
         }
         for (int k = 1; k <= int(check.offsets.size()); ++k)
@@ -130,13 +133,35 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         }
         plan.avoid = records;
     }
+    // Some sizes cannot be made with few blocks (their runs grow too long to pin down); a place
+    // that yields no puzzle in kPlaceBudget ends the run with a refusal, not hours of silence.
     std::vector<kakuro::BookEntry> book;
+    bool outOfTime = false;
     {
         ProgressLine progress("generating");
-        book = kakuro::buildBook(plan, [&](int done, int total) { progress.update(done, total); });
+        using Clock = std::chrono::steady_clock;
+        Clock::time_point placeStarted = Clock::now();
+        int done = 0;
+        book = kakuro::buildBook(
+            plan,
+            [&](int made, int total) {
+                done = made;
+                placeStarted = Clock::now();
+                progress.update(made, total);
+            },
+            0,
+            [&](int attempt) {
+                progress.update(done, plan.count, attempt);
+                outOfTime = Clock::now() - placeStarted > placeBudget;
+                return !outOfTime;
+            });
     }
     if (int(book.size()) != plan.count) {
-        err << "korvel-book: no puzzle could be made for place " << book.size() + 1 << '\n';
+        const std::array<int, 2> size = kakuro::plannedSize(plan, int(book.size()));
+        err << "korvel-book: no " << size[0] << 'x' << size[1] << " puzzle with " << plan.blockPercent
+            << "% blocks could be made for place " << book.size() + 1
+            << (outOfTime ? " within " + std::to_string(placeBudget.count()) + " s" : std::string())
+            << "; more blocks (--blocks) or a smaller size may do\n";
         return 1;
     }
     int histogram[kakuro::kDifficultyCount] = {};
@@ -149,9 +174,10 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         err << "korvel-book: " << error << '\n';
         return 1;
     }
-    out << "wrote " << records.size() << " puzzles to " << output;
+    out << "wrote " << records.size() << (records.size() == 1 ? " puzzle to " : " puzzles to ")
+        << shownPath(output);
     if (!after.empty())
-        out << " (" << plan.count << " new after those of " << after << ')';
+        out << " (" << plan.count << " new after those of " << shownPath(after) << ')';
     out << ':';
     for (int d = 0; d < int(plan.mix.size()); ++d)
         out << ' ' << kakuro::difficultyName(kakuro::Difficulty(d)) << ' ' << histogram[d];

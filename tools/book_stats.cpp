@@ -4,6 +4,7 @@
 #include "book_file_io.h"
 #include "progress_line.h"
 #include "puzzle/book_format.h"
+#include "record_checks.h"
 #include "solver/grader.h"
 #include "solver/kakuro_puzzle.h"
 #include "solver/solver.h"
@@ -21,7 +22,7 @@ namespace {
 
 // Reads and validates a book; on failure reports it and returns false.
 bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, puzzle::BookCheck &check,
-                   std::ostream &out, std::ostream &err)
+                   std::ostream &err)
 {
     std::string error;
     if (!readFile(path, bytes, error)) {
@@ -30,7 +31,7 @@ bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, pu
     }
     check = puzzle::validateBook(bytes);
     if (!check.ok) {
-        out << path << ": " << check.error << '\n';
+        err << "korvel-book: " << shownPath(path) << ": " << check.error << '\n';
         return false;
     }
     return true;
@@ -50,13 +51,19 @@ std::string cellText(const kakuro::Puzzle &p, const std::vector<int> &downSum,
     return s.str();
 }
 
+// What stats keeps of one distinct record.
+struct RecordFacts {
+    int cells = 0;
+    kakuro::Grade grade;
+};
+
 } // namespace
 
-int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
+int statsCommand(const std::string &path, std::ostream &out, std::ostream &err, std::chrono::seconds budget)
 {
     std::vector<std::uint8_t> bytes;
     puzzle::BookCheck check;
-    if (!loadValidBook(path, bytes, check, out, err))
+    if (!loadValidBook(path, bytes, check, err))
         return 1;
     const int count = int(check.offsets.size());
     std::map<std::pair<int, int>, int> sizes;
@@ -67,17 +74,26 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
     // Per size band (the longer side in fives: 1-5, 6-10, ...), puzzles per hardest rung; the
     // last column counts the puzzles logic leaves unfinished.
     std::map<int, std::array<int, kakuro::kLadderSize + 1>> hardestBySize;
+    RecordChecks<RecordFacts> checks(budget);
     ProgressLine progress("grading");
     for (int k = 1; k <= count; ++k) {
         progress.update(k, count);
+        if (checks.outOfTime()) {
+            err << "korvel-book: " << shownPath(path) << ": stopped at puzzle " << k << " of " << count
+                << " after " << budget.count() << " s; no figures for a part of the book\n";
+            return 1;
+        }
         const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, k);
-        const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
+        const RecordFacts &facts = checks.of(record, [](const puzzle::BookPuzzle &r) {
+            const kakuro::Puzzle p = kakuro::puzzleFromRecord(r);
+            kakuro::Grader grader(p);
+            return RecordFacts{p.cellCount(), grader.grade()};
+        });
+        const kakuro::Grade &g = facts.grade;
         ++sizes[{record.width, record.height}];
-        cells += p.cellCount();
-        fewest = std::min(fewest, p.cellCount());
-        most = std::max(most, p.cellCount());
-        kakuro::Grader grader(p);
-        const kakuro::Grade g = grader.grade();
+        cells += facts.cells;
+        fewest = std::min(fewest, facts.cells);
+        most = std::max(most, facts.cells);
         auto &row = hardestBySize[(std::max(record.width, record.height) - 1) / 5];
         ++row[g.solvedByLogic ? std::size_t(g.hardest) : std::size_t(kakuro::kLadderSize)];
         if (g.solutions == 0)
@@ -89,7 +105,7 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err)
         else
             ++histogram[int(g.difficulty)];
     }
-    out << path << ": " << count << (count == 1 ? " puzzle\n" : " puzzles\n");
+    out << shownPath(path) << ": " << count << (count == 1 ? " puzzle\n" : " puzzles\n");
     out << "sizes:";
     for (const auto &[size, n] : sizes)
         out << ' ' << size.first << 'x' << size.second << " (" << n << ')';
@@ -123,13 +139,14 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
 {
     std::vector<std::uint8_t> bytes;
     puzzle::BookCheck check;
-    if (!loadValidBook(path, bytes, check, out, err))
+    if (!loadValidBook(path, bytes, check, err))
         return 1;
     int n = 0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
     const int count = int(check.offsets.size());
     if (ec != std::errc() || end != number.data() + number.size() || n < 1 || n > count) {
-        err << "korvel-book: no puzzle \"" << number << "\"; the book has puzzles 1 to " << count << '\n';
+        err << "korvel-book: no puzzle \"" << shownPath(number) << "\"; the book has puzzles 1 to " << count
+            << '\n';
         return 2;
     }
     const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, n);

@@ -4,13 +4,17 @@
 #include "book_file_io.h"
 #include "progress_line.h"
 #include "puzzle/book_format.h"
+#include "record_checks.h"
 #include "solver/puzzle_check.h"
 
+#include <map>
 #include <ostream>
+#include <unordered_map>
 
 namespace booktool {
 
-int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::ostream &err)
+int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::ostream &err,
+                  std::chrono::seconds budget)
 {
     std::vector<std::uint8_t> bytes;
     std::string error;
@@ -22,34 +26,64 @@ int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::o
     // record is named and not only the first.
     const puzzle::BookCheck header = puzzle::validateHeader(bytes);
     if (!header.ok) {
-        out << path << ": " << header.error << '\n';
+        err << "korvel-book: " << shownPath(path) << ": " << header.error << '\n';
         return 1;
     }
     const int count = int(header.offsets.size());
-    int failing = 0;
+    int failing = 0, stoppedAt = 0;
+    // A record that many puzzle numbers point at is checked and named once, under its first number.
+    RecordChecks<std::vector<std::string>> checks(budget);
+    std::unordered_map<std::int32_t, int> firstAt; // offset -> the first puzzle whose record lies there
+    std::map<int, int> alsoNamedBy;                // first puzzle of a failing record -> later numbers
+    std::vector<bool> fails(std::size_t(count) + 1, false);
     ProgressLine progress("verifying");
     for (int k = 1; k <= count; ++k) {
         progress.update(k, count);
+        if (checks.outOfTime()) {
+            stoppedAt = k;
+            break;
+        }
+        const std::int32_t offset = header.offsets[std::size_t(k - 1)];
+        if (const auto [first, fresh] = firstAt.try_emplace(offset, k); !fresh) {
+            if (fails[std::size_t(first->second)]) {
+                ++failing;
+                ++alsoNamedBy[first->second];
+            }
+            continue;
+        }
         std::vector<std::string> problems;
-        puzzle::BookPuzzle record;
-        if (const std::string problem = puzzle::recordProblem(bytes, header.offsets[std::size_t(k - 1)]);
-            !problem.empty())
+        if (const std::string problem = puzzle::recordProblem(bytes, offset); !problem.empty())
             problems.push_back(problem);
         else
-            record = puzzle::readRecord(bytes, header.offsets, k);
-        if (problems.empty())
-            problems = kakuro::checkPuzzle(record, logic).problems;
+            problems =
+                checks.of(puzzle::readRecord(bytes, header.offsets, k), [&](const puzzle::BookPuzzle &r) {
+                    return kakuro::checkPuzzle(r, logic).problems;
+                });
         if (problems.empty())
             continue;
+        fails[std::size_t(k)] = true;
         ++failing;
-        for (const std::string &p : problems)
-            out << "puzzle " << k << ": " << p << '\n';
+        // One line a puzzle: a record read with a wrong size breaks nearly every run, and a list of
+        // them all would bury the other puzzles' lines.
+        out << "puzzle " << k << ": " << problems.front();
+        if (problems.size() > 1)
+            out << " (and " << problems.size() - 1
+                << (problems.size() == 2 ? " more fault)" : " more faults)");
+        out << '\n';
     }
-    if (failing > 0) {
-        out << path << ": " << failing << " of " << count << " puzzles fail\n";
+    for (const auto &[first, more] : alsoNamedBy)
+        out << "puzzle " << first << ": the same record stands for " << more
+            << (more == 1 ? " later puzzle\n" : " later puzzles\n");
+    if (stoppedAt > 0) {
+        err << "korvel-book: " << shownPath(path) << ": stopped at puzzle " << stoppedAt << " of " << count
+            << " after " << budget.count() << " s; the rest are not checked\n";
         return 1;
     }
-    out << path << ": " << count << (count == 1 ? " puzzle" : " puzzles")
+    if (failing > 0) {
+        out << shownPath(path) << ": " << failing << " of " << count << " puzzles fail\n";
+        return 1;
+    }
+    out << shownPath(path) << ": " << count << (count == 1 ? " puzzle" : " puzzles")
         << ", each with exactly one solution" << (logic ? " that logic alone finds" : "") << '\n';
     return 0;
 }

@@ -23,20 +23,25 @@ ProgressLine::ProgressLine(std::string label)
 ProgressLine::~ProgressLine()
 {
     if (shown_) {
-        std::fprintf(stderr, "\r%*s\r", int(label_.size()) + 40, "");
+        std::fprintf(stderr, "\r%*s\r", int(label_.size()) + 60, "");
         std::fflush(stderr);
     }
 }
 
-void ProgressLine::update(long done, long total)
+void ProgressLine::update(long done, long total, int attempt)
 {
     if (!terminal_ || total <= 0)
         return;
     const long percent = done * 100 / total;
-    if (percent == lastPercent_ && done != total)
+    if (percent == lastPercent_ && attempt == lastAttempt_ && done != total)
         return;
     lastPercent_ = percent;
-    std::fprintf(stderr, "\r%s %ld/%ld (%ld%%)", label_.c_str(), done, total, percent);
+    lastAttempt_ = attempt;
+    if (attempt > 0)
+        std::fprintf(stderr, "\r%s %ld/%ld (%ld%%), attempt %d at puzzle %ld   ", label_.c_str(), done, total,
+                     percent, attempt + 1, done + 1);
+    else
+        std::fprintf(stderr, "\r%s %ld/%ld (%ld%%)%20s", label_.c_str(), done, total, percent, "");
     std::fflush(stderr);
     shown_ = true;
 }

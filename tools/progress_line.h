@@ -12,14 +12,16 @@ public:
     ProgressLine(const ProgressLine &) = delete;
     ProgressLine &operator=(const ProgressLine &) = delete;
 
-    // Shows "label done/total"; redraws at most when the shown percentage changes.
-    void update(long done, long total);
+    // Shows "label done/total", and which attempt at the next one when `attempt` is above 0;
+    // redraws at most when what it shows changes.
+    void update(long done, long total, int attempt = 0);
 
 private:
     std::string label_;
     bool shown_ = false;
     bool terminal_;
     long lastPercent_ = -1;
+    int lastAttempt_ = 0;
 };
 
 } // namespace booktool

@@ -135,6 +135,10 @@
         <source>Number tools</source>
         <translation>Zifferwerkzeuge</translation>
     </message>
+    <message>
+        <source>The saved game %1 could not be read. Replace it with this board?</source>
+        <translation>Das gespeicherte Spiel %1 konnte nicht gelesen werden. Soll es durch dieses Brett ersetzt werden?</translation>
+    </message>
 </context>
 <context>
     <name>app::Menu</name>
@@ -315,6 +319,17 @@
     <message>
         <source>&amp;Difficulty:</source>
         <translation>&amp;Schwierigkeit:</translation>
+    </message>
+</context>
+<context>
+    <name>game::Game</name>
+    <message>
+        <source>The saved game %1 could not be read: %2. The puzzle starts without it.</source>
+        <translation>Das gespeicherte Spiel %1 konnte nicht gelesen werden: %2. Das Rätsel beginnt ohne es.</translation>
+    </message>
+    <message>
+        <source>Your progress on puzzle %1 was not saved: its saved game %2 could not be read, so it was left as it is.</source>
+        <translation>Ihr Fortschritt bei Rätsel %1 wurde nicht gespeichert: Sein gespeichertes Spiel %2 konnte nicht gelesen werden und blieb daher unverändert.</translation>
     </message>
 </context>
 <context>
@@ -848,6 +863,18 @@ Möchten Sie sie stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>the folder %1 could not be created.</source>
         <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>the link there could not be replaced.</source>
+        <translation>die Verknüpfung dort konnte nicht ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than any saved game</source>
+        <translation>es ist größer als jedes gespeicherte Spiel</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,10 @@
         <source>Number tools</source>
         <translation>Outils chiffres</translation>
     </message>
+    <message>
+        <source>The saved game %1 could not be read. Replace it with this board?</source>
+        <translation>La partie enregistrée %1 n'a pas pu être lue. La remplacer par cette grille ?</translation>
+    </message>
 </context>
 <context>
     <name>app::Menu</name>
@@ -315,6 +319,17 @@
     <message>
         <source>&amp;Difficulty:</source>
         <translation>&amp;Difficulté :</translation>
+    </message>
+</context>
+<context>
+    <name>game::Game</name>
+    <message>
+        <source>The saved game %1 could not be read: %2. The puzzle starts without it.</source>
+        <translation>La partie enregistrée %1 n'a pas pu être lue : %2. La grille commence sans elle.</translation>
+    </message>
+    <message>
+        <source>Your progress on puzzle %1 was not saved: its saved game %2 could not be read, so it was left as it is.</source>
+        <translation>Votre progression sur la grille %1 n'a pas été enregistrée : sa partie enregistrée %2 n'a pas pu être lue, elle a donc été laissée telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -848,6 +863,18 @@ Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
     <message>
         <source>the folder %1 could not be created.</source>
         <translation>le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>the link there could not be replaced.</source>
+        <translation>le lien qui s'y trouve n'a pas pu être remplacé.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n'est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is larger than any saved game</source>
+        <translation>il est plus grand que toute partie enregistrée</translation>
     </message>
 </context>
 <context>

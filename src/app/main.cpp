@@ -5,8 +5,15 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // A write past the user's file-size limit then fails and is reported, instead of killing the
+    // game mid-save.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Korvel"));

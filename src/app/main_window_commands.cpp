@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QToolBar>
 
@@ -26,6 +28,15 @@ bool confirmed(QWidget *parent, const QString &question)
 {
     return platform::message(parent, question, MainWindow::tr("%1 - Alert").arg(platform::appTitle),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Whether a window whose frame starts at (x, y) shows its title on some screen: a stored place on
+// no screen (a screen since taken away, a damaged value) would keep the window out of sight.
+bool titleLiesOnAScreen(std::int32_t x, std::int32_t y)
+{
+    const qint64 titleX = qint64(x) + 40, titleY = qint64(y) + 10;
+    const auto inRange = [](qint64 v) { return v >= -(1 << 24) && v <= (1 << 24); };
+    return inRange(titleX) && inRange(titleY) && QGuiApplication::screenAt(QPoint(int(titleX), int(titleY)));
 }
 
 QString changePuzzleQuestion()
@@ -55,6 +66,8 @@ void MainWindow::connectGame()
     connect(&game_, &game::Game::historyChanged, this, &MainWindow::showHistory);
     connect(&game_, &game::Game::progressNotKept, this,
             [this](const QString &error) { platform::message(this, error, platform::appTitle); });
+    connect(&game_, &game::Game::unreadableSavedGameFound, this,
+            [this](const QString &message) { platform::message(this, message, platform::appTitle); });
     connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
         action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
         showCaption();
@@ -149,7 +162,8 @@ void MainWindow::switchCombinations()
         combinationWindow_ = new view::CombinationWindow(game_, this);
         connect(combinationWindow_, &view::CombinationWindow::closedByPlayer, this,
                 [this] { action(QStringLiteral("MNU_COMBOS"))->trigger(); });
-        if (const auto &at = settings_.combinationsPosition)
+        const auto &at = settings_.combinationsPosition;
+        if (at && titleLiesOnAScreen(at->first, at->second))
             combinationWindow_->move(at->first, at->second);
         else
             combinationWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
@@ -206,8 +220,12 @@ void MainWindow::restartPuzzle()
 
 void MainWindow::saveGame()
 {
+    if (game_.savedGameUnreadable() &&
+        !confirmed(this, tr("The saved game %1 could not be read. Replace it with this board?")
+                             .arg(QDir::toNativeSeparators(game_.savedGamePath()))))
+        return;
     QString error;
-    if (!game_.save(&error)) {
+    if (!game_.save(&error, true)) {
         platform::message(this, error, platform::appTitle);
         return;
     }

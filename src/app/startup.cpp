@@ -4,6 +4,7 @@
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 #include "puzzle/saved_game.h"
 #include "shell/shell_dialogs.h"
 
@@ -31,7 +32,9 @@ int start(Program &program, const QString &folder)
     if (!store::loadSettings(program.settings, program.book.puzzleCount()))
         platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 
-    program.game = std::make_unique<game::Game>(program.book, program.settings, puzzle::savedGamesFolder(folder));
+    const QString savedGames = puzzle::savedGamesFolder(folder);
+    platform::removeLeftoverTemporaries(savedGames, QStringLiteral("*.sav"));
+    program.game = std::make_unique<game::Game>(program.book, program.settings, savedGames);
     program.window = std::make_unique<MainWindow>(*program.game, program.settings, folder);
     program.window->load(); // hidden: the clock already runs while the welcome dialog shows
 

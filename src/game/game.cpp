@@ -4,6 +4,7 @@
 #include "game/run_rules.h"
 #include "puzzle/saved_game.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -74,8 +75,13 @@ void Game::start(bool withSavedGame)
     puzzle_ = book_.puzzle(puzzleNumber());
     entries_ = puzzle::Entries(puzzle_.cellCount());
     int seconds = 0;
-    if (withSavedGame)
-        seconds = puzzle::readSavedGame(savedGamePath(), puzzleNumber(), puzzle_, entries_);
+    QString unreadableReason;
+    if (withSavedGame) {
+        QByteArray bytes;
+        savedGameUnreadable_ = puzzle::loadSavedGameFile(savedGamePath(), bytes, &unreadableReason) ==
+                               puzzle::SavedGameFile::Unreadable;
+        seconds = puzzle::readSavedGameBytes(bytes, puzzleNumber(), puzzle_, entries_);
+    }
     undo_.clear();
     redo_.clear();
     changedSinceSaved_ = false;
@@ -85,14 +91,27 @@ void Game::start(bool withSavedGame)
     clock_.restart(settings_.keepProgress ? seconds : 0);
     Q_EMIT puzzleOpened(puzzleNumber());
     Q_EMIT historyChanged();
+    if (withSavedGame && savedGameUnreadable_)
+        Q_EMIT unreadableSavedGameFound(
+            tr("The saved game %1 could not be read: %2. The puzzle starts without it.")
+                .arg(QDir::toNativeSeparators(savedGamePath()), unreadableReason));
 }
 
-bool Game::save(QString *error)
+bool Game::save(QString *error, bool replaceUnreadable)
 {
+    if (savedGameUnreadable_ && !replaceUnreadable) {
+        if (error)
+            *error =
+                tr("Your progress on puzzle %1 was not saved: its saved game %2 could not be read, so it "
+                   "was left as it is.")
+                    .arg(QString::number(puzzleNumber()), QDir::toNativeSeparators(savedGamePath()));
+        return false;
+    }
     const int seconds = settings_.keepProgress ? clock_.seconds() : 0;
     if (!puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error, seconds))
         return false;
     changedSinceSaved_ = false;
+    savedGameUnreadable_ = false;
     return true;
 }
 
@@ -314,8 +333,9 @@ void Game::checkAll()
         return;
     }
     clock_.stop();
-    if (settings_.keepProgress) {
-        // A solved puzzle leaves nothing to carry on.
+    if (settings_.keepProgress && !savedGameUnreadable_) {
+        // A solved puzzle leaves nothing to carry on; a file that could not be read is not ours
+        // to delete.
         QFile::remove(savedGamePath());
         changedSinceSaved_ = false;
     }

@@ -54,8 +54,12 @@ public:
     // The puzzle in play again, empty, without its saved game.
     void restart();
     // Writes the saved game of the puzzle in play. False, with `error` a sentence for the
-    // player, when it could not.
-    bool save(QString *error);
+    // player, when it could not. A saved game that was there but could not be read when the
+    // puzzle opened is replaced only with `replaceUnreadable`: the player is asked first.
+    bool save(QString *error, bool replaceUnreadable = false);
+    // Whether the puzzle in play opened with a saved game that was there but could not be read,
+    // and that no save has replaced since.
+    bool savedGameUnreadable() const { return savedGameUnreadable_; }
 
     // While progress is kept, leaving a puzzle whose entries changed since it was opened,
     // restarted or saved saves it, with the time played; completing it deletes its saved game.
@@ -122,6 +126,9 @@ Q_SIGNALS:
     void hintShown(const game::Hint &hint);
     // Keeping the progress of the puzzle being left failed; the leaving went on.
     void progressNotKept(const QString &error);
+    // The puzzle opened without its saved game, which is there but could not be read; `message`
+    // tells the player.
+    void unreadableSavedGameFound(const QString &message);
     // What canUndo or canRedo say may have changed.
     void historyChanged();
 
@@ -157,6 +164,7 @@ private:
     bool paused_ = false;
     bool clockStoodBeforePause_ = false;
     bool changedSinceSaved_ = false;
+    bool savedGameUnreadable_ = false;
     int changeCount_ = 0; // changes since the puzzle was opened: tells whether the last hint still holds
     std::unique_ptr<HintFinder> hintFinder_;
     Hint lastHint_;

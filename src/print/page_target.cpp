@@ -2,6 +2,7 @@
 #include "print/page_target.h"
 
 #include "platform/app_identity.h"
+#include "platform/whole_file.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -108,7 +109,8 @@ void PrinterPageTarget::abortDocument()
 
 // --- A PDF file ---
 
-PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path) : file_(path), writer_(&file_)
+PdfPageTarget::PdfPageTarget(const QPageSize &pageSize, const QString &path)
+    : path_(path), writer_(&document_)
 {
     writer_.setResolution(dotsPerInch);
     writer_.setPageLayout(
@@ -129,10 +131,11 @@ int PdfPageTarget::resolution() const
 bool PdfPageTarget::startDocument(const QString &jobName)
 {
     writer_.setTitle(jobName);
-    if (!file_.open(QIODevice::WriteOnly))
+    document_.setData(QByteArray());
+    if (!document_.open(QIODevice::WriteOnly))
         return false;
     if (!painter_.begin(&writer_)) {
-        file_.cancelWriting();
+        document_.close();
         return false;
     }
     return true;
@@ -151,22 +154,22 @@ bool PdfPageTarget::endPage()
 bool PdfPageTarget::endDocument()
 {
     const bool ended = painter_.end();
-    if (!ended)
-        file_.cancelWriting();
-    return file_.commit() && ended;
+    document_.close();
+    // Every byte is checked on its way to the disk: a full disk keeps the earlier file.
+    return ended && platform::writeWholeFile(path_, document_.data(), nullptr);
 }
 
 void PdfPageTarget::abortDocument()
 {
-    file_.cancelWriting();
     if (painter_.isActive())
         painter_.end();
+    document_.close();
 }
 
 QString PdfPageTarget::endFailureText() const
 {
     return QCoreApplication::translate("print::PageTarget", "The PDF file could not be written:\n%1")
-        .arg(file_.fileName());
+        .arg(path_);
 }
 
 // --- Choosing ---

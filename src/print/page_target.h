@@ -2,12 +2,12 @@
 // printer draws the same page through the same code on each of them.
 #pragma once
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSize>
 #include <QString>
 
@@ -86,14 +86,15 @@ private:
     QPainter painter_;
 };
 
-// A page in a PDF file at 600 dpi on `pageSize` paper with 10 mm margins. The file appears only
-// when the whole document has been written; a failed or abandoned one leaves no file behind.
+// A page in a PDF file at 600 dpi on `pageSize` paper with 10 mm margins. The document is made in
+// memory and the file replaced only when all of it is written; a failed or abandoned one leaves no
+// file behind and an earlier file as it was.
 class PdfPageTarget : public PageTarget {
 public:
     explicit PdfPageTarget(const QPageSize &pageSize, const QString &path = QString());
 
     // The file to write; set before startDocument.
-    void setFileName(const QString &path) { file_.setFileName(path); }
+    void setFileName(const QString &path) { path_ = path; }
 
     static constexpr int dotsPerInch = 600;
 
@@ -108,7 +109,8 @@ public:
     QString endFailureText() const override;
 
 private:
-    QSaveFile file_;
+    QString path_;
+    QBuffer document_;
     QPdfWriter writer_;
     QPainter painter_;
 };

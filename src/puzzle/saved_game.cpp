@@ -2,12 +2,13 @@
 #include "puzzle/saved_game.h"
 
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 #include "puzzle/ini_reader.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ namespace puzzle {
 namespace {
 
 const QString kSection = QStringLiteral("SAVED");
+// Saved games are a few kilobytes; the reader takes at most this much.
+constexpr qint64 kMaxSavedGameBytes = 1 << 20;
 
 // "PEN=" and one character per cell, 0 for an empty one.
 QByteArray entryLine(const char *key, const Entries &entries, int (Entries::*digitOf)(int) const)
@@ -137,21 +140,46 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
         return fail(QCoreApplication::translate("puzzle::SavedGame", "the folder %1 could not be created.")
                         .arg(QDir::toNativeSeparators(folder)));
 
-    const QByteArray text = savedGameText(number, entries, seconds);
+    // The saved game of this puzzle is a file of its own: a symbolic link standing in its place
+    // (to another puzzle's saved game, say) is replaced, never written through.
+    if (QFileInfo(path).isSymLink() && !QFile::remove(path))
+        return fail(
+            QCoreApplication::translate("puzzle::SavedGame", "the link there could not be replaced."));
 
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString() + QLatin1Char('.'));
-    if (file.write(text) != text.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    QString why;
+    if (!platform::writeWholeFile(path, savedGameText(number, entries, seconds), &why))
         return fail(why + QLatin1Char('.'));
-    }
-    if (!file.commit())
-        return fail(file.errorString() + QLatin1Char('.'));
     return true;
+}
+
+SavedGameFile loadSavedGameFile(const QString &path, QByteArray &bytes, QString *reason)
+{
+    bytes.clear();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return SavedGameFile::Missing;
+    const auto unreadable = [&](const QString &why) {
+        if (reason)
+            *reason = why;
+        return SavedGameFile::Unreadable;
+    };
+    // Opening a named pipe would wait for a writer, and a device can be endless.
+    if (!info.isFile())
+        return unreadable(QCoreApplication::translate("puzzle::SavedGame", "it is not a file"));
+    if (info.size() > kMaxSavedGameBytes)
+        return unreadable(
+            QCoreApplication::translate("puzzle::SavedGame", "it is larger than any saved game"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable(file.errorString());
+    bytes = file.read(kMaxSavedGameBytes);
+    if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
+        return unreadable(file.errorString());
+    }
+    return SavedGameFile::Read;
 }
 
 int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries)

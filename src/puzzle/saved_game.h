@@ -23,8 +23,8 @@ QString savedGamePath(const QString &folder, int number);
 QByteArray savedGameText(int number, const Entries &entries, int seconds = 0);
 
 // Writes the file at `path`, creating its folder when missing and replacing the old file only when
-// the new one is complete. Returns false, with `error` set to a sentence for the player, when it
-// could not.
+// the new one is complete. A symbolic link at `path` is replaced by the file, not written through. Returns
+// false, with `error` set to a sentence for the player, when it could not.
 bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error = nullptr,
                     int seconds = 0);
 
@@ -34,6 +34,17 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
 // digit. A damaged MARKS line restores no marks. Returns the seconds played the file holds, 0 when
 // it holds none or a damaged number.
 int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries);
+
+// What stands at a saved game's path.
+enum class SavedGameFile {
+    Missing,
+    Read,       // its bytes are read
+    Unreadable, // something is there that cannot be read: a file that cannot be opened or read,
+                // something other than a file, or a file larger than any saved game
+};
+// Reads the bytes of the saved game at `path` into `bytes` (empty unless Read); when Unreadable,
+// `reason` says why in words for the player, without a full stop.
+SavedGameFile loadSavedGameFile(const QString &path, QByteArray &bytes, QString *reason = nullptr);
 // The same, from the bytes of a file already in memory.
 int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries);
 

@@ -102,7 +102,7 @@ std::string planProblem(const BookPlan &plan)
 }
 
 std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress,
-                                 int places)
+                                 int places, const std::function<bool(int)> &goOn)
 {
     const int total = places > 0 ? std::min(places, plan.count) : plan.count;
     std::vector<BookEntry> book;
@@ -120,7 +120,12 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
         request.blockPercent = plan.blockPercent;
         if (request.difficulty == Difficulty::Master)
             request.masterRung = Technique(int(Technique::CrossingRuns) + masters++ % 3);
-        for (int attempt = 0; attempt < kAllAttempts; ++attempt) {
+        int attempt = 0;
+        if (goOn)
+            request.stopRequested = [&] { return !goOn(attempt); };
+        for (; attempt < kAllAttempts; ++attempt) {
+            if (goOn && !goOn(attempt))
+                return book;
             request.exact = attempt < kExactAttempts;
             const auto made =
                 generatePuzzle(deriveSeed(plan.seed, std::uint64_t(k) * kAllAttempts + attempt), request);

@@ -42,8 +42,10 @@ std::string planProblem(const BookPlan &plan);
 // A book shorter than the plan means that no puzzle could be made for the next place.
 // Precondition: planProblem(plan) is empty.
 // `places`, when positive, makes only the first that many puzzles of the plan (as they would be
-// in the whole book when `places` ends a run of equal sizes).
+// in the whole book when `places` ends a run of equal sizes). `goOn(attempt)`, when given, is
+// asked before each attempt at a place (0 for its first) and often during one; false stops,
+// leaving the book short.
 std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(int, int)> &progress = {},
-                                 int places = 0);
+                                 int places = 0, const std::function<bool(int)> &goOn = {});
 
 } // namespace kakuro

@@ -52,13 +52,14 @@ std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRe
     Random random(seed);
     GeneratedPuzzle out;
     const Technique ceiling = ceilingOf(request);
-    for (int tryLayout = 0; tryLayout < kLayoutTries; ++tryLayout) {
+    const auto stop = [&] { return request.stopRequested && request.stopRequested(); };
+    for (int tryLayout = 0; tryLayout < kLayoutTries && !stop(); ++tryLayout) {
         ++out.layouts;
         const std::optional<std::vector<bool>> layout = makeLayout(random, layoutFor(random, request));
         if (!layout)
             continue;
         Puzzle p = puzzleFromLayout(request.width, request.height, *layout);
-        for (int fill = 0; fill < kFillsPerLayout; ++fill) {
+        for (int fill = 0; fill < kFillsPerLayout && !stop(); ++fill) {
             std::vector<int> leans = drawLeans(random, p);
             std::vector<std::uint8_t> digits(std::size_t(p.cellCount()), 0);
             if (!fillDigits(random, p, digits, leans))

@@ -6,6 +6,7 @@
 #include "solver/grader.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace kakuro {
@@ -18,6 +19,8 @@ struct PuzzleRequest {
     Technique masterRung = Technique::Contradiction;
     bool exact = true;     // demand exactly this difficulty, not merely at most this one
     int blockPercent = 34; // share of blocks in the inner area (about); fewer blocks make longer runs
+    // Asked before each layout and each filling, when given: true gives up at once.
+    std::function<bool()> stopRequested;
 };
 
 struct GeneratedPuzzle {

@@ -1,36 +1,28 @@
 // The key/value layer over a per-user settings file (QSettings, native format): byte values are
-// stored as byte arrays, names as text, and the file is replaced whole on each write.
+// stored as byte arrays, names as text, and the file is replaced whole on each write, and only by
+// a complete one.
 #include "store/settings_file_store.h"
 
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 #include "store/key_value_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMap>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
 namespace store {
 namespace {
-
-// Which file a path names right now; a completed write replaces the file with a new one.
-struct FileIdentity {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity &) const = default;
-};
-
-FileIdentity identityOf(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return {true, st.st_dev, st.st_ino};
-}
 
 // The settings layer decodes a value stored as "@Variant(...)" recursively, one stack frame for
 // every list or map nested in it, so a forged value of a few hundred kilobytes overflows the
@@ -67,20 +59,79 @@ bool holdsOversizedVariant(const QString &path)
     return false;
 }
 
-// The settings file is locked while it is written. A program killed while taking the lock, or
-// while clearing someone else's abandoned lock, leaves an empty lock file behind, which would
-// hold the next write for half a minute; such leftovers are cleared after a second instead.
-// A lock held by a running program is left alone.
-void clearAbandonedLocks(const QString &path)
+// The settings file is locked while it is written, so that two copies of the game take turns. A
+// copy killed while it held the lock leaves it behind; one whose owner is gone, or one that could
+// not be read two seconds after it was made, is cleared. The wait for a running copy's lock is
+// bounded.
+constexpr int kStaleLockMs = 2000;
+constexpr int kLockWaitMs = 3000;
+
+// Whether what stands at a lock path can be a lock of ours: nothing, or a small regular file. The
+// lock would wait for ever on a named pipe, read a link to an endless device without end, and
+// retry a folder it can neither read nor remove.
+bool canBeOurLock(const QString &lockPath)
 {
-    for (const QString &name : {path + QStringLiteral(".lock.rmlock"), path + QStringLiteral(".lock")}) {
-        QLockFile lock(name);
-        lock.setStaleLockTime(1000);
-        if (lock.tryLock(1500))
-            lock.unlock();
-    }
+    struct stat st {};
+    if (::lstat(QFile::encodeName(lockPath).constData(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISREG(st.st_mode) && st.st_size <= 4096;
 }
 
+// The settings layer writes the file it was opened on, and it puts the new file in place even when
+// the disk refused its last bytes. So the values are written to a scratch file beside ours and read
+// back; only when every value came back whole do its bytes replace the settings file, through
+// platform::writeWholeFile, which checks each byte written.
+bool writeSettingsFile(const QString &path, const QMap<QString, QVariant> &values)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    const QString lockPath = path + QStringLiteral(".lock");
+    if (!canBeOurLock(lockPath) || !canBeOurLock(lockPath + QStringLiteral(".rmlock")))
+        return false;
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs))
+        return false;
+
+    QTemporaryFile scratch(path + QStringLiteral(".XXXXXX"));
+    if (!scratch.open())
+        return false;
+    scratch.close();
+    {
+        QSettings out(scratch.fileName(), QSettings::NativeFormat);
+        for (auto it = values.begin(); it != values.end(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return false;
+    }
+    // The settings layer remembers what it wrote under each file name and may not read that file
+    // again, so the scratch file is read back under a name it has never seen.
+    const QString readBack = scratch.fileName() + QStringLiteral(".back");
+    if (!QFile::rename(scratch.fileName(), readBack))
+        return false;
+    const auto removeReadBack = qScopeGuard([&] { QFile::remove(readBack); });
+    {
+        const QSettings back(readBack, QSettings::NativeFormat);
+        const QStringList keys = back.allKeys();
+        if (back.status() != QSettings::NoError || keys.size() != values.size())
+            return false;
+        for (const QString &key : keys) {
+            const auto it = values.find(key);
+            if (it == values.end() || back.value(key) != *it)
+                return false;
+        }
+    }
+    QFile written(readBack);
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = written.readAll();
+    if (written.error() != QFileDevice::NoError)
+        return false;
+    return platform::writeWholeFile(path, bytes, nullptr);
+}
+
+// Reads through the settings layer; writes are kept here until commit() writes the whole file.
 class SettingsFileStore final : public KeyValueStore {
 public:
     explicit SettingsFileStore(const QString &path)
@@ -92,7 +143,7 @@ public:
 
     std::optional<QByteArray> readBytes(const QString &name, qsizetype room) const override
     {
-        const QVariant v = settings_.value(name);
+        const QVariant v = valueOf(name);
         QByteArray bytes;
         if (v.typeId() == QMetaType::QByteArray)
             bytes = v.toByteArray();
@@ -107,7 +158,7 @@ public:
 
     std::optional<QString> readText(const QString &name, qsizetype room) const override
     {
-        const QVariant v = settings_.value(name);
+        const QVariant v = valueOf(name);
         QString text;
         if (v.typeId() == QMetaType::QByteArray)
             text = QString::fromUtf8(v.toByteArray());
@@ -120,36 +171,35 @@ public:
         return text;
     }
 
-    bool hasValue(const QString &name) const override { return settings_.contains(name); }
-
-    void writeBytes(const QString &name, const QByteArray &bytes) override
+    bool hasValue(const QString &name) const override
     {
-        settings_.setValue(name, bytes);
+        return written_.contains(name) || settings_.contains(name);
     }
-    void writeText(const QString &name, const QString &text) override { settings_.setValue(name, text); }
+
+    void writeBytes(const QString &name, const QByteArray &bytes) override { written_.insert(name, bytes); }
+    void writeText(const QString &name, const QString &text) override { written_.insert(name, text); }
 
     bool commit() override
     {
-        const FileIdentity before = identityOf(path_);
-        clearAbandonedLocks(path_);
-        settings_.sync();
-        switch (settings_.status()) {
-        case QSettings::NoError:
-            return true;
-        case QSettings::AccessError:
-            return false;
-        case QSettings::FormatError:
-            // Once a read found faults the status keeps saying so whatever the write did; a
-            // completed write put a new file in place of the old one.
-            return identityOf(path_) != before;
-        }
-        return false;
+        // Values of the file that this run does not write (another book's times, say) stay.
+        QMap<QString, QVariant> values;
+        for (const QString &key : settings_.allKeys())
+            values.insert(key, settings_.value(key));
+        values.insert(written_);
+        return writeSettingsFile(path_, values);
     }
 
 private:
+    QVariant valueOf(const QString &name) const
+    {
+        const auto it = written_.find(name);
+        return it != written_.end() ? *it : settings_.value(name);
+    }
+
     QString path_;
-    QSettings settings_;
+    QSettings settings_; // only read: its own write would put a short file in place on a full disk
     QSettings::Status readStatus_;
+    QMap<QString, QVariant> written_;
 };
 
 } // namespace
@@ -184,6 +234,8 @@ OpenedStore openUserStore()
     const QString path = settingsFilePath();
     if (path.isEmpty())
         return {OpenStatus::Failed, nullptr};
+    const QFileInfo file(path);
+    platform::removeLeftoverTemporaries(file.path(), file.fileName());
     std::unique_ptr<KeyValueStore> store = openSettingsFile(path);
     if (!store)
         return {OpenStatus::Failed, nullptr};

@@ -1,8 +1,11 @@
 // Leaving a puzzle and pausing it, in the real window: Keep My Progress on every way out, and the
 // pause cover with every way back.
+#include "support/file_size_limit.h"
 #include "support/window_harness.h"
 
 #include <QLineEdit>
+
+#include <sys/stat.h>
 
 class TestLeavingAndPausing : public QObject {
     Q_OBJECT
@@ -50,6 +53,58 @@ private Q_SLOTS:
         store::Settings stored; // the settings were stored however the window went
         QVERIFY(store::loadSettings(stored, 3));
         QCOMPARE(stored.keepProgress, way == "exit" || way == "close box" || way == "session end");
+    }
+
+    // Save and leaving on a full disk, or over a saved game that cannot be read (a named pipe
+    // here): the player is told, and the file there is never replaced unasked.
+    void savingThatCannotGoWell_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("Save on a full disk") << "full disk"
+                                             << "save" << true << "could not be saved to" << false;
+        QTest::newRow("Save over a pipe, No") << "pipe"
+                                              << "save" << false << "could not be read. Replace it" << false;
+        QTest::newRow("Save over a pipe, Yes") << "pipe"
+                                               << "save" << true << "could not be read. Replace it" << true;
+        QTest::newRow("Exit over a pipe") << "pipe"
+                                          << "exit" << true << "was left as it is" << false;
+    }
+    void savingThatCannotGoWell()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, way);
+        WindowHarness w(numberedBook(3), 2);
+        const QString path = w.game.savedGamePath();
+        w.act("MNU_KEEP")->trigger();
+        if (obstacle == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            w.act("MNU_NEXT")->trigger();
+            w.act("MNU_PREV")->trigger(); // puzzle 2 opens again, with the pipe in its saved game's place
+            QCOMPARE(w.messages.filter("could not be read: it is not a file").size(), 1);
+        } else {
+            w.clickCell(2, 2);
+            w.typeOnBoard(Qt::Key_4);
+            w.act("MNU_SAVE")->trigger();
+        }
+        w.clickCell(2, 2);
+        w.typeOnBoard(Qt::Key_5);
+        const qint64 sizeBefore = QFileInfo(path).size();
+        w.messages.clear();
+        QFETCH(bool, answer);
+        w.answerYes = answer;
+        {
+            FileSizeLimit full(obstacle == "full disk" ? rlim_t(sizeBefore - 1) : RLIM_INFINITY);
+            w.act(way == "save" ? "MNU_SAVE" : "MNU_XIT")->trigger();
+        }
+        QFETCH(QString, told);
+        QVERIFY2(w.messages.filter(told).size() == 1, qPrintable(w.messages.join('\n')));
+        QFETCH(bool, replaced);
+        QCOMPARE(QFileInfo(path).isFile(), obstacle == "full disk" || replaced);
+        QCOMPARE(QFileInfo(path).size() != sizeBefore, replaced);
     }
 
     // Pause covers the board and stops the clock; F2, a click on the cover, a digit key or another

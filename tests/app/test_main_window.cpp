@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <climits>
+
 namespace {
 
 // Everything an input may change in the window, one thing per item. Pointers are named by their
@@ -265,6 +267,27 @@ private Q_SLOTS:
                  qPrintable(text));
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QCOMPARE(QApplication::focusWidget(), w.picture());
+    }
+
+    // A stored place with the window's title on no screen reads as the first place, beside the
+    // main window (was: the window opened out of sight for good).
+    void combinationWindowComesBackInSight_data()
+    {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("on the screen") << QPoint(100, 120) << true;
+        QTest::newRow("right of every screen") << QPoint(5000, 300) << false;
+        QTest::newRow("the ends of the range") << QPoint(INT_MIN, INT_MAX) << false;
+    }
+    void combinationWindowComesBackInSight()
+    {
+        QFETCH(QPoint, stored);
+        QFETCH(bool, kept);
+        WindowHarness w({fixture::smallPuzzle()});
+        w.settings.combinationsPosition = std::pair(stored.x(), stored.y());
+        w.act("MNU_COMBOS")->trigger();
+        const QPoint beside = w.window->frameGeometry().topRight() + QPoint(8, 0);
+        QCOMPARE(w.window->combinationWindow()->pos(), kept ? stored : beside);
     }
 
     // A game played with none of the later options touched saves the four classic lines and

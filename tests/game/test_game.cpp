@@ -5,6 +5,8 @@
 
 #include <QSignalSpy>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Plays "CR:D" tokens: D written in pen, in pencil with a trailing p, as a candidate mark with a
@@ -207,6 +209,45 @@ private Q_SLOTS:
                                  : QStringLiteral("none");
         QTEST(file, "file");
         QTEST(f.game.clock().seconds(), "seconds");
+    }
+
+    // A saved game that is there but cannot be read is named once and never replaced unasked; a
+    // link to another puzzle's saved game is replaced by this puzzle's own file, its target left.
+    void savedGameThatCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("a named pipe") << "pipe" << true;
+        QTest::newRow("a file larger than any saved game") << "large" << true;
+        QTest::newRow("a link to another puzzle's saved game") << "link" << false;
+    }
+    void savedGameThatCannotBeRead()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, unreadable);
+        GameFixture f({fixture::smallPuzzle(), fixture::smallPuzzle()}, 2);
+        f.game.setKeepProgress(true);
+        play(f.game, QStringLiteral("22:1 save"));
+        const QString other = f.game.savedGamePath(), path = puzzle::savedGamePath(f.dir.path(), 1);
+        QFile file(path);
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("large"))
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(2 << 20));
+        else
+            QVERIFY(QFile::link(other, path));
+        file.close();
+        QSignalSpy told(&f.game, &game::Game::unreadableSavedGameFound);
+        QSignalSpy notKept(&f.game, &game::Game::progressNotKept);
+        f.game.openPuzzle(1);
+        QCOMPARE(told.count(), unreadable ? 1 : 0);
+        QCOMPARE(f.entries(), QString()); // nothing of puzzle 2's comes in
+        play(f.game, QStringLiteral("32:3 next"));
+        QCOMPARE(notKept.count(), unreadable ? 1 : 0);
+        QCOMPARE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink(), kind != QLatin1String("pipe"));
+        QCOMPARE(QFileInfo(path).size() == 2 << 20, kind == QLatin1String("large"));
+        QFile back(other);
+        QVERIFY(back.open(QIODevice::ReadOnly) && back.readAll().contains("PEN=00000100"));
     }
 
     // Apply Hint writes a placement in pen, clears a wrong digit, or takes digits out of the cell's

@@ -2,6 +2,7 @@
 // defaults, refusals and Cancel.
 #include "print/page_printer.h"
 #include "print/print_dialog.h"
+#include "support/file_size_limit.h"
 #include "support/window_harness.h"
 #include "view/pixels.h"
 
@@ -126,14 +127,29 @@ private Q_SLOTS:
         }
     }
 
-    // A PDF whose folder went away before the page was finished is not reported as saved.
+    // A PDF whose folder went away before the page was finished, or that a full disk cut short
+    // (was: reported as saved, over the earlier file), is not reported as saved.
+    void pdfThatCannotBeWritten_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("its folder went away") << false;
+        QTest::newRow("a full disk") << true;
+    }
     void pdfThatCannotBeWritten()
     {
+        QFETCH(bool, fullDisk);
         QTemporaryDir dir;
-        print::PdfPageTarget pdf(QPageSize(QPageSize::A4), dir.filePath("gone/page.pdf"));
-        QVERIFY(QDir(dir.path()).mkdir("gone") && pdf.startDocument("DOM") && pdf.startPage());
-        QVERIFY(pdf.endPage() && QDir(dir.filePath("gone")).removeRecursively());
+        QFile earlier(dir.filePath("gone/page.pdf"));
+        QVERIFY(QDir(dir.path()).mkdir("gone") && earlier.open(QIODevice::WriteOnly) &&
+                earlier.write("earlier") == 7);
+        earlier.close();
+        print::PdfPageTarget pdf(QPageSize(QPageSize::A4), earlier.fileName());
+        QVERIFY(pdf.startDocument("DOM") && pdf.startPage());
+        pdf.painter().drawText(QPoint(100, 100), QStringLiteral("Korvel"));
+        QVERIFY(pdf.endPage() && (fullDisk || QDir(dir.filePath("gone")).removeRecursively()));
+        FileSizeLimit full(fullDisk ? 1000 : RLIM_INFINITY);
         QVERIFY(!pdf.endDocument());
+        QVERIFY(!fullDisk || (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier"));
     }
 };
 

@@ -1,11 +1,13 @@
 // The settings store and the saved game when things go wrong: a writer killed mid-save, odd
 // stored values, a settings file that is no file of ours or cannot be written; and best times.
 #include "game/game.h"
+#include "platform/whole_file.h"
 #include "puzzle/saved_game.h"
-#include "support/board_fixture.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
 #include "store/settings_store.h"
+#include "support/board_fixture.h"
+#include "support/file_size_limit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,17 +39,20 @@ bool save(const QByteArray &what, int v, const QString &path)
     if (what == "leaving") {
         static store::Settings settings;
         static const puzzle::Book book = fixture::bookOf({QStringList(30, QStringLiteral("1 2 3 4 5 # 7 8 9 1 2 # 4 5 6 7 8 # 1 2 3 4 # 6 7 8 9 1 # 3"))});
+        static bool kept = true;
         static game::Game &game = [&]() -> game::Game & {
             static game::Game opened(book, settings, QFileInfo(path).path());
             settings.keepProgress = true;
             opened.openPuzzle(1);
+            QObject::connect(&opened, &game::Game::progressNotKept, [] { kept = false; });
             return opened;
         }();
         game.setPencilMode(v == 1);
         for (int i = 1; i <= game.puzzle().cellCount(); ++i)
             game.write(game.puzzle().colOf(i), game.puzzle().rowOf(i), 1 + (i + v) % 9);
+        kept = true;
         game.openPuzzle(1);
-        return QFileInfo(path).isFile();
+        return kept && QFileInfo(path).isFile();
     }
     if (what == "game") {
         puzzle::Entries e(100 * 100);
@@ -122,6 +127,64 @@ private Q_SLOTS:
             const QByteArray now = fileBytes(path);
             QVERIFY(now == versions[0] || now == versions[1]);
         }
+    }
+
+    // With the disk full (a file-size limit that cuts the last line or so) every writer fails
+    // and says so, and the previous file stays whole with nothing left beside it (was: the save
+    // reported success and left a short file).
+    void fullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("what");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("the settings") << QByteArray("settings") << "";
+        QTest::newRow("a puzzle left with its progress kept") << QByteArray("leaving") << "kept/1.sav";
+    }
+    void fullDisk()
+    {
+        QFETCH(QByteArray, what);
+        QFETCH(QString, file);
+        const QString path = file.isEmpty() ? store::settingsFilePath() : config_.filePath(file);
+        QVERIFY(save(what, 0, path));
+        const qint64 firstSize = QFileInfo(path).size();
+        QVERIFY(save(what, 1, path));
+        const QByteArray before = fileBytes(path);
+        const qint64 shorter = std::min(firstSize, qint64(before.size()));
+        const QStringList files = QDir(QFileInfo(path).path()).entryList(QDir::Files);
+        {
+            FileSizeLimit full(rlim_t(shorter - 100));
+            QVERIFY(!save(what, 0, path));
+        }
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files), files);
+    }
+
+    // Temporaries of killed writes go at the next start once a minute old; a running write's and
+    // the player's own copies stay.
+    void leftoverTemporaries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("minutesOld");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a saved game's") << "12.sav.qWeRtY" << 5 << true;
+        QTest::newRow("the settings' scratch file's lock") << "1.0.conf.rjSyNH.lock" << 5 << true;
+        QTest::newRow("a running write's") << "12.sav.qWeRtY" << 0 << false;
+        QTest::newRow("a copy the player made") << "12.sav.backup" << 5 << false;
+        QTest::newRow("another file's") << "notes.txt.qWeRtY" << 5 << false;
+    }
+    void leftoverTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, minutesOld);
+        const QString folder = QFileInfo(store::settingsFilePath()).path();
+        QFile f(folder + QLatin1Char('/') + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld - 1),
+                              QFileDevice::FileModificationTime));
+        f.close();
+        platform::removeLeftoverTemporaries(folder, QStringLiteral("*.sav"));
+        store::Settings s;
+        QVERIFY(store::loadSettings(s, 1)); // the start clears the settings file's own
+        QTEST(!f.exists(), "removed");
     }
 
     void everyValueComesBack()
@@ -204,16 +267,23 @@ private Q_SLOTS:
         QTest::newRow("a sparse file of 128 MB") << "sparse" << false;
         QTest::newRow("an object nested 40,000 deep") << "nested" << false;
         QTest::newRow("its folder is a file") << "folder" << true;
+        // Each hung the exit for ever (was: the write waited on the lock, or read it without end).
+        QTest::newRow("a folder at the lock") << "lock folder" << true;
+        QTest::newRow("a named pipe at the lock") << "lock pipe" << true;
+        QTest::newRow("an endless device at the lock") << "lock device" << true;
     }
     void settingsFileThatFails()
     {
         QFETCH(QString, kind);
         const QString path = store::settingsFilePath();
         QFile f(kind == QLatin1String("folder") ? QFileInfo(path).path() : path);
-        if (kind == QLatin1String("pipe")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == QLatin1String("device")) {
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        const QString at = kind.startsWith(QLatin1String("lock")) ? path + QStringLiteral(".lock") : path;
+        if (kind.endsWith(QLatin1String("pipe"))) {
+            QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+        } else if (kind.endsWith(QLatin1String("device"))) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), at));
+        } else if (kind == QLatin1String("lock folder")) {
+            QVERIFY(QDir().mkpath(at));
         } else {
             QVERIFY(kind != QLatin1String("folder") || QDir(f.fileName()).removeRecursively());
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write("LASTPLAYED=@ByteArray(\\x2\\0\\0\\0)\n") > 0);
