@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>hidden single</source>
-        <translation>versteckter Single</translation>
+        <translation>versteckter Einer</translation>
     </message>
     <message>
         <source>remainder</source>

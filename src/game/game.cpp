@@ -249,9 +249,12 @@ void Game::applyHint()
         content.write(hint.digit, false);
     } else if (hint.kind == HintKind::WrongDigit) {
         content.eraseDigit();
+    } else if (hint.kind == HintKind::LostDigit) {
+        content.marks |= kakuro::digitBit(hint.digit);
     } else {
+        // An empty cell without marks stands for every digit, as the hint reasoned.
         if (content.marks == 0)
-            content.marks = candidatesOf(puzzle_, entries_, hint.cell);
+            content.marks = kakuro::kAllDigits;
         for (int d : hint.removedDigits)
             content.marks &= std::uint16_t(~kakuro::digitBit(d));
     }

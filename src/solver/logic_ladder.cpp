@@ -136,8 +136,14 @@ Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<L
                 changed_.push_back({cell, here});
                 domains[std::size_t(cell)] = DigitSet(here & ~digitBit(d));
                 if (steps) {
-                    LogicStep step{
-                        Technique::Contradiction, {}, {{cell, here, domains[std::size_t(cell)]}}, cell, d};
+                    LogicStep step{Technique::Contradiction,
+                                   {},
+                                   {{cell, here, domains[std::size_t(cell)]}},
+                                   cell,
+                                   d,
+                                   0,
+                                   {},
+                                   false};
                     for (int run : puzzle_.runsOfCell[std::size_t(cell)])
                         if (run != kNoRun)
                             step.runs.push_back(run);

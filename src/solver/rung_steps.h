@@ -1,0 +1,30 @@
+// Every deduction one rung of the ladder makes on a board as it stands, each on its own: what a
+// person could see in one look, and what a hint tells.
+#pragma once
+
+#include "solver/logic_ladder.h"
+
+#include <vector>
+
+namespace kakuro {
+
+class RungSteps {
+public:
+    // The puzzle must outlive the steps.
+    explicit RungSteps(const Puzzle &puzzle);
+    RungSteps(Puzzle &&) = delete;
+
+    // The deductions `rung` (Combinations .. Contradiction) finds in `domains`, none building on
+    // another; nothing when it finds none or the board turns out impossible. A run rung gives at
+    // most one step per run, its first deduction there with its evidence; the short contradiction
+    // gives its first, and expects `domains` to be a fixed point of every cheaper rung.
+    std::vector<LogicStep> of(Technique rung, const std::vector<DigitSet> &domains);
+
+private:
+    const Puzzle &puzzle_;
+    std::vector<RunRectangle> rectangles_;
+    LogicLadder ladder_; // for the short contradiction
+    std::vector<DigitSet> scratch_;
+};
+
+} // namespace kakuro
