@@ -420,8 +420,20 @@
         <translation>In %1 ist nur noch %2 leer, und es fehlen noch %3, also steht dort die %3.</translation>
     </message>
     <message>
-        <source>%1 cannot use %2, so %3 is %4.</source>
-        <translation>%1 kann %2 nicht verwenden, also steht in %3 die %4.</translation>
+        <source>%1 already has %2.</source>
+        <translation>%1 enthält schon %2.</translation>
+    </message>
+    <message>
+        <source>Of the digits marked in %1, only %2 is left, so that cell is %2.</source>
+        <translation>Von den in %1 notierten Ziffern bleibt nur die %2, also steht dort die %2.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave out a digit that belongs there.</source>
+        <translation>Ihre Notizen in Zeile %1, Spalte %2 lassen eine Ziffer aus, die dorthin gehört.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave only %3, so that cell is %3.</source>
+        <translation>Ihre Notizen in Zeile %1, Spalte %2 lassen nur die %3 übrig, also steht dort die %3.</translation>
     </message>
     <message>
         <source>The empty cells of %1 must make %2, and its other empty cells can only hold %3.</source>

@@ -420,8 +420,20 @@
         <translation>%1 n’a plus que %2 de vide et il lui manque %3 : cette case vaut donc %3.</translation>
     </message>
     <message>
-        <source>%1 cannot use %2, so %3 is %4.</source>
-        <translation>%1 ne peut pas utiliser %2, donc %3 vaut %4.</translation>
+        <source>%1 already has %2.</source>
+        <translation>%1 contient déjà %2.</translation>
+    </message>
+    <message>
+        <source>Of the digits marked in %1, only %2 is left, so that cell is %2.</source>
+        <translation>Des candidats notés dans %1, il ne reste que le %2, donc cette case vaut %2.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave out a digit that belongs there.</source>
+        <translation>Vos candidats en ligne %1, colonne %2 omettent un chiffre qui y a sa place.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave only %3, so that cell is %3.</source>
+        <translation>Vos candidats en ligne %1, colonne %2 ne laissent que le %3, donc cette case vaut %3.</translation>
     </message>
     <message>
         <source>The empty cells of %1 must make %2, and its other empty cells can only hold %3.</source>

@@ -39,10 +39,10 @@ std::vector<LogicStep> RungSteps::of(Technique rung, const std::vector<DigitSet>
             step.cells = cellStepsOf(log, scratch_);
             steps.push_back(std::move(step));
         }
+        // A run that cannot be filled as it stands (on a puzzle whose own solution breaks the
+        // rules) teaches nothing; the other runs still may.
         for (const Change &c : log)
             scratch_[std::size_t(c.cell)] = domains[std::size_t(c.cell)];
-        if (outcome == Outcome::Contradiction)
-            return {};
     }
     return steps;
 }

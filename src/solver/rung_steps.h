@@ -15,8 +15,9 @@ public:
     RungSteps(Puzzle &&) = delete;
 
     // The deductions `rung` (Combinations .. Contradiction) finds in `domains`, none building on
-    // another; nothing when it finds none or the board turns out impossible. A run rung gives at
-    // most one step per run, its first deduction there with its evidence; the short contradiction
+    // another; nothing when it finds none. A run rung gives at most one step per run, its first
+    // deduction there with its evidence, and passes over runs it finds impossible; a board rung
+    // gives nothing on a board it finds impossible. The short contradiction
     // gives its first, and expects `domains` to be a fixed point of every cheaper rung.
     std::vector<LogicStep> of(Technique rung, const std::vector<DigitSet> &domains);
 

@@ -204,9 +204,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("entries");
         QTest::addColumn<int>("used");
-        QTest::newRow("a placement, in pen") << "22:3p 22:-p apply" << "22:1" << 1;
+        QTest::newRow("a placement, in pen") << "32:3p apply" << "22:1 32:3p" << 1;
         QTest::newRow("a wrong digit is cleared") << "32:2 apply" << "" << 1;
-        QTest::newRow("shown twice, applied: one hint") << "hint hint apply" << "22:1" << 1;
+        QTest::newRow("shown twice, applied: one hint") << "32:3 hint hint apply" << "22:1 32:3" << 1;
         QTest::newRow("a hint after a change is another") << "hint 43:1 hint" << "43:1" << 2;
         QTest::newRow("undone in one step") << "apply undo" << "" << 1;
     }
