@@ -83,16 +83,24 @@ void restoreMarks(const QString &value, const Puzzle &puzzle, Entries &entries)
     }
 }
 
-int restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries)
+// The count under `key`; 0 when missing, damaged or not above 0.
+int countOf(const IniReader &ini, const char *key)
+{
+    bool isNumber = false;
+    const int count = ini.profileString(kSection, QLatin1String(key)).toInt(&isNumber);
+    return isNumber && count > 0 ? count : 0;
+}
+
+int restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries, int *hints)
 {
     if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != number)
         return 0;
     restoreDigits(ini.profileString(kSection, QStringLiteral("PEN")), false, puzzle, entries);
     restoreDigits(ini.profileString(kSection, QStringLiteral("PENCIL")), true, puzzle, entries);
     restoreMarks(ini.profileString(kSection, QStringLiteral("MARKS")), puzzle, entries);
-    bool isNumber = false;
-    const int seconds = ini.profileString(kSection, QStringLiteral("SECONDS")).toInt(&isNumber);
-    return isNumber && seconds > 0 ? seconds : 0;
+    if (hints)
+        *hints = countOf(ini, "HINTS");
+    return countOf(ini, "SECONDS");
 }
 
 } // namespace
@@ -112,7 +120,7 @@ QString savedGamePath(const QString &folder, int number)
     return platform::joinPath(folder, QString::number(number) + QStringLiteral(".sav"));
 }
 
-QByteArray savedGameText(int number, const Entries &entries, int seconds)
+QByteArray savedGameText(int number, const Entries &entries, int seconds, int hints)
 {
     QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(number) + "\r\n";
     text += entryLine("PEN=", entries, &Entries::pen);
@@ -121,10 +129,13 @@ QByteArray savedGameText(int number, const Entries &entries, int seconds)
         text += marksLine(entries);
     if (seconds > 0)
         text += "SECONDS=" + QByteArray::number(seconds) + "\r\n";
+    if (hints > 0)
+        text += "HINTS=" + QByteArray::number(hints) + "\r\n";
     return text;
 }
 
-bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error, int seconds)
+bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error, int seconds,
+                    int hints)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -137,7 +148,7 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
         return fail(QCoreApplication::translate("puzzle::SavedGame", "the folder %1 could not be created.")
                         .arg(QDir::toNativeSeparators(folder)));
 
-    const QByteArray text = savedGameText(number, entries, seconds);
+    const QByteArray text = savedGameText(number, entries, seconds, hints);
 
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
@@ -154,14 +165,15 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
     return true;
 }
 
-int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries)
+int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries, int *hints)
 {
-    return restoreFrom(IniReader(path), number, puzzle, entries);
+    return restoreFrom(IniReader(path), number, puzzle, entries, hints);
 }
 
-int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries)
+int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries,
+                       int *hints)
 {
-    return restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries);
+    return restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries, hints);
 }
 
 } // namespace puzzle
