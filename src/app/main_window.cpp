@@ -82,7 +82,7 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_CAND_CLEAR", QT_TRANSLATE_NOOP("app::Menu", "Clear Candidates"), {}, &MainWindow::clearCandidates},
           {"MNU_SEP_HINT", nullptr, {}, nullptr},
           {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
-          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), {}, &MainWindow::applyHint},
+          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &MainWindow::applyHint},
           {"MNU_SEP_A", nullptr, {}, nullptr},
           {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MainWindow::switchCombinations},
           {"MNU_CONFLICTS", QT_TRANSLATE_NOOP("app::Menu", "Show Conflicts"), {}, &MainWindow::switchConflicts}}},

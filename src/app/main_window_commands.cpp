@@ -57,6 +57,9 @@ void MainWindow::connectGame()
     connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
         action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
         showCaption();
+        showHistory();
+        if (combinationWindow_ && settings_.showCombinations)
+            combinationWindow_->setVisible(!paused);
     });
     connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
     // The board shows the hint's cells first (connected earlier), then the box tells the step.
@@ -84,12 +87,18 @@ void MainWindow::connectGame()
     showHistory();
 }
 
+// Undo and Redo as the history allows; while paused, every command that looks at or changes the
+// board stands disabled.
 void MainWindow::showHistory()
 {
-    action(QStringLiteral("MNU_UNDO"))->setEnabled(game_.canUndo());
-    action(QStringLiteral("MNU_REDO"))->setEnabled(game_.canRedo());
-    mainButtons_[10]->setEnabled(game_.canUndo());
-    mainButtons_[11]->setEnabled(game_.canRedo());
+    const bool playing = !game_.paused();
+    action(QStringLiteral("MNU_UNDO"))->setEnabled(playing && game_.canUndo());
+    action(QStringLiteral("MNU_REDO"))->setEnabled(playing && game_.canRedo());
+    mainButtons_[10]->setEnabled(playing && game_.canUndo());
+    mainButtons_[11]->setEnabled(playing && game_.canRedo());
+    for (const char *name : {"MNU_CHK_ALL", "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_HINT", "MNU_HINT_APPLY", "MNU_COMBOS"})
+        action(QString::fromLatin1(name))->setEnabled(playing);
+    mainButtons_[9]->setEnabled(playing);
 }
 
 void MainWindow::undo() { game_.undo(); }
