@@ -91,10 +91,6 @@
         <translation>Gut gemacht - kein einziger Fehler. Weiter so...</translation>
     </message>
     <message>
-        <source>%1 - Hint</source>
-        <translation>%1 - Hinweis</translation>
-    </message>
-    <message>
         <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
         <comment>puzzle number, time played, title, maker</comment>
         <translation>Rätsel %1 - Spielzeit: %2 - %3 : %4</translation>
@@ -901,6 +897,21 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     <message>
         <source>Paused</source>
         <translation>Pausiert</translation>
+    </message>
+</context>
+<context>
+    <name>view::HintPanel</name>
+    <message>
+        <source>%1 - Hint</source>
+        <translation>%1 - Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>

@@ -91,10 +91,6 @@
         <translation>Beau travail - Aucune erreur. Continuez...</translation>
     </message>
     <message>
-        <source>%1 - Hint</source>
-        <translation>%1 - Indice</translation>
-    </message>
-    <message>
         <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
         <comment>puzzle number, time played, title, maker</comment>
         <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
@@ -901,6 +897,21 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     <message>
         <source>Paused</source>
         <translation>En pause</translation>
+    </message>
+</context>
+<context>
+    <name>view::HintPanel</name>
+    <message>
+        <source>%1 - Hint</source>
+        <translation>%1 - Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "view/board_layout.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
+#include "view/hint_panel.h"
 #include "view/key_codes.h"
 #include "view/tool_images.h"
 
@@ -138,6 +139,7 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     boardView_ = new view::BoardView(game_, centralWidget());
     boardView_->setFocus(); // keys go to the board from the start, not to the puzzle number box
     setFixedSize(view::windowWidthPx, view::windowHeightPx);
+    hintPanel_ = new view::HintPanel(this);
     connectGame();
     // At logout or shutdown the window may go without being closed: what closing it does runs
     // here instead, once, and speaks only when the session lets it.

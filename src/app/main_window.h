@@ -21,6 +21,7 @@ struct Settings;
 namespace view {
 class BoardView;
 class CombinationWindow;
+class HintPanel;
 }
 
 namespace app {
@@ -114,6 +115,7 @@ private:
     PuzzleNumberBox *numberBox_ = nullptr;
     view::BoardView *boardView_ = nullptr;
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
+    view::HintPanel *hintPanel_ = nullptr;
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
     game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on

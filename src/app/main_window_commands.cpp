@@ -13,6 +13,7 @@
 #include "shell/shell_dialogs.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
+#include "view/hint_panel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -58,14 +59,21 @@ void MainWindow::connectGame()
         action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
         showCaption();
         showHistory();
+        if (paused)
+            hintPanel_->hide();
         if (combinationWindow_ && settings_.showCombinations)
             combinationWindow_->setVisible(!paused);
     });
     connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
-    // The board shows the hint's cells first (connected earlier), then the box tells the step.
+    // The board shows the hint's cells first (connected earlier), then the panel tells the step
+    // beside them; a hint holds for the board it was given on.
     connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) {
-        platform::message(this, hint.text, tr("%1 - Hint").arg(platform::appTitle));
+        hintPanel_->showHint(hint.text, hint.kind != game::HintKind::Nothing, frameGeometry(),
+                             boardView_->cellsOnScreen(hint.cells));
     });
+    connect(hintPanel_, &view::HintPanel::applyRequested, this, &MainWindow::applyHint);
+    connect(&game_, &game::Game::cellChanged, hintPanel_, &QWidget::hide);
+    connect(&game_, &game::Game::puzzleOpened, hintPanel_, &QWidget::hide);
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
         action(QStringLiteral("MNU_CAND"))->setChecked(on);
         mainButtons_[12]->setChecked(on);
