@@ -104,24 +104,46 @@ void MainWindow::showHistory()
     action(QStringLiteral("MNU_REDO"))->setEnabled(playing && game_.canRedo());
     mainButtons_[10]->setEnabled(playing && game_.canUndo());
     mainButtons_[11]->setEnabled(playing && game_.canRedo());
-    for (const char *name : {"MNU_CHK_ALL", "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_HINT", "MNU_HINT_APPLY", "MNU_COMBOS"})
+    for (const char *name :
+         {"MNU_CHK_ALL", "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_HINT", "MNU_HINT_APPLY", "MNU_COMBOS"})
         action(QString::fromLatin1(name))->setEnabled(playing);
     mainButtons_[9]->setEnabled(playing);
 }
 
-void MainWindow::undo() { game_.undo(); }
+void MainWindow::undo()
+{
+    game_.undo();
+}
 
-void MainWindow::redo() { game_.redo(); }
+void MainWindow::redo()
+{
+    game_.redo();
+}
 
-void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
+void MainWindow::switchCandidateMode()
+{
+    game_.setCandidateMode(!game_.candidateMode());
+}
 
-void MainWindow::fillCandidates() { game_.fillCandidates(); }
+void MainWindow::fillCandidates()
+{
+    game_.fillCandidates();
+}
 
-void MainWindow::clearCandidates() { game_.clearCandidates(); }
+void MainWindow::clearCandidates()
+{
+    game_.clearCandidates();
+}
 
-void MainWindow::showHint() { game_.showHint(); }
+void MainWindow::showHint()
+{
+    game_.showHint();
+}
 
-void MainWindow::applyHint() { game_.applyHint(); }
+void MainWindow::applyHint()
+{
+    game_.applyHint();
+}
 
 void MainWindow::chooseColourScheme(int scheme)
 {
@@ -182,9 +204,15 @@ void MainWindow::onCompleted()
     platform::execDialog(dialog);
 }
 
-void MainWindow::nextPuzzle() { game_.nextPuzzle(); }
+void MainWindow::nextPuzzle()
+{
+    game_.nextPuzzle();
+}
 
-void MainWindow::previousPuzzle() { game_.previousPuzzle(); }
+void MainWindow::previousPuzzle()
+{
+    game_.previousPuzzle();
+}
 
 void MainWindow::goToTypedPuzzle()
 {
@@ -226,13 +254,25 @@ void MainWindow::choosePuzzle()
         openChosenPuzzle(chooser.chosenPuzzle());
 }
 
-void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
+void MainWindow::openChosenPuzzle(int number)
+{
+    game_.openPuzzle(number);
+}
 
-void MainWindow::exitGame() { close(); }
+void MainWindow::exitGame()
+{
+    close();
+}
 
-void MainWindow::switchKeepProgress() { game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked()); }
+void MainWindow::switchKeepProgress()
+{
+    game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked());
+}
 
-void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked()); }
+void MainWindow::switchPause()
+{
+    game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked());
+}
 
 void MainWindow::showStatistics()
 {
@@ -246,11 +286,20 @@ void MainWindow::showPrintDialog()
     platform::execDialog(dialog);
 }
 
-void MainWindow::openMorePuzzles() { shell::openDocument(shell::morePuzzlesPath(appFolder_)); }
+void MainWindow::openMorePuzzles()
+{
+    shell::openDocument(shell::morePuzzlesPath(appFolder_));
+}
 
-void MainWindow::openHelp() { shell::openDocument(shell::helpPagePath(appFolder_)); }
+void MainWindow::openHelp()
+{
+    shell::openDocument(shell::helpPagePath(appFolder_));
+}
 
-void MainWindow::openWebSite() { shell::openDocument(platform::gameWebPage); }
+void MainWindow::openWebSite()
+{
+    shell::openDocument(platform::gameWebPage);
+}
 
 void MainWindow::showAbout()
 {
@@ -258,9 +307,15 @@ void MainWindow::showAbout()
     platform::execDialog(about);
 }
 
-void MainWindow::usePen() { setPencilMode(false); }
+void MainWindow::usePen()
+{
+    setPencilMode(false);
+}
 
-void MainWindow::usePencil() { setPencilMode(true); }
+void MainWindow::usePencil()
+{
+    setPencilMode(true);
+}
 
 // Menu and toolbar show the mode together; the menu path does not touch the pointer.
 void MainWindow::setPencilMode(bool pencil)
@@ -272,11 +327,20 @@ void MainWindow::setPencilMode(bool pencil)
     mainButtons_[7]->setChecked(!pencil);
 }
 
-void MainWindow::checkAll() { game_.checkAll(); }
+void MainWindow::checkAll()
+{
+    game_.checkAll();
+}
 
-void MainWindow::zoomIn() { boardView_->zoomIn(); }
+void MainWindow::zoomIn()
+{
+    boardView_->zoomIn();
+}
 
-void MainWindow::zoomOut() { boardView_->zoomOut(); }
+void MainWindow::zoomOut()
+{
+    boardView_->zoomOut();
+}
 
 void MainWindow::numberToolbarClicked(int index)
 {

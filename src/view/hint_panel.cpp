@@ -21,10 +21,8 @@ QPoint hintPanelPlace(QSize panel, const QRect &window, const QRect &lit, const 
     for (const QPoint &at : beside)
         if (screen.contains(QRect(at, panel)))
             return at;
-    const QPoint over[] = {{window.right() - panel.width(), window.bottom() - panel.height()},
-                           {window.left(), window.bottom() - panel.height()},
-                           {window.right() - panel.width(), window.top()},
-                           {window.left(), window.top()}};
+    const int right = window.right() + 1 - panel.width(), bottom = window.bottom() + 1 - panel.height();
+    const QPoint over[] = {{right, bottom}, {window.left(), bottom}, {right, window.top()}, window.topLeft()};
     for (const QPoint &at : over)
         if (!QRect(at, panel).intersects(lit))
             return at;
