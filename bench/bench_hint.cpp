@@ -1,5 +1,6 @@
 // Hints on the shipped book, each game played by Apply Hint alone from an empty board: a whole
-// 30x30 game with its slowest hint, and the whole book with its total time and slowest hint.
+// 30x30 game with its slowest hint, and the whole book with its total time and slowest hint (in
+// processor time).
 #include "game/game.h"
 
 #include <QCoreApplication>
@@ -7,16 +8,24 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdio>
+#include <ctime>
 
 namespace {
 
 struct Replay {
     int hints = 0;
     double slowestMs = 0;
+    int slowestRung = 0; // the rung of the slowest hint's step
     bool finished = false;
 };
+
+// The processor time this thread has used, in milliseconds: a busy machine does not inflate it.
+double threadMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 // Shows and applies hints on puzzle `number` until it is completed, timing each hint.
 Replay replay(game::Game &game, int number)
@@ -24,17 +33,21 @@ Replay replay(game::Game &game, int number)
     Replay r;
     game.openPuzzle(number);
     QObject::connect(&game, &game::Game::completed, &game, [&r] { r.finished = true; });
+    int rung = 0;
+    QObject::connect(&game, &game::Game::hintShown, &game,
+                     [&rung](const game::Hint &h) { rung = int(h.rung); });
     const int bound = 9 * game.puzzle().entryCellCount();
     while (!r.finished && r.hints < bound) {
-        const auto start = std::chrono::steady_clock::now();
+        const double start = threadMs();
         game.showHint();
-        r.slowestMs = std::max(
-            r.slowestMs,
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        if (const double ms = threadMs() - start; ms > r.slowestMs) {
+            r.slowestMs = ms;
+            r.slowestRung = rung;
+        }
         game.applyHint();
         ++r.hints;
     }
-    QObject::disconnect(&game, &game::Game::completed, &game, nullptr);
+    QObject::disconnect(&game, nullptr, &game, nullptr);
     return r;
 }
 
@@ -64,6 +77,7 @@ void HintsThroughA30Game(benchmark::State &state)
     }
     state.counters["hints"] = r.hints;
     state.counters["slowest_ms"] = r.slowestMs;
+    state.counters["slowest_rung"] = r.slowestRung;
 }
 BENCHMARK(HintsThroughA30Game)->Unit(benchmark::kMillisecond);
 
@@ -72,12 +86,15 @@ void HintsThroughTheWholeBook(benchmark::State &state)
 {
     BookGame b;
     double slowest = 0;
-    int hints = 0, unfinished = 0;
+    int hints = 0, unfinished = 0, slowestRung = 0;
     for (auto _ : state) {
         for (int k = 1; k <= b.book.puzzleCount(); ++k) {
             const Replay r = replay(b.game, k);
             hints += r.hints;
-            slowest = std::max(slowest, r.slowestMs);
+            if (r.slowestMs > slowest) {
+                slowest = r.slowestMs;
+                slowestRung = r.slowestRung;
+            }
             unfinished += r.finished ? 0 : 1;
         }
     }
@@ -85,8 +102,9 @@ void HintsThroughTheWholeBook(benchmark::State &state)
     state.counters["hints"] = hints;
     state.counters["unfinished"] = unfinished;
     state.counters["slowest_ms"] = slowest;
+    state.counters["slowest_rung"] = slowestRung;
 }
-BENCHMARK(HintsThroughTheWholeBook)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(HintsThroughTheWholeBook)->Iterations(1)->Repetitions(1)->Unit(benchmark::kSecond);
 
 } // namespace
 
