@@ -1,6 +1,7 @@
 // Hints on the shipped book, each game played by Apply Hint alone from an empty board: a whole
 // 30x30 game with its slowest hint, and the whole book with its total time and slowest hint (in
 // processor time).
+#include "game/book_grades.h"
 #include "game/game.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ struct Replay {
     int hints = 0;
     double slowestMs = 0;
     int slowestRung = 0; // the rung of the slowest hint's step
+    int hardestRung = 0; // of every step told
     bool finished = false;
 };
 
@@ -34,8 +36,11 @@ Replay replay(game::Game &game, int number)
     game.openPuzzle(number);
     QObject::connect(&game, &game::Game::completed, &game, [&r] { r.finished = true; });
     int rung = 0;
-    QObject::connect(&game, &game::Game::hintShown, &game,
-                     [&rung](const game::Hint &h) { rung = int(h.rung); });
+    QObject::connect(&game, &game::Game::hintShown, &game, [&rung, &r](const game::Hint &h) {
+        rung = int(h.rung);
+        if (h.kind == game::HintKind::Placement || h.kind == game::HintKind::Removal)
+            r.hardestRung = std::max(r.hardestRung, rung);
+    });
     const int bound = 9 * game.puzzle().entryCellCount();
     while (!r.finished && r.hints < bound) {
         const double start = threadMs();
@@ -81,12 +86,13 @@ void HintsThroughA30Game(benchmark::State &state)
 }
 BENCHMARK(HintsThroughA30Game)->Unit(benchmark::kMillisecond);
 
-// Every puzzle of the book, once: "unfinished" counts the puzzles the hints did not complete.
+// Every puzzle of the book, once: "unfinished" counts the puzzles the hints did not complete,
+// "off_grade" those whose hardest hint rung is not the hardest rung of their grade.
 void HintsThroughTheWholeBook(benchmark::State &state)
 {
     BookGame b;
     double slowest = 0;
-    int hints = 0, unfinished = 0, slowestRung = 0;
+    int hints = 0, unfinished = 0, slowestRung = 0, offGrade = 0;
     for (auto _ : state) {
         for (int k = 1; k <= b.book.puzzleCount(); ++k) {
             const Replay r = replay(b.game, k);
@@ -96,11 +102,13 @@ void HintsThroughTheWholeBook(benchmark::State &state)
                 slowestRung = r.slowestRung;
             }
             unfinished += r.finished ? 0 : 1;
+            offGrade += r.hardestRung == int(game::BookGrades::gradeOf(b.book.record(k)).hardest) ? 0 : 1;
         }
     }
     state.counters["puzzles"] = b.book.puzzleCount();
     state.counters["hints"] = hints;
     state.counters["unfinished"] = unfinished;
+    state.counters["off_grade"] = offGrade;
     state.counters["slowest_ms"] = slowest;
     state.counters["slowest_rung"] = slowestRung;
 }
