@@ -121,6 +121,7 @@ bool LogicLadder::climb(std::vector<DigitSet> &domains, LadderCounts *counts, st
 // lets the cheaper rungs run; the first digit that leads to an impossible board is removed.
 Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<LogicStep> *steps)
 {
+    changed_.clear(); // the sweeps before it changed nothing, or it would not be reached
     for (int size = 2; size <= kMostProbedDigits; ++size) {
         for (int cell = 0; cell < puzzle_.cellCount(); ++cell) {
             const DigitSet here = domains[std::size_t(cell)];
