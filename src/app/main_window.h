@@ -22,7 +22,7 @@ namespace view {
 class BoardView;
 class CombinationWindow;
 class HintPanel;
-} // namespace view
+}
 
 namespace app {
 
@@ -32,8 +32,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `appFolder` is the program folder; help pages are found from it.
-    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder,
-               QWidget *parent = nullptr);
+    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Prepares the window and opens the stored puzzle; run once, while the window is hidden.
@@ -119,7 +118,7 @@ private:
     view::HintPanel *hintPanel_ = nullptr;
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
-    game::BookGrades *grades_ = nullptr;    // the book's difficulties, graded in the background from load on
+    game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
 };

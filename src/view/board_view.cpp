@@ -232,8 +232,8 @@ void BoardView::placePicture()
 {
     const puzzle::Puzzle &p = game_.puzzle();
     const QSize pictureSize((p.width() + 1) * cellSize_ + 1, (p.height() + 1) * cellSize_ + 1);
-    const BoardLayout g =
-        computeBoardLayout(size(), pictureSize, vScroll_->sizeHint().width(), hScroll_->sizeHint().height());
+    const BoardLayout g = computeBoardLayout(size(), pictureSize, vScroll_->sizeHint().width(),
+                                             hScroll_->sizeHint().height());
     picture_->resizePicture(pictureSize.width(), pictureSize.height());
     viewport_->setGeometry(g.view);
     vScroll_->setGeometry(g.vScroll);

@@ -14,7 +14,7 @@ class QScrollBar;
 namespace game {
 class Game;
 struct Hint;
-} // namespace game
+}
 
 namespace view {
 
@@ -127,7 +127,7 @@ private:
     int selCol_ = -1;
     int selRow_ = -1;
     bool showConflicts_ = false;
-    std::vector<std::uint8_t> conflicts_;   // by cell index, while conflicts are shown
+    std::vector<std::uint8_t> conflicts_; // by cell index, while conflicts are shown
     std::vector<std::uint8_t> highlighted_; // by cell index, the cells of the hint shown last
     QList<int> highlightedCells_;
     QWidget *viewport_ = nullptr;

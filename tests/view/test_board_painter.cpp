@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QSet>
 
+#include <cmath>
 #include <QTest>
 #include <QWindow>
-#include <cmath>
 
 using view::BoardPalette;
 
@@ -138,9 +138,7 @@ private Q_SLOTS:
         QFETCH(int, scheme);
         const BoardPalette p = BoardPalette::ofScheme(scheme);
         const auto luminance = [](const QColor &c) {
-            const auto channel = [](double v) {
-                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
+            const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
             return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
         };
         const auto contrast = [&](const QColor &a, const QColor &b) {
