@@ -4,22 +4,23 @@
 
 namespace kakuro {
 
-RungSteps::RungSteps(const Puzzle &puzzle)
-    : puzzle_(puzzle), rectangles_(findRectangles(puzzle)), ladder_(puzzle, Technique::Contradiction)
-{
-}
+RungSteps::RungSteps(const Puzzle &puzzle) : puzzle_(puzzle) {}
 
 std::vector<LogicStep> RungSteps::of(Technique rung, const std::vector<DigitSet> &domains)
 {
     switch (rung) {
     case Technique::CrossingRuns:
-        return crossingRunSteps(puzzle_, rectangles_, domains);
+        if (!rectangles_)
+            rectangles_ = std::make_unique<std::vector<RunRectangle>>(findRectangles(puzzle_));
+        return crossingRunSteps(puzzle_, *rectangles_, domains);
     case Technique::RegionSums:
         return regionSumSteps(puzzle_, domains);
     case Technique::Contradiction: {
         std::vector<LogicStep> steps;
+        if (!ladder_)
+            ladder_ = std::make_unique<LogicLadder>(puzzle_, Technique::Contradiction);
         scratch_ = domains;
-        if (ladder_.contradiction(scratch_, &steps) != Outcome::Changed)
+        if (ladder_->contradiction(scratch_, &steps) != Outcome::Changed)
             steps.clear();
         return steps;
     }

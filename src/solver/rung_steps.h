@@ -4,6 +4,7 @@
 
 #include "solver/logic_ladder.h"
 
+#include <memory>
 #include <vector>
 
 namespace kakuro {
@@ -23,8 +24,9 @@ public:
 
 private:
     const Puzzle &puzzle_;
-    std::vector<RunRectangle> rectangles_;
-    LogicLadder ladder_; // for the short contradiction
+    // Made when a board rung is first reached: most hints never need them.
+    std::unique_ptr<std::vector<RunRectangle>> rectangles_;
+    std::unique_ptr<LogicLadder> ladder_; // for the short contradiction
     std::vector<DigitSet> scratch_;
 };
 
