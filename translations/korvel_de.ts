@@ -288,8 +288,8 @@
 <context>
     <name>game::Hint</name>
     <message>
-        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and the runs crossing its other empty cells rule %2 out there.</source>
-        <translation>Jede Möglichkeit, %1 mit den Ziffern zu füllen, die seine leeren Zellen zulassen, verwendet die %2, und die Blöcke durch seine anderen leeren Zellen schließen die %2 dort aus.</translation>
+        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and no other empty cell of it can take %2.</source>
+        <translation>Jede Möglichkeit, %1 mit den Ziffern zu füllen, die seine leeren Zellen zulassen, verwendet die %2, und keine andere leere Zelle davon kann die %2 aufnehmen.</translation>
     </message>
     <message>
         <source>Every way to fill %1 with the digits its empty cells allow puts %2 in %3.</source>

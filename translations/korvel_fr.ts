@@ -288,8 +288,8 @@
 <context>
     <name>game::Hint</name>
     <message>
-        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and the runs crossing its other empty cells rule %2 out there.</source>
-        <translation>Toutes les façons de remplir %1 avec les chiffres qu’autorisent ses cases vides utilisent le %2, et les séquences qui croisent ses autres cases vides y excluent le %2.</translation>
+        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and no other empty cell of it can take %2.</source>
+        <translation>Toutes les façons de remplir %1 avec les chiffres qu’autorisent ses cases vides utilisent le %2, et aucune autre de ses cases vides ne peut recevoir le %2.</translation>
     </message>
     <message>
         <source>Every way to fill %1 with the digits its empty cells allow puts %2 in %3.</source>

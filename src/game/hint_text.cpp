@@ -31,8 +31,8 @@ public:
             return combinations(step);
         case Technique::HiddenSingle:
             return sentence(
-                       tr("Every way to fill %1 with the digits its empty cells allow uses %2, and the runs "
-                          "crossing its other empty cells rule %2 out there.")
+                       tr("Every way to fill %1 with the digits its empty cells allow uses %2, and no other "
+                          "empty cell of it can take %2.")
                            .arg(runName(step.run))
                            .arg(kakuro::lowestDigit(step.digits))) +
                    conclusion(step);

@@ -144,32 +144,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         using T = kakuro::Technique;
         // clang-format off
-        QTest::newRow("hidden single") << 14 << int(T::HiddenSingle) 
-            << "Every way to fill across 26 with the digits its empty cells allow uses 9, and the runs crossing "
-            "its other empty cells rule 9 out there. So row 6, column 4 is 9.";
-        QTest::newRow("remainder") << 31 << int(T::Remainder) 
+        QTest::newRow("hidden single") << 14 << int(T::HiddenSingle)
+            << "Every way to fill across 26 with the digits its empty cells allow uses 9, and no other empty cell "
+            "of it can take 9. So row 6, column 4 is 9.";
+        QTest::newRow("remainder") << 31 << int(T::Remainder)
             << "The empty cells of across 6 must make 6, and its other empty cells can only hold 4 or 5. 4 in "
             "row 1, column 2 would leave them no way to make the rest, so that cell cannot be 4.";
-        QTest::newRow("pairs") << 120 << int(T::Pairs) 
+        QTest::newRow("pairs") << 120 << int(T::Pairs)
             << "Across 38 must use 3 and 5, and only row 5, column 4 and row 5, column 6 can take them, so those"
             " two cells hold nothing else. So row 5, column 4 cannot be 6, 7, 8 or 9.";
-        QTest::newRow("triples and quads") << 160 << int(T::Subsets) 
+        QTest::newRow("triples and quads") << 160 << int(T::Subsets)
             << "In down 41, the cells row 1, column 8, row 3, column 8, row 4, column 8 and row 5, column 8 can "
             "only hold 2, 4, 5 and 6 between them, so no other cell of down 41 can. So row 2, column 8 cannot"
             " be 2, 4, 5 or 6.";
-        QTest::newRow("run consistency") << 399 << int(T::RunConsistency) 
+        QTest::newRow("run consistency") << 399 << int(T::RunConsistency)
             << "No way to fill across 12 at row 9, column 5 with the digits its empty cells allow puts 5 in row "
             "9, column 8.";
-        QTest::newRow("crossing runs") << 560 << int(T::CrossingRuns) 
+        QTest::newRow("crossing runs") << 560 << int(T::CrossingRuns)
             << "Across 19 at row 8, column 14, across 30 at row 9, column 13, down 12 at row 8, column 15 and "
             "down 13 at row 8, column 16 meet at four cells, so they are filled together. Every way to fill "
             "all four with the digits their cells allow puts 4 in row 8, column 15.";
-        QTest::newRow("region sums") << 599 << int(T::RegionSums) 
+        QTest::newRow("region sums") << 599 << int(T::RegionSums)
             << "The clues of across 10 at row 12, column 13, across 3 at row 13, column 13, across 7 at row 14, "
             "column 13, across 15 at row 18, column 13, across 28 and across 31 add up to 94, and the clues "
             "of the runs crossing them add up to 122. The cells in only one of these groups must make up the "
             "difference, with the digits written, so row 16, column 13 is 9.";
-        QTest::newRow("short contradiction") << 600 << int(T::Contradiction) 
+        QTest::newRow("short contradiction") << 600 << int(T::Contradiction)
             << "Suppose row 13, column 1 were 9: following its runs from there leaves a run that cannot be "
             "filled. So row 13, column 1 is 8.";
         // clang-format on
