@@ -1,84 +1,126 @@
-// Hints on the largest boards of the shipped book: one hint on a 30x30 puzzle part-filled by
-// following earlier hints, and every hint of a whole 30x30 game with the slowest one reported.
-#include "bench_data.h"
-#include "game/hint.h"
+// Hints on the shipped book, each game played by Apply Hint alone from an empty board: a whole
+// 30x30 game with its slowest hint, and the whole book with its total time and slowest hint (in
+// processor time).
+#include "game/book_grades.h"
+#include "game/game.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
+#include <ctime>
 
 namespace {
 
-// The shipped book's last puzzle, a 30x30.
-puzzle::Puzzle largestPuzzle()
+struct Replay {
+    int hints = 0;
+    double slowestMs = 0;
+    int slowestRung = 0; // the rung of the slowest hint's step
+    int hardestRung = 0; // of every step told
+    bool finished = false;
+};
+
+// The processor time this thread has used, in milliseconds: a busy machine does not inflate it.
+double threadMs()
 {
-    const std::vector<puzzle::BookPuzzle> records = benchdata::loadRecords(KORVEL_SHIPPED_BOOK);
-    return puzzle::Puzzle(records.back());
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-// The board after following hints until `percent` of the entry cells are filled.
-puzzle::Entries followHints(const puzzle::Puzzle &puzzle, int percent)
+// Shows and applies hints on puzzle `number` until it is completed, timing each hint.
+Replay replay(game::Game &game, int number)
 {
-    const game::HintFinder finder(puzzle);
-    puzzle::Entries entries(puzzle.cellCount());
-    while (entries.filledCount() * 100 < puzzle.entryCellCount() * percent) {
-        const game::Hint hint = finder.next(entries);
-        if (hint.kind != game::HintKind::Placement)
-            break;
-        entries.write(hint.cell, hint.digit, false);
-    }
-    return entries;
-}
-
-// With nothing kept between hints, as a game that asks for one now and then.
-void HintOnPartFilled30(benchmark::State &state)
-{
-    const puzzle::Puzzle puzzle = largestPuzzle();
-    const puzzle::Entries entries = followHints(puzzle, int(state.range(0)));
-    for (auto _ : state) {
-        const game::Hint hint = game::findHint(puzzle, entries);
-        if (hint.kind != game::HintKind::Placement) {
-            state.SkipWithError("no placement found");
-            return;
+    Replay r;
+    game.openPuzzle(number);
+    QObject::connect(&game, &game::Game::completed, &game, [&r] { r.finished = true; });
+    int rung = 0;
+    QObject::connect(&game, &game::Game::hintShown, &game, [&rung, &r](const game::Hint &h) {
+        rung = int(h.rung);
+        if (h.kind == game::HintKind::Placement || h.kind == game::HintKind::Removal)
+            r.hardestRung = std::max(r.hardestRung, rung);
+    });
+    const int bound = 9 * game.puzzle().entryCellCount();
+    while (!r.finished && r.hints < bound) {
+        const double start = threadMs();
+        game.showHint();
+        if (const double ms = threadMs() - start; ms > r.slowestMs) {
+            r.slowestMs = ms;
+            r.slowestRung = rung;
         }
-        benchmark::DoNotOptimize(hint.cell);
+        game.applyHint();
+        ++r.hints;
     }
-    state.counters["filled"] = entries.filledCount();
+    QObject::disconnect(&game, nullptr, &game, nullptr);
+    return r;
 }
-BENCHMARK(HintOnPartFilled30)->Arg(0)->Arg(25)->Arg(50)->Arg(75)->Unit(benchmark::kMillisecond);
 
-// A whole game played by hints alone; "slowest_ms" is the longest any one hint took.
+struct BookGame {
+    BookGame()
+    {
+        book.open(QStringLiteral(KORVEL_SHIPPED_BOOK));
+        settings.puzzleStats.assign(std::size_t(book.puzzleCount()) + 1, {});
+    }
+    puzzle::Book book;
+    store::Settings settings;
+    QTemporaryDir dir;
+    game::Game game{book, settings, dir.path()};
+};
+
+// The book's last puzzle, a 30x30.
 void HintsThroughA30Game(benchmark::State &state)
 {
-    const puzzle::Puzzle puzzle = largestPuzzle();
-    const game::HintFinder finder(puzzle);
-    double slowest = 0;
-    int hints = 0;
+    BookGame b;
+    Replay r;
     for (auto _ : state) {
-        puzzle::Entries entries(puzzle.cellCount());
-        hints = 0;
-        for (;;) {
-            const auto start = std::chrono::steady_clock::now();
-            const game::Hint hint = finder.next(entries);
-            slowest = std::max(
-                slowest,
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-            if (hint.kind != game::HintKind::Placement)
-                break;
-            entries.write(hint.cell, hint.digit, false);
-            ++hints;
-        }
-        if (entries.filledCount() != puzzle.entryCellCount()) {
+        r = replay(b.game, b.book.puzzleCount());
+        if (!r.finished) {
             state.SkipWithError("the hints stopped before the end");
             return;
         }
     }
-    state.counters["hints"] = hints;
-    state.counters["slowest_ms"] = slowest;
-    state.SetItemsProcessed(state.iterations() * hints);
+    state.counters["hints"] = r.hints;
+    state.counters["slowest_ms"] = r.slowestMs;
+    state.counters["slowest_rung"] = r.slowestRung;
 }
 BENCHMARK(HintsThroughA30Game)->Unit(benchmark::kMillisecond);
 
+// Every puzzle of the book, once: "unfinished" counts the puzzles the hints did not complete,
+// "off_grade" those whose hardest hint rung is not the hardest rung of their grade.
+void HintsThroughTheWholeBook(benchmark::State &state)
+{
+    BookGame b;
+    double slowest = 0;
+    int hints = 0, unfinished = 0, slowestRung = 0, offGrade = 0;
+    for (auto _ : state) {
+        for (int k = 1; k <= b.book.puzzleCount(); ++k) {
+            const Replay r = replay(b.game, k);
+            hints += r.hints;
+            if (r.slowestMs > slowest) {
+                slowest = r.slowestMs;
+                slowestRung = r.slowestRung;
+            }
+            unfinished += r.finished ? 0 : 1;
+            offGrade += r.hardestRung == int(game::BookGrades::gradeOf(b.book.record(k)).hardest) ? 0 : 1;
+        }
+    }
+    state.counters["puzzles"] = b.book.puzzleCount();
+    state.counters["hints"] = hints;
+    state.counters["unfinished"] = unfinished;
+    state.counters["off_grade"] = offGrade;
+    state.counters["slowest_ms"] = slowest;
+    state.counters["slowest_rung"] = slowestRung;
+}
+BENCHMARK(HintsThroughTheWholeBook)->Iterations(1)->Repetitions(1)->Unit(benchmark::kSecond);
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -91,10 +91,6 @@
         <translation>Gut gemacht - kein einziger Fehler. Weiter so...</translation>
     </message>
     <message>
-        <source>%1 - Hint</source>
-        <translation>%1 - Hinweis</translation>
-    </message>
-    <message>
         <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
         <comment>puzzle number, time played, title, maker</comment>
         <translation>Rätsel %1 - Spielzeit: %2 - %3 : %4</translation>
@@ -335,8 +331,8 @@
 <context>
     <name>game::Hint</name>
     <message>
-        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and the runs crossing its other empty cells rule %2 out there.</source>
-        <translation>Jede Möglichkeit, %1 mit den Ziffern zu füllen, die seine leeren Zellen zulassen, verwendet die %2, und die Blöcke durch seine anderen leeren Zellen schließen die %2 dort aus.</translation>
+        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and no other empty cell of it can take %2.</source>
+        <translation>Jede Möglichkeit, %1 mit den Ziffern zu füllen, die seine leeren Zellen zulassen, verwendet die %2, und keine andere leere Zelle davon kann die %2 aufnehmen.</translation>
     </message>
     <message>
         <source>Every way to fill %1 with the digits its empty cells allow puts %2 in %3.</source>
@@ -463,8 +459,20 @@
         <translation>In %1 ist nur noch %2 leer, und es fehlen noch %3, also steht dort die %3.</translation>
     </message>
     <message>
-        <source>%1 cannot use %2, so %3 is %4.</source>
-        <translation>%1 kann %2 nicht verwenden, also steht in %3 die %4.</translation>
+        <source>%1 already has %2.</source>
+        <translation>%1 enthält schon %2.</translation>
+    </message>
+    <message>
+        <source>Of the digits marked in %1, only %2 is left, so that cell is %2.</source>
+        <translation>Von den in %1 notierten Ziffern bleibt nur die %2, also steht dort die %2.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave out a digit that belongs there.</source>
+        <translation>Ihre Notizen in Zeile %1, Spalte %2 lassen eine Ziffer aus, die dorthin gehört.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave only %3, so that cell is %3.</source>
+        <translation>Ihre Notizen in Zeile %1, Spalte %2 lassen nur die %3 übrig, also steht dort die %3.</translation>
     </message>
     <message>
         <source>The empty cells of %1 must make %2, and its other empty cells can only hold %3.</source>
@@ -669,7 +677,7 @@
     </message>
     <message>
         <source>hidden single</source>
-        <translation>versteckter Single</translation>
+        <translation>versteckter Einer</translation>
     </message>
     <message>
         <source>remainder</source>
@@ -1037,6 +1045,21 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     <message>
         <source>Paused</source>
         <translation>Pausiert</translation>
+    </message>
+</context>
+<context>
+    <name>view::HintPanel</name>
+    <message>
+        <source>%1 - Hint</source>
+        <translation>%1 - Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>

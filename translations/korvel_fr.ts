@@ -91,10 +91,6 @@
         <translation>Beau travail - Aucune erreur. Continuez...</translation>
     </message>
     <message>
-        <source>%1 - Hint</source>
-        <translation>%1 - Indice</translation>
-    </message>
-    <message>
         <source>Puzzle:%1 - Time Played: %2 - %3 : %4</source>
         <comment>puzzle number, time played, title, maker</comment>
         <translation>Grille : %1 - Temps de jeu : %2 - %3 : %4</translation>
@@ -335,8 +331,8 @@
 <context>
     <name>game::Hint</name>
     <message>
-        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and the runs crossing its other empty cells rule %2 out there.</source>
-        <translation>Toutes les façons de remplir %1 avec les chiffres qu’autorisent ses cases vides utilisent le %2, et les séquences qui croisent ses autres cases vides y excluent le %2.</translation>
+        <source>Every way to fill %1 with the digits its empty cells allow uses %2, and no other empty cell of it can take %2.</source>
+        <translation>Toutes les façons de remplir %1 avec les chiffres qu’autorisent ses cases vides utilisent le %2, et aucune autre de ses cases vides ne peut recevoir le %2.</translation>
     </message>
     <message>
         <source>Every way to fill %1 with the digits its empty cells allow puts %2 in %3.</source>
@@ -463,8 +459,20 @@
         <translation>%1 n’a plus que %2 de vide et il lui manque %3 : cette case vaut donc %3.</translation>
     </message>
     <message>
-        <source>%1 cannot use %2, so %3 is %4.</source>
-        <translation>%1 ne peut pas utiliser %2, donc %3 vaut %4.</translation>
+        <source>%1 already has %2.</source>
+        <translation>%1 contient déjà %2.</translation>
+    </message>
+    <message>
+        <source>Of the digits marked in %1, only %2 is left, so that cell is %2.</source>
+        <translation>Des candidats notés dans %1, il ne reste que le %2, donc cette case vaut %2.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave out a digit that belongs there.</source>
+        <translation>Vos candidats en ligne %1, colonne %2 omettent un chiffre qui y a sa place.</translation>
+    </message>
+    <message>
+        <source>Your marks in row %1, column %2 leave only %3, so that cell is %3.</source>
+        <translation>Vos candidats en ligne %1, colonne %2 ne laissent que le %3, donc cette case vaut %3.</translation>
     </message>
     <message>
         <source>The empty cells of %1 must make %2, and its other empty cells can only hold %3.</source>
@@ -1037,6 +1045,21 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     <message>
         <source>Paused</source>
         <translation>En pause</translation>
+    </message>
+</context>
+<context>
+    <name>view::HintPanel</name>
+    <message>
+        <source>%1 - Hint</source>
+        <translation>%1 - Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "view/board_picture.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
+#include "view/hint_panel.h"
 #include "view/key_codes.h"
 #include "view/tool_images.h"
 
@@ -87,7 +88,7 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_AUTOMARKS", QT_TRANSLATE_NOOP("app::Menu", "Remove Marks of Placed Digits"), {}, &MainWindow::switchAutoMarks},
           {"MNU_SEP_HINT", nullptr, {}, nullptr},
           {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
-          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), {}, &MainWindow::applyHint},
+          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &MainWindow::applyHint},
           {"MNU_SOLUTION", QT_TRANSLATE_NOOP("app::Menu", "Show Solution"), {}, &MainWindow::showSolution},
           {"MNU_SEP_A", nullptr, {}, nullptr},
           {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MainWindow::switchCombinations},
@@ -145,6 +146,7 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     boardView_ = new view::BoardView(game_, centralWidget());
     boardView_->setFocus(); // keys go to the board from the start, not to the puzzle number box
     setFixedSize(view::windowWidthPx, view::windowHeightPx);
+    hintPanel_ = new view::HintPanel(this);
     connectGame();
     // At logout or shutdown the window may go without being closed: what closing it does runs
     // here instead, once, and speaks only when the session lets it.

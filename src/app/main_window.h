@@ -22,6 +22,7 @@ struct Settings;
 namespace view {
 class BoardView;
 class CombinationWindow;
+class HintPanel;
 }
 
 namespace app {
@@ -135,6 +136,7 @@ private:
     PuzzleNumberBox *numberBox_ = nullptr;
     view::BoardView *boardView_ = nullptr;
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
+    view::HintPanel *hintPanel_ = nullptr;
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
     QActionGroup *keySchemes_ = nullptr;    // MNU_KEYS' entries, in their stored order

@@ -13,6 +13,7 @@
 #include "shell/shell_dialogs.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
+#include "view/hint_panel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -71,12 +72,22 @@ void MainWindow::connectGame()
     connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
         action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
         showCaption();
+        showHistory();
+        if (paused)
+            hintPanel_->hide();
+        if (combinationWindow_ && settings_.showCombinations)
+            combinationWindow_->setVisible(!paused);
     });
     connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
-    // The board shows the hint's cells first (connected earlier), then the box tells the step.
+    // The board shows the hint's cells first (connected earlier), then the panel tells the step
+    // beside them; a hint holds for the board it was given on.
     connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) {
-        platform::message(this, hint.text, tr("%1 - Hint").arg(platform::appTitle));
+        hintPanel_->showHint(hint.text, hint.kind != game::HintKind::Nothing, frameGeometry(),
+                             boardView_->cellsOnScreen(hint.cells));
     });
+    connect(hintPanel_, &view::HintPanel::applyRequested, this, &MainWindow::applyHint);
+    connect(&game_, &game::Game::cellChanged, hintPanel_, &QWidget::hide);
+    connect(&game_, &game::Game::puzzleOpened, hintPanel_, &QWidget::hide);
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
         action(QStringLiteral("MNU_CAND"))->setChecked(on);
         showWritingMode();
@@ -98,12 +109,19 @@ void MainWindow::connectGame()
     showHistory();
 }
 
+// Undo and Redo as the history allows; while paused, every command that looks at or changes the
+// board stands disabled.
 void MainWindow::showHistory()
 {
-    action(QStringLiteral("MNU_UNDO"))->setEnabled(game_.canUndo());
-    action(QStringLiteral("MNU_REDO"))->setEnabled(game_.canRedo());
-    mainButtons_[10]->setEnabled(game_.canUndo());
-    mainButtons_[11]->setEnabled(game_.canRedo());
+    const bool playing = !game_.paused();
+    action(QStringLiteral("MNU_UNDO"))->setEnabled(playing && game_.canUndo());
+    action(QStringLiteral("MNU_REDO"))->setEnabled(playing && game_.canRedo());
+    mainButtons_[10]->setEnabled(playing && game_.canUndo());
+    mainButtons_[11]->setEnabled(playing && game_.canRedo());
+    for (const char *name :
+         {"MNU_CHK_ALL", "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_HINT", "MNU_HINT_APPLY", "MNU_COMBOS"})
+        action(QString::fromLatin1(name))->setEnabled(playing);
+    mainButtons_[9]->setEnabled(playing);
 }
 
 // Undo, redo and an applied hint select the cell they changed first, so that the player sees, and

@@ -74,20 +74,20 @@ void Game::start(bool withSavedGame)
 {
     puzzle_ = book_.puzzle(puzzleNumber());
     entries_ = puzzle::Entries(puzzle_.cellCount());
-    int seconds = 0;
+    int seconds = 0, hints = 0;
     QString unreadableReason;
     if (withSavedGame) {
         QByteArray bytes;
         savedGameUnreadable_ = puzzle::loadSavedGameFile(savedGamePath(), bytes, &unreadableReason) ==
                                puzzle::SavedGameFile::Unreadable;
-        seconds = puzzle::readSavedGameBytes(bytes, puzzleNumber(), puzzle_, entries_);
+        seconds = puzzle::readSavedGameBytes(bytes, puzzleNumber(), puzzle_, entries_, &hints);
     }
     undo_.clear();
     redo_.clear();
     changedSinceSaved_ = false;
     hintFinder_.reset();
     lastHintChange_ = -1;
-    hintsUsed_ = 0;
+    hintsUsed_ = hints;
     clock_.restart(settings_.keepProgress ? seconds : 0);
     Q_EMIT puzzleOpened(puzzleNumber());
     Q_EMIT historyChanged();
@@ -108,7 +108,7 @@ bool Game::save(QString *error, bool replaceUnreadable)
         return false;
     }
     const int seconds = settings_.keepProgress ? clock_.seconds() : 0;
-    if (!puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error, seconds))
+    if (!puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error, seconds, hintsUsed_))
         return false;
     changedSinceSaved_ = false;
     savedGameUnreadable_ = false;
@@ -130,7 +130,7 @@ void Game::setCandidateMode(bool on)
 
 void Game::write(int col, int row, int digit)
 {
-    if (!puzzle_.isEntry(col, row) || digit < 1 || digit > 9)
+    if (paused_ || !puzzle_.isEntry(col, row) || digit < 1 || digit > 9)
         return;
     const int i = puzzle_.cellIndex(col, row);
     puzzle::CellContent content = entries_.content(i);
@@ -149,7 +149,7 @@ void Game::write(int col, int row, int digit)
 
 void Game::erase(int col, int row)
 {
-    if (!puzzle_.isEntry(col, row))
+    if (paused_ || !puzzle_.isEntry(col, row))
         return;
     const int i = puzzle_.cellIndex(col, row);
     puzzle::CellContent content = entries_.content(i);
@@ -194,6 +194,8 @@ void Game::changeCell(int i, const puzzle::CellContent &content)
 
 void Game::fillCandidates()
 {
+    if (paused_)
+        return;
     const std::vector<kakuro::DigitSet> candidates = candidatesOfAll(puzzle_, entries_);
     std::vector<std::pair<int, puzzle::CellContent>> after;
     for (int i = 1; i <= puzzle_.cellCount(); ++i) {
@@ -208,6 +210,8 @@ void Game::fillCandidates()
 
 void Game::clearCandidates()
 {
+    if (paused_)
+        return;
     std::vector<std::pair<int, puzzle::CellContent>> after;
     for (int i = 1; i <= puzzle_.cellCount(); ++i) {
         puzzle::CellContent content = entries_.content(i);
@@ -255,7 +259,7 @@ void Game::redo()
 // Takes the last change of `from`, applies it backward or forward, and keeps it in `to`.
 void Game::moveThroughHistory(std::vector<Change> &from, std::vector<Change> &to, bool forward)
 {
-    if (from.empty())
+    if (paused_ || from.empty())
         return;
     apply(from.back(), forward);
     changedSinceSaved_ = true;
@@ -274,18 +278,24 @@ const Hint &Game::currentHint()
         hintFinder_ = std::make_unique<HintFinder>(puzzle_);
     lastHint_ = hintFinder_->next(entries_);
     lastHintChange_ = changeCount_;
-    if (lastHint_.kind != HintKind::Nothing)
+    if (lastHint_.kind != HintKind::Nothing) {
         ++hintsUsed_;
+        changedSinceSaved_ = true; // the count is kept with the game
+    }
     return lastHint_;
 }
 
 void Game::showHint()
 {
+    if (paused_)
+        return;
     Q_EMIT hintShown(currentHint());
 }
 
 void Game::applyHint()
 {
+    if (paused_)
+        return;
     const Hint hint = currentHint();
     if (hint.kind == HintKind::Nothing)
         return;
@@ -294,9 +304,12 @@ void Game::applyHint()
         content.write(hint.digit, false);
     } else if (hint.kind == HintKind::WrongDigit) {
         content.eraseDigit();
+    } else if (hint.kind == HintKind::LostDigit) {
+        content.marks |= kakuro::digitBit(hint.digit);
     } else {
+        // An empty cell without marks stands for every digit, as the hint reasoned.
         if (content.marks == 0)
-            content.marks = candidatesOf(puzzle_, entries_, hint.cell);
+            content.marks = kakuro::kAllDigits;
         for (int d : hint.removedDigits)
             content.marks &= std::uint16_t(~kakuro::digitBit(d));
     }
@@ -316,6 +329,8 @@ void Game::checkWhenFull()
 
 void Game::checkAll()
 {
+    if (paused_)
+        return;
     QList<int> wrong;
     for (int i = 1; i <= puzzle_.cellCount(); ++i) {
         const int digit = entries_.digit(i);
@@ -344,6 +359,8 @@ void Game::checkAll()
 
 void Game::revealSolution()
 {
+    if (paused_)
+        return;
     Q_EMIT solutionRevealed();
 }
 

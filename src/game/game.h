@@ -80,10 +80,12 @@ public:
     // placement is written in pen, a removal takes digits out of the cell's marks (filled first
     // when it has none), a wrong digit is cleared. One change, as the player's own.
     void applyHint();
-    // Hints taken on the puzzle in play since it was opened or restarted.
+    // Hints taken on the puzzle in play since it was restarted, carried with its saved game.
     int hintsUsed() const { return hintsUsed_; }
 
-    // A paused game stands still: the clock stops and the board is hidden until it resumes.
+    // A paused game stands still: the clock stops and the board is hidden until it resumes, and
+    // every operation that looks at or changes the board (writing, erasing, marks, undo and redo,
+    // checking, hints, the solution) does nothing meanwhile.
     bool paused() const { return paused_; }
     void setPaused(bool paused);
 

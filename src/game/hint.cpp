@@ -1,4 +1,5 @@
-// Hints on the player's board: a wrong digit first, then a step of reasoning.
+// Hints on the player's board: a wrong digit first, then marks that lost their digit, then a step
+// of reasoning.
 #include "game/hint.h"
 
 #include "game/hint_text.h"
@@ -26,29 +27,48 @@ HintFinder::HintFinder(const puzzle::Puzzle &puzzle)
 {
 }
 
-Hint HintFinder::next(const puzzle::Entries &entries) const
+Hint HintFinder::next(const puzzle::Entries &entries)
 {
     Hint hint;
+    auto about = [&](HintKind kind, int i, int digit, const QString &text) {
+        hint.kind = kind;
+        hint.cell = i;
+        hint.digit = digit;
+        hint.cells = {i};
+        hint.text = text;
+        return hint;
+    };
     for (int i = 1; i <= puzzle_.cellCount(); ++i) {
         const int digit = entries.digit(i);
-        if (puzzle_.solution(i) != 0 && digit != 0 && digit != puzzle_.solution(i)) {
-            hint.kind = HintKind::WrongDigit;
-            hint.cell = i;
-            hint.digit = digit;
-            hint.cells = {i};
-            hint.text = wrongDigitText(digit, puzzle_.colOf(i), puzzle_.rowOf(i));
-            return hint;
-        }
+        if (puzzle_.solution(i) != 0 && digit != 0 && digit != puzzle_.solution(i))
+            return about(HintKind::WrongDigit, i, digit,
+                         wrongDigitText(digit, puzzle_.colOf(i), puzzle_.rowOf(i)));
+    }
+    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+        const int marks = entries.marks(i);
+        if (puzzle_.solution(i) != 0 && entries.digit(i) == 0 && marks != 0 &&
+            !(marks & kakuro::digitBit(puzzle_.solution(i))))
+            return about(HintKind::LostDigit, i, puzzle_.solution(i),
+                         lostDigitText(puzzle_.colOf(i), puzzle_.rowOf(i)));
+    }
+    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+        const int marks = entries.marks(i);
+        if (puzzle_.solution(i) != 0 && entries.digit(i) == 0 && kakuro::isSingle(kakuro::DigitSet(marks)))
+            return about(HintKind::Placement, i, puzzle_.solution(i),
+                         lastMarkText(puzzle_.solution(i), puzzle_.colOf(i), puzzle_.rowOf(i)));
     }
 
     // Solver cell c is board cell positionOf[c] + 1.
     auto indexOf = [&](int cell) { return solverPuzzle_.positionOf[std::size_t(cell)] + 1; };
-    std::vector<kakuro::DigitSet> written(std::size_t(solverPuzzle_.cellCount()), kakuro::kAllDigits);
-    for (int c = 0; c < solverPuzzle_.cellCount(); ++c)
+    std::vector<kakuro::DigitSet> board(std::size_t(solverPuzzle_.cellCount()), kakuro::kAllDigits);
+    for (int c = 0; c < solverPuzzle_.cellCount(); ++c) {
         if (const int digit = entries.digit(indexOf(c)))
-            written[std::size_t(c)] = kakuro::digitBit(digit);
+            board[std::size_t(c)] = kakuro::digitBit(digit);
+        else if (const int marks = entries.marks(indexOf(c)))
+            board[std::size_t(c)] = kakuro::DigitSet(marks);
+    }
 
-    const std::optional<HintStep> step = search_.find(written);
+    const std::optional<HintStep> step = search_.find(board);
     if (!step) {
         hint.text = noStepText();
         return hint;
@@ -67,7 +87,7 @@ Hint HintFinder::next(const puzzle::Entries &entries) const
             hint.cells << indexOf(solverPuzzle_.cellsOf(run)[k]);
     std::sort(hint.cells.begin(), hint.cells.end());
     hint.cells.erase(std::unique(hint.cells.begin(), hint.cells.end()), hint.cells.end());
-    hint.text = stepText(solverPuzzle_, written, *step);
+    hint.text = stepText(solverPuzzle_, board, *step);
     return hint;
 }
 

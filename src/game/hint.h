@@ -1,6 +1,7 @@
 // Hints: the next step a person could take on the board as the player has it, told in a sentence
-// that teaches the reasoning. Only a wrong digit is found by looking at the solution; every other
-// hint reasons from the clues and the digits written, pen and pencil alike.
+// that teaches the reasoning. Only a wrong digit and marks that leave out the right digit are found
+// by looking at the solution; every other hint reasons from the clues, the digits written (pen and
+// pencil alike) and, in an empty cell with marks, those marks.
 #pragma once
 
 #include "game/hint_search.h"
@@ -16,6 +17,7 @@ namespace game {
 enum class HintKind {
     Nothing,    // no step can be found
     WrongDigit, // a digit on the board is wrong
+    LostDigit,  // the marks of an empty cell leave out the digit that belongs there
     Placement,  // a digit can be written in a cell
     Removal,    // some digits can be ruled out of a cell
 };
@@ -23,8 +25,8 @@ enum class HintKind {
 struct Hint {
     HintKind kind = HintKind::Nothing;
     kakuro::Technique rung = kakuro::Technique::Combinations; // the reasoning, for Placement and Removal
-    int cell = 0;             // the cell the hint is about, 1..cellCount; 0 with Nothing
-    int digit = 0;            // WrongDigit: the wrong digit; Placement: the digit that goes there
+    int cell = 0;  // the cell the hint is about, 1..cellCount; 0 with Nothing
+    int digit = 0; // WrongDigit: the wrong digit; LostDigit and Placement: the digit that goes there
     QList<int> removedDigits; // Removal: the digits ruled out, ascending
     QList<int> cells; // to highlight: the cell and the cells of the runs the reasoning used, ascending
     QString text;
@@ -37,9 +39,10 @@ public:
     HintFinder(const HintFinder &) = delete;
     HintFinder &operator=(const HintFinder &) = delete;
 
-    // The first wrong digit in reading order, or else the cheapest step from the clues and the
-    // digits written (a placement before a removal), or Nothing.
-    Hint next(const puzzle::Entries &entries) const;
+    // The first wrong digit in reading order, else the first cell whose marks leave out its
+    // digit, else the first step of the cheapest rung that makes progress (a placement before a
+    // removal), or Nothing.
+    Hint next(const puzzle::Entries &entries);
 
 private:
     puzzle::Puzzle puzzle_;

@@ -1,11 +1,8 @@
-// The search behind a hint: the next step a person could take from the clues and the digits on the
-// board. Each empty cell is first narrowed by the combinations of its own two runs, as a person
-// sees it at a glance; then the rungs of the ladder are tried one at a time, cheapest first, each
-// applied once to that picture of the board, so that every step found is one explainable look.
+// The search behind a hint: the first step of the cheapest rung of the ladder that makes any
+// progress on the board as the player has it, a placement before a removal within a rung.
 #pragma once
 
-#include "solver/board_rungs.h"
-#include "solver/techniques.h"
+#include "solver/rung_steps.h"
 
 #include <optional>
 #include <vector>
@@ -22,8 +19,7 @@ struct HintStep {
     int run = kakuro::kNoRun;    // the run a run rung looked at
     std::vector<int> runs;       // every run the step used, `run` first
     std::vector<int> group;      // Pairs and Subsets: the cells of the subset
-    kakuro::DigitSet digits = 0; // HiddenSingle: the digit; Pairs and Subsets: the subset's digits;
-                                 // Remainder: the digits the run's other empty cells can hold
+    kakuro::DigitSet digits = 0; // the evidence of the rung's deduction (see kakuro::LogicStep)
     bool hidden = false;         // Pairs and Subsets: digits the run needs that only the group can take
     int assumed = 0;             // Contradiction: the digit whose assumption breaks the board
 };
@@ -34,22 +30,12 @@ public:
     explicit HintSearch(const kakuro::Puzzle &puzzle);
     HintSearch(kakuro::Puzzle &&) = delete;
 
-    // `written` holds, per cell, the bit of the digit written there or kAllDigits for an empty
-    // cell; the written digits must be right. The cheapest rung that places a digit gives the
-    // step; when none does, the cheapest that removes digits from a cell; nothing when no rung
-    // finds anything.
-    std::optional<HintStep> find(const std::vector<kakuro::DigitSet> &written) const;
-
-    // Each empty cell narrowed to the digits both of its runs allow by their combinations.
-    std::vector<kakuro::DigitSet> atAGlance(const std::vector<kakuro::DigitSet> &written) const;
+    // `board` holds, per cell, the bit of the digit written there, else the player's marks, else
+    // kAllDigits; none of it may leave out the solution. Nothing when no rung finds anything.
+    std::optional<HintStep> find(const std::vector<kakuro::DigitSet> &board);
 
 private:
-    const kakuro::Puzzle &puzzle_;
-    std::vector<kakuro::RunRectangle> rectangles_;
+    kakuro::RungSteps steps_;
 };
-
-// The digits of the combinations of run `run` from the written digits alone.
-kakuro::DigitSet runAllows(const kakuro::Puzzle &puzzle, int run,
-                           const std::vector<kakuro::DigitSet> &written);
 
 } // namespace game

@@ -4,6 +4,7 @@
 
 #include "game/hint_search.h"
 #include "game/run_rules.h"
+#include "solver/combination_table.h"
 #include "solver/run_state.h"
 
 #include <QCoreApplication>
@@ -18,8 +19,8 @@ using kakuro::Technique;
 class HintWriter {
     Q_DECLARE_TR_FUNCTIONS(game::Hint)
 public:
-    HintWriter(const kakuro::Puzzle &puzzle, const std::vector<DigitSet> &written)
-        : puzzle_(puzzle), written_(written)
+    HintWriter(const kakuro::Puzzle &puzzle, const std::vector<DigitSet> &board)
+        : puzzle_(puzzle), written_(board)
     {
     }
 
@@ -30,8 +31,8 @@ public:
             return combinations(step);
         case Technique::HiddenSingle:
             return sentence(
-                       tr("Every way to fill %1 with the digits its empty cells allow uses %2, and the runs "
-                          "crossing its other empty cells rule %2 out there.")
+                       tr("Every way to fill %1 with the digits its empty cells allow uses %2, and no other "
+                          "empty cell of it can take %2.")
                            .arg(runName(step.run))
                            .arg(kakuro::lowestDigit(step.digits))) +
                    conclusion(step);
@@ -128,6 +129,13 @@ private:
         return listOf(digitsOf(step.places ? step.after : DigitSet(step.before & ~step.after)));
     }
 
+    // The digits a run allows its empty cells, from its clue and the digits written in it.
+    DigitSet allows(int run) const
+    {
+        const kakuro::Run &r = puzzle_.runs[std::size_t(run)];
+        return kakuro::digitsRunAllows(r.length, r.sum, kakuro::gatherRun(puzzle_, run, written_).placed);
+    }
+
     QString conclusion(const HintStep &step) const
     {
         return sentence((step.places ? tr("So %1 is %2.") : tr("So %1 cannot be %2."))
@@ -159,14 +167,15 @@ private:
                                  : tr("%1 needs %2 more in %3 empty cells: %4.")
                                        .arg(name, QString::number(s.remaining), cells, listOf(shown));
         else
-            text = s.placed == 0 ? tr("%1 in %2 cells can only use %3.")
-                                       .arg(name, cells, listOf(digitsOf(runAllows(puzzle_, run, written_))))
-                                 : tr("%1 needs %2 more in %3 empty cells, which can only use %4.")
-                                       .arg(name, QString::number(s.remaining), cells,
-                                            listOf(digitsOf(runAllows(puzzle_, run, written_))));
+            text = s.placed == 0
+                       ? tr("%1 in %2 cells can only use %3.").arg(name, cells, listOf(digitsOf(allows(run))))
+                       : tr("%1 needs %2 more in %3 empty cells, which can only use %4.")
+                             .arg(name, QString::number(s.remaining), cells, listOf(digitsOf(allows(run))));
         return sentence(text);
     }
 
+    // One run's combinations, and the digits already written in it, narrow the cell; with the
+    // player's marks that may leave it one digit.
     QString combinations(const HintStep &step) const
     {
         const kakuro::RunState s = kakuro::gatherRun(puzzle_, step.run, written_);
@@ -174,20 +183,15 @@ private:
             return sentence(tr("%1 has only %2 left empty and needs %3 more, so that cell is %3.")
                                 .arg(runName(step.run), cellName(step.cell))
                                 .arg(s.remaining));
-        std::vector<int> runs = step.runs;
-        auto allows = [&](int run) { return runAllows(puzzle_, run, written_); };
-        if (runs.size() == 2 && kakuro::digitCount(allows(runs[1])) < kakuro::digitCount(allows(runs[0])))
-            std::swap(runs[0], runs[1]);
-        if (step.places && runs.size() == 2)
-            return runOptions(runs[0]) +
-                   sentence(tr("%1 cannot use %2, so %3 is %4.")
-                                .arg(runName(runs[1]),
-                                     listOf(digitsOf(DigitSet(allows(runs[0]) & ~step.after))),
-                                     cellName(step.cell), changedDigits(step)));
+        const DigitSet removed = DigitSet(step.before & ~step.after);
         QString text;
-        for (int run : runs)
-            if (step.before & ~step.after & ~allows(run))
-                text += runOptions(run);
+        if (removed & ~s.placed)
+            text += runOptions(step.run);
+        if (const DigitSet there = DigitSet(removed & s.placed))
+            text += sentence(tr("%1 already has %2.").arg(runName(step.run), listOf(digitsOf(there), true)));
+        if (step.places && step.before != kakuro::kAllDigits)
+            return text + sentence(tr("Of the digits marked in %1, only %2 is left, so that cell is %2.")
+                                       .arg(cellName(step.cell), changedDigits(step)));
         return text + conclusion(step);
     }
 
@@ -281,9 +285,26 @@ QString noStepText()
     return QCoreApplication::translate("game::Hint", "No step can be found by reasoning from here.");
 }
 
-QString stepText(const kakuro::Puzzle &puzzle, const std::vector<DigitSet> &written, const HintStep &step)
+QString lostDigitText(int col, int row)
 {
-    return HintWriter(puzzle, written).explain(step).trimmed();
+    return QCoreApplication::translate(
+               "game::Hint", "Your marks in row %1, column %2 leave out a digit that belongs there.")
+        .arg(row)
+        .arg(col);
+}
+
+QString lastMarkText(int digit, int col, int row)
+{
+    return QCoreApplication::translate("game::Hint",
+                                       "Your marks in row %1, column %2 leave only %3, so that cell is %3.")
+        .arg(row)
+        .arg(col)
+        .arg(digit);
+}
+
+QString stepText(const kakuro::Puzzle &puzzle, const std::vector<DigitSet> &board, const HintStep &step)
+{
+    return HintWriter(puzzle, board).explain(step).trimmed();
 }
 
 } // namespace game

@@ -8,6 +8,11 @@
 namespace game {
 namespace {
 
+kakuro::DigitSet allowedBy(const puzzle::Run &run, kakuro::DigitSet written)
+{
+    return kakuro::digitsRunAllows(run.length, run.sum, written);
+}
+
 // What each run of one direction allows, by run index.
 std::vector<kakuro::DigitSet> allowedByRuns(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
                                             RunDirection direction)
@@ -16,7 +21,7 @@ std::vector<kakuro::DigitSet> allowedByRuns(const puzzle::Puzzle &puzzle, const 
     std::vector<kakuro::DigitSet> allowed;
     allowed.reserve(runs.size());
     for (const puzzle::Run &run : runs)
-        allowed.push_back(digitsRunAllows(run, writtenDigits(entries, cellsOf(puzzle, run, direction))));
+        allowed.push_back(allowedBy(run, writtenDigits(entries, cellsOf(puzzle, run, direction))));
     return allowed;
 }
 
@@ -64,24 +69,16 @@ QStringList digitsOf(kakuro::DigitSet set)
     return digits;
 }
 
-kakuro::DigitSet digitsRunAllows(const puzzle::Run &run, kakuro::DigitSet written)
-{
-    // A combination holding every written digit is those digits and a combination of the rest.
-    const int rest = run.length - kakuro::digitCount(written);
-    return kakuro::combinationsOf(rest, run.sum - kakuro::digitSum(written), kakuro::DigitSet(~written & kakuro::kAllDigits))
-        .possible;
-}
-
 kakuro::DigitSet candidatesOf(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries, int i)
 {
     kakuro::DigitSet candidates = kakuro::kAllDigits;
     if (const int a = puzzle.acrossRunOf(i); a >= 0) {
         const puzzle::Run &run = puzzle.acrossRuns()[std::size_t(a)];
-        candidates &= digitsRunAllows(run, writtenDigits(entries, cellsOf(puzzle, run, RunDirection::Across)));
+        candidates &= allowedBy(run, writtenDigits(entries, cellsOf(puzzle, run, RunDirection::Across)));
     }
     if (const int d = puzzle.downRunOf(i); d >= 0) {
         const puzzle::Run &run = puzzle.downRuns()[std::size_t(d)];
-        candidates &= digitsRunAllows(run, writtenDigits(entries, cellsOf(puzzle, run, RunDirection::Down)));
+        candidates &= allowedBy(run, writtenDigits(entries, cellsOf(puzzle, run, RunDirection::Down)));
     }
     return candidates;
 }

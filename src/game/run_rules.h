@@ -27,10 +27,6 @@ std::vector<kakuro::DigitSet> combinationsAddingUpTo(int length, int sum);
 // The digits of `set` as texts, smallest first.
 QStringList digitsOf(kakuro::DigitSet set);
 
-// The digits a run still allows: the union of the combinations of its length that make its clue
-// and hold every digit written in it, less the written digits.
-kakuro::DigitSet digitsRunAllows(const puzzle::Run &run, kakuro::DigitSet written);
-
 // The digits entry cell i can still take: what its runs allow, both of them when it has two.
 kakuro::DigitSet candidatesOf(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries, int i);
 

@@ -86,16 +86,24 @@ void restoreMarks(const QString &value, const Puzzle &puzzle, Entries &entries)
     }
 }
 
-int restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries)
+// The count under `key`; 0 when missing, damaged or not above 0.
+int countOf(const IniReader &ini, const char *key)
+{
+    bool isNumber = false;
+    const int count = ini.profileString(kSection, QLatin1String(key)).toInt(&isNumber);
+    return isNumber && count > 0 ? count : 0;
+}
+
+int restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries, int *hints)
 {
     if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != number)
         return 0;
     restoreDigits(ini.profileString(kSection, QStringLiteral("PEN")), false, puzzle, entries);
     restoreDigits(ini.profileString(kSection, QStringLiteral("PENCIL")), true, puzzle, entries);
     restoreMarks(ini.profileString(kSection, QStringLiteral("MARKS")), puzzle, entries);
-    bool isNumber = false;
-    const int seconds = ini.profileString(kSection, QStringLiteral("SECONDS")).toInt(&isNumber);
-    return isNumber && seconds > 0 ? seconds : 0;
+    if (hints)
+        *hints = countOf(ini, "HINTS");
+    return countOf(ini, "SECONDS");
 }
 
 } // namespace
@@ -115,7 +123,7 @@ QString savedGamePath(const QString &folder, int number)
     return platform::joinPath(folder, QString::number(number) + QStringLiteral(".sav"));
 }
 
-QByteArray savedGameText(int number, const Entries &entries, int seconds)
+QByteArray savedGameText(int number, const Entries &entries, int seconds, int hints)
 {
     QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(number) + "\r\n";
     text += entryLine("PEN=", entries, &Entries::pen);
@@ -124,10 +132,13 @@ QByteArray savedGameText(int number, const Entries &entries, int seconds)
         text += marksLine(entries);
     if (seconds > 0)
         text += "SECONDS=" + QByteArray::number(seconds) + "\r\n";
+    if (hints > 0)
+        text += "HINTS=" + QByteArray::number(hints) + "\r\n";
     return text;
 }
 
-bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error, int seconds)
+bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error, int seconds,
+                    int hints)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -149,7 +160,7 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
     QString why;
-    if (!platform::writeWholeFile(path, savedGameText(number, entries, seconds), &why))
+    if (!platform::writeWholeFile(path, savedGameText(number, entries, seconds, hints), &why))
         return fail(why + QLatin1Char('.'));
     return true;
 }
@@ -182,14 +193,15 @@ SavedGameFile loadSavedGameFile(const QString &path, QByteArray &bytes, QString 
     return SavedGameFile::Read;
 }
 
-int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries)
+int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries, int *hints)
 {
-    return restoreFrom(IniReader(path), number, puzzle, entries);
+    return restoreFrom(IniReader(path), number, puzzle, entries, hints);
 }
 
-int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries)
+int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries,
+                       int *hints)
 {
-    return restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries);
+    return restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries, hints);
 }
 
 } // namespace puzzle

@@ -63,7 +63,7 @@ void record(std::vector<LogicStep> *steps, Technique rung, std::vector<int> runs
             const std::vector<DigitSet> &dom)
 {
     if (steps && !local.empty())
-        steps->push_back({rung, std::move(runs), cellStepsOf(local, dom), -1, 0});
+        steps->push_back({rung, std::move(runs), cellStepsOf(local, dom), -1, 0, 0, {}, false});
 }
 
 // Puts the cells of `log` back as they were before it.

@@ -81,4 +81,12 @@ int combinationCount(int length, int sum)
     return table().count(length, sum);
 }
 
+DigitSet digitsRunAllows(int length, int sum, DigitSet written)
+{
+    // A combination holding every written digit is those digits and a combination of the rest.
+    return combinationsOf(length - digitCount(written), sum - digitSum(written),
+                          DigitSet(~written & kAllDigits))
+        .possible;
+}
+
 } // namespace kakuro

@@ -121,6 +121,7 @@ bool LogicLadder::climb(std::vector<DigitSet> &domains, LadderCounts *counts, st
 // lets the cheaper rungs run; the first digit that leads to an impossible board is removed.
 Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<LogicStep> *steps)
 {
+    changed_.clear(); // the sweeps before it changed nothing, or it would not be reached
     for (int size = 2; size <= kMostProbedDigits; ++size) {
         for (int cell = 0; cell < puzzle_.cellCount(); ++cell) {
             const DigitSet here = domains[std::size_t(cell)];
@@ -136,8 +137,14 @@ Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<L
                 changed_.push_back({cell, here});
                 domains[std::size_t(cell)] = DigitSet(here & ~digitBit(d));
                 if (steps) {
-                    LogicStep step{
-                        Technique::Contradiction, {}, {{cell, here, domains[std::size_t(cell)]}}, cell, d};
+                    LogicStep step{Technique::Contradiction,
+                                   {},
+                                   {{cell, here, domains[std::size_t(cell)]}},
+                                   cell,
+                                   d,
+                                   0,
+                                   {},
+                                   false};
                     for (int run : puzzle_.runsOfCell[std::size_t(cell)])
                         if (run != kNoRun)
                             step.runs.push_back(run);

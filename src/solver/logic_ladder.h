@@ -30,11 +30,14 @@ public:
     // board rungs then look only where something changed since.
     bool solveAfter(int cell, std::vector<DigitSet> &domains);
 
+    // The short contradiction rung, once, on a fixed point of the cheaper rungs (the ladder's
+    // ceiling must reach it): the first digit whose assumption breaks the board is removed.
+    Outcome contradiction(std::vector<DigitSet> &domains, std::vector<LogicStep> *steps);
+
 private:
     bool climb(std::vector<DigitSet> &domains, LadderCounts *counts, std::vector<LogicStep> *steps,
                TouchedRuns *touched);
     void touch(TouchedRuns &touched, int cell) const;
-    Outcome contradiction(std::vector<DigitSet> &domains, std::vector<LogicStep> *steps);
 
     const Puzzle &puzzle_;
     Technique ceiling_;

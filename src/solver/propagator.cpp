@@ -101,7 +101,8 @@ bool Propagator::propagate(std::vector<DigitSet> &domains, LadderCounts *counts)
             if (counts)
                 ++(*counts)[rung];
             if (steps_)
-                steps_->push_back({ladder_[rung], {run}, cellStepsOf(changed_, domains), -1, 0});
+                steps_->push_back(
+                    {ladder_[rung], {run}, cellStepsOf(changed_, domains), -1, 0, 0, {}, false});
             // A technique that reached its own fixed point on the run need not look at it again:
             // marking it queued on this rung keeps it off while the changed cells are queued.
             const bool settled = isIdempotent(ladder_[rung]);

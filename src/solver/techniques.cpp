@@ -10,7 +10,8 @@ namespace kakuro {
 namespace {
 
 // Placed digits leave the open cells; digits of no fitting combination go too.
-Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
+Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed,
+                     LogicStep *first)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -21,6 +22,8 @@ Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, Chang
     if (c.possible == 0)
         return Outcome::Contradiction;
     bool any = false;
+    if (first)
+        first->digits = DigitSet(c.possible & ~s.placed);
     for (int k = 0; k < s.openCount; ++k)
         if (!narrow(s.open[k], DigitSet(c.possible & ~s.placed), dom, changed, any))
             return Outcome::Contradiction;
@@ -72,7 +75,8 @@ Outcome quick(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &c
 }
 
 // A digit that every fitting combination holds and only one open cell can take is placed there.
-Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
+Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed,
+                     LogicStep *first)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -94,8 +98,11 @@ Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, Chang
         }
         if (holders == 0)
             ok = false;
-        else if (holders == 1 && ok)
+        else if (holders == 1 && ok && !(first && any)) {
             ok = narrow(holder, digitBit(d), dom, changed, any);
+            if (first && any && first->digits == 0)
+                first->digits = digitBit(d);
+        }
     });
     if (!ok)
         return Outcome::Contradiction;
@@ -103,7 +110,7 @@ Outcome hiddenSingle(const Puzzle &p, int run, std::vector<DigitSet> &dom, Chang
 }
 
 // Each digit of an open cell must leave the other open cells a combination for the rest of the sum.
-Outcome remainder(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
+Outcome remainder(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed, LogicStep *first)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -124,13 +131,28 @@ Outcome remainder(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLo
         });
         if (!narrow(s.open[k], keep, dom, changed, any))
             return Outcome::Contradiction;
+        if (first && any) {
+            first->digits = others;
+            return Outcome::Changed;
+        }
     }
     return any ? Outcome::Changed : Outcome::Unchanged;
 }
 
+// Records a subset as the evidence of a deduction: its digits and the open cells `members` holds.
+Outcome tell(LogicStep &first, DigitSet digits, unsigned members, const RunState &s, bool hidden)
+{
+    first.digits = digits;
+    first.hidden = hidden;
+    for (int k = 0; k < s.openCount; ++k)
+        if (members & (1u << k))
+            first.group.push_back(s.open[k]);
+    return Outcome::Changed;
+}
+
 // Naked and hidden subsets of `minSize`..`maxSize` cells among the open cells of a run.
 Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed, int minSize,
-                int maxSize)
+                int maxSize, LogicStep *first)
 {
     const RunState s = gatherRun(p, run, dom);
     if (s.broken)
@@ -164,6 +186,8 @@ Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog 
             for (int k = 0; k < n; ++k)
                 if (!(members & (1u << k)) && !narrow(s.open[k], DigitSet(~group), dom, changed, any))
                     return Outcome::Contradiction;
+            if (first && any)
+                return tell(*first, group, members, s, false);
         }
     }
     // Hidden: `size` digits that every combination needs, and that only `size` cells can take,
@@ -200,6 +224,8 @@ Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog 
             for (int k = 0; k < n; ++k)
                 if ((cells & (1u << k)) && !narrow(s.open[k], group, dom, changed, any))
                     return Outcome::Contradiction;
+            if (first && any)
+                return tell(*first, group, cells, s, true);
         }
     }
     return any ? Outcome::Changed : Outcome::Unchanged;
@@ -240,19 +266,19 @@ std::string_view techniqueName(Technique t)
 }
 
 Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
-                       ChangeLog &changed)
+                       ChangeLog &changed, LogicStep *first)
 {
     switch (t) {
     case Technique::Combinations:
-        return combinations(puzzle, run, domains, changed);
+        return combinations(puzzle, run, domains, changed, first);
     case Technique::HiddenSingle:
-        return hiddenSingle(puzzle, run, domains, changed);
+        return hiddenSingle(puzzle, run, domains, changed, first);
     case Technique::Remainder:
-        return remainder(puzzle, run, domains, changed);
+        return remainder(puzzle, run, domains, changed, first);
     case Technique::Pairs:
-        return subsets(puzzle, run, domains, changed, 2, 2);
+        return subsets(puzzle, run, domains, changed, 2, 2, first);
     case Technique::Subsets:
-        return subsets(puzzle, run, domains, changed, 3, 4);
+        return subsets(puzzle, run, domains, changed, 3, 4, first);
     case Technique::RunConsistency:
         return runConsistency(puzzle, run, domains, changed);
     case Technique::Quick:

@@ -47,21 +47,30 @@ struct CellStep {
 };
 
 // One deduction of the ladder, as a hint would tell it: the rung, the runs it looked at, the cells
-// it narrowed and, for a contradiction, the digit it assumed and where.
+// it narrowed and its evidence: for a contradiction, the digit it assumed and where; for a run rung
+// looking at one deduction, the digits and cells that made it.
 struct LogicStep {
     Technique rung = Technique::Combinations;
     std::vector<int> runs;
     std::vector<CellStep> cells;
     int assumedCell = -1;
     int assumedDigit = 0;
+    // Combinations: the digits the run allows its open cells. HiddenSingle: the digit placed.
+    // Remainder: the digits the run's other open cells can hold. Pairs and Subsets: the subset's
+    // digits, held by the cells of `group`; `hidden` when they are digits the run needs that only
+    // those cells can take.
+    DigitSet digits = 0;
+    std::vector<int> group;
+    bool hidden = false;
 };
 
 // The cells of `log` with their first set before and their set now in `domains`.
 std::vector<CellStep> cellStepsOf(const ChangeLog &log, const std::vector<DigitSet> &domains);
 
 // Applies a run technique `t` (Combinations .. RunConsistency, or Quick) to run `run`. Every
-// narrowing is appended to `changed`, also on a contradiction.
+// narrowing is appended to `changed`, also on a contradiction. With `first`, the technique stops
+// after its first deduction and records that deduction's evidence there (not its cells).
 Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
-                       ChangeLog &changed);
+                       ChangeLog &changed, LogicStep *first = nullptr);
 
 } // namespace kakuro

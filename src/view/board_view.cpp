@@ -70,15 +70,8 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
         picture_->update();
     });
     connect(&game_, &game::Game::cellChanged, this, &BoardView::onCellChanged);
-    // A hint shows the cells of its reasoning and selects the cell it is about.
-    connect(&game_, &game::Game::hintShown, this, [this](const game::Hint &hint) {
-        highlight(hint.cells);
-        const puzzle::Puzzle &p = game_.puzzle();
-        if (hint.cell != 0 && p.solution(hint.cell) != 0 && hint.cell != p.cellIndex(selCol_, selRow_)) {
-            selectCell(p.colOf(hint.cell), p.rowOf(hint.cell));
-            scrollToCell(selCol_, selRow_);
-        }
-    });
+    // A hint lights the cells of its reasoning, selects the cell it is about and brings them into view.
+    connect(&game_, &game::Game::hintShown, this, &BoardView::showHint);
     connect(&game_, &game::Game::wrongCellsFound, this, &BoardView::flashWrongCells);
     connect(&game_, &game::Game::solutionRevealed, this, &BoardView::paintSolution);
     makeBoardAccessible(*this);
@@ -113,6 +106,45 @@ void BoardView::highlight(const QList<int> &cells)
                 repaintCell(p.colOf(i), p.rowOf(i));
         }
     }
+}
+
+// The hint's cell is selected, and the board scrolled so that all the lit cells are in view (or
+// at least the hint's cell, when they do not fit).
+void BoardView::showHint(const game::Hint &hint)
+{
+    highlight(hint.cells);
+    if (hint.cell == 0)
+        return;
+    const puzzle::Puzzle &p = game_.puzzle();
+    const QRect lit = cellsRect(hint.cells), own = cellsRect({hint.cell});
+    const auto follow = [](QScrollBar *bar, int from, int to, int ownFrom, int ownTo, int room) {
+        if (to - from > room) {
+            from = ownFrom;
+            to = ownTo;
+        }
+        if (from < bar->value())
+            bar->setValue(from);
+        else if (to > bar->value() + room)
+            bar->setValue(to - room);
+    };
+    follow(hScroll_, lit.left(), lit.right() + 1, own.left(), own.right() + 1, viewport_->width());
+    follow(vScroll_, lit.top(), lit.bottom() + 1, own.top(), own.bottom() + 1, viewport_->height());
+    selectCell(p.colOf(hint.cell), p.rowOf(hint.cell));
+}
+
+QRect BoardView::cellsRect(const QList<int> &cells) const
+{
+    const puzzle::Puzzle &p = game_.puzzle();
+    QRect rect;
+    for (int i : cells)
+        rect |= QRect(p.colOf(i) * cellSize_, p.rowOf(i) * cellSize_, cellSize_ + 1, cellSize_ + 1);
+    return rect;
+}
+
+QRect BoardView::cellsOnScreen(const QList<int> &cells) const
+{
+    const QRect inView = cellsRect(cells).translated(picture_->pos()) & viewport_->rect();
+    return inView.isEmpty() ? QRect() : inView.translated(viewport_->mapToGlobal(QPoint(0, 0)));
 }
 
 void BoardView::colourCover()

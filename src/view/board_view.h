@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace game {
 class Game;
+struct Hint;
 }
 
 namespace view {
@@ -68,6 +69,9 @@ public:
     // Runs `operation` on the game; when it changed cells, the first of them is then selected
     // and scrolled into view, so that undo, redo and an applied hint show where they acted.
     void followChangesOf(const std::function<void()> &operation);
+    // Where `cells` (cell indices) show on the screen, in global coordinates, as far as they are
+    // in view; an empty rectangle when none is.
+    QRect cellsOnScreen(const QList<int> &cells) const;
 
     // Covers the board while the game is paused, so that nothing can be studied while the clock
     // stands; shown and hidden as the game pauses and resumes.
@@ -143,6 +147,9 @@ private:
     void colourCover();
     // Fills `cells` in the hint colour until the board next changes; none for an empty list.
     void highlight(const QList<int> &cells);
+    void showHint(const game::Hint &hint);
+    // The rectangle of `cells` on the board picture.
+    QRect cellsRect(const QList<int> &cells) const;
 
     game::Game &game_;
     BoardPalette palette_ = BoardPalette::classic();

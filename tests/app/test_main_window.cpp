@@ -6,6 +6,7 @@
 #include "shell/shell_dialogs.h"
 #include "support/window_harness.h"
 #include "view/combination_window.h"
+#include "view/hint_panel.h"
 #include "view/tool_images.h"
 
 #include <QLabel>
@@ -42,7 +43,11 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << (w.game.candidateMode() ? "candidates" : "digits") << (b->showsConflicts() ? "conflicts" : "")
          << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations"
                                                                                          : "")
-         << "entry colour " + b->boardPalette().entry.name() << QStringLiteral("tool %1").arg(b->numberTool())
+         << "entry colour " + b->boardPalette().entry.name()
+         << (w.find<view::HintPanel>("frmHint")->isVisible()
+                 ? "hint " + w.find<view::HintPanel>("frmHint")->text()
+                 : "")
+         << QStringLiteral("tool %1").arg(b->numberTool())
          << pointer << (b->selectedCol() < 0 ? "select none" : selected)
          << (solutions.isEmpty() ? "" : "solution") << (w.window->isMinimized() ? "minimised" : "")
          << (w.window->isVisible() ? "" : "closed") << (w.game.paused() ? "paused" : "")
@@ -114,7 +119,7 @@ private Q_SLOTS:
         textRow("show conflicts", "", "menu:MNU_CONFLICTS", "conflicts");
         textRow("combinations window", "", "menu:MNU_COMBOS", "combinations");
         textRow("dark colours", "", "menu:MNU_COLOUR_DARK", "entry colour #101010");
-        textRow("a hint names the wrong digit", "", "key:Ctrl+H", "message Korvel - Hint|The 4 in row 2, column 2 is wrong.");
+        textRow("a hint names the wrong digit", "", "key:Ctrl+H", "hint The 4 in row 2, column 2 is wrong.");
         textRow("apply hint clears the wrong digit", "", "menu:MNU_HINT_APPLY", "entries ");
         textRow("show solution from the menu", "", "menu:MNU_SOLUTION", "solution");
         textRow("Ctrl+K checks all", "", "key:Ctrl+K", check);

@@ -36,6 +36,8 @@ void play(game::Game &game, const QString &moves)
             game.applyHint();
         else if (m == QLatin1String("manual"))
             game.setAutoMarks(false);
+        else if (m == QLatin1String("reveal"))
+            game.revealSolution();
         else if (m == QLatin1String("tick"))
             game.clock().tick();
         else if (m == QLatin1String("save"))
@@ -192,6 +194,7 @@ private Q_SLOTS:
         QTest::newRow("on: coming back goes on") << true << "22:1 tick tick next previous" << pen + "|SECONDS=2" << 2;
         QTest::newRow("off: a saved time is not carried on") << false << "22:1 tick save next previous" << pen << 0;
         QTest::newRow("on: an unchanged puzzle keeps its file") << true << "22:1 save restart 32:3 restart next" << pen << 0;
+        QTest::newRow("on: a hint alone is kept") << true << "hint next" << "PEN=0000000000000000|PENCIL=0000000000000000|HINTS=1" << 0;
         QTest::newRow("on: undo counts as a change") << true << "22:1 save undo next" << "PEN=0000000000000000|PENCIL=0000000000000000" << 0;
         QTest::newRow("on: completing deletes the file")
             << true << "22:1 save 32:3 23:2 33:4 43:1 34:2 44:3 next" << "none" << 0;
@@ -257,11 +260,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("entries");
         QTest::addColumn<int>("used");
-        QTest::newRow("a placement, in pen") << "22:3p 22:-p apply" << "22:1" << 1;
+        QTest::newRow("a placement, in pen") << "32:3p apply" << "22:1 32:3p" << 1;
         QTest::newRow("a wrong digit is cleared") << "32:2 apply" << "" << 1;
-        QTest::newRow("shown twice, applied: one hint") << "hint hint apply" << "22:1" << 1;
+        QTest::newRow("shown twice, applied: one hint") << "32:3 hint hint apply" << "22:1 32:3" << 1;
         QTest::newRow("a hint after a change is another") << "hint 43:1 hint" << "43:1" << 2;
         QTest::newRow("undone in one step") << "apply undo" << "" << 1;
+        QTest::newRow("the count comes back with the saved game") << "hint save next previous" << "" << 1;
     }
     void applyingHints()
     {
@@ -294,6 +298,28 @@ private Q_SLOTS:
         f.game.setPaused(true);
         f.game.setPaused(false);
         QVERIFY(!f.game.clock().isRunning());
+    }
+
+    // While paused, nothing looks at or changes the board: no cell, hint, check or solution.
+    void whilePausedTheBoardStandsStill_data()
+    {
+        QTest::addColumn<QString>("moves");
+        for (const char *move : {"23:2", "22:-", "fill", "clear", "undo", "hint", "apply", "check", "reveal"})
+            QTest::newRow(move) << QString::fromLatin1(move);
+    }
+    void whilePausedTheBoardStandsStill()
+    {
+        QFETCH(QString, moves);
+        GameFixture f({fixture::smallPuzzle()});
+        play(f.game, QStringLiteral("22:1 32:3m"));
+        const QString before = f.entries();
+        f.game.setPaused(true);
+        QSignalSpy cells(&f.game, &game::Game::cellChanged), hints(&f.game, &game::Game::hintShown),
+            checked(&f.game, &game::Game::noMistakesFound), solution(&f.game, &game::Game::solutionRevealed);
+        play(f.game, moves);
+        QCOMPARE(f.entries(), before);
+        QCOMPARE(cells.size() + hints.size() + checked.size() + solution.size(), 0);
+        QCOMPARE(f.game.hintsUsed(), 0);
     }
 
     void restartIgnoresTheSavedGameWhichOpenRestores()

@@ -1,7 +1,9 @@
 // Hints on small boards: the sentence of each rung of reasoning, a wrong digit before any
 // reasoning, a board with nothing to find; and the hint counts kept with the best times.
 #include "game/hint.h"
+#include "game/run_rules.h"
 #include "game/score_dialogs.h"
+#include "solver/logic_ladder.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
 #include "support/board_fixture.h"
@@ -17,7 +19,7 @@
 namespace {
 
 // A board in ASCII art whose cells may carry what is written in them: "7*" the right digit,
-// "7=3" a 3 where the solution has 7; all in pen, or all in pencil.
+// "7=3" a 3 where the solution has 7 (all in pen, or all in pencil), "7m127" the marks 1, 2, 7.
 struct Position {
     puzzle::Puzzle puzzle;
     puzzle::Entries entries;
@@ -27,17 +29,25 @@ Position positionOf(const QStringList &rows, bool pencil)
 {
     QStringList solution;
     for (const QString &row : rows)
-        solution << QString(row).remove(QRegularExpression(QStringLiteral("[*]|=.")));
+        solution << QString(row).remove(QRegularExpression(QStringLiteral("[*]|=.|m[0-9]+")));
     Position p{fixture::puzzleOf(solution), puzzle::Entries(0)};
     p.entries = puzzle::Entries(p.puzzle.cellCount());
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList cells = rows[r].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        for (int c = 0; c < cells.size(); ++c)
-            if (cells[c].size() > 1)
-                p.entries.write(p.puzzle.cellIndex(c + 1, r + 1),
+        for (int c = 0; c < cells.size(); ++c) {
+            const int i = p.puzzle.cellIndex(c + 1, r + 1);
+            if (cells[c].size() > 1 && cells[c][1] == QLatin1Char('m')) {
+                int marks = 0;
+                for (QChar d : cells[c].mid(2))
+                    marks |= kakuro::digitBit(d.digitValue());
+                p.entries.setMarks(i, marks);
+            } else if (cells[c].size() > 1) {
+                p.entries.write(i,
                                 cells[c].back().digitValue() == -1 ? cells[c][0].digitValue()
                                                                    : cells[c].back().digitValue(),
                                 pencil);
+            }
+        }
     }
     return p;
 }
@@ -74,105 +84,27 @@ private Q_SLOTS:
         // clang-format off
         row("last empty cell of a run", {"1* 5* 9"}, false, K::Placement, T::Combinations, "31", "9", "112131",
             "Across 15 has only row 1, column 3 left empty and needs 9 more, so that cell is 9.");
-        row("two runs crossing",
-            {"9 4 # # 8 9",
-             "5 1 3 2 4 7",
-             "# # 5 7 # #",
-             "# # 1 3 # #",
-             "8 3 2 6 5 1",
-             "4 1 # # 1 3"}, false, K::Placement, T::Combinations, "21", "4", "112122",
-            "Down 5 in two cells is 1 + 4 or 2 + 3. Across 13 cannot use 1, 2 or 3, so row 1, column 2 is 4.");
-        row("hidden single",
-            {"# 1 2 # 3 9",
-             "3 7 4 2 6 5",
-             "1 3 # 3 5 #",
-             "# 5 7 # 7 9",
-             "7 4 8 5 9 6",
-             "9 2 # 9 8 #"}, false, K::Placement, T::HiddenSingle, "25", "4", "",
-            "Every way to fill across 39 with the digits its empty cells allow uses 4, and the runs crossing "
-            "its other empty cells rule 4 out there. So row 5, column 2 is 4.");
-        row("remainder, from pencil digits",
-            {"9* 3* # 1 8 #",
-             "1* 5* # 3 7 9",
-             "#  8  9 4 5 7",
-             "3  1  5 6 2 #",
-             "1  2  7 # 6 9",
-             "#  4  8 # 9 8"}, true, K::Placement, T::Remainder, "26", "4", "",
-            "The empty cells of across 12 at row 6, column 2 must make 12, and its other empty cells can only "
-            "hold 5, 7, 8 or 9. Only 4 in row 6, column 2 leaves them a way to make the rest, so that cell is 4.");
-        row("pair",
-            {"8  5  #  9 5 #",
-             "9  4  2* 8 3 7",
-             "#  3* 1* # 7 9",
-             "7* 2* #  6 9 #",
-             "9* 7  2  8 6 5",
-             "#  1  4  # 8 7"}, false, K::Placement, T::Pairs, "62", "7", "122232425262",
-            "In across 33, row 2, column 1 and row 2, column 4 can only hold 8 and 9 between them, so no other "
-            "cell of across 33 can. So row 2, column 6 is 7.");
-        row("triple",
-            {"# # #  2* 7* #  3* 1 4 2*",
-             "# # #  1* 9* 7* 5* 4 3 8*",
-             "# # 9* 4* 8* 6* #  3 2 #",
-             "# 3 6  #  #  8* 9* # 1 3",
-             "# 5 8  #  #  9* 7* # 6 1",
-             "4 7 #  3* 8* #  #  5 9 #",
-             "1 2 #  1* 3* #  #  7 8 #",
-             "# 1 3  #  9  6  1  8 # #",
-             "9 4 1  6  5  8  3  # # #",
-             "7 9 4  8  #  7  2  # # #"}, false, K::Placement, T::Subsets, "93", "2", "",
-            "In down 33, the cells row 1, column 9, row 2, column 9 and row 4, column 9 can only hold 1, 3 and "
-            "4 between them, so no other cell of down 33 can. So row 3, column 9 is 2.");
-        row("run consistency",
-            {"# # 1* 7* # #",
-             "# 1 5* 3* 2 4",
-             "2 3 #  #  4 8",
-             "4 2 #  #  1 3",
-             "1 6 4  2  3 #",
-             "# # 7  1  # #"}, false, K::Placement, T::RunConsistency, "62", "4", "",
-            "Every way to fill down 15 with the digits its empty cells allow puts 4 in row 2, column 6.");
-        row("crossing runs",
-            {"# # 1 7 # #",
-             "# 1 5 3 2 4",
-             "2 3 # # 4 8",
-             "4 2 # # 1 3",
-             "1 6 4 2 3 #",
-             "# # 7 1 # #"}, false, K::Placement, T::CrossingRuns, "31", "1", "",
-            "Across 8 at row 1, column 3, across 15, down 6 and down 10 at row 1, column 4 meet at four cells, "
-            "so they are filled together. Every way to fill all four with the digits their cells allow puts 1 "
-            "in row 1, column 3.");
-        row("region sums",
-            {"9  2  #  # # # #  3* 9*",
-             "8  4  9  6 # # 2* 1* 4*",
-             "#  7  4  2 6 8 1* #  #",
-             "5  3  #  # 8 9 #  3  4",
-             "9  1  #  8 7 6 #  4  1",
-             "7  5  #  7 9 # #  1  2",
-             "#  #  6* 9 5 4 8  7  #",
-             "3* 1* 2* # # 3 1  5  2",
-             "1* 5* #  # # # #  2  8"}, false, K::Placement, T::RegionSums, "87", "7", "",
-            "The clues of across 7 at row 4, column 8, across 5, across 3, across 11 at row 8, column 6 and "
-            "across 10 at row 9, column 8 add up to 36, and the clues of the runs crossing them add up to 55. "
-            "The cells in only one of these groups must make up the difference, with the digits written, so "
-            "row 7, column 8 is 7.");
-        row("short contradiction",
-            {"# 6 9 # 5 2",
-             "6 9 3 7 8 4",
-             "1 5 # 9 6 #",
-             "# 8 6 # 7 8",
-             "8 7 9 5 4 6",
-             "9 4 # 1 9 #"}, false, K::Placement, T::Contradiction, "42", "7", "",
-            "Suppose row 2, column 4 were 9: following its runs from there leaves a run that cannot be filled. "
-            "So row 2, column 4 is 7.");
-        row("nothing places: the narrowest cell", {"1 2", "2 1"}, false, K::Removal, T::Combinations, "11",
-            "3456789", "112112",
-            "Across 3 at row 1, column 1 in two cells can only be 1 + 2. Down 3 at row 1, column 1 in two cells "
-            "can only be 1 + 2. So row 1, column 1 cannot be 3, 4, 5, 6, 7, 8 or 9.");
+        row("a digit the run already has", {"1* 5 9"}, false, K::Removal, T::Combinations, "21", "12347", "112131",
+            "Across 15 needs 14 more in two empty cells: 5 + 9 or 6 + 8. Across 15 already has 1. So row 1, "
+            "column 2 cannot be 1, 2, 3, 4 or 7.");
+        row("the marks left one digit", {"1* 5m57 9m59"}, true, K::Placement, T::Combinations, "21", "5", "112131",
+            "Across 15 needs 14 more in two empty cells: 5 + 9 or 6 + 8. Of the digits marked in row 1, column 2, "
+            "only 5 is left, so that cell is 5.");
+        row("no placement: the first removal", {"1 2", "2 1"}, false, K::Removal, T::Combinations, "11",
+            "3456789", "1121",
+            "Across 3 at row 1, column 1 in two cells can only be 1 + 2. So row 1, column 1 cannot be 3, 4, 5, 6, "
+            "7, 8 or 9.");
         row("nothing at all", {"1 5 9"}, false, K::Nothing, T::Combinations, "", "0", "",
             "No step can be found by reasoning from here.");
         row("a wrong digit before any step", {"1* 5=4 9"}, false, K::WrongDigit, T::Combinations, "21", "4", "21",
             "The 4 in row 1, column 2 is wrong.");
         row("the first wrong pencil digit in reading order", {"1 5 9=8", "2=1 6 3"}, true, K::WrongDigit,
             T::Combinations, "31", "8", "31", "The 8 in row 1, column 3 is wrong.");
+        row("marks that leave out the digit, before any step", {"1 5m67 9"}, false, K::LostDigit,
+            T::Combinations, "21", "5", "21",
+            "Your marks in row 1, column 2 leave out a digit that belongs there.");
+        row("one mark left", {"1 5m5 9"}, false, K::Placement, T::Combinations, "21", "5", "21",
+            "Your marks in row 1, column 2 leave only 5, so that cell is 5.");
         // clang-format on
     }
     void hints()
@@ -180,11 +112,13 @@ private Q_SLOTS:
         QFETCH(QStringList, rows);
         QFETCH(bool, pencil);
         QFETCH(QString, shown);
-        const Position p = positionOf(rows, pencil);
+        QFETCH(int, kind);
+        Position p = positionOf(rows, pencil);
+        QFETCH(int, rung);
         const game::Hint hint = game::findHint(p.puzzle, p.entries);
         QTEST(hint.text, "text");
-        QTEST(int(hint.kind), "kind");
-        QTEST(int(hint.rung), "rung");
+        QCOMPARE(int(hint.kind), kind);
+        QCOMPARE(int(hint.rung), rung);
         QTEST(cellName(p.puzzle, hint.cell), "cell");
         QString digits = QString::number(hint.digit);
         if (hint.kind == game::HintKind::Removal)
@@ -198,6 +132,70 @@ private Q_SLOTS:
                 cells += cellName(p.puzzle, i);
             QCOMPARE(cells, shown);
         }
+    }
+
+    // Each rung above the first on the board a player reaches by every cheaper step of a shipped
+    // puzzle that needs it: digits decided are written, the rest marked. The hint comes from that
+    // rung, with its evidence in the sentence.
+    void rungs_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("rung");
+        QTest::addColumn<QString>("text");
+        using T = kakuro::Technique;
+        // clang-format off
+        QTest::newRow("hidden single") << 14 << int(T::HiddenSingle)
+            << "Every way to fill across 26 with the digits its empty cells allow uses 9, and no other empty cell "
+            "of it can take 9. So row 6, column 4 is 9.";
+        QTest::newRow("remainder") << 31 << int(T::Remainder)
+            << "The empty cells of across 6 must make 6, and its other empty cells can only hold 4 or 5. 4 in "
+            "row 1, column 2 would leave them no way to make the rest, so that cell cannot be 4.";
+        QTest::newRow("pairs") << 120 << int(T::Pairs)
+            << "Across 38 must use 3 and 5, and only row 5, column 4 and row 5, column 6 can take them, so those"
+            " two cells hold nothing else. So row 5, column 4 cannot be 6, 7, 8 or 9.";
+        QTest::newRow("triples and quads") << 160 << int(T::Subsets)
+            << "In down 41, the cells row 1, column 8, row 3, column 8, row 4, column 8 and row 5, column 8 can "
+            "only hold 2, 4, 5 and 6 between them, so no other cell of down 41 can. So row 2, column 8 cannot"
+            " be 2, 4, 5 or 6.";
+        QTest::newRow("run consistency") << 399 << int(T::RunConsistency)
+            << "No way to fill across 12 at row 9, column 5 with the digits its empty cells allow puts 5 in row "
+            "9, column 8.";
+        QTest::newRow("crossing runs") << 560 << int(T::CrossingRuns)
+            << "Across 19 at row 8, column 14, across 30 at row 9, column 13, down 12 at row 8, column 15 and "
+            "down 13 at row 8, column 16 meet at four cells, so they are filled together. Every way to fill "
+            "all four with the digits their cells allow puts 4 in row 8, column 15.";
+        QTest::newRow("region sums") << 599 << int(T::RegionSums)
+            << "The clues of across 10 at row 12, column 13, across 3 at row 13, column 13, across 7 at row 14, "
+            "column 13, across 15 at row 18, column 13, across 28 and across 31 add up to 94, and the clues "
+            "of the runs crossing them add up to 122. The cells in only one of these groups must make up the "
+            "difference, with the digits written, so row 16, column 13 is 9.";
+        QTest::newRow("short contradiction") << 600 << int(T::Contradiction)
+            << "Suppose row 13, column 1 were 9: following its runs from there leaves a run that cannot be "
+            "filled. So row 13, column 1 is 8.";
+        // clang-format on
+    }
+    void rungs()
+    {
+        QFETCH(int, number);
+        QFETCH(int, rung);
+        puzzle::Book book;
+        QVERIFY(book.open(QStringLiteral(KORVEL_SHIPPED_BOOK)));
+        const puzzle::Puzzle puzzle = book.puzzle(number);
+        const kakuro::Puzzle solver = kakuro::puzzleFromRecord(book.record(number));
+        std::vector<kakuro::DigitSet> domains(std::size_t(solver.cellCount()), kakuro::kAllDigits);
+        kakuro::LogicLadder(solver, kakuro::Technique(rung - 1)).solve(domains);
+        puzzle::Entries entries(puzzle.cellCount());
+        for (int c = 0; c < solver.cellCount(); ++c) {
+            const int i = solver.positionOf[std::size_t(c)] + 1;
+            const kakuro::DigitSet d = domains[std::size_t(c)];
+            if (kakuro::isSingle(d))
+                entries.write(i, kakuro::lowestDigit(d), false);
+            else
+                entries.setMarks(i, d);
+        }
+        const game::Hint hint = game::findHint(puzzle, entries);
+        QCOMPARE(int(hint.rung), rung);
+        QTEST(hint.text, "text");
     }
 
     // HINTSn is stored beside STATSn only once a count was above 0 and then kept up to date;

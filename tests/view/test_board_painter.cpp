@@ -123,8 +123,9 @@ private Q_SLOTS:
         QCOMPARE(count < 0 ? qMin(found, 1) : found, qAbs(count)); // -1: at least one
     }
 
-    // Past Classic, by the WCAG 2 measure: digits and sums 4.5:1 against their cell; error mark,
-    // frame and hint fill 3:1 against an entry cell; pen and pencil 3:1 apart.
+    // Past Classic, by the WCAG 2 measure: digits and sums 4.5:1 against their cell and digits
+    // against the hint fill; error mark 3:1 against both, frame 3:1 against an entry cell; pen and
+    // pencil 3:1 apart; the hint fill a visible tint of the entry cell.
     void colourSchemesReadWell_data()
     {
         QTest::addColumn<int>("scheme");
@@ -144,11 +145,14 @@ private Q_SLOTS:
             const double la = luminance(a), lb = luminance(b);
             return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
         };
-        for (const QColor &digit : {p.pen, p.pencil, p.solution, p.mark, p.conflict})
-            QVERIFY2(contrast(digit, p.entry) >= 4.5, qPrintable(digit.name()));
+        for (const QColor &cell : {p.entry, p.hint}) {
+            for (const QColor &digit : {p.pen, p.pencil, p.solution, p.mark, p.conflict})
+                QVERIFY2(contrast(digit, cell) >= 4.5, qPrintable(digit.name() + cell.name()));
+            QVERIFY(contrast(p.errorMark, cell) >= 3);
+        }
         QVERIFY(contrast(p.sum, p.clue) >= 4.5);
-        for (const QColor &sign : {p.errorMark, p.frame, p.hint})
-            QVERIFY2(contrast(sign, p.entry) >= 3, qPrintable(sign.name()));
+        QVERIFY(contrast(p.frame, p.entry) >= 3);
+        QVERIFY(contrast(p.hint, p.entry) >= 1.25);
         QVERIFY(contrast(p.pen, p.pencil) >= 3);
         QVERIFY(p.entry != p.clue && p.pen != BoardPalette::classic().pen);
     }

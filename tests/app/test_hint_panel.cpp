@@ -1,0 +1,76 @@
+// The hint on screen: Show Hint selects the hint's cell and scrolls its lit cells into view, the
+// panel that tells it leaves them uncovered, and its Apply button applies it.
+#include "support/window_harness.h"
+#include "view/hint_panel.h"
+
+#include <QPushButton>
+
+namespace {
+
+// 30 columns of across runs 1 + 2 on every other row, filled but for the last cell.
+QStringList wideBoard()
+{
+    QStringList rows;
+    for (int r = 0; r < 12; ++r)
+        rows << (r % 2 == 0 ? QStringLiteral("# ").repeated(30) : QStringLiteral("1 2 # ").repeated(10));
+    return rows;
+}
+
+} // namespace
+
+class TestHintPanel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void hintOffScreenIsBroughtIntoView()
+    {
+        WindowHarness w({wideBoard()});
+        QVERIFY(w.windowActive);
+        const puzzle::Puzzle &p = w.game.puzzle();
+        int last = 0;
+        for (int i = 1; i <= p.cellCount(); ++i)
+            if (p.solution(i) != 0)
+                last = i;
+        for (int i = 1; i < last; ++i)
+            if (p.solution(i) != 0)
+                w.game.write(p.colOf(i), p.rowOf(i), p.solution(i));
+        QVERIFY(w.board()->cellsOnScreen({last}).isEmpty()); // off screen before the hint
+
+        QTest::keyClick(w.picture(), Qt::Key_H, Qt::ControlModifier);
+        auto *panel = w.find<view::HintPanel>("frmHint");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->text(),
+                 QStringLiteral("Across 3 at row 12, column 28 has only row 12, column 29 left empty "
+                                "and needs 2 more, so that cell is 2."));
+        QCOMPARE(QPoint(w.board()->selectedCol(), w.board()->selectedRow()),
+                 QPoint(p.colOf(last), p.rowOf(last)));
+        const QRect lit = w.board()->cellsOnScreen({last - 1, last});
+        QCOMPARE(lit.size(), QSize(2 * w.board()->cellSize() + 1, w.board()->cellSize() + 1));
+        QVERIFY(!panel->frameGeometry().intersects(lit));
+
+        QTest::mouseClick(panel->findChild<QPushButton *>("cmdApplyHint"), Qt::LeftButton);
+        QCOMPARE(w.game.entries().pen(last), 2);
+        QVERIFY(!panel->isVisible());
+    }
+
+    // Beside the window where the screen has room, else over it clear of the lit cells.
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("lit");
+        QTest::addColumn<QPoint>("place");
+        const QRect window(100, 100, 400, 300);
+        QTest::newRow("right of the window")
+            << QRect(0, 0, 1000, 800) << QRect(450, 350, 40, 40) << QPoint(508, 100);
+        QTest::newRow("over it, off the lit corner")
+            << QRect(0, 0, 500, 400) << QRect(450, 350, 40, 40) << QPoint(100, 300);
+    }
+    void placement()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, lit);
+        QTEST(view::hintPanelPlace(QSize(200, 100), QRect(100, 100, 400, 300), lit, screen), "place");
+    }
+};
+
+QTEST_MAIN(TestHintPanel)
+#include "test_hint_panel.moc"
