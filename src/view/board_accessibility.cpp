@@ -2,6 +2,7 @@
 #include "view/board_accessibility.h"
 
 #include "game/game.h"
+#include "game/hint.h"
 #include "game/run_rules.h"
 #include "puzzle/entries.h"
 #include "puzzle/puzzle.h"
@@ -274,6 +275,10 @@ void makeBoardAccessible(BoardView &board)
                             ? ScreenReaderText::tr("1 wrong digit, marked")
                             : ScreenReaderText::tr("%n wrong digits, marked", nullptr, int(cells.size())));
     });
+    // The hint's panel does not take the focus, which stays on the board (on the hint's cell, which
+    // the board selects first); its words are spoken as a notice.
+    QObject::connect(&game, &game::Game::hintShown, &board,
+                     [&board](const game::Hint &hint) { announce(board, hint.text); });
     QObject::connect(&game, &game::Game::puzzleOpened, &board, [&board](int number) {
         resetTable(board);
         selectForReader(board);

@@ -33,6 +33,7 @@ HintPanel::HintPanel(QWidget *parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("frmHint"));
     setWindowTitle(tr("%1 - Hint").arg(platform::appTitle));
+    setAttribute(Qt::WA_ShowWithoutActivating); // keys stay on the board; Apply Hint has its shortcut
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("lblHint"));
     label_->setWordWrap(true);
