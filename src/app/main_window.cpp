@@ -17,8 +17,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QToolBar>
@@ -58,6 +58,9 @@ const std::initializer_list<Menu> &menuTable()
           {"MNU_KEEP", QT_TRANSLATE_NOOP("app::Menu", "Keep My Progress"), {}, &MainWindow::switchKeepProgress},
           {"MNU_CHOOSE", QT_TRANSLATE_NOOP("app::Menu", "Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
           {"MNU_PAUSE", QT_TRANSLATE_NOOP("app::Menu", "Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
+          {"MNU_NEW", QT_TRANSLATE_NOOP("app::Menu", "New Puzzle..."), {}, &MainWindow::newPuzzle},
+          {"MNU_OPEN_CODE", QT_TRANSLATE_NOOP("app::Menu", "Open Puzzle Code..."), {}, &MainWindow::openPuzzleCode},
+          {"MNU_ENTER", QT_TRANSLATE_NOOP("app::Menu", "Enter Puzzle..."), {}, &MainWindow::enterPuzzle},
           {"MNU_SEP", nullptr, {}, nullptr},
           {"MNU_STATS", QT_TRANSLATE_NOOP("app::Menu", "Statistics"), {}, &MainWindow::showStatistics},
           {"MNU_PRN", QT_TRANSLATE_NOOP("app::Menu", "Print Game"), {}, &MainWindow::showPrintDialog},
@@ -141,8 +144,9 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     connectGame();
     // At logout or shutdown the window may go without being closed: what closing it does runs
     // here instead, once, and speaks only when the session lets it.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
+    connect(
+        qGuiApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, [this] { unload(false); });
     grades_ = new game::BookGrades(game_.book(), this);
 }
@@ -260,7 +264,8 @@ void MainWindow::placeControls()
     const int toolbarHeight = mainToolbar_->sizeHint().height();
     const int numberBarWidth = numberToolbar_->sizeHint().width();
     mainToolbar_->setGeometry(0, 0, central->width(), toolbarHeight);
-    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth, std::max(0, central->height() - toolbarHeight));
+    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth,
+                                std::max(0, central->height() - toolbarHeight));
     boardView_->setGeometry(numberBarWidth, toolbarHeight, std::max(0, central->width() - numberBarWidth),
                             std::max(0, central->height() - toolbarHeight));
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 class QAction;
 class QActionGroup;
@@ -15,13 +16,16 @@ namespace game {
 class BookGrades;
 class Game;
 } // namespace game
+namespace puzzle {
+struct BookPuzzle;
+}
 namespace store {
 struct Settings;
 }
 namespace view {
 class BoardView;
 class CombinationWindow;
-}
+} // namespace view
 
 namespace app {
 
@@ -31,7 +35,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `appFolder` is the program folder; help pages are found from it.
-    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent = nullptr);
+    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Prepares the window and opens the stored puzzle; run once, while the window is hidden.
@@ -52,6 +57,13 @@ public:
     void switchKeepProgress();
     void switchPause();
     void choosePuzzle();
+    // Making and typing in puzzles of the player's own.
+    void newPuzzle();
+    void openPuzzleCode();
+    void enterPuzzle();
+    // Adds `record` to the player's own puzzles (or finds it there) and opens it; `reserved` goes
+    // into its record. False, after telling the player, when it could not be added.
+    bool openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t reserved);
     void showStatistics();
     void showPrintDialog();
     void openMorePuzzles();
@@ -116,7 +128,8 @@ private:
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
-    game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
+    game::BookGrades *grades_ = nullptr;    // the book's difficulties, graded in the background from load on
+    game::BookGrades *ownGrades_ = nullptr; // the same for the player's own puzzles, from the chooser on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
 };

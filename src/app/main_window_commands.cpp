@@ -3,7 +3,9 @@
 
 #include "app/puzzle_chooser.h"
 #include "app/puzzle_number_box.h"
+#include "game/book_grades.h"
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "game/score_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
@@ -36,8 +38,10 @@ QString changePuzzleQuestion()
 
 void MainWindow::connectGame()
 {
-    connect(&game_, &game::Game::puzzleOpened, this,
-            [this](int number) { numberBox_->setText(QString::number(number)); });
+    // The box holds book numbers only: it stands empty while one of the player's own is played.
+    connect(&game_, &game::Game::puzzleOpened, this, [this](int number) {
+        numberBox_->setText(game_.playingOwn() ? QString() : QString::number(number));
+    });
     connect(&game_.clock(), &game::GameClock::ticked, this, [this] {
         // The tick that finds the window minimised still counts; the restore starts the clock again.
         if (isMinimized())
@@ -92,19 +96,40 @@ void MainWindow::showHistory()
     mainButtons_[11]->setEnabled(game_.canRedo());
 }
 
-void MainWindow::undo() { game_.undo(); }
+void MainWindow::undo()
+{
+    game_.undo();
+}
 
-void MainWindow::redo() { game_.redo(); }
+void MainWindow::redo()
+{
+    game_.redo();
+}
 
-void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
+void MainWindow::switchCandidateMode()
+{
+    game_.setCandidateMode(!game_.candidateMode());
+}
 
-void MainWindow::fillCandidates() { game_.fillCandidates(); }
+void MainWindow::fillCandidates()
+{
+    game_.fillCandidates();
+}
 
-void MainWindow::clearCandidates() { game_.clearCandidates(); }
+void MainWindow::clearCandidates()
+{
+    game_.clearCandidates();
+}
 
-void MainWindow::showHint() { game_.showHint(); }
+void MainWindow::showHint()
+{
+    game_.showHint();
+}
 
-void MainWindow::applyHint() { game_.applyHint(); }
+void MainWindow::applyHint()
+{
+    game_.applyHint();
+}
 
 void MainWindow::chooseColourScheme(int scheme)
 {
@@ -152,6 +177,13 @@ void MainWindow::rememberCombinationsPlace()
 
 void MainWindow::showCaption()
 {
+    if (game_.playingOwn()) {
+        setWindowTitle(tr("My Puzzle:%1 - Time Played: %2 - %3 : %4",
+                          "number of the player's own puzzle, time played, title, maker")
+                           .arg(QString::number(game_.ownPuzzleNumber()), game_.clock().text(),
+                                platform::appTitle, platform::companyName));
+        return;
+    }
     setWindowTitle(tr("Puzzle:%1 - Time Played: %2 - %3 : %4", "puzzle number, time played, title, maker")
                        .arg(QString::number(game_.puzzleNumber()), game_.clock().text(), platform::appTitle,
                             platform::companyName));
@@ -165,16 +197,22 @@ void MainWindow::onCompleted()
     platform::execDialog(dialog);
 }
 
-void MainWindow::nextPuzzle() { game_.nextPuzzle(); }
+void MainWindow::nextPuzzle()
+{
+    game_.nextPuzzle();
+}
 
-void MainWindow::previousPuzzle() { game_.previousPuzzle(); }
+void MainWindow::previousPuzzle()
+{
+    game_.previousPuzzle();
+}
 
 void MainWindow::goToTypedPuzzle()
 {
     const QString typed = numberBox_->text();
     const double value = platform::leadingValue(typed);
     if (value < 1 || value > game_.puzzleCount()) {
-        numberBox_->setText(QString::number(game_.puzzleNumber()));
+        numberBox_->setText(game_.playingOwn() ? QString() : QString::number(game_.puzzleNumber()));
         return;
     }
     if (!confirmed(this, changePuzzleQuestion()))
@@ -202,24 +240,46 @@ void MainWindow::saveGame()
 // The list asks before it closes, so that No leaves it open to choose again.
 void MainWindow::choosePuzzle()
 {
-    PuzzleChooser chooser(game_, *grades_, settings_, this);
+    if (const game::MyPuzzles *own = game_.myPuzzles();
+        own && (!ownGrades_ || ownGrades_->puzzleCount() != own->count())) {
+        delete ownGrades_;
+        ownGrades_ = new game::BookGrades(own->book(), this);
+        ownGrades_->start();
+    }
+    PuzzleChooser chooser(game_, *grades_, ownGrades_, settings_, this);
     chooser.setConfirmation([](QWidget *dialog) { return confirmed(dialog, changePuzzleQuestion()); });
     platform::execDialog(chooser);
-    if (chooser.chosenPuzzle() != 0)
+    if (chooser.chosenPuzzle() != 0 && chooser.chosenOwn())
+        game_.openOwnPuzzle(chooser.chosenPuzzle());
+    else if (chooser.chosenPuzzle() != 0)
         openChosenPuzzle(chooser.chosenPuzzle());
 }
 
-void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
+void MainWindow::openChosenPuzzle(int number)
+{
+    game_.openPuzzle(number);
+}
 
-void MainWindow::exitGame() { close(); }
+void MainWindow::exitGame()
+{
+    close();
+}
 
-void MainWindow::switchKeepProgress() { game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked()); }
+void MainWindow::switchKeepProgress()
+{
+    game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked());
+}
 
-void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked()); }
+void MainWindow::switchPause()
+{
+    game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked());
+}
 
 void MainWindow::showStatistics()
 {
-    game::StatisticsDialog dialog(settings_, game_.puzzleNumber(), this);
+    game::StatisticsDialog dialog(settings_,
+                                  game_.playingOwn() ? game_.ownPuzzleNumber() : game_.puzzleNumber(), this,
+                                  game_.playingOwn(), game::StatisticsDialog::codeInPlay(game_));
     platform::execDialog(dialog);
 }
 
@@ -229,11 +289,20 @@ void MainWindow::showPrintDialog()
     platform::execDialog(dialog);
 }
 
-void MainWindow::openMorePuzzles() { shell::openDocument(shell::morePuzzlesPath(appFolder_)); }
+void MainWindow::openMorePuzzles()
+{
+    shell::openDocument(shell::morePuzzlesPath(appFolder_));
+}
 
-void MainWindow::openHelp() { shell::openDocument(shell::helpPagePath(appFolder_)); }
+void MainWindow::openHelp()
+{
+    shell::openDocument(shell::helpPagePath(appFolder_));
+}
 
-void MainWindow::openWebSite() { shell::openDocument(platform::gameWebPage); }
+void MainWindow::openWebSite()
+{
+    shell::openDocument(platform::gameWebPage);
+}
 
 void MainWindow::showAbout()
 {
@@ -241,9 +310,15 @@ void MainWindow::showAbout()
     platform::execDialog(about);
 }
 
-void MainWindow::usePen() { setPencilMode(false); }
+void MainWindow::usePen()
+{
+    setPencilMode(false);
+}
 
-void MainWindow::usePencil() { setPencilMode(true); }
+void MainWindow::usePencil()
+{
+    setPencilMode(true);
+}
 
 // Menu and toolbar show the mode together; the menu path does not touch the pointer.
 void MainWindow::setPencilMode(bool pencil)
@@ -255,11 +330,20 @@ void MainWindow::setPencilMode(bool pencil)
     mainButtons_[7]->setChecked(!pencil);
 }
 
-void MainWindow::checkAll() { game_.checkAll(); }
+void MainWindow::checkAll()
+{
+    game_.checkAll();
+}
 
-void MainWindow::zoomIn() { boardView_->zoomIn(); }
+void MainWindow::zoomIn()
+{
+    boardView_->zoomIn();
+}
 
-void MainWindow::zoomOut() { boardView_->zoomOut(); }
+void MainWindow::zoomOut()
+{
+    boardView_->zoomOut();
+}
 
 void MainWindow::numberToolbarClicked(int index)
 {

@@ -1,6 +1,7 @@
 // The game's operations.
 #include "game/game.h"
 
+#include "game/my_puzzles.h"
 #include "game/run_rules.h"
 #include "puzzle/saved_game.h"
 
@@ -18,15 +19,32 @@ Game::Game(const puzzle::Book &book, store::Settings &settings, const QString &s
 
 QString Game::savedGamePath() const
 {
+    if (playingOwn())
+        return MyPuzzles::savedGamePath(savedGamesFolder_, ownNumber_);
     return puzzle::savedGamePath(savedGamesFolder_, puzzleNumber());
 }
 
-void Game::openPuzzle(int number)
+void Game::leave()
 {
     setPaused(false);
     if (QString error; !keepProgress(&error))
         Q_EMIT progressNotKept(error);
+}
+
+void Game::openPuzzle(int number)
+{
+    leave();
+    ownNumber_ = 0;
     settings_.lastPuzzle = std::clamp(number, 1, puzzleCount());
+    start(true);
+}
+
+void Game::openOwnPuzzle(int number)
+{
+    if (!own_ || number < 1 || number > own_->count())
+        return;
+    leave();
+    ownNumber_ = number;
     start(true);
 }
 
@@ -53,12 +71,20 @@ void Game::setPaused(bool paused)
 
 void Game::nextPuzzle()
 {
+    if (playingOwn()) {
+        openOwnPuzzle(ownNumber_ + 1); // nothing after the last
+        return;
+    }
     if (puzzleNumber() < puzzleCount())
         openPuzzle(puzzleNumber() + 1);
 }
 
 void Game::previousPuzzle()
 {
+    if (playingOwn()) {
+        openOwnPuzzle(ownNumber_ - 1);
+        return;
+    }
     if (puzzleNumber() > 1)
         openPuzzle(puzzleNumber() - 1);
 }
@@ -71,11 +97,12 @@ void Game::restart()
 
 void Game::start(bool withSavedGame)
 {
-    puzzle_ = book_.puzzle(puzzleNumber());
+    const int number = playingOwn() ? ownNumber_ : puzzleNumber();
+    puzzle_ = playingOwn() ? puzzle::Puzzle(own_->record(number)) : book_.puzzle(number);
     entries_ = puzzle::Entries(puzzle_.cellCount());
     int seconds = 0;
     if (withSavedGame)
-        seconds = puzzle::readSavedGame(savedGamePath(), puzzleNumber(), puzzle_, entries_);
+        seconds = puzzle::readSavedGame(savedGamePath(), number, puzzle_, entries_);
     undo_.clear();
     redo_.clear();
     changedSinceSaved_ = false;
@@ -83,14 +110,15 @@ void Game::start(bool withSavedGame)
     lastHintChange_ = -1;
     hintsUsed_ = 0;
     clock_.restart(settings_.keepProgress ? seconds : 0);
-    Q_EMIT puzzleOpened(puzzleNumber());
+    Q_EMIT puzzleOpened(number);
     Q_EMIT historyChanged();
 }
 
 bool Game::save(QString *error)
 {
     const int seconds = settings_.keepProgress ? clock_.seconds() : 0;
-    if (!puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error, seconds))
+    const int number = playingOwn() ? ownNumber_ : puzzleNumber();
+    if (!puzzle::writeSavedGame(savedGamePath(), number, entries_, error, seconds))
         return false;
     changedSinceSaved_ = false;
     return true;
