@@ -5,12 +5,15 @@
 #include "app/generation_dialog.h"
 #include "app/new_puzzle_dialog.h"
 #include "app/puzzle_code_dialog.h"
+#include "app/puzzle_editor_dialog.h"
 #include "game/game.h"
 #include "game/my_puzzles.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
+#include "platform/paths.h"
 #include "store/settings_store.h"
 
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace app {
@@ -65,6 +68,8 @@ bool MainWindow::openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t
 
 void MainWindow::newPuzzle()
 {
+    if (!game_.myPuzzles())
+        return;
     NewPuzzleDialog choice(this);
     if (platform::execDialog(choice); choice.result() != QDialog::Accepted)
         return;
@@ -93,6 +98,8 @@ void MainWindow::newPuzzle()
 // A code already among the player's puzzles opens that puzzle; a mistyped one is shown again.
 void MainWindow::openPuzzleCode()
 {
+    if (!game_.myPuzzles())
+        return;
     QString typed;
     kakuro::CodeReading reading;
     for (;;) {
@@ -128,8 +135,19 @@ void MainWindow::openPuzzleCode()
     openAsOwnPuzzle(making.made()->record, kakuro::reservedOfCode(code));
 }
 
-} // namespace app
+// A draft is kept beside the player's puzzles; a saved puzzle joins them at once, graded as
+// "needs a guess" in the chooser when logic alone cannot solve it.
+void MainWindow::enterPuzzle()
+{
+    game::MyPuzzles *own = game_.myPuzzles();
+    if (!own)
+        return;
+    PuzzleEditorDialog editor(
+        platform::joinPath(QFileInfo(own->path()).path(), QStringLiteral("my-draft.txt")), this);
+    editor.offerDraft();
+    platform::execDialog(editor);
+    if (editor.result() == QDialog::Accepted && editor.savedPuzzle())
+        openAsOwnPuzzle(*editor.savedPuzzle(), 0);
+}
 
-namespace app {
-void MainWindow::enterPuzzle() {}
 } // namespace app
