@@ -129,6 +129,7 @@ private:
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
     game::BookGrades *grades_ = nullptr;    // the book's difficulties, graded in the background from load on
+    bool ownCaptionShown_ = false;          // the caption names a puzzle of the player's own
     game::BookGrades *ownGrades_ = nullptr; // the same for the player's own puzzles, from the chooser on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11

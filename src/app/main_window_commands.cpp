@@ -39,8 +39,11 @@ QString changePuzzleQuestion()
 void MainWindow::connectGame()
 {
     // The box holds book numbers only: it stands empty while one of the player's own is played.
+    // The caption names a puzzle of the player's own from the start, and the book's again at once.
     connect(&game_, &game::Game::puzzleOpened, this, [this](int number) {
         numberBox_->setText(game_.playingOwn() ? QString() : QString::number(number));
+        if (game_.playingOwn() || ownCaptionShown_)
+            showCaption();
     });
     connect(&game_.clock(), &game::GameClock::ticked, this, [this] {
         // The tick that finds the window minimised still counts; the restore starts the clock again.
@@ -177,6 +180,7 @@ void MainWindow::rememberCombinationsPlace()
 
 void MainWindow::showCaption()
 {
+    ownCaptionShown_ = game_.playingOwn();
     if (game_.playingOwn()) {
         setWindowTitle(tr("My Puzzle:%1 - Time Played: %2 - %3 : %4",
                           "number of the player's own puzzle, time played, title, maker")

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "platform/modal.h"
 #include "puzzle/saved_game.h"
 #include "shell/open_document.h"
@@ -44,6 +45,8 @@ struct GameFixture {
         : book(fixture::bookOf(puzzles)), game(book, settings, dir.path())
     {
         settings.puzzleStats.assign(std::size_t(puzzles.size()) + 1, {});
+        settings.ownPuzzleStats.assign(1, {});
+        game.setMyPuzzles(&own);
         game.openPuzzle(puzzle);
     }
 
@@ -82,6 +85,7 @@ struct GameFixture {
     store::Settings settings;
     puzzle::Book book;
     game::Game game;
+    game::MyPuzzles own{dir.filePath(QStringLiteral("my-puzzles.qztw"))}; // none until one is made
 };
 
 class WindowHarness : public GameFixture {
@@ -140,11 +144,14 @@ public:
     {
         QTest::mouseClick(picture(), button, {}, cellCentre(col, row));
     }
-    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(picture(), key, modifiers); }
+    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(picture(), key, modifiers);
+    }
 
     std::unique_ptr<app::MainWindow> window;
     bool windowActive = false;
-    bool answerYes = true; // the answer to every Yes/No box
+    bool answerYes = true;                   // the answer to every Yes/No box
     std::function<void(QDialog &)> onDialog; // runs inside each modal dialog
     QStringList messages;                    // "caption|text" of every box
     QStringList dialogs;                     // objectNames of the dialogs run
