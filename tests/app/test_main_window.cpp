@@ -373,6 +373,37 @@ private Q_SLOTS:
         platform::setMessageResponder({});
         platform::setDialogRunner({});
     }
+
+    // A damaged file of the player's own puzzles is told once, kept as it is, and the book plays.
+    void damagedOwnPuzzlesAreToldOnce()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        fixture::writeBook(dir.path(), {fixture::smallPuzzle()});
+        QFile own(dir.filePath("my-puzzles.qztw"));
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("QZTW damaged") > 0);
+        own.close();
+        QStringList shown;
+        platform::setMessageResponder([&](const platform::MessageRequest &r) {
+            shown << r.text.section(" (", 0, 0);
+            return QMessageBox::Ok;
+        });
+        platform::setDialogRunner([&](QDialog &d) {
+            shown << d.objectName();
+            return int(QDialog::Accepted);
+        });
+        app::Program program;
+        QCOMPARE(app::start(program, dir.path()), 0);
+        QCOMPARE(shown, QStringList({"Your puzzles in " + QDir::toNativeSeparators(own.fileName()) +
+                                         " could not be read",
+                                     "diagSWS"}));
+        QCOMPARE(program.game->puzzle().width(), 4);
+        program.window->close();
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("QZTW damaged"));
+        platform::setMessageResponder({});
+        platform::setDialogRunner({});
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
