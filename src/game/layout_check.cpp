@@ -33,6 +33,25 @@ kakuro::Puzzle solverPuzzle(const EditorGrid &grid)
     return p;
 }
 
+// The game draws the clues of runs at the grid's edge outside it: a first row or column of blocks
+// only, as printed puzzles have, is left out of the record.
+puzzle::BookPuzzle withoutClueBorder(puzzle::BookPuzzle record)
+{
+    const auto cell = [&](int col, int row) { return record.cells[std::size_t(row * record.width + col)]; };
+    bool rowOfBlocks = record.height > 1, colOfBlocks = record.width > 1;
+    for (int col = 0; col < record.width; ++col)
+        rowOfBlocks = rowOfBlocks && cell(col, 0) == 0;
+    for (int row = 0; row < record.height; ++row)
+        colOfBlocks = colOfBlocks && cell(0, row) == 0;
+    puzzle::BookPuzzle out;
+    out.width = record.width - (colOfBlocks ? 1 : 0);
+    out.height = record.height - (rowOfBlocks ? 1 : 0);
+    for (int row = rowOfBlocks ? 1 : 0; row < record.height; ++row)
+        for (int col = colOfBlocks ? 1 : 0; col < record.width; ++col)
+            out.cells.push_back(cell(col, row));
+    return out;
+}
+
 QPoint cellPoint(const kakuro::Puzzle &p, int cell)
 {
     const int position = p.positionOf[std::size_t(cell)];
@@ -98,7 +117,7 @@ std::optional<LayoutStatus> checkLayout(const EditorGrid &grid, long long branch
         status.verdict = grade.solvedByLogic ? LayoutVerdict::Unique : LayoutVerdict::NeedsGuess;
         status.difficulty = grade.difficulty;
         status.hardest = grade.hardest;
-        status.solution = kakuro::recordOf(p, result.first);
+        status.solution = withoutClueBorder(kakuro::recordOf(p, result.first));
     }
     return status;
 }
