@@ -135,9 +135,8 @@ private Q_SLOTS:
             store::insertTime(w.settings, 1000, 312, "Ann", 2);
             QStringList faults;
             w.onDialog = [&](QDialog &dialog) { faults << surfaceFaults(dialog); };
-            for (const char *opens :
-                 {"MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE", "MNU_NEW", "MNU_OPEN_CODE", "MNU_ENTER",
-                  "MNU_COMBOS", "MNU_PAUSE"})
+            for (const char *opens : {"MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE", "MNU_NEW",
+                                      "MNU_OPEN_CODE", "MNU_ENTER", "MNU_COMBOS", "MNU_PAUSE"})
                 w.act(opens)->trigger();
             QCOMPARE(w.dialogs, QStringList({"frmAbt", "diagStats", "frmPrinterDialog", "diagChoosePuzzle",
                                              "diagNewPuzzle", "diagPuzzleCode", "diagEnterPuzzle"}));

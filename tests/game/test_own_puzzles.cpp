@@ -174,7 +174,8 @@ private Q_SLOTS:
         QTEST(lit.join(' '), "lit");
         QCOMPARE(status->canBeSaved(), bool(status->solution));
         if (status->solution)
-            QVERIFY(*status->solution == fixture::puzzleFromAscii({"12", "34"})); // the clue border is drawn outside
+            QVERIFY(*status->solution ==
+                    fixture::puzzleFromAscii({"12", "34"})); // the clue border is drawn outside
     }
 
     // On its worker, the newest check is the one that lands: one that an edit overtook says nothing.

@@ -76,7 +76,8 @@ private Q_SLOTS:
         row("new, 31 columns", {"new", "--size", "31x10", "--difficulty", "easy"}, 2, "from 6 to 30");
         row("new, 1x1", {"new", "--size", "1", "--difficulty", "easy"}, 2, "from 6 to 30");
         row("new, no difficulty", {"new", "--size", "8"}, 2, "--difficulty");
-        row("new, seed too large", {"new", "--size", "8", "--difficulty", "hard", "--seed", "16777216"}, 2, "--seed");
+        row("new, seed too large", {"new", "--size", "8", "--difficulty", "hard", "--seed", "16777216"}, 2,
+            "--seed");
         row("from-code, mistyped", {"from-code", "1440-0001-8PQ", "--out", "x"}, 2, "typed wrong");
         row("from-code, no file", {"from-code", "1440-0000-8PQ"}, 2, "--out");
         row("from-code, no code", {"from-code", "--out", "x"}, 2, "one CODE");

@@ -55,8 +55,10 @@ private Q_SLOTS:
         QVERIFY(read.code);
         const std::optional<puzzle::BookPuzzle> made = puzzleOfCode(*read.code);
         QVERIFY(made);
-        const QByteArray cells(reinterpret_cast<const char *>(made->cells.data()), qsizetype(made->cells.size()));
-        QCOMPARE(QCryptographicHash::hash(cells, QCryptographicHash::Sha1).toHex().left(16), QByteArray("b41205697fb0d9d5"));
+        const QByteArray cells(reinterpret_cast<const char *>(made->cells.data()),
+                               qsizetype(made->cells.size()));
+        QCOMPARE(QCryptographicHash::hash(cells, QCryptographicHash::Sha1).toHex().left(16),
+                 QByteArray("b41205697fb0d9d5"));
     }
 
     // What a person may type: case, spaces, hyphens and the look-alikes O, I, L do not matter;
