@@ -17,8 +17,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QToolBar>
@@ -144,9 +144,8 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     connectGame();
     // At logout or shutdown the window may go without being closed: what closing it does runs
     // here instead, once, and speaks only when the session lets it.
-    connect(
-        qGuiApp, &QGuiApplication::commitDataRequest, this,
-        [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, [this] { unload(false); });
     grades_ = new game::BookGrades(game_.book(), this);
 }
@@ -264,8 +263,7 @@ void MainWindow::placeControls()
     const int toolbarHeight = mainToolbar_->sizeHint().height();
     const int numberBarWidth = numberToolbar_->sizeHint().width();
     mainToolbar_->setGeometry(0, 0, central->width(), toolbarHeight);
-    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth,
-                                std::max(0, central->height() - toolbarHeight));
+    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth, std::max(0, central->height() - toolbarHeight));
     boardView_->setGeometry(numberBarWidth, toolbarHeight, std::max(0, central->width() - numberBarWidth),
                             std::max(0, central->height() - toolbarHeight));
 }

@@ -25,7 +25,7 @@ struct Settings;
 namespace view {
 class BoardView;
 class CombinationWindow;
-} // namespace view
+}
 
 namespace app {
 
@@ -35,8 +35,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `appFolder` is the program folder; help pages are found from it.
-    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder,
-               QWidget *parent = nullptr);
+    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Prepares the window and opens the stored puzzle; run once, while the window is hidden.
@@ -128,7 +127,7 @@ private:
     view::CombinationWindow *combinationWindow_ = nullptr; // made when first shown
     bool combinationsRefreshDue_ = false;
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
-    game::BookGrades *grades_ = nullptr;    // the book's difficulties, graded in the background from load on
+    game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
     bool ownCaptionShown_ = false;          // the caption names a puzzle of the player's own
     game::BookGrades *ownGrades_ = nullptr; // the same for the player's own puzzles, from the chooser on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12

@@ -99,40 +99,19 @@ void MainWindow::showHistory()
     mainButtons_[11]->setEnabled(game_.canRedo());
 }
 
-void MainWindow::undo()
-{
-    game_.undo();
-}
+void MainWindow::undo() { game_.undo(); }
 
-void MainWindow::redo()
-{
-    game_.redo();
-}
+void MainWindow::redo() { game_.redo(); }
 
-void MainWindow::switchCandidateMode()
-{
-    game_.setCandidateMode(!game_.candidateMode());
-}
+void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
 
-void MainWindow::fillCandidates()
-{
-    game_.fillCandidates();
-}
+void MainWindow::fillCandidates() { game_.fillCandidates(); }
 
-void MainWindow::clearCandidates()
-{
-    game_.clearCandidates();
-}
+void MainWindow::clearCandidates() { game_.clearCandidates(); }
 
-void MainWindow::showHint()
-{
-    game_.showHint();
-}
+void MainWindow::showHint() { game_.showHint(); }
 
-void MainWindow::applyHint()
-{
-    game_.applyHint();
-}
+void MainWindow::applyHint() { game_.applyHint(); }
 
 void MainWindow::chooseColourScheme(int scheme)
 {
@@ -201,15 +180,9 @@ void MainWindow::onCompleted()
     platform::execDialog(dialog);
 }
 
-void MainWindow::nextPuzzle()
-{
-    game_.nextPuzzle();
-}
+void MainWindow::nextPuzzle() { game_.nextPuzzle(); }
 
-void MainWindow::previousPuzzle()
-{
-    game_.previousPuzzle();
-}
+void MainWindow::previousPuzzle() { game_.previousPuzzle(); }
 
 void MainWindow::goToTypedPuzzle()
 {
@@ -259,25 +232,13 @@ void MainWindow::choosePuzzle()
         openChosenPuzzle(chooser.chosenPuzzle());
 }
 
-void MainWindow::openChosenPuzzle(int number)
-{
-    game_.openPuzzle(number);
-}
+void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
 
-void MainWindow::exitGame()
-{
-    close();
-}
+void MainWindow::exitGame() { close(); }
 
-void MainWindow::switchKeepProgress()
-{
-    game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked());
-}
+void MainWindow::switchKeepProgress() { game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked()); }
 
-void MainWindow::switchPause()
-{
-    game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked());
-}
+void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked()); }
 
 void MainWindow::showStatistics()
 {
@@ -293,20 +254,11 @@ void MainWindow::showPrintDialog()
     platform::execDialog(dialog);
 }
 
-void MainWindow::openMorePuzzles()
-{
-    shell::openDocument(shell::morePuzzlesPath(appFolder_));
-}
+void MainWindow::openMorePuzzles() { shell::openDocument(shell::morePuzzlesPath(appFolder_)); }
 
-void MainWindow::openHelp()
-{
-    shell::openDocument(shell::helpPagePath(appFolder_));
-}
+void MainWindow::openHelp() { shell::openDocument(shell::helpPagePath(appFolder_)); }
 
-void MainWindow::openWebSite()
-{
-    shell::openDocument(platform::gameWebPage);
-}
+void MainWindow::openWebSite() { shell::openDocument(platform::gameWebPage); }
 
 void MainWindow::showAbout()
 {
@@ -314,15 +266,9 @@ void MainWindow::showAbout()
     platform::execDialog(about);
 }
 
-void MainWindow::usePen()
-{
-    setPencilMode(false);
-}
+void MainWindow::usePen() { setPencilMode(false); }
 
-void MainWindow::usePencil()
-{
-    setPencilMode(true);
-}
+void MainWindow::usePencil() { setPencilMode(true); }
 
 // Menu and toolbar show the mode together; the menu path does not touch the pointer.
 void MainWindow::setPencilMode(bool pencil)
@@ -334,20 +280,11 @@ void MainWindow::setPencilMode(bool pencil)
     mainButtons_[7]->setChecked(!pencil);
 }
 
-void MainWindow::checkAll()
-{
-    game_.checkAll();
-}
+void MainWindow::checkAll() { game_.checkAll(); }
 
-void MainWindow::zoomIn()
-{
-    boardView_->zoomIn();
-}
+void MainWindow::zoomIn() { boardView_->zoomIn(); }
 
-void MainWindow::zoomOut()
-{
-    boardView_->zoomOut();
-}
+void MainWindow::zoomOut() { boardView_->zoomOut(); }
 
 void MainWindow::numberToolbarClicked(int index)
 {

@@ -38,7 +38,7 @@ struct Settings {
     // default (or was stored before), so that an untouched store holds what it always held.
     bool showCombinations = false;
     bool showConflicts = false;
-    bool keepProgress = false;     // a puzzle left after a change is saved on the way out
+    bool keepProgress = false; // a puzzle left after a change is saved on the way out
     std::int32_t colourScheme = 0; // of the board on screen: 0 Classic, 1 Paper, 2 Dark, 3 High Contrast
     // Where the combinations window last stood on the screen; none until it has been shown.
     std::optional<std::pair<std::int32_t, std::int32_t>> combinationsPosition;

@@ -38,12 +38,11 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << QStringLiteral("puzzle %1").arg(w.openNumber()) << "entries " + w.entries()
          << QStringLiteral("zoom %1").arg(b->zoomLevel()) << (w.game.pencilMode() ? "pencil" : "pen")
          << (w.game.candidateMode() ? "candidates" : "digits") << (b->showsConflicts() ? "conflicts" : "")
-         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations"
-                                                                                         : "")
-         << "entry colour " + b->boardPalette().entry.name() << QStringLiteral("tool %1").arg(b->numberTool())
-         << pointer << (b->selectedCol() < 0 ? "select none" : selected)
-         << (solutions.isEmpty() ? "" : "solution") << (w.window->isMinimized() ? "minimised" : "")
-         << (w.window->isVisible() ? "" : "closed");
+         << (w.window->combinationWindow() && w.window->combinationWindow()->isVisible() ? "combinations" : "")
+         << "entry colour " + b->boardPalette().entry.name()
+         << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
+         << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
+         << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed");
     return seen;
 }
 
@@ -96,8 +95,7 @@ private Q_SLOTS:
         textRow("F9 stays in the number box", "", "box:F9", "");
         textRow("F12 stays in the number box", "", "box:F12", "");
         textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
-        textRow("a typed number opens its puzzle", "", "type:3x",
-                "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
+        textRow("a typed number opens its puzzle", "", "type:3x", "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
         textRow("a number past the book is not asked", "", "type:4", "");
         textRow("undo", "", "menu:MNU_UNDO", "entries ");
         textRow("toolbar Undo keeps the tool", "tool", "bar:tb_10", "entries ");
@@ -111,8 +109,7 @@ private Q_SLOTS:
         textRow("show conflicts", "", "menu:MNU_CONFLICTS", "conflicts");
         textRow("combinations window", "", "menu:MNU_COMBOS", "combinations");
         textRow("dark colours", "", "menu:MNU_COLOUR_DARK", "entry colour #101010");
-        textRow("a hint names the wrong digit", "", "key:Ctrl+H",
-                "message Korvel - Hint|The 4 in row 2, column 2 is wrong.");
+        textRow("a hint names the wrong digit", "", "key:Ctrl+H", "message Korvel - Hint|The 4 in row 2, column 2 is wrong.");
         textRow("apply hint clears the wrong digit", "", "menu:MNU_HINT_APPLY", "entries ");
         textRow("new puzzle", "", "menu:MNU_NEW", "dialog diagNewPuzzle");
         textRow("open puzzle code", "", "menu:MNU_OPEN_CODE", "dialog diagPuzzleCode");
@@ -161,8 +158,7 @@ private Q_SLOTS:
         QTEST(changed.join("; "), "effect");
         QVERIFY(!w.window->testAttribute(Qt::WA_SetCursor)); // tool pointers go on the board alone
         for (int k = 1; k <= 11; ++k) // the tool's button alone is down, none for no tool
-            QCOMPARE(w.act(QString("tbNumButns_%1").arg(k))->isChecked(),
-                     k == w.board()->numberTool() && k != 11);
+            QCOMPARE(w.act(QString("tbNumButns_%1").arg(k))->isChecked(), k == w.board()->numberTool() && k != 11);
         if (!w.window->isVisible()) { // a closed window has stored the settings
             store::Settings stored;
             QVERIFY(store::loadSettings(stored, 3));
@@ -175,19 +171,17 @@ private Q_SLOTS:
     void menusAndToolbarAsShown()
     {
         WindowHarness w(numberedBook(1));
-        const QStringList additions = {"MNU_KEEP",       "MNU_CHOOSE",     "MNU_PAUSE",     "MNU_SEP_U",
-                                       "MNU_UNDO",       "MNU_REDO",       "MNU_SEP_C",     "MNU_CAND",
-                                       "MNU_CAND_FILL",  "MNU_CAND_CLEAR", "MNU_SEP_HINT",  "MNU_HINT",
-                                       "MNU_HINT_APPLY", "MNU_SEP_A",      "MNU_COMBOS",    "MNU_CONFLICTS",
-                                       "MNU_COLOURS",    "MNU_NEW",        "MNU_OPEN_CODE", "MNU_ENTER"};
+        const QStringList additions = {"MNU_KEEP", "MNU_CHOOSE", "MNU_PAUSE", "MNU_SEP_U", "MNU_UNDO", "MNU_REDO", "MNU_SEP_C", "MNU_CAND", "MNU_CAND_FILL",
+                                       "MNU_CAND_CLEAR", "MNU_SEP_HINT", "MNU_HINT", "MNU_HINT_APPLY", "MNU_SEP_A", "MNU_COMBOS", "MNU_CONFLICTS", "MNU_COLOURS",
+                                       "MNU_NEW", "MNU_OPEN_CODE", "MNU_ENTER"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
             for (QAction *a : menu->menu()->actions())
                 if (!additions.contains(a->objectName()))
                     shown << QString("  %1 %2 %3")
-                                 .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
-                                      a->shortcut().toString());
+                             .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
+                                  a->shortcut().toString());
         }
         for (QAction *a : w.find<QToolBar>("tb")->actions().first(9))
             shown << a->objectName() + ' ' + (a->isSeparator() ? "-" : a->text());
@@ -223,12 +217,10 @@ private Q_SLOTS:
         w.clickCell(3, 3);
         QCoreApplication::processEvents();
         const QString text = combinations->text();
-        QVERIFY2(
-            text.contains("Across 7 in 3 cells</b><br>1&nbsp;2&nbsp;4</p>") &&
-                text.contains("Down 9 in 3 cells") &&
-                text.contains(">1&nbsp;2&nbsp;6</span> &nbsp; 1&nbsp;3&nbsp;5 &nbsp; 2&nbsp;3&nbsp;4</p>") &&
-                text.contains("This cell can take 1 2 4."),
-            qPrintable(text));
+        QVERIFY2(text.contains("Across 7 in 3 cells</b><br>1&nbsp;2&nbsp;4</p>") && text.contains("Down 9 in 3 cells") &&
+                     text.contains(">1&nbsp;2&nbsp;6</span> &nbsp; 1&nbsp;3&nbsp;5 &nbsp; 2&nbsp;3&nbsp;4</p>") &&
+                     text.contains("This cell can take 1 2 4."),
+                 qPrintable(text));
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QCOMPARE(QApplication::focusWidget(), w.picture());
     }
@@ -336,9 +328,7 @@ private Q_SLOTS:
         }
         QCOMPARE(w.dialogs.first(), "frmScoreInput");
         QVERIFY(escapeKeptOpen);
-        QCOMPARE(shownTime, !w.dialogs.contains("diagStats") ? ""
-                            : hinted                         ? "1 (1 hint)"
-                                                             : "1"); // the time just recorded
+        QCOMPARE(shownTime, !w.dialogs.contains("diagStats") ? "" : hinted ? "1 (1 hint)" : "1"); // the time just recorded
         QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
         QCOMPARE(w.settings.puzzleStats[1].hintCounts[1], hinted ? 1 : 0);
         QTEST(w.openNumber(), "puzzle");

@@ -144,14 +144,11 @@ public:
     {
         QTest::mouseClick(picture(), button, {}, cellCentre(col, row));
     }
-    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(picture(), key, modifiers);
-    }
+    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(picture(), key, modifiers); }
 
     std::unique_ptr<app::MainWindow> window;
     bool windowActive = false;
-    bool answerYes = true;                   // the answer to every Yes/No box
+    bool answerYes = true; // the answer to every Yes/No box
     std::function<void(QDialog &)> onDialog; // runs inside each modal dialog
     QStringList messages;                    // "caption|text" of every box
     QStringList dialogs;                     // objectNames of the dialogs run
