@@ -36,6 +36,7 @@ bool MyPuzzles::load(QString *error)
 {
     bytes_.clear();
     offsets_.clear();
+    book_ = puzzle::Book();
     damaged_ = false;
     if (path_.isEmpty() || !QFileInfo::exists(path_))
         return true;
