@@ -477,6 +477,10 @@
         <source>The draft is kept. Enter Puzzle offers it back next time.</source>
         <translation>Der Entwurf ist behalten. „Rätsel eingeben“ bietet ihn beim nächsten Mal wieder an.</translation>
     </message>
+    <message>
+        <source>Keep the unfinished puzzle as a draft?</source>
+        <translation>Das unfertige Rätsel als Entwurf behalten?</translation>
+    </message>
 </context>
 <context>
     <name>game::Hint</name>

@@ -477,6 +477,10 @@
         <source>The draft is kept. Enter Puzzle offers it back next time.</source>
         <translation>Le brouillon est gardé. « Saisir une grille » le proposera la prochaine fois.</translation>
     </message>
+    <message>
+        <source>Keep the unfinished puzzle as a draft?</source>
+        <translation>Garder la grille inachevée comme brouillon ?</translation>
+    </message>
 </context>
 <context>
     <name>game::Hint</name>

@@ -144,7 +144,19 @@ PuzzleEditorDialog::PuzzleEditorDialog(const QString &draftPath, QWidget *parent
     connect(downBox_, &QLineEdit::returnPressed, this, [this] { applySum(false); });
     connect(&checker_, &game::LayoutChecker::statusChanged, this, &PuzzleEditorDialog::showStatus);
     edited();
+    changedSinceKept_ = false;
     board_->setFocus();
+}
+
+void PuzzleEditorDialog::reject()
+{
+    if (changedSinceKept_ &&
+        platform::message(this, tr("Keep the unfinished puzzle as a draft?"),
+                          tr("%1 - Alert").arg(platform::appTitle),
+                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes &&
+        !keepDraft())
+        return; // not kept: the editor stays open
+    QDialog::reject();
 }
 
 void PuzzleEditorDialog::offerDraft()
@@ -172,6 +184,7 @@ void PuzzleEditorDialog::offerDraft()
     heightBox_->setValue(grid->height);
     board_->gridChanged();
     edited();
+    changedSinceKept_ = false;
 }
 
 void PuzzleEditorDialog::toggleCell(int col, int row)
@@ -228,6 +241,7 @@ bool PuzzleEditorDialog::keepDraft()
         return false;
     }
     fromDraft_ = true;
+    changedSinceKept_ = false;
     sumProblem_->setText(tr("The draft is kept. Enter Puzzle offers it back next time."));
     return true;
 }
@@ -246,6 +260,7 @@ void PuzzleEditorDialog::saveAndPlay()
 
 void PuzzleEditorDialog::edited()
 {
+    changedSinceKept_ = true;
     board_->update();
     undoButton_->setEnabled(editor_.canUndo());
     showSelection();

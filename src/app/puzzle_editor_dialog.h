@@ -39,6 +39,8 @@ public:
     void saveAndPlay();
     // Offers the kept draft back; run once, when the dialog opens.
     void offerDraft();
+    // Closing with changes not kept asks whether to keep them as a draft.
+    void reject() override;
 
 private:
     void edited();
@@ -49,6 +51,7 @@ private:
     game::LayoutChecker checker_;
     QString draftPath_;
     bool fromDraft_ = false;
+    bool changedSinceKept_ = false; // edits the draft does not hold
     std::optional<puzzle::BookPuzzle> saved_;
     EditorBoard *board_;
     QSpinBox *widthBox_;

@@ -124,7 +124,8 @@ private Q_SLOTS:
                  1234);
     }
 
-    // A draft kept is offered back the next time, and read as it was left.
+    // Closing the editor with changes offers to keep them as a draft, which is offered back the
+    // next time and read as it was left.
     void draftIsOfferedBack()
     {
         WindowHarness w(numberedBook(1));
@@ -135,7 +136,7 @@ private Q_SLOTS:
             if (++round == 1) {
                 d.findChild<QCheckBox *>("chkSymmetry")->setChecked(false);
                 d.toggleCell(5, 5);
-                click(d, "cmdDraft");
+                click(d, "cmdClose"); // asks, and Yes keeps the draft
             } else {
                 const game::EditorGrid &grid = d.editor().grid();
                 kept = QString("%1 %2").arg(grid.at(5, 5).block).arg(grid.at(6, 6).block);
@@ -143,7 +144,8 @@ private Q_SLOTS:
         };
         w.act("MNU_ENTER")->trigger();
         w.act("MNU_ENTER")->trigger();
-        QCOMPARE(w.messages, QStringList({"Korvel - Alert|Continue the puzzle you kept as a draft?"}));
+        QCOMPARE(w.messages, QStringList({"Korvel - Alert|Keep the unfinished puzzle as a draft?",
+                                          "Korvel - Alert|Continue the puzzle you kept as a draft?"}));
         QCOMPARE(kept, "1 0"); // the block toggled, and not its partner: symmetry was off
     }
 };
