@@ -41,8 +41,24 @@ const std::vector<CommandShape> &commands()
          "korvel-book stats BOOK\n"
          "  sizes, entry cells, difficulties, and per size band the hardest step of each puzzle\n"},
         {"show", {}, {}, 2, "korvel-book show BOOK N\n  puzzle N with its clue sums and its solution\n"},
+        {"new",
+         {"--size", "--difficulty", "--seed"},
+         {},
+         0,
+         "korvel-book new --size WxH --difficulty easy|medium|hard|expert|master [--seed S]\n"
+         "  makes one puzzle (sides 6 to 30) and prints its code as the last line\n"},
+        {"from-code",
+         {"--out"},
+         {},
+         1,
+         "korvel-book from-code CODE --out FILE\n  writes the puzzle of a code as a one-puzzle book\n"},
     };
     return shapes;
+}
+
+bool isNamed(const CommandShape *shape, const char *name)
+{
+    return std::string(shape->name) == name;
 }
 
 bool isOption(const std::string &word)
@@ -113,15 +129,20 @@ int runCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
     }
     if (arguments.size() != shape->arguments) {
         err << "korvel-book: " << shape->name << " takes "
-            << (shape->arguments == 0   ? "no arguments but options"
-                : shape->arguments == 1 ? "one BOOK"
-                                        : "a BOOK and a puzzle number")
+            << (shape->arguments == 0         ? "no arguments but options"
+                : isNamed(shape, "from-code") ? "one CODE"
+                : shape->arguments == 1       ? "one BOOK"
+                                              : "a BOOK and a puzzle number")
             << "; see korvel-book " << shape->name << " --help\n";
         return 2;
     }
     const std::string name = shape->name;
     if (name == "generate")
         return generateCommand(options, out, err);
+    if (name == "new")
+        return newCommand(options, out, err);
+    if (name == "from-code")
+        return fromCodeCommand(arguments[0], options.count("--out") ? options.at("--out") : "", out, err);
     if (name == "verify")
         return verifyCommand(arguments[0], options.count("--logic") > 0, out, err);
     if (name == "stats")

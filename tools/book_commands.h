@@ -32,6 +32,13 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
 int generateCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err,
                     std::chrono::seconds placeBudget = std::chrono::seconds(60));
 
+// `new`: a puzzle of --size WxH and --difficulty, from --seed on when given; its code is the last
+// line of the report.
+int newCommand(const std::map<std::string, std::string> &options, std::ostream &out, std::ostream &err);
+
+// `from-code`: the puzzle of `code` written to `path` as a one-puzzle book.
+int fromCodeCommand(const std::string &code, const std::string &path, std::ostream &out, std::ostream &err);
+
 // The usage text of every command.
 std::string usage();
 

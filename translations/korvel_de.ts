@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>app::EditorBoard</name>
+    <message>
+        <source>Puzzle grid</source>
+        <translation>Rätselgitter</translation>
+    </message>
+</context>
+<context>
+    <name>app::GenerationDialog</name>
+    <message>
+        <source>%1 - New Puzzle</source>
+        <translation>%1 - Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>Making the puzzle: %1</source>
+        <translation>Das Rätsel wird erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Making the puzzle</source>
+        <translation>Das Rätsel wird erstellt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>app::MainToolbar</name>
     <message>
         <source>Prev</source>
@@ -134,6 +160,31 @@
     <message>
         <source>The saved game %1 could not be read. Replace it with this board?</source>
         <translation>Das gespeicherte Spiel %1 konnte nicht gelesen werden. Soll es durch dieses Brett ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>My Puzzle:%1 - Time Played: %2 - %3 : %4</source>
+        <comment>number of the player&apos;s own puzzle, time played, title, maker</comment>
+        <translation>Mein Rätsel %1 - Spielzeit: %2 - %3 : %4</translation>
+    </message>
+    <message>
+        <source>A puzzle code holds only letters and digits, like 1ABC-DEFG-HJK.</source>
+        <translation>Ein Rätselcode besteht nur aus Buchstaben und Ziffern, etwa 1ABC-DEFG-HJK.</translation>
+    </message>
+    <message>
+        <source>This puzzle code has a mistake: a character is typed wrong, or one is missing or one too many. Please check it.</source>
+        <translation>Dieser Rätselcode enthält einen Fehler: Ein Zeichen ist falsch, fehlt oder ist zu viel. Bitte prüfen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>This puzzle code comes from another version of the puzzle maker (version %1). This copy of %2 makes puzzles of version %3 only.</source>
+        <translation>Dieser Rätselcode stammt von einer anderen Version des Rätselgenerators (Version %1). Diese Ausgabe von %2 erstellt nur Rätsel der Version %3.</translation>
+    </message>
+    <message>
+        <source>This puzzle code names no puzzle that can be made.</source>
+        <translation>Zu diesem Rätselcode lässt sich kein Rätsel erstellen.</translation>
+    </message>
+    <message>
+        <source>No puzzle of this size and difficulty could be made. Try a larger size or an easier difficulty.</source>
+        <translation>Es konnte kein Rätsel dieser Größe und Schwierigkeit erstellt werden. Versuchen Sie eine größere Größe oder eine leichtere Stufe.</translation>
     </message>
 </context>
 <context>
@@ -270,6 +321,50 @@
         <source>Show Solution</source>
         <translation>Lösung zeigen</translation>
     </message>
+    <message>
+        <source>New Puzzle...</source>
+        <translation>Neues Rätsel...</translation>
+    </message>
+    <message>
+        <source>Open Puzzle Code...</source>
+        <translation>Rätselcode öffnen...</translation>
+    </message>
+    <message>
+        <source>Enter Puzzle...</source>
+        <translation>Rätsel eingeben...</translation>
+    </message>
+</context>
+<context>
+    <name>app::NewPuzzleDialog</name>
+    <message>
+        <source>%1 - New Puzzle</source>
+        <translation>%1 - Neues Rätsel</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>&amp;Size (columns x rows):</source>
+        <translation>&amp;Größe (Spalten x Zeilen):</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation>&amp;Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Make Puzzle</source>
+        <translation>Rätsel &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>size, difficulty</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>app::Program</name>
@@ -315,6 +410,104 @@
     <message>
         <source>&amp;Difficulty:</source>
         <translation>&amp;Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <source>My Puzzles</source>
+        <translation>Meine Rätsel</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+</context>
+<context>
+    <name>app::PuzzleCodeDialog</name>
+    <message>
+        <source>%1 - Open Puzzle Code</source>
+        <translation>%1 - Rätselcode öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle code (for example 1ABC-DEFG-HJK):</source>
+        <translation>&amp;Rätselcode (zum Beispiel 1ABC-DEFG-HJK):</translation>
+    </message>
+</context>
+<context>
+    <name>app::PuzzleEditorDialog</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Save and Play</source>
+        <translation>&amp;Speichern und spielen</translation>
+    </message>
+    <message>
+        <source>%1 - Enter Puzzle</source>
+        <translation>%1 - Rätsel eingeben</translation>
+    </message>
+    <message>
+        <source>Half-turn s&amp;ymmetry</source>
+        <translation>Punkts&amp;ymmetrie</translation>
+    </message>
+    <message>
+        <source>Solver status</source>
+        <translation>Stand der Prüfung</translation>
+    </message>
+    <message>
+        <source>&amp;New Grid</source>
+        <translation>&amp;Neues Gitter</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Draft</source>
+        <translation>&amp;Entwurf behalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze (columns x rows):</source>
+        <translation>&amp;Größe (Spalten x Zeilen):</translation>
+    </message>
+    <message>
+        <source>&amp;Across sum:</source>
+        <translation>Summe &amp;waagerecht:</translation>
+    </message>
+    <message>
+        <source>&amp;Down sum:</source>
+        <translation>Summe sen&amp;krecht:</translation>
+    </message>
+    <message>
+        <source>Arrow keys or a click choose a cell; Space, a right click or a double click makes it a block or an entry cell. Type a block&apos;s sums in the boxes and press Enter.</source>
+        <translation>Pfeiltasten oder ein Klick wählen eine Zelle; die Leertaste, ein Rechtsklick oder ein Doppelklick macht sie zum Block oder zur Eingabezelle. Die Summen eines Blocks in die Felder tippen und die Eingabetaste drücken.</translation>
+    </message>
+    <message>
+        <source>Continue the puzzle you kept as a draft?</source>
+        <translation>Das als Entwurf behaltene Rätsel fortsetzen?</translation>
+    </message>
+    <message>
+        <source>%1 - Alert</source>
+        <translation>%1 - Achtung</translation>
+    </message>
+    <message>
+        <source>The draft in %1 could not be read. It is left as it is.</source>
+        <translation>Der Entwurf in %1 konnte nicht gelesen werden. Er bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The draft could not be kept in %1: %2</source>
+        <translation>Der Entwurf konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The draft is kept. Enter Puzzle offers it back next time.</source>
+        <translation>Der Entwurf ist behalten. „Rätsel eingeben“ bietet ihn beim nächsten Mal wieder an.</translation>
+    </message>
+    <message>
+        <source>Keep the unfinished puzzle as a draft?</source>
+        <translation>Das unfertige Rätsel als Entwurf behalten?</translation>
     </message>
 </context>
 <context>
@@ -525,6 +718,123 @@
     <message>
         <source>No step can be found by reasoning from here.</source>
         <translation>Von hier aus lässt sich durch Überlegen kein Schritt finden.</translation>
+    </message>
+</context>
+<context>
+    <name>game::LayoutCheck</name>
+    <message>
+        <source>Still checking…</source>
+        <translation>Wird noch geprüft…</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Wird geprüft…</translation>
+    </message>
+    <message>
+        <source>No runs yet: make some cells entry cells.</source>
+        <translation>Noch keine Summenfelder: Machen Sie einige Zellen zu Eingabezellen.</translation>
+    </message>
+    <message>
+        <source>1 run still needs a sum.</source>
+        <translation>Einem Summenfeld fehlt noch die Summe.</translation>
+    </message>
+    <message>
+        <source>%1 runs still need a sum.</source>
+        <translation>%1 Summenfeldern fehlt noch die Summe.</translation>
+    </message>
+    <message>
+        <source>No solution: a run is longer than 9 cells.</source>
+        <translation>Keine Lösung: Ein Summenfeld ist länger als 9 Zellen.</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Keine Lösung</translation>
+    </message>
+    <message>
+        <source>More than one solution</source>
+        <translation>Mehr als eine Lösung</translation>
+    </message>
+    <message>
+        <source>Unique: %1 (%2)</source>
+        <comment>difficulty (hardest technique)</comment>
+        <translation>Eindeutig: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unique, but needs a guess</source>
+        <translation>Eindeutig, aber nur mit Raten lösbar</translation>
+    </message>
+    <message>
+        <source>Not decided: too many possibilities to search. Add blocks or sums.</source>
+        <translation>Nicht entschieden: zu viele Möglichkeiten. Fügen Sie Blöcke oder Summen hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>game::MyPuzzles</name>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>too large for a puzzle book</source>
+        <translation>zu groß für ein Rätselbuch</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>Your puzzles in %1 could not be read (%2). The file is kept as it is; new puzzles cannot be added to it until it is repaired or moved away.</source>
+        <translation>Ihre Rätsel in %1 konnten nicht gelesen werden (%2). Die Datei bleibt unverändert; neue Rätsel können erst hinzugefügt werden, wenn sie repariert oder entfernt ist.</translation>
+    </message>
+    <message>
+        <source>The puzzle could not be added to your puzzles in %1: %2</source>
+        <translation>Das Rätsel konnte nicht zu Ihren Rätseln in %1 hinzugefügt werden: %2</translation>
+    </message>
+    <message>
+        <source>the file is damaged and is kept as it is.</source>
+        <translation>Die Datei ist beschädigt und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>it holds as many puzzles as a book can.</source>
+        <translation>Sie enthält schon so viele Rätsel, wie ein Buch fassen kann.</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>game::PuzzleCodeLine</name>
+    <message>
+        <source>Copy Code</source>
+        <translation>Code kopieren</translation>
+    </message>
+    <message>
+        <source>Puzzle code: %1</source>
+        <translation>Rätselcode: %1</translation>
+    </message>
+</context>
+<context>
+    <name>game::PuzzleEditor</name>
+    <message>
+        <source>Sums go into blocks only.</source>
+        <translation>Summen gehören nur in Blöcke.</translation>
+    </message>
+    <message>
+        <source>No run starts to the right of this block.</source>
+        <translation>Rechts von diesem Block beginnt kein Summenfeld.</translation>
+    </message>
+    <message>
+        <source>No run starts below this block.</source>
+        <translation>Unter diesem Block beginnt kein Summenfeld.</translation>
+    </message>
+    <message>
+        <source>A run of %1 cells is too long: it cannot hold distinct digits.</source>
+        <translation>Ein Summenfeld aus %1 Zellen ist zu lang: Es kann keine verschiedenen Ziffern aufnehmen.</translation>
+    </message>
+    <message>
+        <source>A run of %1 cells can only add up to %2 to %3.</source>
+        <translation>Ein Summenfeld aus %1 Zellen ergibt nur %2 bis %3.</translation>
     </message>
 </context>
 <context>

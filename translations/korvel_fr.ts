@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>app::EditorBoard</name>
+    <message>
+        <source>Puzzle grid</source>
+        <translation>Grille de la partie</translation>
+    </message>
+</context>
+<context>
+    <name>app::GenerationDialog</name>
+    <message>
+        <source>%1 - New Puzzle</source>
+        <translation>%1 - Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>Making the puzzle: %1</source>
+        <translation>Création de la grille : %1</translation>
+    </message>
+    <message>
+        <source>Making the puzzle</source>
+        <translation>Création de la grille</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>app::MainToolbar</name>
     <message>
         <source>Prev</source>
@@ -134,6 +160,31 @@
     <message>
         <source>The saved game %1 could not be read. Replace it with this board?</source>
         <translation>La partie enregistrée %1 n'a pas pu être lue. La remplacer par cette grille ?</translation>
+    </message>
+    <message>
+        <source>My Puzzle:%1 - Time Played: %2 - %3 : %4</source>
+        <comment>number of the player&apos;s own puzzle, time played, title, maker</comment>
+        <translation>Ma grille %1 - Temps de jeu : %2 - %3 : %4</translation>
+    </message>
+    <message>
+        <source>A puzzle code holds only letters and digits, like 1ABC-DEFG-HJK.</source>
+        <translation>Un code de grille ne contient que des lettres et des chiffres, par exemple 1ABC-DEFG-HJK.</translation>
+    </message>
+    <message>
+        <source>This puzzle code has a mistake: a character is typed wrong, or one is missing or one too many. Please check it.</source>
+        <translation>Ce code de grille contient une erreur : un caractère est faux, manquant ou en trop. Veuillez le vérifier.</translation>
+    </message>
+    <message>
+        <source>This puzzle code comes from another version of the puzzle maker (version %1). This copy of %2 makes puzzles of version %3 only.</source>
+        <translation>Ce code de grille vient d&apos;une autre version du générateur (version %1). Cet exemplaire de %2 ne crée que des grilles de la version %3.</translation>
+    </message>
+    <message>
+        <source>This puzzle code names no puzzle that can be made.</source>
+        <translation>Aucune grille ne peut être créée à partir de ce code.</translation>
+    </message>
+    <message>
+        <source>No puzzle of this size and difficulty could be made. Try a larger size or an easier difficulty.</source>
+        <translation>Aucune grille de cette taille et de cette difficulté n&apos;a pu être créée. Essayez une taille plus grande ou une difficulté plus facile.</translation>
     </message>
 </context>
 <context>
@@ -270,6 +321,50 @@
         <source>Show Solution</source>
         <translation>Afficher la solution</translation>
     </message>
+    <message>
+        <source>New Puzzle...</source>
+        <translation>Nouvelle grille...</translation>
+    </message>
+    <message>
+        <source>Open Puzzle Code...</source>
+        <translation>Ouvrir un code de grille...</translation>
+    </message>
+    <message>
+        <source>Enter Puzzle...</source>
+        <translation>Saisir une grille...</translation>
+    </message>
+</context>
+<context>
+    <name>app::NewPuzzleDialog</name>
+    <message>
+        <source>%1 - New Puzzle</source>
+        <translation>%1 - Nouvelle grille</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Size (columns x rows):</source>
+        <translation>&amp;Taille (colonnes x lignes) :</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty:</source>
+        <translation>&amp;Difficulté :</translation>
+    </message>
+    <message>
+        <source>&amp;Make Puzzle</source>
+        <translation>&amp;Créer la grille</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>size, difficulty</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>app::Program</name>
@@ -315,6 +410,104 @@
     <message>
         <source>&amp;Difficulty:</source>
         <translation>&amp;Difficulté :</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>My Puzzles</source>
+        <translation>Mes grilles</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>Affic&amp;her :</translation>
+    </message>
+</context>
+<context>
+    <name>app::PuzzleCodeDialog</name>
+    <message>
+        <source>%1 - Open Puzzle Code</source>
+        <translation>%1 - Ouvrir un code de grille</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle code (for example 1ABC-DEFG-HJK):</source>
+        <translation>&amp;Code de grille (par exemple 1ABC-DEFG-HJK) :</translation>
+    </message>
+</context>
+<context>
+    <name>app::PuzzleEditorDialog</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Save and Play</source>
+        <translation>&amp;Enregistrer et jouer</translation>
+    </message>
+    <message>
+        <source>%1 - Enter Puzzle</source>
+        <translation>%1 - Saisir une grille</translation>
+    </message>
+    <message>
+        <source>Half-turn s&amp;ymmetry</source>
+        <translation>S&amp;ymétrie centrale</translation>
+    </message>
+    <message>
+        <source>Solver status</source>
+        <translation>État de la vérification</translation>
+    </message>
+    <message>
+        <source>&amp;New Grid</source>
+        <translation>&amp;Nouvelle grille vide</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Draft</source>
+        <translation>&amp;Garder le brouillon</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze (columns x rows):</source>
+        <translation>&amp;Taille (colonnes x lignes) :</translation>
+    </message>
+    <message>
+        <source>&amp;Across sum:</source>
+        <translation>Somme &amp;horizontale :</translation>
+    </message>
+    <message>
+        <source>&amp;Down sum:</source>
+        <translation>Somme &amp;verticale :</translation>
+    </message>
+    <message>
+        <source>Arrow keys or a click choose a cell; Space, a right click or a double click makes it a block or an entry cell. Type a block&apos;s sums in the boxes and press Enter.</source>
+        <translation>Les flèches ou un clic choisissent une case ; la barre d&apos;espace, un clic droit ou un double clic en fait un bloc ou une case à remplir. Tapez les sommes d&apos;un bloc dans les champs et appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Continue the puzzle you kept as a draft?</source>
+        <translation>Reprendre la grille gardée comme brouillon ?</translation>
+    </message>
+    <message>
+        <source>%1 - Alert</source>
+        <translation>%1 - Attention</translation>
+    </message>
+    <message>
+        <source>The draft in %1 could not be read. It is left as it is.</source>
+        <translation>Le brouillon %1 n&apos;a pas pu être lu. Il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The draft could not be kept in %1: %2</source>
+        <translation>Le brouillon n&apos;a pas pu être gardé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The draft is kept. Enter Puzzle offers it back next time.</source>
+        <translation>Le brouillon est gardé. « Saisir une grille » le proposera la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>Keep the unfinished puzzle as a draft?</source>
+        <translation>Garder la grille inachevée comme brouillon ?</translation>
     </message>
 </context>
 <context>
@@ -525,6 +718,123 @@
     <message>
         <source>No step can be found by reasoning from here.</source>
         <translation>Le raisonnement ne permet de trouver aucune étape à partir d’ici.</translation>
+    </message>
+</context>
+<context>
+    <name>game::LayoutCheck</name>
+    <message>
+        <source>Still checking…</source>
+        <translation>Vérification en cours…</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>Vérification…</translation>
+    </message>
+    <message>
+        <source>No runs yet: make some cells entry cells.</source>
+        <translation>Pas encore de suite : faites de quelques cases des cases à remplir.</translation>
+    </message>
+    <message>
+        <source>1 run still needs a sum.</source>
+        <translation>Il manque encore la somme d&apos;une suite.</translation>
+    </message>
+    <message>
+        <source>%1 runs still need a sum.</source>
+        <translation>Il manque encore la somme de %1 suites.</translation>
+    </message>
+    <message>
+        <source>No solution: a run is longer than 9 cells.</source>
+        <translation>Pas de solution : une suite compte plus de 9 cases.</translation>
+    </message>
+    <message>
+        <source>No solution</source>
+        <translation>Pas de solution</translation>
+    </message>
+    <message>
+        <source>More than one solution</source>
+        <translation>Plus d&apos;une solution</translation>
+    </message>
+    <message>
+        <source>Unique: %1 (%2)</source>
+        <comment>difficulty (hardest technique)</comment>
+        <translation>Unique : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unique, but needs a guess</source>
+        <translation>Unique, mais il faut tâtonner</translation>
+    </message>
+    <message>
+        <source>Not decided: too many possibilities to search. Add blocks or sums.</source>
+        <translation>Indécis : trop de possibilités à explorer. Ajoutez des blocs ou des sommes.</translation>
+    </message>
+</context>
+<context>
+    <name>game::MyPuzzles</name>
+    <message>
+        <source>not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>too large for a puzzle book</source>
+        <translation>trop grand pour un livre de grilles</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
+    <message>
+        <source>Your puzzles in %1 could not be read (%2). The file is kept as it is; new puzzles cannot be added to it until it is repaired or moved away.</source>
+        <translation>Vos grilles dans %1 n&apos;ont pas pu être lues (%2). Le fichier reste tel quel ; aucune nouvelle grille ne peut y être ajoutée tant qu&apos;il n&apos;est pas réparé ou déplacé.</translation>
+    </message>
+    <message>
+        <source>The puzzle could not be added to your puzzles in %1: %2</source>
+        <translation>La grille n&apos;a pas pu être ajoutée à vos grilles dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is damaged and is kept as it is.</source>
+        <translation>le fichier est endommagé et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>it holds as many puzzles as a book can.</source>
+        <translation>il contient déjà autant de grilles qu&apos;un livre peut en contenir.</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created.</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>game::PuzzleCodeLine</name>
+    <message>
+        <source>Copy Code</source>
+        <translation>Copier le code</translation>
+    </message>
+    <message>
+        <source>Puzzle code: %1</source>
+        <translation>Code de la grille : %1</translation>
+    </message>
+</context>
+<context>
+    <name>game::PuzzleEditor</name>
+    <message>
+        <source>Sums go into blocks only.</source>
+        <translation>Les sommes vont seulement dans les blocs.</translation>
+    </message>
+    <message>
+        <source>No run starts to the right of this block.</source>
+        <translation>Aucune suite ne commence à droite de ce bloc.</translation>
+    </message>
+    <message>
+        <source>No run starts below this block.</source>
+        <translation>Aucune suite ne commence sous ce bloc.</translation>
+    </message>
+    <message>
+        <source>A run of %1 cells is too long: it cannot hold distinct digits.</source>
+        <translation>Une suite de %1 cases est trop longue : elle ne peut pas contenir des chiffres tous différents.</translation>
+    </message>
+    <message>
+        <source>A run of %1 cells can only add up to %2 to %3.</source>
+        <translation>Une suite de %1 cases ne peut faire que %2 à %3.</translation>
     </message>
 </context>
 <context>

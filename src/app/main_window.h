@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 
 class QAction;
@@ -16,6 +17,9 @@ namespace game {
 class BookGrades;
 class Game;
 } // namespace game
+namespace puzzle {
+struct BookPuzzle;
+}
 namespace store {
 struct Settings;
 }
@@ -54,6 +58,13 @@ public:
     void switchKeepProgress();
     void switchPause();
     void choosePuzzle();
+    // Making and typing in puzzles of the player's own.
+    void newPuzzle();
+    void openPuzzleCode();
+    void enterPuzzle();
+    // Adds `record` to the player's own puzzles (or finds it there) and opens it; `reserved` goes
+    // into its record. False, after telling the player, when it could not be added.
+    bool openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t reserved);
     void showStatistics();
     void showPrintDialog();
     void openMorePuzzles();
@@ -142,6 +153,8 @@ private:
     QActionGroup *keySchemes_ = nullptr;    // MNU_KEYS' entries, in their stored order
     bool fitDueAtShow_ = false;             // a fitting window with no stored zoom fits once shown
     game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
+    bool ownCaptionShown_ = false;          // the caption names a puzzle of the player's own
+    game::BookGrades *ownGrades_ = nullptr; // the same for the player's own puzzles, from the chooser on
     std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
     std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
 };

@@ -3,7 +3,9 @@
 
 #include "app/puzzle_chooser.h"
 #include "app/puzzle_number_box.h"
+#include "game/book_grades.h"
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "game/score_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
@@ -49,8 +51,13 @@ QString changePuzzleQuestion()
 
 void MainWindow::connectGame()
 {
-    connect(&game_, &game::Game::puzzleOpened, this,
-            [this](int number) { numberBox_->setText(QString::number(number)); });
+    // The box holds book numbers only: it stands empty while one of the player's own is played.
+    // The caption names a puzzle of the player's own from the start, and the book's again at once.
+    connect(&game_, &game::Game::puzzleOpened, this, [this](int number) {
+        numberBox_->setText(game_.playingOwn() ? QString() : QString::number(number));
+        if (game_.playingOwn() || ownCaptionShown_)
+            showCaption();
+    });
     connect(&game_.clock(), &game::GameClock::ticked, this, [this] {
         // The tick that finds the window minimised still counts; the restore starts the clock again.
         if (isMinimized())
@@ -199,6 +206,14 @@ void MainWindow::rememberCombinationsPlace()
 
 void MainWindow::showCaption()
 {
+    ownCaptionShown_ = game_.playingOwn();
+    if (game_.playingOwn()) {
+        setWindowTitle(tr("My Puzzle:%1 - Time Played: %2 - %3 : %4",
+                          "number of the player's own puzzle, time played, title, maker")
+                           .arg(QString::number(game_.ownPuzzleNumber()), game_.clock().text(),
+                                platform::appTitle, platform::companyName));
+        return;
+    }
     setWindowTitle(tr("Puzzle:%1 - Time Played: %2 - %3 : %4", "puzzle number, time played, title, maker")
                        .arg(QString::number(game_.puzzleNumber()), game_.clock().text(), platform::appTitle,
                             platform::companyName));
@@ -221,7 +236,7 @@ void MainWindow::goToTypedPuzzle()
     const QString typed = numberBox_->text();
     const double value = platform::leadingValue(typed);
     if (value < 1 || value > game_.puzzleCount()) {
-        numberBox_->setText(QString::number(game_.puzzleNumber()));
+        numberBox_->setText(game_.playingOwn() ? QString() : QString::number(game_.puzzleNumber()));
         return;
     }
     if (!mayChangePuzzle(this))
@@ -253,10 +268,18 @@ void MainWindow::saveGame()
 // The list asks before it closes, so that No leaves it open to choose again.
 void MainWindow::choosePuzzle()
 {
-    PuzzleChooser chooser(game_, *grades_, settings_, this);
+    if (const game::MyPuzzles *own = game_.myPuzzles();
+        own && (!ownGrades_ || ownGrades_->puzzleCount() != own->count())) {
+        delete ownGrades_;
+        ownGrades_ = new game::BookGrades(own->book(), this);
+        ownGrades_->start();
+    }
+    PuzzleChooser chooser(game_, *grades_, ownGrades_, settings_, this);
     chooser.setConfirmation([this](QWidget *dialog) { return mayChangePuzzle(dialog); });
     platform::execDialog(chooser);
-    if (chooser.chosenPuzzle() != 0)
+    if (chooser.chosenPuzzle() != 0 && chooser.chosenOwn())
+        game_.openOwnPuzzle(chooser.chosenPuzzle());
+    else if (chooser.chosenPuzzle() != 0)
         openChosenPuzzle(chooser.chosenPuzzle());
 }
 
@@ -279,7 +302,9 @@ void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUS
 
 void MainWindow::showStatistics()
 {
-    game::StatisticsDialog dialog(settings_, game_.puzzleNumber(), this);
+    game::StatisticsDialog dialog(settings_,
+                                  game_.playingOwn() ? game_.ownPuzzleNumber() : game_.puzzleNumber(), this,
+                                  game_.playingOwn(), game::StatisticsDialog::codeInPlay(game_));
     platform::execDialog(dialog);
 }
 

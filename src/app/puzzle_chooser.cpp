@@ -3,7 +3,9 @@
 
 #include "game/book_grades.h"
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "game/puzzle_list.h"
+#include "game/score_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/typed_number.h"
 
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,12 +35,24 @@ QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
 } // namespace
 
 PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &grades,
-                             const store::Settings &settings, QWidget *parent)
-    : QDialog(parent), puzzleCount_(game.puzzleCount()), puzzleInPlay_(game.puzzleNumber()),
-      model_(new game::PuzzleListModel(game.book(), grades, settings, game.savedGamesFolder(), this)),
+                             const game::BookGrades *ownGrades, const store::Settings &settings,
+                             QWidget *parent)
+    : QDialog(parent), game_(game), puzzleCount_(game.puzzleCount()), puzzleInPlay_(game.puzzleNumber()),
+      model_(new game::PuzzleListModel(game.book(), grades, settings, game.savedGamesFolder(),
+                                       game::PuzzleListModel::Source::Book, this)),
+      bookModel_(model_), sourceBox_(new QComboBox(this)), codeLine_(new game::PuzzleCodeLine(this)),
       filter_(new game::PuzzleListFilter(this)), view_(new QTableView(this)), sizeBox_(new QComboBox(this)),
       difficultyBox_(new QComboBox(this)), findBox_(new QLineEdit(this))
 {
+    sourceBox_->setObjectName(QStringLiteral("cmbSource"));
+    sourceBox_->addItem(tr("Book"));
+    if (ownGrades && game.myPuzzles()) {
+        ownModel_ =
+            new game::PuzzleListModel(game.myPuzzles()->book(), *ownGrades, settings, game.savedGamesFolder(),
+                                      game::PuzzleListModel::Source::Own, this);
+        sourceBox_->addItem(tr("My Puzzles"));
+    }
+    sourceBox_->setEnabled(sourceBox_->count() > 1);
     setObjectName(QStringLiteral("diagChoosePuzzle"));
     setWindowTitle(tr("%1 - Choose Puzzle").arg(platform::appTitle));
     setWindowIcon(platform::windowIcon());
@@ -46,27 +61,30 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     findBox_->setPlaceholderText(tr("Number"));
     findBox_->setFixedWidth(80);
     sizeBox_->setObjectName(QStringLiteral("cmbSize"));
-    sizeBox_->addItem(tr("Any"));
-    for (const QSize size : model_->sizes())
-        sizeBox_->addItem(game::PuzzleListModel::sizeText(size), size);
     difficultyBox_->setObjectName(QStringLiteral("cmbDifficulty"));
     difficultyBox_->addItem(tr("Any"));
     for (int d = 0; d < kakuro::kDifficultyCount; ++d) {
         if (kakuro::Difficulty(d) != kakuro::Difficulty::Guessing)
             difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty(d)), d);
     }
-    // Guessing is offered once a listed puzzle turns out to need it, and not before.
-    const auto offerGuessing = [this, &grades](int number) {
+    // Guessing is offered once a listed puzzle, of the book or the player's own, turns out to need
+    // it, and not before.
+    const auto offerGuessing = [this](const game::BookGrades &from, int number) {
         const int guessing = int(kakuro::Difficulty::Guessing);
-        const std::optional<game::PuzzleGrade> grade = grades.grade(number);
+        const std::optional<game::PuzzleGrade> grade = from.grade(number);
         if (grade && grade->difficulty == kakuro::Difficulty::Guessing &&
             difficultyBox_->findData(guessing) < 0)
             difficultyBox_->addItem(game::PuzzleListModel::difficultyText(kakuro::Difficulty::Guessing),
                                     guessing);
     };
-    for (int n = 1; n <= grades.puzzleCount(); ++n)
-        offerGuessing(n);
-    connect(&grades, &game::BookGrades::graded, this, offerGuessing);
+    const auto watchGrades = [this, offerGuessing](const game::BookGrades &from) {
+        for (int n = 1; n <= from.puzzleCount(); ++n)
+            offerGuessing(from, n);
+        connect(&from, &game::BookGrades::graded, this, [offerGuessing, &from](int n) { offerGuessing(from, n); });
+    };
+    watchGrades(grades);
+    if (ownModel_)
+        watchGrades(*ownGrades);
 
     filter_->setSourceModel(model_);
     view_->setObjectName(QStringLiteral("grdPuzzles"));
@@ -118,6 +136,9 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     closeButton->setObjectName(QStringLiteral("cmdClose"));
 
     auto *filters = new QHBoxLayout;
+    filters->addWidget(labelFor(tr("S&how:"), sourceBox_, this));
+    filters->addWidget(sourceBox_);
+    filters->addSpacing(12);
     filters->addWidget(labelFor(tr("&Find puzzle:"), findBox_, this));
     filters->addWidget(findBox_);
     filters->addSpacing(12);
@@ -134,8 +155,10 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(filters);
     outer->addWidget(view_);
+    outer->addWidget(codeLine_);
     outer->addLayout(buttons);
     // Tab goes the way the eye reads: the filters, the list, the buttons.
+    setTabOrder(sourceBox_, findBox_);
     setTabOrder(findBox_, sizeBox_);
     setTabOrder(sizeBox_, difficultyBox_);
     setTabOrder(difficultyBox_, view_);
@@ -149,9 +172,48 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     connect(view_, &QAbstractItemView::doubleClicked, this, &PuzzleChooser::choose);
     connect(openButton, &QPushButton::clicked, this, [this] { choose(view_->currentIndex()); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(sourceBox_, &QComboBox::currentIndexChanged, this, &PuzzleChooser::showSource);
 
-    showPuzzle(game.puzzleNumber());
+    showSource(game.playingOwn() && ownModel_ ? 1 : 0);
     view_->setFocus();
+}
+
+// The list of the book or of the player's own puzzles, with the sizes that list holds, the
+// puzzle in play (or the first) selected.
+void PuzzleChooser::showSource(int source)
+{
+    own_ = source == 1 && ownModel_;
+    if (sourceBox_->currentIndex() != (own_ ? 1 : 0)) {
+        sourceBox_->setCurrentIndex(own_ ? 1 : 0); // comes back here
+        return;
+    }
+    model_ = own_ ? ownModel_ : bookModel_;
+    puzzleCount_ = model_->rowCount();
+    puzzleInPlay_ = own_ == game_.playingOwn() ? (own_ ? game_.ownPuzzleNumber() : game_.puzzleNumber()) : 0;
+    const QSignalBlocker quiet(sizeBox_);
+    sizeBox_->clear();
+    sizeBox_->addItem(tr("Any"));
+    for (const QSize size : model_->sizes())
+        sizeBox_->addItem(game::PuzzleListModel::sizeText(size), size);
+    filter_->setSourceModel(model_);
+    applyFilters();
+    showPuzzle(puzzleInPlay_ > 0 ? puzzleInPlay_ : 1);
+    if (view_->selectionModel())
+        connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &PuzzleChooser::showCode,
+                Qt::UniqueConnection);
+    showCode();
+}
+
+// The code of the player's own puzzle that is selected, when it has one.
+void PuzzleChooser::showCode()
+{
+    QString code;
+    const QModelIndex row = view_->currentIndex();
+    if (own_ && row.isValid() && game_.myPuzzles()) {
+        if (const auto c = game_.myPuzzles()->code(filter_->mapToSource(row).row() + 1))
+            code = QString::fromStdString(kakuro::codeText(*c));
+    }
+    codeLine_->setCode(code);
 }
 
 PuzzleChooser::~PuzzleChooser() = default;
@@ -198,6 +260,8 @@ void PuzzleChooser::findTypedNumber(const QString &typed)
 // Selects puzzle `number` and scrolls to it; filters that hide it are set back to Any.
 void PuzzleChooser::showPuzzle(int number)
 {
+    if (puzzleCount_ == 0)
+        return;
     const QModelIndex source = model_->index(number - 1, 0);
     if (!filter_->mapFromSource(source).isValid()) {
         sizeBox_->setCurrentIndex(0);
@@ -222,6 +286,7 @@ void PuzzleChooser::choose(const QModelIndex &row)
     if (confirm_ && !confirm_(this))
         return;
     chosen_ = number;
+    chosenOwn_ = own_;
     accept();
 }
 

@@ -29,12 +29,17 @@ int start(Program &program, const QString &folder)
             platform::appTitle);
         return 1;
     }
-    if (!store::loadSettings(program.settings, program.book.puzzleCount()))
+    // Damaged own puzzles are told once; the book plays on and the file is left alone.
+    const QString savedGames = puzzle::savedGamesFolder(folder);
+    program.myPuzzles = game::MyPuzzles(game::MyPuzzles::pathFor(savedGames));
+    if (QString error; !program.myPuzzles.load(&error))
+        platform::message(nullptr, error, platform::appTitle);
+    if (!store::loadSettings(program.settings, program.book.puzzleCount(), program.myPuzzles.count()))
         platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 
-    const QString savedGames = puzzle::savedGamesFolder(folder);
     platform::removeLeftoverTemporaries(savedGames, QStringLiteral("*.sav"));
     program.game = std::make_unique<game::Game>(program.book, program.settings, savedGames);
+    program.game->setMyPuzzles(&program.myPuzzles);
     program.window = std::make_unique<MainWindow>(*program.game, program.settings, folder);
     program.window->load(); // hidden: the clock already runs while the welcome dialog shows
 

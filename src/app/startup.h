@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "puzzle/book.h"
 #include "store/settings_store.h"
 
@@ -16,6 +17,7 @@ namespace app {
 struct Program {
     QString appFolder;
     puzzle::Book book;
+    game::MyPuzzles myPuzzles;
     store::Settings settings;
     std::unique_ptr<game::Game> game;
     std::unique_ptr<MainWindow> window;

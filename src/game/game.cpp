@@ -1,6 +1,7 @@
 // The game's operations.
 #include "game/game.h"
 
+#include "game/my_puzzles.h"
 #include "game/run_rules.h"
 #include "puzzle/saved_game.h"
 
@@ -19,15 +20,32 @@ Game::Game(const puzzle::Book &book, store::Settings &settings, const QString &s
 
 QString Game::savedGamePath() const
 {
+    if (playingOwn())
+        return MyPuzzles::savedGamePath(savedGamesFolder_, ownNumber_);
     return puzzle::savedGamePath(savedGamesFolder_, puzzleNumber());
 }
 
-void Game::openPuzzle(int number)
+void Game::leave()
 {
     setPaused(false);
     if (QString error; !keepProgress(&error))
         Q_EMIT progressNotKept(error);
+}
+
+void Game::openPuzzle(int number)
+{
+    leave();
+    ownNumber_ = 0;
     settings_.lastPuzzle = std::clamp(number, 1, puzzleCount());
+    start(true);
+}
+
+void Game::openOwnPuzzle(int number)
+{
+    if (!own_ || number < 1 || number > own_->count())
+        return;
+    leave();
+    ownNumber_ = number;
     start(true);
 }
 
@@ -54,12 +72,20 @@ void Game::setPaused(bool paused)
 
 void Game::nextPuzzle()
 {
+    if (playingOwn()) {
+        openOwnPuzzle(ownNumber_ + 1); // nothing after the last
+        return;
+    }
     if (puzzleNumber() < puzzleCount())
         openPuzzle(puzzleNumber() + 1);
 }
 
 void Game::previousPuzzle()
 {
+    if (playingOwn()) {
+        openOwnPuzzle(ownNumber_ - 1);
+        return;
+    }
     if (puzzleNumber() > 1)
         openPuzzle(puzzleNumber() - 1);
 }
@@ -72,7 +98,8 @@ void Game::restart()
 
 void Game::start(bool withSavedGame)
 {
-    puzzle_ = book_.puzzle(puzzleNumber());
+    const int number = playingOwn() ? ownNumber_ : puzzleNumber();
+    puzzle_ = playingOwn() ? puzzle::Puzzle(own_->record(number)) : book_.puzzle(number);
     entries_ = puzzle::Entries(puzzle_.cellCount());
     int seconds = 0, hints = 0;
     QString unreadableReason;
@@ -80,7 +107,7 @@ void Game::start(bool withSavedGame)
         QByteArray bytes;
         savedGameUnreadable_ = puzzle::loadSavedGameFile(savedGamePath(), bytes, &unreadableReason) ==
                                puzzle::SavedGameFile::Unreadable;
-        seconds = puzzle::readSavedGameBytes(bytes, puzzleNumber(), puzzle_, entries_, &hints);
+        seconds = puzzle::readSavedGameBytes(bytes, number, puzzle_, entries_, &hints);
     }
     undo_.clear();
     redo_.clear();
@@ -89,7 +116,7 @@ void Game::start(bool withSavedGame)
     lastHintChange_ = -1;
     hintsUsed_ = hints;
     clock_.restart(settings_.keepProgress ? seconds : 0);
-    Q_EMIT puzzleOpened(puzzleNumber());
+    Q_EMIT puzzleOpened(number);
     Q_EMIT historyChanged();
     if (withSavedGame && savedGameUnreadable_)
         Q_EMIT unreadableSavedGameFound(
@@ -99,16 +126,17 @@ void Game::start(bool withSavedGame)
 
 bool Game::save(QString *error, bool replaceUnreadable)
 {
+    const int number = playingOwn() ? ownNumber_ : puzzleNumber();
     if (savedGameUnreadable_ && !replaceUnreadable) {
         if (error)
             *error =
                 tr("Your progress on puzzle %1 was not saved: its saved game %2 could not be read, so it "
                    "was left as it is.")
-                    .arg(QString::number(puzzleNumber()), QDir::toNativeSeparators(savedGamePath()));
+                    .arg(QString::number(number), QDir::toNativeSeparators(savedGamePath()));
         return false;
     }
     const int seconds = settings_.keepProgress ? clock_.seconds() : 0;
-    if (!puzzle::writeSavedGame(savedGamePath(), puzzleNumber(), entries_, error, seconds, hintsUsed_))
+    if (!puzzle::writeSavedGame(savedGamePath(), number, entries_, error, seconds, hintsUsed_))
         return false;
     changedSinceSaved_ = false;
     savedGameUnreadable_ = false;

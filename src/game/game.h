@@ -18,6 +18,8 @@
 
 namespace game {
 
+class MyPuzzles;
+
 class Game : public QObject {
     Q_OBJECT
 public:
@@ -29,9 +31,20 @@ public:
 
     const puzzle::Puzzle &puzzle() const { return puzzle_; }
     const puzzle::Entries &entries() const { return entries_; }
-    // The puzzle in play, 1..puzzleCount once one is open.
+    // The book's puzzle in play (or last in play while one of the player's own is), 1..puzzleCount
+    // once one is open.
     int puzzleNumber() const { return settings_.lastPuzzle; }
     int puzzleCount() const { return book_.puzzleCount(); }
+
+    // The player's own puzzles, which the game may also play; they must outlive the game.
+    void setMyPuzzles(MyPuzzles *own) { own_ = own; }
+    MyPuzzles *myPuzzles() const { return own_; }
+    // Whether the puzzle in play is one of the player's own, and which.
+    bool playingOwn() const { return ownNumber_ != 0; }
+    int ownPuzzleNumber() const { return ownNumber_; }
+    // Opens the player's own puzzle `number` in 1..count as openPuzzle opens a book's; Next and
+    // Previous then step through the player's own puzzles.
+    void openOwnPuzzle(int number);
     bool pencilMode() const { return settings_.pencilMode != 0; }
     // In candidate mode digits toggle candidate marks instead of being written.
     bool candidateMode() const { return candidateMode_; }
@@ -113,6 +126,7 @@ public:
     void revealSolution();
 
 Q_SIGNALS:
+    // `number` is the book's, or the player's own while playingOwn().
     void puzzleOpened(int number);
     void cellChanged(int col, int row);
     // The cell indices of a check's wrong digits, now marked.
@@ -144,6 +158,8 @@ private:
     using Change = std::vector<CellChange>;
 
     void start(bool withSavedGame);
+    // Leaves the puzzle in play, keeping its progress when asked to.
+    void leave();
     // Makes `after` the content of each cell named, as one change the player can take back.
     void change(const std::vector<std::pair<int, puzzle::CellContent>> &after);
     void changeCell(int i, const puzzle::CellContent &content);
@@ -157,6 +173,8 @@ private:
     const Hint &currentHint();
 
     const puzzle::Book &book_;
+    MyPuzzles *own_ = nullptr;
+    int ownNumber_ = 0; // the player's own puzzle in play, 0 while the book's is
     store::Settings &settings_;
     QString savedGamesFolder_;
     puzzle::Puzzle puzzle_;

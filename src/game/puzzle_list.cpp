@@ -2,6 +2,7 @@
 #include "game/puzzle_list.h"
 
 #include "game/book_grades.h"
+#include "game/my_puzzles.h"
 #include "puzzle/book.h"
 #include "puzzle/saved_game.h"
 #include "store/settings_store.h"
@@ -38,20 +39,22 @@ qint64 sizeKey(QSize size)
 
 PuzzleListModel::PuzzleListModel(const puzzle::Book &book, const BookGrades &grades,
                                  const store::Settings &settings, const QString &savedGamesFolder,
-                                 QObject *parent)
+                                 Source source, QObject *parent)
     : QAbstractTableModel(parent), grades_(grades)
 {
-    rows_.resize(std::size_t(book.puzzleCount()));
-    for (int n = 1; n <= book.puzzleCount(); ++n) {
+    const bool own = source == Source::Own;
+    const std::vector<store::PuzzleStats> &stats = own ? settings.ownPuzzleStats : settings.puzzleStats;
+    rows_.resize(std::size_t(grades.puzzleCount()));
+    for (int n = 1; n <= grades.puzzleCount(); ++n) {
         Row &row = rows_[std::size_t(n - 1)];
         const puzzle::BookPuzzle record = book.record(n);
         row.size = QSize(record.width, record.height);
-        if (std::size_t(n) < settings.puzzleStats.size() &&
-            isRealTime(settings.puzzleStats[std::size_t(n)].bestTimes[1])) {
-            row.bestTime = settings.puzzleStats[std::size_t(n)].bestTimes[1];
-            row.hints = settings.puzzleStats[std::size_t(n)].hintCounts[1];
+        if (std::size_t(n) < stats.size() && isRealTime(stats[std::size_t(n)].bestTimes[1])) {
+            row.bestTime = stats[std::size_t(n)].bestTimes[1];
+            row.hints = stats[std::size_t(n)].hintCounts[1];
         }
-        row.saved = QFileInfo::exists(puzzle::savedGamePath(savedGamesFolder, n));
+        row.saved = QFileInfo::exists(own ? MyPuzzles::savedGamePath(savedGamesFolder, n)
+                                          : puzzle::savedGamePath(savedGamesFolder, n));
     }
     connect(&grades, &BookGrades::graded, this, [this](int number) {
         const QModelIndex cell = index(number - 1, DifficultyColumn);

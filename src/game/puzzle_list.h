@@ -35,9 +35,11 @@ public:
         DifficultyRole,             // int(kakuro::Difficulty), or -1 while not graded
     };
 
+    enum class Source { Book, Own }; // the shipped book, or the player's own puzzles
+
     // `grades` must outlive the list.
     PuzzleListModel(const puzzle::Book &book, const BookGrades &grades, const store::Settings &settings,
-                    const QString &savedGamesFolder, QObject *parent = nullptr);
+                    const QString &savedGamesFolder, Source source = Source::Book, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

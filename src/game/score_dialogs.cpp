@@ -2,12 +2,15 @@
 #include "game/score_dialogs.h"
 
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "store/score.h"
 
+#include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,15 +30,6 @@ const QString kHiddenName = QStringLiteral("Anonymous");
 std::int32_t recordedTime(int secondsPlayed)
 {
     return std::max(secondsPlayed, 1);
-}
-
-// The table of puzzle `number`, or nothing when the number lies outside the book.
-store::PuzzleStats *statsOf(store::Settings &settings, int number)
-{
-    auto &all = settings.puzzleStats;
-    if (number < 1 || std::size_t(number) >= all.size())
-        return nullptr;
-    return &all[std::size_t(number)];
 }
 
 QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
@@ -90,11 +84,12 @@ ScoreDialog::ScoreDialog(Game &game, store::Settings &settings, QWidget *parent)
 
 void ScoreDialog::acceptScore()
 {
-    const int number = game_.puzzleNumber();
+    const bool own = game_.playingOwn();
+    const int number = own ? game_.ownPuzzleNumber() : game_.puzzleNumber();
     const std::int32_t seconds = recordedTime(game_.clock().seconds());
-    if (store::rankForTime(settings_, number, seconds) <= 3) {
-        store::insertTime(settings_, number, seconds, nameBox->text().trimmed(), game_.hintsUsed());
-        StatisticsDialog stats(settings_, number, this);
+    if (store::rankForTime(settings_, number, seconds, own) <= 3) {
+        store::insertTime(settings_, number, seconds, nameBox->text().trimmed(), game_.hintsUsed(), own);
+        StatisticsDialog stats(settings_, number, this, own, StatisticsDialog::codeInPlay(game_));
         platform::execDialog(stats);
     }
     game_.nextPuzzle();
@@ -110,8 +105,39 @@ void ScoreDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent)
-    : QDialog(parent), settings_(settings), puzzleNumber_(puzzleNumber)
+PuzzleCodeLine::PuzzleCodeLine(QWidget *parent) : QWidget(parent), label_(new QLabel(this))
+{
+    label_->setObjectName(QStringLiteral("lblCode"));
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *copy = new QPushButton(tr("Copy Code"), this);
+    copy->setObjectName(QStringLiteral("cmdCopyCode"));
+    copy->setAutoDefault(false);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label_, 1);
+    row->addWidget(copy);
+    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(code_); });
+    setCode({});
+}
+
+void PuzzleCodeLine::setCode(const QString &code)
+{
+    code_ = code;
+    label_->setText(tr("Puzzle code: %1").arg(code));
+    setVisible(!code.isEmpty());
+}
+
+QString StatisticsDialog::codeInPlay(const Game &game)
+{
+    if (!game.playingOwn() || !game.myPuzzles())
+        return {};
+    const std::optional<kakuro::PuzzleCode> code = game.myPuzzles()->code(game.ownPuzzleNumber());
+    return code ? QString::fromStdString(kakuro::codeText(*code)) : QString();
+}
+
+StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent, bool own,
+                                   const QString &code)
+    : QDialog(parent), settings_(settings), puzzleNumber_(puzzleNumber), own_(own)
 {
     setObjectName(QStringLiteral("diagStats"));
     setWindowTitle(tr("%1 - Top 3 performance").arg(platform::appTitle));
@@ -148,8 +174,11 @@ StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(clearButton);
     buttons->addWidget(okButton);
+    auto *codeLine = new PuzzleCodeLine(this);
+    codeLine->setCode(code);
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(frame);
+    outer->addWidget(codeLine);
     outer->addLayout(buttons);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     okButton->setFocus();
@@ -167,7 +196,7 @@ void StatisticsDialog::showTable()
         timeLabels[std::size_t(i)]->clear();
     }
     okButton_->setAccessibleDescription(tr("No best times yet."));
-    const store::PuzzleStats *stats = statsOf(settings_, puzzleNumber_);
+    const store::PuzzleStats *stats = store::statsOf(settings_, puzzleNumber_, own_);
     if (!stats)
         return;
     QStringList ranks; // the table as sentences, for screen readers
@@ -194,7 +223,7 @@ void StatisticsDialog::showTable()
 
 void StatisticsDialog::clearData()
 {
-    if (store::PuzzleStats *stats = statsOf(settings_, puzzleNumber_)) {
+    if (store::PuzzleStats *stats = store::statsOf(settings_, puzzleNumber_, own_)) {
         for (std::size_t k = 1; k <= 3; ++k) {
             stats->bestNames[k] = kHiddenName;
             stats->bestTimes[k] = store::kClearedTime;

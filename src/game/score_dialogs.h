@@ -35,11 +35,29 @@ private:
     QLineEdit *nameBox = nullptr;
 };
 
+// A puzzle's code, with a button that copies it to the clipboard.
+class PuzzleCodeLine : public QWidget {
+    Q_OBJECT
+public:
+    explicit PuzzleCodeLine(QWidget *parent);
+    // An empty code hides the line.
+    void setCode(const QString &code);
+
+private:
+    QLabel *label_;
+    QString code_;
+};
+
 // The three best times of one puzzle, with "Clear Data". Escape closes it like OK.
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
-    StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent);
+    // With `own`, the puzzle is the player's own `puzzleNumber`; `code`, when given, is shown
+    // under the table.
+    StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent, bool own = false,
+                     const QString &code = {});
+    // The code of the game's puzzle in play, or "" when it has none.
+    static QString codeInPlay(const Game &game);
 
     void clearData(); // empties the puzzle's table, no question asked
 
@@ -48,6 +66,7 @@ private:
 
     store::Settings &settings_;
     int puzzleNumber_;
+    bool own_;
     std::array<QLabel *, 4> nameLabels{}; // 0..2 rank 1..3; 3 the heading
     std::array<QLabel *, 4> timeLabels{};
     QPushButton *okButton_ = nullptr;

@@ -308,9 +308,11 @@ QString PrintDialog::askPdfPath()
     chooser.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     // A file name, like every name the game gives a file, is not translated.
     const QString kind = showSolution() ? QStringLiteral("solution") : QStringLiteral("puzzle");
-    chooser.selectFile(game_.puzzleNumber() > 0
-                           ? QStringLiteral("Korvel %1 %2.pdf").arg(kind).arg(game_.puzzleNumber())
-                           : QStringLiteral("Korvel %1.pdf").arg(kind));
+    // The player's own puzzle 3 is "my-3", apart from the book's puzzle 3.
+    const QString number = game_.playingOwn() ? QStringLiteral("my-%1").arg(game_.ownPuzzleNumber())
+                                              : QString::number(game_.puzzleNumber());
+    chooser.selectFile(game_.puzzleNumber() > 0 ? QStringLiteral("Korvel %1 %2.pdf").arg(kind, number)
+                                                : QStringLiteral("Korvel %1.pdf").arg(kind));
     if (platform::execDialog(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return {};
     return chooser.selectedFiles().constFirst();

@@ -2,22 +2,25 @@
 #include "store/score.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace store {
-namespace {
-
-const store::PuzzleStats *statsOf(const store::Settings &settings, int puzzle)
+const store::PuzzleStats *statsOf(const store::Settings &settings, int puzzle, bool own)
 {
-    if (puzzle < 1 || std::size_t(puzzle) >= settings.puzzleStats.size())
+    const std::vector<PuzzleStats> &table = own ? settings.ownPuzzleStats : settings.puzzleStats;
+    if (puzzle < 1 || std::size_t(puzzle) >= table.size())
         return nullptr;
-    return &settings.puzzleStats[std::size_t(puzzle)];
+    return &table[std::size_t(puzzle)];
 }
 
-} // namespace
-
-int rankForTime(const store::Settings &settings, int puzzle, std::int32_t seconds)
+store::PuzzleStats *statsOf(store::Settings &settings, int puzzle, bool own)
 {
-    const store::PuzzleStats *stats = statsOf(settings, puzzle);
+    return const_cast<store::PuzzleStats *>(statsOf(std::as_const(settings), puzzle, own));
+}
+
+int rankForTime(const store::Settings &settings, int puzzle, std::int32_t seconds, bool own)
+{
+    const store::PuzzleStats *stats = statsOf(settings, puzzle, own);
     if (!stats)
         return 4;
     for (int k = 1; k <= 3; ++k) {
@@ -29,12 +32,12 @@ int rankForTime(const store::Settings &settings, int puzzle, std::int32_t second
 }
 
 void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name,
-                std::int32_t hints)
+                std::int32_t hints, bool own)
 {
-    const int rank = rankForTime(settings, puzzle, seconds);
+    const int rank = rankForTime(settings, puzzle, seconds, own);
     if (rank > 3)
         return;
-    store::PuzzleStats &stats = settings.puzzleStats[std::size_t(puzzle)];
+    store::PuzzleStats &stats = *statsOf(settings, puzzle, own);
     for (int m = 3; m > rank; --m) {
         stats.bestTimes[std::size_t(m)] = stats.bestTimes[std::size_t(m - 1)];
         stats.bestNames[std::size_t(m)] = stats.bestNames[std::size_t(m - 1)];

@@ -3,6 +3,8 @@
 // "STATS"n (12 bytes: three times), "STATS"n"_"k (the name of rank k) and "HINTS"n (12 bytes: the
 // hints taken for each of the three times, stored only once some time was helped by a hint).
 // The later options are 4-byte values, 1 for on: "COMBINATIONS", "CONFLICTS", "KEEPPROGRESS";
+// The player's own puzzles keep the same three records per puzzle under "MYSTATS"n,
+// "MYSTATS"n"_"k and "MYHINTS"n, written only once the puzzle has a time.
 // "COLOURSCHEME" (4 bytes, 0 to 3) names the board's colours; "COMBINATIONSPOS" (8 bytes: x and y)
 // places the combinations window. "KEYSCHEME" (4 bytes, 0 Classic or 1 Common) picks the window's
 // keys; "FITWINDOW" (1 for on) lets the window be resized; "AUTOMARKS" (0 for off, on by default)
@@ -43,18 +45,20 @@ const QString kFitWindow = QStringLiteral("FITWINDOW");
 const QString kAutoMarks = QStringLiteral("AUTOMARKS");
 const QString kWindowPlace = QStringLiteral("WINDOWPLACE");
 
-QString timesName(int n)
+// "" for the book's puzzles, "MY" for the player's own.
+QString timesName(int n, const QString &prefix)
 {
-    return QStringLiteral("STATS") + QString::number(n);
+    return prefix + QStringLiteral("STATS") + QString::number(n);
 }
-QString nameName(int n, int k)
+QString nameName(int n, int k, const QString &prefix)
 {
-    return timesName(n) + QLatin1Char('_') + QString::number(k);
+    return timesName(n, prefix) + QLatin1Char('_') + QString::number(k);
 }
-QString hintsName(int n)
+QString hintsName(int n, const QString &prefix)
 {
-    return QStringLiteral("HINTS") + QString::number(n);
+    return prefix + QStringLiteral("HINTS") + QString::number(n);
 }
+const QString kOwnPrefix = QStringLiteral("MY");
 
 template <typename T> void put(std::uint8_t *at, T v)
 {
@@ -140,20 +144,20 @@ int storedPuzzleCount(const Settings &settings)
     return settings.puzzleStats.empty() ? 0 : int(settings.puzzleStats.size()) - 1;
 }
 
-void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
+void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats, const QString &prefix = {})
 {
     std::array<std::uint8_t, 12> block = timesBlock(stats);
-    if (readInto(kv, timesName(n), block)) {
+    if (readInto(kv, timesName(n, prefix), block)) {
         for (int k = 1; k <= 3; ++k)
             stats.bestTimes[std::size_t(k)] = get<std::int32_t>(block.data() + 4 * (k - 1));
     }
     for (int k = 1; k <= 3; ++k) {
-        if (std::optional<QString> name = readName(kv, nameName(n, k), kNameRoom))
+        if (std::optional<QString> name = readName(kv, nameName(n, k, prefix), kNameRoom))
             stats.bestNames[std::size_t(k)] = *name;
     }
     // Anything but three counts of 0 or more reads as no hints.
     stats.hintCounts = {};
-    const std::optional<QByteArray> hints = kv.readBytes(hintsName(n), 12);
+    const std::optional<QByteArray> hints = kv.readBytes(hintsName(n, prefix), 12);
     if (!hints || hints->size() != 12)
         return;
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(hints->constData());
@@ -161,15 +165,15 @@ void readStats(const KeyValueStore &kv, int n, PuzzleStats &stats)
         stats.hintCounts[std::size_t(k)] = std::max(get<std::int32_t>(bytes + 4 * (k - 1)), 0);
 }
 
-void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats)
+void writeStats(KeyValueStore &kv, int n, const PuzzleStats &stats, const QString &prefix = {})
 {
-    kv.writeBytes(timesName(n), asBytes(timesBlock(stats)));
+    kv.writeBytes(timesName(n, prefix), asBytes(timesBlock(stats)));
     for (int k = 1; k <= 3; ++k)
-        kv.writeText(nameName(n, k), stats.bestNames[std::size_t(k)]);
+        kv.writeText(nameName(n, k, prefix), stats.bestNames[std::size_t(k)]);
     const bool anyHints = std::any_of(stats.hintCounts.begin() + 1, stats.hintCounts.end(),
                                       [](std::int32_t count) { return count > 0; });
-    if (anyHints || kv.hasValue(hintsName(n)))
-        kv.writeBytes(hintsName(n), asBytes(hintsBlock(stats)));
+    if (anyHints || kv.hasValue(hintsName(n, prefix)))
+        kv.writeBytes(hintsName(n, prefix), asBytes(hintsBlock(stats)));
 }
 
 } // namespace
@@ -179,10 +183,11 @@ QString storeFailureText()
     return QCoreApplication::translate("store::Settings", " Error Failerd");
 }
 
-bool loadSettings(Settings &settings, int puzzleCount)
+bool loadSettings(Settings &settings, int puzzleCount, int ownPuzzleCount)
 {
     settings = Settings{};
     settings.puzzleStats.assign(std::size_t(std::max(puzzleCount, 0)) + 1, PuzzleStats{});
+    settings.ownPuzzleStats.assign(std::size_t(std::max(ownPuzzleCount, 0)) + 1, PuzzleStats{});
 
     const OpenedStore opened = openUserStore();
     if (opened.status == OpenStatus::Opened)
@@ -210,6 +215,8 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
     const int count = storedPuzzleCount(settings);
     for (int n = 1; n <= count; ++n)
         readStats(kv, n, settings.puzzleStats[std::size_t(n)]);
+    for (std::size_t n = 1; n < settings.ownPuzzleStats.size(); ++n)
+        readStats(kv, int(n), settings.ownPuzzleStats[n], kOwnPrefix);
 
     for (const Switch &s : kSwitches)
         settings.*s.member = readOption(kv, QString::fromLatin1(s.name), 2) == 1;
@@ -247,6 +254,13 @@ bool saveSettings(const Settings &settings)
     const int count = storedPuzzleCount(settings);
     for (int n = 1; n <= count; ++n)
         writeStats(kv, n, settings.puzzleStats[std::size_t(n)]);
+    for (std::size_t n = 1; n < settings.ownPuzzleStats.size(); ++n) {
+        const PuzzleStats &stats = settings.ownPuzzleStats[n];
+        const bool used = std::any_of(stats.bestTimes.begin() + 1, stats.bestTimes.end(),
+                                      [](std::int32_t time) { return time != 0; });
+        if (used || kv.hasValue(timesName(int(n), kOwnPrefix)))
+            writeStats(kv, int(n), stats, kOwnPrefix);
+    }
 
     for (const Switch &s : kSwitches)
         writeOption(kv, QString::fromLatin1(s.name), settings.*s.member ? 1 : 0);

@@ -39,6 +39,8 @@ struct Settings {
     std::array<std::uint8_t, 4> reserved{};
     std::array<std::int16_t, 5> soundOptions{}; // 1st to 4th at indices 1..4
     std::vector<PuzzleStats> puzzleStats;       // puzzle n at index n; index 0 unused
+    // The same for the player's own puzzles, stored under names of their own ("MYSTATS"n...).
+    std::vector<PuzzleStats> ownPuzzleStats;
 
     // The player's options beyond the first release. Each is stored only once it differs from its
     // default (or was stored before), so that an untouched store holds what it always held.
@@ -58,14 +60,16 @@ struct Settings {
 // What the player is told when the store cannot be reached or written.
 QString storeFailureText();
 
-// Fills `settings` from the current user's store for a book of `puzzleCount` puzzles (one record
-// of best times is read per puzzle); what is missing or unreadable gets its default. Returns
-// false when the store cannot be reached: the first-run values stay and the player must be told.
-bool loadSettings(Settings &settings, int puzzleCount);
+// Fills `settings` from the current user's store for a book of `puzzleCount` puzzles and
+// `ownPuzzleCount` puzzles of the player's own (one record of best times is read per puzzle); what is missing
+// or unreadable gets its default. Returns false when the store cannot be reached: the first-run values stay
+// and the player must be told.
+bool loadSettings(Settings &settings, int puzzleCount, int ownPuzzleCount = 0);
 // The reading part of loadSettings: every value of `kv` over what `settings` holds, for the
 // puzzles that have a record in settings.puzzleStats.
 void readSettings(const KeyValueStore &kv, Settings &settings);
-// Writes them back: the three fixed values and four per puzzle of the book; values of other
+// Writes them back: the three fixed values and four per puzzle of the book; the tables of the
+// player's own puzzles only once they hold a time (or were stored before); values of other
 // puzzles in the store are left alone. Returns false when the store could not be reached or
 // written: the player must be told.
 bool saveSettings(const Settings &settings);

@@ -142,6 +142,9 @@ private Q_SLOTS:
         textRow("common: F10 opens the menu bar", "common", "key:F10", "menu MNU_GM");
         textRow("common: Alt+S opens Solving", "common", "key:Alt+S", "menu MNU_SOLV");
         textRow("common: Ctrl+Z in the number box undoes", "common", "box:Ctrl+Z", "entries ");
+        textRow("new puzzle", "", "menu:MNU_NEW", "dialog diagNewPuzzle");
+        textRow("open puzzle code", "", "menu:MNU_OPEN_CODE", "dialog diagPuzzleCode");
+        textRow("enter puzzle", "", "menu:MNU_ENTER", "dialog diagEnterPuzzle");
     }
     void wiring()
     {
@@ -212,7 +215,7 @@ private Q_SLOTS:
                                        "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_AUTOMARKS", "MNU_SEP_HINT",
                                        "MNU_HINT",      "MNU_HINT_APPLY", "MNU_SOLUTION",  "MNU_SEP_A",
                                        "MNU_COMBOS",    "MNU_CONFLICTS",  "MNU_COLOURS",   "MNU_KEYS",
-                                       "MNU_FIT"};
+                                       "MNU_FIT",       "MNU_NEW",        "MNU_OPEN_CODE", "MNU_ENTER"};
         QStringList shown;
         for (QAction *menu : w.window->menuBar()->actions()) {
             shown << menu->menu()->objectName() + ' ' + menu->text();
@@ -319,6 +322,43 @@ private Q_SLOTS:
         }
     }
 
+    // A puzzle of the player's own is named as such, saved, timed and stored under its own names:
+    // the book's puzzle number, its saved games and its stored values stay as they were.
+    void ownPuzzlesKeepToTheirOwnNames()
+    {
+        WindowHarness w(numberedBook(3), 2);
+        w.onDialog = [&](QDialog &d) {
+            d.show();
+            if (d.objectName() == "frmScoreInput")
+                QTest::mouseClick(d.findChild<QPushButton *>("OKButton"), Qt::LeftButton);
+        };
+        QVERIFY(w.window->openAsOwnPuzzle(fixture::puzzleFromAscii(fixture::smallPuzzle()), 0));
+        QVERIFY2(w.window->windowTitle().startsWith("My Puzzle:1 - Time Played: "),
+                 qPrintable(w.window->windowTitle()));
+        QCOMPARE(w.find<QLineEdit>("txtGN")->text(), "");
+        w.clickCell(2, 2);
+        w.typeOnBoard(Qt::Key_1);
+        w.act("MNU_SAVE")->trigger();
+        QVERIFY(QFile::exists(w.dir.filePath("my-1.sav")));
+        QVERIFY(!QFile::exists(w.dir.filePath("1.sav")) && !QFile::exists(w.dir.filePath("2.sav")));
+        for (const QPoint cell :
+             {QPoint(3, 2), QPoint(2, 3), QPoint(3, 3), QPoint(4, 3), QPoint(3, 4), QPoint(4, 4)}) {
+            w.clickCell(cell.x(), cell.y());
+            w.typeOnBoard(Qt::Key(Qt::Key_0 + w.game.puzzle().solutionAt(cell.x(), cell.y())));
+        }
+        QCOMPARE(w.dialogs, QStringList({"frmScoreInput", "diagStats"}));
+        QCOMPARE(w.settings.ownPuzzleStats[1].bestTimes[1], 1);
+        QVERIFY(w.game.playingOwn()); // nothing after the last of the player's own
+        w.window->close();
+        QSettings store(w.dir.filePath("config/Norvane/Korvel/1.0.conf"), QSettings::NativeFormat);
+        QStringList mine = store.allKeys().filter("MY");
+        mine.sort();
+        QCOMPARE(mine, QStringList({"MYSTATS1", "MYSTATS1_1", "MYSTATS1_2", "MYSTATS1_3"}));
+        QCOMPARE(store.allKeys().size(), 3 + 4 * 3 + 4);
+        QCOMPARE(store.value("STATS2").toByteArray(), QByteArray(12, '\0'));
+        QCOMPARE(store.value("LASTPLAYED").toByteArray(), QByteArray("\x02\0\0\0", 4));
+    }
+
     // Completing the puzzle opens the score dialog; only OK records the time and moves on.
     void scoreDialog_data()
     {
@@ -393,6 +433,37 @@ private Q_SLOTS:
                                     : QStringList{"diagSWS"});
             QVERIFY(!program.window);
         }
+        platform::setMessageResponder({});
+        platform::setDialogRunner({});
+    }
+
+    // A damaged file of the player's own puzzles is told once, kept as it is, and the book plays.
+    void damagedOwnPuzzlesAreToldOnce()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        fixture::writeBook(dir.path(), {fixture::smallPuzzle()});
+        QFile own(dir.filePath("my-puzzles.qztw"));
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("QZTW damaged") > 0);
+        own.close();
+        QStringList shown;
+        platform::setMessageResponder([&](const platform::MessageRequest &r) {
+            shown << r.text.section(" (", 0, 0);
+            return QMessageBox::Ok;
+        });
+        platform::setDialogRunner([&](QDialog &d) {
+            shown << d.objectName();
+            return int(QDialog::Accepted);
+        });
+        app::Program program;
+        QCOMPARE(app::start(program, dir.path()), 0);
+        QCOMPARE(shown, QStringList({"Your puzzles in " + QDir::toNativeSeparators(own.fileName()) +
+                                         " could not be read",
+                                     "diagSWS"}));
+        QCOMPARE(program.game->puzzle().width(), 4);
+        program.window->close();
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("QZTW damaged"));
         platform::setMessageResponder({});
         platform::setDialogRunner({});
     }

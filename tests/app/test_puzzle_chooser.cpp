@@ -3,9 +3,11 @@
 #include "app/puzzle_chooser.h"
 #include "game/book_grades.h"
 #include "game/puzzle_list.h"
+#include "solver/puzzle_code.h"
 #include "support/window_harness.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -142,7 +144,7 @@ private Q_SLOTS:
             // Every control is reached with Tab.
             QApplication::setActiveWindow(&d);
             if (stays && QTest::qWaitForWindowActive(&d)) {
-                for (int k = 0; k < 6; ++k) {
+                for (int k = 0; k < 7; ++k) {
                     reached << QApplication::focusWidget()->objectName();
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 }
@@ -153,7 +155,39 @@ private Q_SLOTS:
         QTEST(w.game.puzzleNumber(), "puzzle");
         QTEST(stays, "stays");
         if (stays)
-            QCOMPARE(reached.join(' '), "grdPuzzles cmdOpen cmdClose txtFind cmbSize cmbDifficulty");
+            QCOMPARE(reached.join(' '),
+                     "grdPuzzles cmdOpen cmdClose cmbSource txtFind cmbSize cmbDifficulty");
+    }
+
+    // The player's own puzzles have a list of their own, with the same columns; the code of a
+    // generated one shows under it, and choosing one opens it rather than the book's of that number.
+    void ownPuzzlesHaveTheirOwnList()
+    {
+        WindowHarness w(kBook, 2);
+        kakuro::PuzzleCode code;
+        code.width = code.height = 6;
+        code.seed = 5;
+        QCOMPARE(w.own.add(fixture::puzzleFromAscii(fixture::smallPuzzle()), 0), 1);
+        QCOMPARE(w.own.add(w.book.record(2), kakuro::reservedOfCode(code)), 2);
+        QStringList seen;
+        w.onDialog = [&](QDialog &d) {
+            d.show();
+            auto *list = d.findChild<QTableView *>("grdPuzzles");
+            d.findChild<QComboBox *>("cmbSource")->setCurrentIndex(1);
+            seen << QString::number(list->model()->rowCount());
+            for (int row : {0, 1}) {
+                list->setCurrentIndex(list->model()->index(row, 0));
+                seen << (d.findChild<QLabel *>("lblCode")->isVisible()
+                             ? d.findChild<QLabel *>("lblCode")->text()
+                             : "-");
+            }
+            QTest::keyClick(list, Qt::Key_Return);
+        };
+        w.act("MNU_CHOOSE")->trigger();
+        QCOMPARE(seen.join('|'), "2|-|Puzzle code: " + QString::fromStdString(kakuro::codeText(code)));
+        QVERIFY(w.game.playingOwn());
+        QCOMPARE(w.game.ownPuzzleNumber(), 2);
+        QCOMPARE(w.game.puzzleNumber(), 2); // the book's place is kept for its return
     }
 };
 

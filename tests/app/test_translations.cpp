@@ -145,9 +145,10 @@ private Q_SLOTS:
             QStringList faults;
             w.onDialog = [&](QDialog &dialog) { faults << surfaceFaults(dialog); };
             for (const char *opens : {"MNU_KEYS_COMMON", "MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE",
-                                      "MNU_COMBOS", "MNU_PAUSE"})
+                                      "MNU_NEW", "MNU_OPEN_CODE", "MNU_ENTER", "MNU_COMBOS", "MNU_PAUSE"})
                 w.act(opens)->trigger();
-            QCOMPARE(w.dialogs, QStringList({"frmAbt", "diagStats", "frmPrinterDialog", "diagChoosePuzzle"}));
+            QCOMPARE(w.dialogs, QStringList({"frmAbt", "diagStats", "frmPrinterDialog", "diagChoosePuzzle",
+                                             "diagNewPuzzle", "diagPuzzleCode", "diagEnterPuzzle"}));
             w.window->combinationWindow()->showCell(2, 2);
             if (const int need = w.find<QToolBar>("tb")->sizeHint().width(); need > w.window->width())
                 faults << QStringLiteral("the toolbar needs %1 px").arg(need);

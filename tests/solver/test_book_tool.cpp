@@ -1,6 +1,7 @@
 // The korvel-book tool: its command line as one table, its exit codes on hostile books, what verify
 // names in faulty ones, stats and show on a small book, and generate after an earlier book.
 #include "book_commands.h"
+#include "solver/puzzle_code.h"
 #include "support/board_fixture.h"
 #include "support/file_size_limit.h"
 
@@ -76,6 +77,14 @@ private Q_SLOTS:
             "cannot write @dir/none/x.part: No such file or directory");
         row("a folder", {"stats", "@dir"}, 1, "folder");
         row("no earlier book", {"generate", "--out", "x", "--after", "@none"}, 1, "cannot read");
+        row("new, 31 columns", {"new", "--size", "31x10", "--difficulty", "easy"}, 2, "from 6 to 30");
+        row("new, 1x1", {"new", "--size", "1", "--difficulty", "easy"}, 2, "from 6 to 30");
+        row("new, no difficulty", {"new", "--size", "8"}, 2, "--difficulty");
+        row("new, seed too large", {"new", "--size", "8", "--difficulty", "hard", "--seed", "16777216"}, 2,
+            "--seed");
+        row("from-code, mistyped", {"from-code", "1440-0001-8PQ", "--out", "x"}, 2, "typed wrong");
+        row("from-code, no file", {"from-code", "1440-0000-8PQ"}, 2, "--out");
+        row("from-code, no code", {"from-code", "--out", "x"}, 2, "one CODE");
     }
     void commandLine()
     {
@@ -269,6 +278,27 @@ private Q_SLOTS:
         QCOMPARE(full.code, 1);
         QCOMPARE(full.err, "korvel-book: cannot write " + second + ".part: File too large\n");
         QVERIFY(b.seek(0) && b.readAll() == after && !QFile::exists(second + ".part"));
+    }
+
+    // The code `new` prints last makes, through from-code, a one-puzzle book of that very puzzle,
+    // whose record carries the code.
+    void newThenFromCode()
+    {
+        const Result made = tool({"new", "--difficulty", "medium", "--seed", "99", "--size", "9x7"});
+        QCOMPARE(made.code, 0);
+        const QString code = made.out.trimmed().section('\n', -1);
+        const QString path = dir_.filePath("coded.qztw");
+        QCOMPARE(tool({"from-code", code, "--out", path}).code, 0);
+        QCOMPARE(tool({"verify", "--logic", path}).code, 0);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray book = f.readAll();
+        QCOMPARE(qFromLittleEndian<qint32>(book.constData() + 4), 1);
+        QCOMPARE(book.mid(offsetOf(book, 1), 4), QByteArray("\x09\x00\x07\x00", 4));
+        const auto reserved = qFromLittleEndian<quint32>(book.constData() + offsetOf(book, 1) + 4);
+        const std::optional<kakuro::PuzzleCode> stored = kakuro::codeOfReserved(reserved, 9, 7);
+        QVERIFY(stored);
+        QCOMPARE(QString::fromStdString(kakuro::codeText(*stored)), code);
     }
 
 private:

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
+#include "game/my_puzzles.h"
 #include "platform/modal.h"
 #include "puzzle/saved_game.h"
 #include "shell/open_document.h"
@@ -44,6 +45,8 @@ struct GameFixture {
         : book(fixture::bookOf(puzzles)), game(book, settings, dir.path())
     {
         settings.puzzleStats.assign(std::size_t(puzzles.size()) + 1, {});
+        settings.ownPuzzleStats.assign(1, {});
+        game.setMyPuzzles(&own);
         game.openPuzzle(puzzle);
     }
 
@@ -82,6 +85,7 @@ struct GameFixture {
     store::Settings settings;
     puzzle::Book book;
     game::Game game;
+    game::MyPuzzles own{dir.filePath(QStringLiteral("my-puzzles.qztw"))}; // none until one is made
 };
 
 class WindowHarness : public GameFixture {
