@@ -52,13 +52,13 @@ private Q_SLOTS:
         QVERIFY(!panel->isVisible());
     }
 
-    // Beside the window where the screen has room, else over it clear of the lit cells.
+    // Beside a window at (100, 100) 400 x 300 where the screen has room, else over it clear of the lit
+    // cells.
     void placement_data()
     {
         QTest::addColumn<QRect>("screen");
         QTest::addColumn<QRect>("lit");
         QTest::addColumn<QPoint>("place");
-        const QRect window(100, 100, 400, 300);
         QTest::newRow("right of the window")
             << QRect(0, 0, 1000, 800) << QRect(450, 350, 40, 40) << QPoint(508, 100);
         QTest::newRow("over it, off the lit corner")
