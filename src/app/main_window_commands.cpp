@@ -69,7 +69,7 @@ void MainWindow::connectGame()
     connect(&game_, &game::Game::unreadableSavedGameFound, this,
             [this](const QString &message) { platform::message(this, message, platform::appTitle); });
     connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
-        action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
+        actions_.pause->setChecked(paused);
         showCaption();
     });
     connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
@@ -78,7 +78,7 @@ void MainWindow::connectGame()
         platform::message(this, hint.text, tr("%1 - Hint").arg(platform::appTitle));
     });
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
-        action(QStringLiteral("MNU_CAND"))->setChecked(on);
+        actions_.candidates->setChecked(on);
         showWritingMode();
     });
     connect(boardView_, &view::BoardView::selectionChanged, this, [this](int col, int row) {
@@ -100,10 +100,10 @@ void MainWindow::connectGame()
 
 void MainWindow::showHistory()
 {
-    action(QStringLiteral("MNU_UNDO"))->setEnabled(game_.canUndo());
-    action(QStringLiteral("MNU_REDO"))->setEnabled(game_.canRedo());
-    mainButtons_[10]->setEnabled(game_.canUndo());
-    mainButtons_[11]->setEnabled(game_.canRedo());
+    actions_.undo->setEnabled(game_.canUndo());
+    actions_.redo->setEnabled(game_.canRedo());
+    mainButtons_.undo->setEnabled(game_.canUndo());
+    mainButtons_.redo->setEnabled(game_.canRedo());
 }
 
 // Undo, redo and an applied hint select the cell they changed first, so that the player sees, and
@@ -118,13 +118,25 @@ void MainWindow::redo()
     boardView_->followChangesOf([this] { game_.redo(); });
 }
 
-void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
+void MainWindow::switchCandidateMode()
+{
+    game_.setCandidateMode(!game_.candidateMode());
+}
 
-void MainWindow::fillCandidates() { game_.fillCandidates(); }
+void MainWindow::fillCandidates()
+{
+    game_.fillCandidates();
+}
 
-void MainWindow::clearCandidates() { game_.clearCandidates(); }
+void MainWindow::clearCandidates()
+{
+    game_.clearCandidates();
+}
 
-void MainWindow::showHint() { game_.showHint(); }
+void MainWindow::showHint()
+{
+    game_.showHint();
+}
 
 void MainWindow::applyHint()
 {
@@ -140,14 +152,14 @@ void MainWindow::chooseColourScheme(int scheme)
 
 void MainWindow::switchConflicts()
 {
-    settings_.showConflicts = action(QStringLiteral("MNU_CONFLICTS"))->isChecked();
+    settings_.showConflicts = actions_.conflicts->isChecked();
     boardView_->setShowConflicts(settings_.showConflicts);
 }
 
 // The combinations window stands where it last stood, or at first beside the main window.
 void MainWindow::switchCombinations()
 {
-    settings_.showCombinations = action(QStringLiteral("MNU_COMBOS"))->isChecked();
+    settings_.showCombinations = actions_.combinations->isChecked();
     boardView_->setSpeaksCombinations(settings_.showCombinations);
     if (settings_.showCombinations && !isVisible())
         return; // shown with the main window, beside it, never before it
@@ -161,7 +173,7 @@ void MainWindow::switchCombinations()
     if (!combinationWindow_) {
         combinationWindow_ = new view::CombinationWindow(game_, this);
         connect(combinationWindow_, &view::CombinationWindow::closedByPlayer, this,
-                [this] { action(QStringLiteral("MNU_COMBOS"))->trigger(); });
+                [this] { actions_.combinations->trigger(); });
         const auto &at = settings_.combinationsPosition;
         if (at && titleLiesOnAScreen(at->first, at->second))
             combinationWindow_->move(at->first, at->second);
@@ -194,9 +206,15 @@ void MainWindow::onCompleted()
     platform::execDialog(dialog);
 }
 
-void MainWindow::nextPuzzle() { game_.nextPuzzle(); }
+void MainWindow::nextPuzzle()
+{
+    game_.nextPuzzle();
+}
 
-void MainWindow::previousPuzzle() { game_.previousPuzzle(); }
+void MainWindow::previousPuzzle()
+{
+    game_.previousPuzzle();
+}
 
 void MainWindow::goToTypedPuzzle()
 {
@@ -239,10 +257,8 @@ void MainWindow::choosePuzzle()
     chooser.setConfirmation([this](QWidget *dialog) { return mayChangePuzzle(dialog); });
     platform::execDialog(chooser);
     if (chooser.chosenPuzzle() != 0)
-        openChosenPuzzle(chooser.chosenPuzzle());
+        game_.openPuzzle(chooser.chosenPuzzle());
 }
-
-void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
 
 // Nothing can be lost while progress is kept, nor on a board that holds nothing yet.
 bool MainWindow::mayChangePuzzle(QWidget *parent)
@@ -253,11 +269,20 @@ bool MainWindow::mayChangePuzzle(QWidget *parent)
     return confirmed(parent, changePuzzleQuestion());
 }
 
-void MainWindow::exitGame() { close(); }
+void MainWindow::exitGame()
+{
+    close();
+}
 
-void MainWindow::switchKeepProgress() { game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked()); }
+void MainWindow::switchKeepProgress()
+{
+    game_.setKeepProgress(actions_.keepProgress->isChecked());
+}
 
-void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked()); }
+void MainWindow::switchPause()
+{
+    game_.setPaused(actions_.pause->isChecked());
+}
 
 void MainWindow::showStatistics()
 {
@@ -271,11 +296,20 @@ void MainWindow::showPrintDialog()
     platform::execDialog(dialog);
 }
 
-void MainWindow::openMorePuzzles() { shell::openDocument(shell::morePuzzlesPath(appFolder_)); }
+void MainWindow::openMorePuzzles()
+{
+    shell::openDocument(shell::morePuzzlesPath(appFolder_));
+}
 
-void MainWindow::openHelp() { shell::openDocument(shell::helpPagePath(appFolder_)); }
+void MainWindow::openHelp()
+{
+    shell::openDocument(shell::helpPagePath(appFolder_));
+}
 
-void MainWindow::openWebSite() { shell::openDocument(platform::gameWebPage); }
+void MainWindow::openWebSite()
+{
+    shell::openDocument(platform::gameWebPage);
+}
 
 void MainWindow::showAbout()
 {
@@ -283,15 +317,21 @@ void MainWindow::showAbout()
     platform::execDialog(about);
 }
 
-void MainWindow::usePen() { setPencilMode(false); }
+void MainWindow::usePen()
+{
+    setPencilMode(false);
+}
 
-void MainWindow::usePencil() { setPencilMode(true); }
+void MainWindow::usePencil()
+{
+    setPencilMode(true);
+}
 
 // Menu and toolbar show the mode together; the menu path does not touch the pointer.
 void MainWindow::setPencilMode(bool pencil)
 {
-    action(QStringLiteral("MNU_PEN_1"))->setChecked(!pencil);
-    action(QStringLiteral("MNU_PEN_2"))->setChecked(pencil);
+    actions_.pen->setChecked(!pencil);
+    actions_.pencil->setChecked(pencil);
     game_.setPencilMode(pencil);
     showWritingMode();
 }
@@ -302,27 +342,37 @@ void MainWindow::showWritingMode()
 {
     const bool marks = game_.candidateMode();
     const bool pencil = game_.pencilMode();
-    mainButtons_[12]->setChecked(marks);
-    mainButtons_[6]->setChecked(pencil && !marks);
-    mainButtons_[7]->setChecked(!pencil && !marks);
-    for (const int k : {6, 7}) {
-        if (QWidget *button = mainToolbar_->widgetForAction(mainButtons_[std::size_t(k)])) {
+    mainButtons_.marks->setChecked(marks);
+    mainButtons_.pencil->setChecked(pencil && !marks);
+    mainButtons_.pen->setChecked(!pencil && !marks);
+    for (QAction *mode : {mainButtons_.pencil, mainButtons_.pen}) {
+        if (QWidget *button = mainToolbar_->widgetForAction(mode)) {
             QFont font = button->font();
-            font.setBold(marks && (k == 6) == pencil);
+            font.setBold(marks && (mode == mainButtons_.pencil) == pencil);
             button->setFont(font);
         }
     }
 }
 
-void MainWindow::checkAll() { game_.checkAll(); }
-
-void MainWindow::zoomIn() { boardView_->zoomIn(); }
-
-void MainWindow::zoomOut() { boardView_->zoomOut(); }
-
-void MainWindow::numberToolbarClicked(int index)
+void MainWindow::checkAll()
 {
-    boardView_->setNumberTool(index >= 1 && index <= 10 ? index : view::BoardView::kNoTool);
+    game_.checkAll();
+}
+
+void MainWindow::zoomIn()
+{
+    boardView_->zoomIn();
+}
+
+void MainWindow::zoomOut()
+{
+    boardView_->zoomOut();
+}
+
+void MainWindow::numberToolbarClicked(int tool)
+{
+    boardView_->setNumberTool(tool >= 1 && tool <= view::BoardView::kEraser ? tool
+                                                                            : view::BoardView::kNoTool);
 }
 
 // At most one number button is down: the tool's, none for no tool.

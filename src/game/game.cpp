@@ -119,7 +119,6 @@ void Game::setPencilMode(bool pencil)
 {
     settings_.pencilMode = pencil ? 1 : 0;
     setCandidateMode(false);
-    Q_EMIT pencilModeChanged(pencil);
 }
 
 void Game::setCandidateMode(bool on)

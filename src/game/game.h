@@ -120,7 +120,6 @@ Q_SIGNALS:
     // The board is full and right. The clock has stopped at `seconds`.
     void completed(int seconds);
     void solutionRevealed();
-    void pencilModeChanged(bool pencil);
     void candidateModeChanged(bool on);
     void pausedChanged(bool paused);
     void hintShown(const game::Hint &hint);
