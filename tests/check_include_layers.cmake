@@ -5,6 +5,7 @@ cmake_minimum_required(VERSION 3.25)
 # What each folder may include besides itself, lowest layer first.
 set(allowed_platform "")
 set(allowed_solver "puzzle/book_format.h") # the book's layout is plain C++, shared with the solver
+set(allowed_generator solver "puzzle/book_format.h")
 set(allowed_puzzle platform)
 set(allowed_store platform)
 set(allowed_game puzzle store solver platform)
@@ -12,8 +13,8 @@ set(allowed_view game puzzle store solver platform)
 set(allowed_print view game puzzle store solver platform)
 set(allowed_shell platform)
 set(allowed_app platform puzzle store solver game view print shell)
-set(allowed_tools solver "puzzle/book_format.h")
-set(layers platform solver puzzle store game view print shell app)
+set(allowed_tools generator solver "puzzle/book_format.h")
+set(layers platform solver generator puzzle store game view print shell app)
 
 set(faults "")
 foreach(folder ${layers} tools)
