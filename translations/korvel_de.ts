@@ -598,7 +598,7 @@
     </message>
 </context>
 <context>
-    <name>game::ScoreDialog</name>
+    <name>app::ScoreDialog</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -617,7 +617,7 @@
     </message>
 </context>
 <context>
-    <name>game::StatisticsDialog</name>
+    <name>app::StatisticsDialog</name>
     <message>
         <source>%1 - Top 3 performance</source>
         <translation>%1 - Die drei Besten</translation>

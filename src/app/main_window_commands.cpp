@@ -3,8 +3,8 @@
 
 #include "app/puzzle_chooser.h"
 #include "app/puzzle_number_box.h"
+#include "app/score_dialogs.h"
 #include "game/game.h"
-#include "game/score_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/typed_number.h"
@@ -202,7 +202,7 @@ void MainWindow::onCompleted()
 {
     platform::message(this, tr("Wow! Puzzle Successfully Completed"),
                       tr("%1 - Congradz!").arg(platform::appTitle));
-    game::ScoreDialog dialog(game_, settings_, this);
+    app::ScoreDialog dialog(game_, settings_, this);
     platform::execDialog(dialog);
 }
 
@@ -286,7 +286,7 @@ void MainWindow::switchPause()
 
 void MainWindow::showStatistics()
 {
-    game::StatisticsDialog dialog(settings_, game_.puzzleNumber(), this);
+    app::StatisticsDialog dialog(settings_, game_.puzzleNumber(), this);
     platform::execDialog(dialog);
 }
 

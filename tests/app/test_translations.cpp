@@ -1,7 +1,7 @@
 // The program in each of its languages: which language a player gets, the translation files
 // against the texts in the sources, and every window and dialog as it shows each language: no
 // accelerator used twice, no text cut off.
-#include "game/score_dialogs.h"
+#include "app/score_dialogs.h"
 #include "platform/language.h"
 #include "shell/shell_dialogs.h"
 #include "store/score.h"
@@ -151,7 +151,7 @@ private Q_SLOTS:
             w.window->combinationWindow()->showCell(2, 2);
             if (const int need = w.find<QToolBar>("tb")->sizeHint().width(); need > w.window->width())
                 faults << QStringLiteral("the toolbar needs %1 px").arg(need);
-            game::ScoreDialog score(w.game, w.settings, w.window.get());
+            app::ScoreDialog score(w.game, w.settings, w.window.get());
             shell::WelcomeDialog welcome(w.dir.path());
             faults << surfaceFaults(*w.window) << surfaceFaults(score) << surfaceFaults(welcome);
             QVERIFY2(faults.isEmpty(), qPrintable(language + ": " + faults.join('\n')));

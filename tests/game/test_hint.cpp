@@ -1,7 +1,7 @@
 // Hints on small boards: the sentence of each rung of reasoning, a wrong digit before any
 // reasoning, a board with nothing to find; and the hint counts kept with the best times.
+#include "app/score_dialogs.h"
 #include "game/hint.h"
-#include "game/score_dialogs.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
 #include "support/board_fixture.h"
@@ -249,7 +249,7 @@ private Q_SLOTS:
         s.puzzleStats[1].bestTimes = {0, 300, 400, 500};
         s.puzzleStats[1].hintCounts = {0, 0, 1, 4};
         store::insertTime(s, 1, 312, QStringLiteral("Ann"), 2);
-        game::StatisticsDialog dialog(s, 1, nullptr);
+        app::StatisticsDialog dialog(s, 1, nullptr);
         QStringList shown;
         for (int k = 0; k < 3; ++k)
             shown << dialog.findChild<QLabel *>(QStringLiteral("lblSec_%1").arg(k))->text();
