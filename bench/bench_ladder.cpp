@@ -6,9 +6,9 @@
 // board rung is the hardest step of, and how many stay unfinished.
 #include "bench_data.h"
 #include "generator/digit_filler.h"
-#include "solver/grader.h"
 #include "generator/layout_generator.h"
 #include "generator/repairer.h"
+#include "solver/grader.h"
 #include "solver/solver.h"
 
 #include <benchmark/benchmark.h>

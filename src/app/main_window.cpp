@@ -349,7 +349,7 @@ void MainWindow::unload(bool messagesAllowed)
     if (unloaded_)
         return;
     unloaded_ = true;
-    game_.clock().stop();
+    game_.stopClock();
     if (QString error; !game_.keepProgress(&error) && messagesAllowed)
         platform::message(this, error, platform::appTitle);
     rememberCombinationsPlace();
@@ -410,8 +410,7 @@ void MainWindow::onWindowRestored()
         if (size() != fixed)
             resize(fixed);
     }
-    if (!game_.paused())
-        game_.clock().resume();
+    game_.setWindowMinimised(false);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

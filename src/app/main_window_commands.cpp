@@ -53,7 +53,7 @@ void MainWindow::connectGame()
     connect(&game_.clock(), &game::GameClock::ticked, this, [this] {
         // The tick that finds the window minimised still counts; the restore starts the clock again.
         if (isMinimized())
-            game_.clock().stop();
+            game_.setWindowMinimised(true);
         showCaption();
     });
     connect(&game_, &game::Game::noMistakesFound, this, [this] {
