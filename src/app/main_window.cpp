@@ -184,7 +184,7 @@ void MainWindow::buildMenus()
         {"MNU_COLOUR_PAPER", QT_TRANSLATE_NOOP("app::MainWindow", "Paper")},
         {"MNU_COLOUR_DARK", QT_TRANSLATE_NOOP("app::MainWindow", "Dark")},
         {"MNU_COLOUR_CONTRAST", QT_TRANSLATE_NOOP("app::MainWindow", "High Contrast")}};
-    for (int k = 0; k < view::kColourSchemeCount; ++k) {
+    for (int k = 0; k < store::kColourSchemeCount; ++k) {
         QAction *a = colours->addAction(tr(kSchemes[k].second));
         a->setObjectName(QString::fromLatin1(kSchemes[k].first));
         a->setCheckable(true);
@@ -336,7 +336,7 @@ void MainWindow::load()
     applyWindowPlace();
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
-    chooseColourScheme(settings_.colourScheme);
+    chooseColourScheme(int(settings_.colourScheme));
     if (settings_.showConflicts)
         actions_.conflicts->trigger();
     if (settings_.showCombinations)

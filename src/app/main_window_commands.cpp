@@ -145,8 +145,9 @@ void MainWindow::applyHint()
 
 void MainWindow::chooseColourScheme(int scheme)
 {
-    settings_.colourScheme = scheme >= 0 && scheme < view::kColourSchemeCount ? scheme : 0;
-    colourSchemes_->actions().at(settings_.colourScheme)->setChecked(true);
+    const bool known = scheme >= 0 && scheme < store::kColourSchemeCount;
+    settings_.colourScheme = known ? store::ColourScheme(scheme) : store::ColourScheme::Classic;
+    colourSchemes_->actions().at(int(settings_.colourScheme))->setChecked(true);
     boardView_->setBoardPalette(view::BoardPalette::ofScheme(settings_.colourScheme));
 }
 

@@ -128,14 +128,14 @@ private Q_SLOTS:
     void colourSchemesReadWell_data()
     {
         QTest::addColumn<int>("scheme");
-        QTest::newRow("Paper") << int(view::ColourScheme::Paper);
-        QTest::newRow("Dark") << int(view::ColourScheme::Dark);
-        QTest::newRow("High Contrast") << int(view::ColourScheme::HighContrast);
+        QTest::newRow("Paper") << int(store::ColourScheme::Paper);
+        QTest::newRow("Dark") << int(store::ColourScheme::Dark);
+        QTest::newRow("High Contrast") << int(store::ColourScheme::HighContrast);
     }
     void colourSchemesReadWell()
     {
         QFETCH(int, scheme);
-        const BoardPalette p = BoardPalette::ofScheme(scheme);
+        const BoardPalette p = BoardPalette::ofScheme(store::ColourScheme(scheme));
         const auto luminance = [](const QColor &c) {
             const auto channel = [](double v) {
                 return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
