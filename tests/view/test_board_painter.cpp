@@ -1,8 +1,10 @@
 // The board painter on an image: fills, grid lines, clue diagonals, sums, digits, marks and the
 // selection frame, all in the colours of the palette it is given, at device pixel ratios 1, 1.5
 // and 2; and the board picture on two screens, of 96 and 192 dpi (two_screens.json).
-#include "support/window_harness.h"
+#include "support/game_fixture.h"
 #include "view/board_painter.h"
+#include "view/board_picture.h"
+#include "view/board_view.h"
 #include "view/pixels.h"
 
 #include <QScreen>
