@@ -878,7 +878,7 @@ Möchten Sie sie stattdessen als PDF-Datei speichern?</translation>
     </message>
 </context>
 <context>
-    <name>shell::AboutDialog</name>
+    <name>help::AboutDialog</name>
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
@@ -917,7 +917,7 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     </message>
 </context>
 <context>
-    <name>shell::WelcomeDialog</name>
+    <name>help::WelcomeDialog</name>
     <message>
         <source>Start</source>
         <translation>Start</translation>

@@ -878,7 +878,7 @@ Voulez-vous plutôt l’enregistrer dans un fichier PDF ?</translation>
     </message>
 </context>
 <context>
-    <name>shell::AboutDialog</name>
+    <name>help::AboutDialog</name>
     <message>
         <source>About %1</source>
         <translation>À propos de %1</translation>
@@ -917,7 +917,7 @@ Chaque grille a une seule solution, et le raisonnement suffit pour la trouver.
     </message>
 </context>
 <context>
-    <name>shell::WelcomeDialog</name>
+    <name>help::WelcomeDialog</name>
     <message>
         <source>Start</source>
         <translation>Jouer</translation>

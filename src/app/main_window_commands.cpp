@@ -5,12 +5,12 @@
 #include "app/puzzle_number_box.h"
 #include "app/score_dialogs.h"
 #include "game/game.h"
+#include "help/help_dialogs.h"
+#include "help/open_document.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/typed_number.h"
 #include "print/print_dialog.h"
-#include "shell/open_document.h"
-#include "shell/shell_dialogs.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
 
@@ -299,22 +299,22 @@ void MainWindow::showPrintDialog()
 
 void MainWindow::openMorePuzzles()
 {
-    shell::openDocument(shell::morePuzzlesPath(appFolder_));
+    help::openDocument(help::morePuzzlesPath(appFolder_));
 }
 
 void MainWindow::openHelp()
 {
-    shell::openDocument(shell::helpPagePath(appFolder_));
+    help::openDocument(help::helpPagePath(appFolder_));
 }
 
 void MainWindow::openWebSite()
 {
-    shell::openDocument(platform::gameWebPage);
+    help::openDocument(platform::gameWebPage);
 }
 
 void MainWindow::showAbout()
 {
-    shell::AboutDialog about(appFolder_, this);
+    help::AboutDialog about(appFolder_, this);
     platform::execDialog(about);
 }
 

@@ -3,8 +3,8 @@
 // combinations window, the score dialog at completion, and the program's start.
 #include "app/score_dialogs.h"
 #include "app/startup.h"
+#include "help/help_dialogs.h"
 #include "platform/app_identity.h"
-#include "shell/shell_dialogs.h"
 #include "store/score.h"
 #include "support/window_harness.h"
 #include "view/combination_window.h"
@@ -397,7 +397,7 @@ private Q_SLOTS:
             });
             platform::setDialogRunner([&](QDialog &d) {
                 shown << d.objectName();
-                QTest::mouseClick(static_cast<shell::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
+                QTest::mouseClick(static_cast<help::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
                 return d.result();
             });
             app::Program program;

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "help/open_document.h"
 #include "platform/modal.h"
-#include "shell/open_document.h"
 #include "support/game_fixture.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
@@ -39,7 +39,7 @@ public:
             return int(QDialog::Rejected);
         });
         platform::setPause([this](int milliseconds) { pauses << milliseconds; });
-        shell::setDocumentOpener([this](const QString &target) { documents << target; });
+        help::setDocumentOpener([this](const QString &target) { documents << target; });
         window = std::make_unique<app::MainWindow>(game, settings, dir.path());
         window->load();
         window->show();
@@ -52,7 +52,7 @@ public:
         platform::setMessageResponder({});
         platform::setDialogRunner({});
         platform::setPause({});
-        shell::setDocumentOpener({});
+        help::setDocumentOpener({});
     }
     WindowHarness(const WindowHarness &) = delete;
     WindowHarness &operator=(const WindowHarness &) = delete;
