@@ -34,7 +34,7 @@ struct Played {
     {
         book.openBytes(largestPuzzleBook());
         game.openPuzzle(1);
-        game.clock().stop();
+        game.stopClock();
         // A few digits written, as in a game under way.
         const puzzle::Puzzle &p = game.puzzle();
         for (int i = 1; i <= p.cellCount(); i += 7) {

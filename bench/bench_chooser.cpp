@@ -42,7 +42,7 @@ struct ShippedBook {
             settings.puzzleStats[std::size_t(n)].bestTimes[1] = 60 + n;
         game = std::make_unique<game::Game>(book, settings, QDir::tempPath());
         game->openPuzzle(500);
-        game->clock().stop();
+        game->stopClock();
     }
 };
 

@@ -1,7 +1,7 @@
 // Generation rate: unique puzzles, graded and solvable by logic without a guess, at four sizes. The
 // difficulty cycles through easy, medium, hard and expert, each asked for exactly, with a fresh
 // seed per puzzle; items per second is puzzles per second.
-#include "solver/generator.h"
+#include "generator/generator.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,10 +5,10 @@
 // but that the rungs up to run consistency cannot finish; the counters say how many puzzles each
 // board rung is the hardest step of, and how many stay unfinished.
 #include "bench_data.h"
-#include "solver/digit_filler.h"
+#include "generator/digit_filler.h"
+#include "generator/layout_generator.h"
+#include "generator/repairer.h"
 #include "solver/grader.h"
-#include "solver/layout_generator.h"
-#include "solver/repairer.h"
 #include "solver/solver.h"
 
 #include <benchmark/benchmark.h>

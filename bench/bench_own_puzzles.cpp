@@ -4,7 +4,7 @@
 #include "bench_data.h"
 #include "game/layout_check.h"
 #include "game/my_puzzles.h"
-#include "solver/code_generation.h"
+#include "generator/code_generation.h"
 #include "solver/kakuro_puzzle.h"
 #include "store/settings_store.h"
 

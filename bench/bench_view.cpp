@@ -43,7 +43,7 @@ struct Shown {
     {
         book.openBytes(squareBook(30));
         game.openPuzzle(1);
-        game.clock().stop();
+        game.stopClock();
         view.resize(700, 480);
         view.show();
         if (view.devicePixelRatio() != ratio) {

@@ -3,7 +3,7 @@
 
 #include "book_file_io.h"
 #include "puzzle/book_format.h"
-#include "solver/code_generation.h"
+#include "generator/code_generation.h"
 
 #include <array>
 #include <charconv>

@@ -4,7 +4,7 @@
 #include "book_file_io.h"
 #include "progress_line.h"
 #include "puzzle/book_format.h"
-#include "solver/book_builder.h"
+#include "generator/book_builder.h"
 
 #include <array>
 #include <charconv>

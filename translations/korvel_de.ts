@@ -916,7 +916,7 @@
     </message>
 </context>
 <context>
-    <name>game::ScoreDialog</name>
+    <name>app::ScoreDialog</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -935,7 +935,7 @@
     </message>
 </context>
 <context>
-    <name>game::StatisticsDialog</name>
+    <name>app::StatisticsDialog</name>
     <message>
         <source>%1 - Top 3 performance</source>
         <translation>%1 - Die drei Besten</translation>
@@ -1196,7 +1196,7 @@ Möchten Sie sie stattdessen als PDF-Datei speichern?</translation>
     </message>
 </context>
 <context>
-    <name>shell::AboutDialog</name>
+    <name>help::AboutDialog</name>
     <message>
         <source>About %1</source>
         <translation>Über %1</translation>
@@ -1235,7 +1235,7 @@ Jedes Rätsel hat genau eine Lösung, und sie lässt sich allein durch Nachdenke
     </message>
 </context>
 <context>
-    <name>shell::WelcomeDialog</name>
+    <name>help::WelcomeDialog</name>
     <message>
         <source>Start</source>
         <translation>Start</translation>

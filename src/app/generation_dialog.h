@@ -2,7 +2,7 @@
 // dialog closes itself when the puzzle is made.
 #pragma once
 
-#include "solver/code_generation.h"
+#include "generator/code_generation.h"
 
 #include <QDialog>
 

@@ -1,5 +1,6 @@
 // Korvel: a Kakuro game.
 #include "app/startup.h"
+#include "platform/app_identity.h"
 #include "platform/language.h"
 
 #include <QApplication>
@@ -15,10 +16,11 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Korvel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("korvel")); // korvel.desktop: icon and name in the desktop
+    QCoreApplication::setOrganizationName(platform::makerName);
+    QCoreApplication::setApplicationName(platform::appTitle);
+    QCoreApplication::setApplicationVersion(platform::versionText());
+    QGuiApplication::setDesktopFileName(
+        QStringLiteral("korvel")); // korvel.desktop: icon and name in the desktop
     // Before anything can speak, the corrupt-book message included.
     platform::useLanguage(platform::chooseLanguage(QLocale::system().uiLanguages()));
     app::Program program;

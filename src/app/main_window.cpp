@@ -20,8 +20,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QShowEvent>
@@ -31,19 +31,18 @@
 #include <QWindowStateChangeEvent>
 
 namespace app {
-namespace {
 
-using Command = void (MainWindow::*)();
-
-// One menu entry: objectName, caption (nullptr for a separator), shortcut and command.
-struct MenuEntry {
+// One menu entry: objectName, caption (nullptr for a separator), shortcut, the member that holds
+// its action (nullptr when the code never reaches it) and its command.
+struct MainWindow::MenuEntry {
     const char *name;
     const char *caption;
     QKeySequence shortcut;
-    Command command;
+    QAction *MenuActions::*action;
+    void (MainWindow::*command)();
 };
 
-struct Menu {
+struct MainWindow::Menu {
     const char *name;
     const char *caption;
     std::initializer_list<MenuEntry> entries;
@@ -51,92 +50,90 @@ struct Menu {
 
 // One entry a line, each caption marked for the translators, who find them under "app::Menu".
 // clang-format off
-const std::initializer_list<Menu> &menuTable()
+const std::initializer_list<MainWindow::Menu> &MainWindow::menuTable()
 {
     static const std::initializer_list<Menu> menus = {
         {"MNU_GM",
          QT_TRANSLATE_NOOP("app::Menu", "Game"),
-         {{"MNU_NEXT", QT_TRANSLATE_NOOP("app::Menu", "Next game"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::nextPuzzle},
-          {"MNU_PREV", QT_TRANSLATE_NOOP("app::Menu", "Previous Game"), QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::previousPuzzle},
-          {"MNU_RST", QT_TRANSLATE_NOOP("app::Menu", "Restart Game"), {}, &MainWindow::restartPuzzle},
-          {"MNU_SAVE", QT_TRANSLATE_NOOP("app::Menu", "Save Game"), {}, &MainWindow::saveGame},
-          {"MNU_KEEP", QT_TRANSLATE_NOOP("app::Menu", "Keep My Progress"), {}, &MainWindow::switchKeepProgress},
-          {"MNU_CHOOSE", QT_TRANSLATE_NOOP("app::Menu", "Choose Puzzle..."), {}, &MainWindow::choosePuzzle},
-          {"MNU_PAUSE", QT_TRANSLATE_NOOP("app::Menu", "Pause"), QKeySequence(Qt::Key_F2), &MainWindow::switchPause},
-          {"MNU_NEW", QT_TRANSLATE_NOOP("app::Menu", "New Puzzle..."), {}, &MainWindow::newPuzzle},
-          {"MNU_OPEN_CODE", QT_TRANSLATE_NOOP("app::Menu", "Open Puzzle Code..."), {}, &MainWindow::openPuzzleCode},
-          {"MNU_ENTER", QT_TRANSLATE_NOOP("app::Menu", "Enter Puzzle..."), {}, &MainWindow::enterPuzzle},
-          {"MNU_SEP", nullptr, {}, nullptr},
-          {"MNU_STATS", QT_TRANSLATE_NOOP("app::Menu", "Statistics"), {}, &MainWindow::showStatistics},
-          {"MNU_PRN", QT_TRANSLATE_NOOP("app::Menu", "Print Game"), {}, &MainWindow::showPrintDialog},
-          {"MNU_SEP2", nullptr, {}, nullptr},
-          {"MNU_MP", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
-          {"MNU_SEP3", nullptr, {}, nullptr},
-          {"MNU_XIT", QT_TRANSLATE_NOOP("app::Menu", "Exit"), {}, &MainWindow::exitGame}}},
+         {{"MNU_NEXT", QT_TRANSLATE_NOOP("app::Menu", "Next game"), QKeySequence(Qt::CTRL | Qt::Key_N), &MenuActions::nextPuzzle, &MainWindow::nextPuzzle},
+          {"MNU_PREV", QT_TRANSLATE_NOOP("app::Menu", "Previous Game"), QKeySequence(Qt::CTRL | Qt::Key_B), &MenuActions::previousPuzzle, &MainWindow::previousPuzzle},
+          {"MNU_RST", QT_TRANSLATE_NOOP("app::Menu", "Restart Game"), {}, &MenuActions::restart, &MainWindow::restartPuzzle},
+          {"MNU_SAVE", QT_TRANSLATE_NOOP("app::Menu", "Save Game"), {}, &MenuActions::save, &MainWindow::saveGame},
+          {"MNU_KEEP", QT_TRANSLATE_NOOP("app::Menu", "Keep My Progress"), {}, &MenuActions::keepProgress, &MainWindow::switchKeepProgress},
+          {"MNU_CHOOSE", QT_TRANSLATE_NOOP("app::Menu", "Choose Puzzle..."), {}, &MenuActions::choosePuzzle, &MainWindow::choosePuzzle},
+          {"MNU_PAUSE", QT_TRANSLATE_NOOP("app::Menu", "Pause"), QKeySequence(Qt::Key_F2), &MenuActions::pause, &MainWindow::switchPause},
+          {"MNU_NEW", QT_TRANSLATE_NOOP("app::Menu", "New Puzzle..."), {}, &MenuActions::newPuzzle, &MainWindow::newPuzzle},
+          {"MNU_OPEN_CODE", QT_TRANSLATE_NOOP("app::Menu", "Open Puzzle Code..."), {}, &MenuActions::openPuzzleCode, &MainWindow::openPuzzleCode},
+          {"MNU_ENTER", QT_TRANSLATE_NOOP("app::Menu", "Enter Puzzle..."), {}, &MenuActions::enterPuzzle, &MainWindow::enterPuzzle},
+          {"MNU_SEP", nullptr, {}, nullptr, nullptr},
+          {"MNU_STATS", QT_TRANSLATE_NOOP("app::Menu", "Statistics"), {}, &MenuActions::statistics, &MainWindow::showStatistics},
+          {"MNU_PRN", QT_TRANSLATE_NOOP("app::Menu", "Print Game"), {}, &MenuActions::print, &MainWindow::showPrintDialog},
+          {"MNU_SEP2", nullptr, {}, nullptr, nullptr},
+          {"MNU_MP", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MenuActions::morePuzzles, &MainWindow::openMorePuzzles},
+          {"MNU_SEP3", nullptr, {}, nullptr, nullptr},
+          {"MNU_XIT", QT_TRANSLATE_NOOP("app::Menu", "Exit"), {}, &MenuActions::exit, &MainWindow::exitGame}}},
         {"MNU_SOLV",
          QT_TRANSLATE_NOOP("app::Menu", "Solving"),
-         {{"MNU_PEN_1", QT_TRANSLATE_NOOP("app::Menu", "Use pen"), {}, &MainWindow::usePen},
-          {"MNU_PEN_2", QT_TRANSLATE_NOOP("app::Menu", "Use Pencil"), {}, &MainWindow::usePencil},
-          {"MNU_SEP_S", nullptr, {}, nullptr},
-          {"MNU_CHK_ALL", QT_TRANSLATE_NOOP("app::Menu", "Check All"), {}, &MainWindow::checkAll},
-          {"MNU_ZOOMIN", QT_TRANSLATE_NOOP("app::Menu", "Zoom In +"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::zoomIn},
-          {"MNU_ZOOMOUT", QT_TRANSLATE_NOOP("app::Menu", "Zoom Out -"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::zoomOut},
-          {"MNU_SEP_U", nullptr, {}, nullptr},
-          {"MNU_UNDO", QT_TRANSLATE_NOOP("app::Menu", "Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), &MainWindow::undo},
-          {"MNU_REDO", QT_TRANSLATE_NOOP("app::Menu", "Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redo},
-          {"MNU_SEP_C", nullptr, {}, nullptr},
-          {"MNU_CAND", QT_TRANSLATE_NOOP("app::Menu", "Use Candidates"), {}, &MainWindow::switchCandidateMode},
-          {"MNU_CAND_FILL", QT_TRANSLATE_NOOP("app::Menu", "Fill Candidates"), {}, &MainWindow::fillCandidates},
-          {"MNU_CAND_CLEAR", QT_TRANSLATE_NOOP("app::Menu", "Clear Candidates"), {}, &MainWindow::clearCandidates},
-          {"MNU_AUTOMARKS", QT_TRANSLATE_NOOP("app::Menu", "Remove Marks of Placed Digits"), {}, &MainWindow::switchAutoMarks},
-          {"MNU_SEP_HINT", nullptr, {}, nullptr},
-          {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MainWindow::showHint},
-          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &MainWindow::applyHint},
-          {"MNU_SOLUTION", QT_TRANSLATE_NOOP("app::Menu", "Show Solution"), {}, &MainWindow::showSolution},
-          {"MNU_SEP_A", nullptr, {}, nullptr},
-          {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MainWindow::switchCombinations},
-          {"MNU_CONFLICTS", QT_TRANSLATE_NOOP("app::Menu", "Show Conflicts"), {}, &MainWindow::switchConflicts}}},
+         {{"MNU_PEN_1", QT_TRANSLATE_NOOP("app::Menu", "Use pen"), {}, &MenuActions::pen, &MainWindow::usePen},
+          {"MNU_PEN_2", QT_TRANSLATE_NOOP("app::Menu", "Use Pencil"), {}, &MenuActions::pencil, &MainWindow::usePencil},
+          {"MNU_SEP_S", nullptr, {}, nullptr, nullptr},
+          {"MNU_CHK_ALL", QT_TRANSLATE_NOOP("app::Menu", "Check All"), {}, &MenuActions::checkAll, &MainWindow::checkAll},
+          {"MNU_ZOOMIN", QT_TRANSLATE_NOOP("app::Menu", "Zoom In +"), QKeySequence(Qt::CTRL | Qt::Key_Z), &MenuActions::zoomIn, &MainWindow::zoomIn},
+          {"MNU_ZOOMOUT", QT_TRANSLATE_NOOP("app::Menu", "Zoom Out -"), QKeySequence(Qt::CTRL | Qt::Key_O), &MenuActions::zoomOut, &MainWindow::zoomOut},
+          {"MNU_SEP_U", nullptr, {}, nullptr, nullptr},
+          {"MNU_UNDO", QT_TRANSLATE_NOOP("app::Menu", "Undo"), QKeySequence(Qt::CTRL | Qt::Key_U), &MenuActions::undo, &MainWindow::undo},
+          {"MNU_REDO", QT_TRANSLATE_NOOP("app::Menu", "Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y), &MenuActions::redo, &MainWindow::redo},
+          {"MNU_SEP_C", nullptr, {}, nullptr, nullptr},
+          {"MNU_CAND", QT_TRANSLATE_NOOP("app::Menu", "Use Candidates"), {}, &MenuActions::candidates, &MainWindow::switchCandidateMode},
+          {"MNU_CAND_FILL", QT_TRANSLATE_NOOP("app::Menu", "Fill Candidates"), {}, &MenuActions::fillCandidates, &MainWindow::fillCandidates},
+          {"MNU_CAND_CLEAR", QT_TRANSLATE_NOOP("app::Menu", "Clear Candidates"), {}, &MenuActions::clearCandidates, &MainWindow::clearCandidates},
+          {"MNU_AUTOMARKS", QT_TRANSLATE_NOOP("app::Menu", "Remove Marks of Placed Digits"), {}, &MenuActions::autoMarks, &MainWindow::switchAutoMarks},
+          {"MNU_SEP_HINT", nullptr, {}, nullptr, nullptr},
+          {"MNU_HINT", QT_TRANSLATE_NOOP("app::Menu", "Hint"), QKeySequence(Qt::CTRL | Qt::Key_H), &MenuActions::hint, &MainWindow::showHint},
+          {"MNU_HINT_APPLY", QT_TRANSLATE_NOOP("app::Menu", "Apply Hint"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &MenuActions::applyHint, &MainWindow::applyHint},
+          {"MNU_SOLUTION", QT_TRANSLATE_NOOP("app::Menu", "Show Solution"), {}, &MenuActions::solution, &MainWindow::showSolution},
+          {"MNU_SEP_A", nullptr, {}, nullptr, nullptr},
+          {"MNU_COMBOS", QT_TRANSLATE_NOOP("app::Menu", "Combinations"), {}, &MenuActions::combinations, &MainWindow::switchCombinations},
+          {"MNU_CONFLICTS", QT_TRANSLATE_NOOP("app::Menu", "Show Conflicts"), {}, &MenuActions::conflicts, &MainWindow::switchConflicts}}},
         {"MNU_HLPMN",
          QT_TRANSLATE_NOOP("app::Menu", "Help"),
-         {{"MNU_HTP", QT_TRANSLATE_NOOP("app::Menu", "How to play"), QKeySequence(Qt::Key_F1), &MainWindow::openHelp},
-          {"MNU_MP_H", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MainWindow::openMorePuzzles},
-          {"MNU_CS_WEB", QT_TRANSLATE_NOOP("app::Menu", "Korvel Website"), {}, &MainWindow::openWebSite},
-          {"MNU_SEP_H", nullptr, {}, nullptr},
-          {"MNU_ABT", QT_TRANSLATE_NOOP("app::Menu", "About"), {}, &MainWindow::showAbout}}},
+         {{"MNU_HTP", QT_TRANSLATE_NOOP("app::Menu", "How to play"), QKeySequence(Qt::Key_F1), &MenuActions::help, &MainWindow::openHelp},
+          {"MNU_MP_H", QT_TRANSLATE_NOOP("app::Menu", "More Puzzles"), {}, &MenuActions::morePuzzlesFromHelp, &MainWindow::openMorePuzzles},
+          {"MNU_CS_WEB", QT_TRANSLATE_NOOP("app::Menu", "Korvel Website"), {}, &MenuActions::webSite, &MainWindow::openWebSite},
+          {"MNU_SEP_H", nullptr, {}, nullptr, nullptr},
+          {"MNU_ABT", QT_TRANSLATE_NOOP("app::Menu", "About"), {}, &MenuActions::about, &MainWindow::showAbout}}},
     };
     return menus;
 }
-// clang-format on
 
-// The main toolbar: button index, caption (nullptr for a separator) and the menu entry whose
-// command the button runs.
-struct ToolbarButton {
-    int index;
+// A main toolbar button: the member that holds it, its caption (nullptr for a separator), the
+// menu entry whose command it runs and its picture. tb_1.. in this order.
+struct MainWindow::ToolbarButton {
+    QAction *MainToolbarButtons::*button;
     const char *caption;
-    const char *menuEntry;
+    QAction *MenuActions::*runs;
     int picture;
 };
 
-constexpr ToolbarButton kMainToolbar[] = {
-    {1, QT_TRANSLATE_NOOP("app::MainToolbar", "Prev"), "MNU_PREV", view::toolImage::Prev},
-    {2, nullptr, nullptr, 0},
-    {3, QT_TRANSLATE_NOOP("app::MainToolbar", "Next"), "MNU_NEXT", view::toolImage::Next},
-    {4, QT_TRANSLATE_NOOP("app::MainToolbar", "Restart"), "MNU_RST", view::toolImage::Restart},
-    {5, nullptr, nullptr, 0},
-    {6, QT_TRANSLATE_NOOP("app::MainToolbar", "Pencil"), "MNU_PEN_2", view::toolImage::Pencil},
-    {7, QT_TRANSLATE_NOOP("app::MainToolbar", "Pen"), "MNU_PEN_1", view::toolImage::Pen},
-    {8, nullptr, nullptr, 0},
-    {9, QT_TRANSLATE_NOOP("app::MainToolbar", "Check"), "MNU_CHK_ALL", view::toolImage::Check},
-    {10, QT_TRANSLATE_NOOP("app::MainToolbar", "Undo"), "MNU_UNDO", view::toolImage::Undo},
-    {11, QT_TRANSLATE_NOOP("app::MainToolbar", "Redo"), "MNU_REDO", view::toolImage::Redo},
-    {12, QT_TRANSLATE_NOOP("app::MainToolbar", "Marks"), "MNU_CAND", view::toolImage::Marks},
-};
-
-// Checkable menu entries beyond pen and pencil.
-constexpr const char *kSwitches[] = {"MNU_KEEP",      "MNU_PAUSE",  "MNU_CAND",
-                                     "MNU_AUTOMARKS", "MNU_COMBOS", "MNU_CONFLICTS"};
-
-} // namespace
+const std::initializer_list<MainWindow::ToolbarButton> &MainWindow::mainToolbarTable()
+{
+    static const std::initializer_list<ToolbarButton> buttons = {
+        {&MainToolbarButtons::previous, QT_TRANSLATE_NOOP("app::MainToolbar", "Prev"), &MenuActions::previousPuzzle, view::toolImage::Prev},
+        {&MainToolbarButtons::firstGap, nullptr, nullptr, 0},
+        {&MainToolbarButtons::next, QT_TRANSLATE_NOOP("app::MainToolbar", "Next"), &MenuActions::nextPuzzle, view::toolImage::Next},
+        {&MainToolbarButtons::restart, QT_TRANSLATE_NOOP("app::MainToolbar", "Restart"), &MenuActions::restart, view::toolImage::Restart},
+        {&MainToolbarButtons::secondGap, nullptr, nullptr, 0},
+        {&MainToolbarButtons::pencil, QT_TRANSLATE_NOOP("app::MainToolbar", "Pencil"), &MenuActions::pencil, view::toolImage::Pencil},
+        {&MainToolbarButtons::pen, QT_TRANSLATE_NOOP("app::MainToolbar", "Pen"), &MenuActions::pen, view::toolImage::Pen},
+        {&MainToolbarButtons::thirdGap, nullptr, nullptr, 0},
+        {&MainToolbarButtons::check, QT_TRANSLATE_NOOP("app::MainToolbar", "Check"), &MenuActions::checkAll, view::toolImage::Check},
+        {&MainToolbarButtons::undo, QT_TRANSLATE_NOOP("app::MainToolbar", "Undo"), &MenuActions::undo, view::toolImage::Undo},
+        {&MainToolbarButtons::redo, QT_TRANSLATE_NOOP("app::MainToolbar", "Redo"), &MenuActions::redo, view::toolImage::Redo},
+        {&MainToolbarButtons::marks, QT_TRANSLATE_NOOP("app::MainToolbar", "Marks"), &MenuActions::candidates, view::toolImage::Marks},
+    };
+    return buttons;
+}
+// clang-format on
 
 MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent)
     : QMainWindow(parent), game_(game), settings_(settings), appFolder_(appFolder)
@@ -153,8 +150,9 @@ MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QStrin
     connectGame();
     // At logout or shutdown the window may go without being closed: what closing it does runs
     // here instead, once, and speaks only when the session lets it.
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
+    connect(
+        qGuiApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager &session) { unload(session.allowsInteraction()); }, Qt::DirectConnection);
     connect(qGuiApp, &QGuiApplication::aboutToQuit, this, [this] { unload(false); });
     grades_ = new game::BookGrades(game_.book(), this);
 }
@@ -171,14 +169,15 @@ void MainWindow::buildMenus()
                                        : m->addSeparator();
             a->setObjectName(QString::fromUtf8(entry.name));
             a->setShortcut(entry.shortcut);
+            if (entry.action)
+                actions_.*entry.action = a;
             if (entry.command)
                 connect(a, &QAction::triggered, this, entry.command);
         }
     }
-    action(QStringLiteral("MNU_PEN_1"))->setCheckable(true);
-    action(QStringLiteral("MNU_PEN_2"))->setCheckable(true);
-    for (const char *name : kSwitches)
-        action(QString::fromLatin1(name))->setCheckable(true);
+    for (QAction *a : {actions_.pen, actions_.pencil, actions_.keepProgress, actions_.pause,
+                       actions_.candidates, actions_.autoMarks, actions_.combinations, actions_.conflicts})
+        a->setCheckable(true);
 
     // The colour schemes, in their stored order, one of them chosen.
     QMenu *colours = findChild<QMenu *>(QStringLiteral("MNU_SOLV"))->addMenu(tr("Colours"));
@@ -190,7 +189,7 @@ void MainWindow::buildMenus()
         {"MNU_COLOUR_PAPER", QT_TRANSLATE_NOOP("app::MainWindow", "Paper")},
         {"MNU_COLOUR_DARK", QT_TRANSLATE_NOOP("app::MainWindow", "Dark")},
         {"MNU_COLOUR_CONTRAST", QT_TRANSLATE_NOOP("app::MainWindow", "High Contrast")}};
-    for (int k = 0; k < view::kColourSchemeCount; ++k) {
+    for (int k = 0; k < store::kColourSchemeCount; ++k) {
         QAction *a = colours->addAction(tr(kSchemes[k].second));
         a->setObjectName(QString::fromLatin1(kSchemes[k].first));
         a->setCheckable(true);
@@ -198,11 +197,6 @@ void MainWindow::buildMenus()
         connect(a, &QAction::triggered, this, [this, k] { chooseColourScheme(k); });
     }
     buildOptionMenus();
-}
-
-QAction *MainWindow::action(const QString &objectName) const
-{
-    return findChild<QAction *>(objectName);
 }
 
 // A checkable toolbar button can be toggled on its own, without a click, as a screen reader's
@@ -237,19 +231,20 @@ void MainWindow::buildToolbars()
     mainToolbar_->setObjectName(QStringLiteral("tb"));
     mainToolbar_->setMovable(false);
     mainToolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    for (const ToolbarButton &b : kMainToolbar) {
+    int index = 0;
+    for (const ToolbarButton &b : mainToolbarTable()) {
         QAction *a = b.caption
                          ? mainToolbar_->addAction(QIcon(images.image(b.picture)),
                                                    QCoreApplication::translate("app::MainToolbar", b.caption))
                          : mainToolbar_->addSeparator();
-        a->setObjectName(QStringLiteral("tb_%1").arg(b.index));
-        mainButtons_[std::size_t(b.index)] = a;
+        a->setObjectName(QStringLiteral("tb_%1").arg(++index));
+        mainButtons_.*b.button = a;
         if (b.caption)
-            connect(a, &QAction::triggered, this, [this, index = b.index] { mainToolbarClicked(index); });
+            connect(a, &QAction::triggered, this,
+                    [this, a, command = actions_.*b.runs] { mainToolbarClicked(a, command); });
     }
-    mainButtons_[6]->setCheckable(true);
-    mainButtons_[7]->setCheckable(true);
-    mainButtons_[12]->setCheckable(true);
+    for (QAction *a : {mainButtons_.pencil, mainButtons_.pen, mainButtons_.marks})
+        a->setCheckable(true);
 
     numberBox_ = new PuzzleNumberBox(mainToolbar_);
     numberBox_->setFixedWidth(60);
@@ -270,22 +265,27 @@ void MainWindow::buildToolbars()
         connect(a, &QAction::triggered, this, [this, k] { numberToolbarClicked(k); });
         numberButtons_[std::size_t(k)] = a;
     }
-    numberButtons_[10]->setText(tr("Eraser"));
-    numberButtons_[10]->setIcon(QIcon(images.image(view::toolImage::Eraser)));
-    if (auto *eraser = qobject_cast<QToolButton *>(numberToolbar_->widgetForAction(numberButtons_[10])))
-        eraser->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QAction *eraser = numberButtons_[view::BoardView::kEraser];
+    eraser->setText(tr("Eraser"));
+    eraser->setIcon(QIcon(images.image(view::toolImage::Eraser)));
+    if (auto *button = qobject_cast<QToolButton *>(numberToolbar_->widgetForAction(eraser)))
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     // "No tool" has a picture and no caption; its name is for tool tips and screen readers.
-    numberButtons_[11]->setIcon(QIcon(images.image(view::toolImage::NoTool)));
-    numberButtons_[11]->setToolTip(tr("No tool"));
-    if (QWidget *noTool = numberToolbar_->widgetForAction(numberButtons_[11]))
-        noTool->setAccessibleName(tr("No tool"));
+    QAction *noTool = numberButtons_[view::BoardView::kNoTool];
+    noTool->setIcon(QIcon(images.image(view::toolImage::NoTool)));
+    noTool->setToolTip(tr("No tool"));
+    if (QWidget *button = numberToolbar_->widgetForAction(noTool))
+        button->setAccessibleName(tr("No tool"));
 
     clickOnToggle(
-        mainButtons_[6], [this] { mainToolbarClicked(6); }, [this] { return game_.pencilMode(); });
+        mainButtons_.pencil, [this] { mainToolbarClicked(mainButtons_.pencil, actions_.pencil); },
+        [this] { return game_.pencilMode(); });
     clickOnToggle(
-        mainButtons_[7], [this] { mainToolbarClicked(7); }, [this] { return !game_.pencilMode(); });
+        mainButtons_.pen, [this] { mainToolbarClicked(mainButtons_.pen, actions_.pen); },
+        [this] { return !game_.pencilMode(); });
     clickOnToggle(
-        mainButtons_[12], [this] { mainToolbarClicked(12); }, [this] { return game_.candidateMode(); });
+        mainButtons_.marks, [this] { mainToolbarClicked(mainButtons_.marks, actions_.candidates); },
+        [this] { return game_.candidateMode(); });
     for (int k = 1; k <= 11; ++k) {
         clickOnToggle(
             numberButtons_[std::size_t(k)], [this, k] { numberToolbarClicked(k); },
@@ -294,7 +294,8 @@ void MainWindow::buildToolbars()
     mainToolbar_->setAccessibleName(tr("Main toolbar"));
     numberToolbar_->setAccessibleName(tr("Number tools"));
 
-    auto *watcher = new MainToolbarWatcher(*mainToolbar_, *mainButtons_[5], *mainButtons_[6], this);
+    auto *watcher =
+        new MainToolbarWatcher(*mainToolbar_, *mainButtons_.secondGap, *mainButtons_.pencil, this);
     mainToolbar_->installEventFilter(watcher);
     for (QWidget *child : mainToolbar_->findChildren<QWidget *>())
         child->installEventFilter(watcher);
@@ -308,7 +309,8 @@ void MainWindow::placeControls()
     const int toolbarHeight = mainToolbar_->sizeHint().height();
     const int numberBarWidth = numberToolbar_->sizeHint().width();
     mainToolbar_->setGeometry(0, 0, central->width(), toolbarHeight);
-    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth, std::max(0, central->height() - toolbarHeight));
+    numberToolbar_->setGeometry(0, toolbarHeight, numberBarWidth,
+                                std::max(0, central->height() - toolbarHeight));
     boardView_->setGeometry(numberBarWidth, toolbarHeight, std::max(0, central->width() - numberBarWidth),
                             std::max(0, central->height() - toolbarHeight));
 }
@@ -316,36 +318,34 @@ void MainWindow::placeControls()
 // A toolbar button runs its menu entry's command; Pencil and Pen first show their own pointer on
 // the board. Every main toolbar click but Undo and Redo puts the number tool down (which releases
 // the eraser).
-void MainWindow::mainToolbarClicked(int index)
+void MainWindow::mainToolbarClicked(QAction *button, QAction *command)
 {
-    if (index == 6 || index == 7) {
-        const int pointer = index == 6 ? view::toolImage::PencilPointer : view::toolImage::PenPointer;
-        boardView_->showPointer(view::toolImages().pointer(pointer));
+    if (button == mainButtons_.pencil || button == mainButtons_.pen) {
+        const bool pencil = button == mainButtons_.pencil;
+        boardView_->showPointer(view::toolImages().pointer(pencil ? view::toolImage::PencilPointer
+                                                                  : view::toolImage::PenPointer));
     }
-    for (const ToolbarButton &b : kMainToolbar) {
-        if (b.index == index && b.menuEntry)
-            action(QString::fromLatin1(b.menuEntry))->trigger();
-    }
-    if (index != 10 && index != 11)
+    command->trigger();
+    if (button != mainButtons_.undo && button != mainButtons_.redo)
         boardView_->setNumberTool(view::BoardView::kNoTool);
 }
 
 void MainWindow::load()
 {
-    action(QStringLiteral("MNU_ABT"))->setText(tr("About %1").arg(platform::appTitle));
+    actions_.about->setText(tr("About %1").arg(platform::appTitle));
     boardView_->setNumberTool(view::BoardView::kNoTool);
-    action(QStringLiteral("MNU_KEEP"))->setChecked(settings_.keepProgress);
-    action(QStringLiteral("MNU_AUTOMARKS"))->setChecked(settings_.autoMarks);
+    actions_.keepProgress->setChecked(settings_.keepProgress);
+    actions_.autoMarks->setChecked(settings_.autoMarks);
     chooseKeyScheme(settings_.keyScheme);
     game_.openPuzzle(settings_.lastPuzzle);
     applyWindowPlace();
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
-    chooseColourScheme(settings_.colourScheme);
+    chooseColourScheme(int(settings_.colourScheme));
     if (settings_.showConflicts)
-        action(QStringLiteral("MNU_CONFLICTS"))->trigger();
+        actions_.conflicts->trigger();
     if (settings_.showCombinations)
-        action(QStringLiteral("MNU_COMBOS"))->trigger();
+        actions_.combinations->trigger();
     grades_->start();
 }
 
@@ -354,7 +354,7 @@ void MainWindow::unload(bool messagesAllowed)
     if (unloaded_)
         return;
     unloaded_ = true;
-    game_.clock().stop();
+    game_.stopClock();
     if (QString error; !game_.keepProgress(&error) && messagesAllowed)
         platform::message(this, error, platform::appTitle);
     rememberCombinationsPlace();
@@ -407,10 +407,15 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::onWindowRestored()
 {
-    if (!settings_.fitWindow)
-        setFixedSize(view::windowWidthPx, view::windowHeightPx); // the player cannot change the size
-    if (!game_.paused())
-        game_.clock().resume();
+    if (!settings_.fitWindow) {
+        // The player cannot change the size. Qt skips setFixedSize() when the limits stand as they
+        // are, so a size forced on the window from outside is put back explicitly.
+        const QSize fixed(view::windowWidthPx, view::windowHeightPx);
+        setFixedSize(fixed);
+        if (size() != fixed)
+            resize(fixed);
+    }
+    game_.setWindowMinimised(false);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QActionGroup;
@@ -27,7 +28,7 @@ namespace view {
 class BoardView;
 class CombinationWindow;
 class HintPanel;
-}
+} // namespace view
 
 namespace app {
 
@@ -37,7 +38,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `appFolder` is the program folder; help pages are found from it.
-    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent = nullptr);
+    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Prepares the window and opens the stored puzzle; run once, while the window is hidden.
@@ -47,8 +49,43 @@ public:
     // when `messagesAllowed`.
     void unload(bool messagesAllowed = true);
 
-    QAction *action(const QString &objectName) const;
     view::BoardView *boardView() const { return boardView_; }
+    // Adds `record` to the player's own puzzles (or finds it there) and opens it; `reserved` goes
+    // into its record. False, after telling the player, when it could not be added.
+    bool openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t reserved);
+    view::CombinationWindow *combinationWindow() const { return combinationWindow_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    struct MenuEntry;
+    struct Menu;
+    struct ToolbarButton;
+    // The menus, one entry a line: objectName, caption, shortcut, the member that holds the
+    // action and the command it runs.
+    static const std::initializer_list<Menu> &menuTable();
+    static const std::initializer_list<ToolbarButton> &mainToolbarTable();
+
+    // The actions the window's code reaches, each made from its line of the menu table.
+    struct MenuActions {
+        QAction *nextPuzzle, *previousPuzzle, *restart, *save, *keepProgress, *choosePuzzle, *pause,
+            *newPuzzle, *openPuzzleCode, *enterPuzzle, *statistics, *print, *morePuzzles, *exit;
+        QAction *pen, *pencil, *checkAll, *zoomIn, *zoomOut, *undo, *redo, *candidates, *fillCandidates,
+            *clearCandidates, *autoMarks, *hint, *applyHint, *solution, *combinations, *conflicts;
+        QAction *help, *morePuzzlesFromHelp, *webSite, *about;
+        QAction *fitWindow, *zoomToDefault, *openMenuBar; // made beside the table
+    };
+    // The main toolbar's buttons tb_1..tb_12, each made from its line of the toolbar table.
+    struct MainToolbarButtons {
+        QAction *previous, *firstGap, *next, *restart, *secondGap, *pencil, *pen, *thirdGap, *check, *undo,
+            *redo, *marks;
+    };
 
     // The commands of the menus, each as its menu entry runs it.
     void nextPuzzle();
@@ -62,9 +99,6 @@ public:
     void newPuzzle();
     void openPuzzleCode();
     void enterPuzzle();
-    // Adds `record` to the player's own puzzles (or finds it there) and opens it; `reserved` goes
-    // into its record. False, after telling the player, when it could not be added.
-    bool openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t reserved);
     void showStatistics();
     void showPrintDialog();
     void openMorePuzzles();
@@ -98,23 +132,11 @@ public:
     void openWebSite();
     void showAbout();
 
-    view::CombinationWindow *combinationWindow() const { return combinationWindow_; }
+    // A click on a main toolbar button runs its menu command; a click on number tool `tool`
+    // (1-9 a digit, the eraser or no tool) takes that tool.
+    void mainToolbarClicked(QAction *button, QAction *command);
+    void numberToolbarClicked(int tool);
 
-    // A click on main toolbar button `index` (1-12) or number toolbar button `index` (1-11).
-    void mainToolbarClicked(int index);
-    void numberToolbarClicked(int index);
-    // Opens puzzle `number`, which the player picked from the list and confirmed.
-    void openChosenPuzzle(int number);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-
-private:
     void buildMenus();
     void buildToolbars();
     void clickOnToggle(QAction *button, const std::function<void()> &click,
@@ -152,11 +174,12 @@ private:
     QActionGroup *colourSchemes_ = nullptr; // MNU_COLOURS' entries, in their stored order
     QActionGroup *keySchemes_ = nullptr;    // MNU_KEYS' entries, in their stored order
     bool fitDueAtShow_ = false;             // a fitting window with no stored zoom fits once shown
-    game::BookGrades *grades_ = nullptr; // the book's difficulties, graded in the background from load on
+    game::BookGrades *grades_ = nullptr;    // the book's difficulties, graded in the background from load on
     bool ownCaptionShown_ = false;          // the caption names a puzzle of the player's own
     game::BookGrades *ownGrades_ = nullptr; // the same for the player's own puzzles, from the chooser on
-    std::array<QAction *, 13> mainButtons_{};   // tb_1..tb_12 at 1..12
-    std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at 1..11
+    MenuActions actions_{};
+    MainToolbarButtons mainButtons_{};
+    std::array<QAction *, 12> numberButtons_{}; // tbNumButns_1..tbNumButns_11 at their tool, 1..11
 };
 
 } // namespace app

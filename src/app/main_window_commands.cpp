@@ -3,16 +3,16 @@
 
 #include "app/puzzle_chooser.h"
 #include "app/puzzle_number_box.h"
+#include "app/score_dialogs.h"
 #include "game/book_grades.h"
 #include "game/game.h"
 #include "game/my_puzzles.h"
-#include "game/score_dialogs.h"
+#include "help/help_dialogs.h"
+#include "help/open_document.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/typed_number.h"
 #include "print/print_dialog.h"
-#include "shell/open_document.h"
-#include "shell/shell_dialogs.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
 #include "view/hint_panel.h"
@@ -61,7 +61,7 @@ void MainWindow::connectGame()
     connect(&game_.clock(), &game::GameClock::ticked, this, [this] {
         // The tick that finds the window minimised still counts; the restore starts the clock again.
         if (isMinimized())
-            game_.clock().stop();
+            game_.setWindowMinimised(true);
         showCaption();
     });
     connect(&game_, &game::Game::noMistakesFound, this, [this] {
@@ -77,7 +77,7 @@ void MainWindow::connectGame()
     connect(&game_, &game::Game::unreadableSavedGameFound, this,
             [this](const QString &message) { platform::message(this, message, platform::appTitle); });
     connect(&game_, &game::Game::pausedChanged, this, [this](bool paused) {
-        action(QStringLiteral("MNU_PAUSE"))->setChecked(paused);
+        actions_.pause->setChecked(paused);
         showCaption();
         showHistory();
         if (paused)
@@ -96,7 +96,7 @@ void MainWindow::connectGame()
     connect(&game_, &game::Game::cellChanged, hintPanel_, &QWidget::hide);
     connect(&game_, &game::Game::puzzleOpened, hintPanel_, &QWidget::hide);
     connect(&game_, &game::Game::candidateModeChanged, this, [this](bool on) {
-        action(QStringLiteral("MNU_CAND"))->setChecked(on);
+        actions_.candidates->setChecked(on);
         showWritingMode();
     });
     connect(boardView_, &view::BoardView::selectionChanged, this, [this](int col, int row) {
@@ -121,14 +121,13 @@ void MainWindow::connectGame()
 void MainWindow::showHistory()
 {
     const bool playing = !game_.paused();
-    action(QStringLiteral("MNU_UNDO"))->setEnabled(playing && game_.canUndo());
-    action(QStringLiteral("MNU_REDO"))->setEnabled(playing && game_.canRedo());
-    mainButtons_[10]->setEnabled(playing && game_.canUndo());
-    mainButtons_[11]->setEnabled(playing && game_.canRedo());
-    for (const char *name :
-         {"MNU_CHK_ALL", "MNU_CAND_FILL", "MNU_CAND_CLEAR", "MNU_HINT", "MNU_HINT_APPLY", "MNU_COMBOS"})
-        action(QString::fromLatin1(name))->setEnabled(playing);
-    mainButtons_[9]->setEnabled(playing);
+    actions_.undo->setEnabled(playing && game_.canUndo());
+    actions_.redo->setEnabled(playing && game_.canRedo());
+    mainButtons_.undo->setEnabled(playing && game_.canUndo());
+    mainButtons_.redo->setEnabled(playing && game_.canRedo());
+    for (QAction *command : {actions_.checkAll, actions_.fillCandidates, actions_.clearCandidates, actions_.hint,
+                             actions_.applyHint, actions_.combinations, mainButtons_.check})
+        command->setEnabled(playing);
 }
 
 // Undo, redo and an applied hint select the cell they changed first, so that the player sees, and
@@ -143,13 +142,25 @@ void MainWindow::redo()
     boardView_->followChangesOf([this] { game_.redo(); });
 }
 
-void MainWindow::switchCandidateMode() { game_.setCandidateMode(!game_.candidateMode()); }
+void MainWindow::switchCandidateMode()
+{
+    game_.setCandidateMode(!game_.candidateMode());
+}
 
-void MainWindow::fillCandidates() { game_.fillCandidates(); }
+void MainWindow::fillCandidates()
+{
+    game_.fillCandidates();
+}
 
-void MainWindow::clearCandidates() { game_.clearCandidates(); }
+void MainWindow::clearCandidates()
+{
+    game_.clearCandidates();
+}
 
-void MainWindow::showHint() { game_.showHint(); }
+void MainWindow::showHint()
+{
+    game_.showHint();
+}
 
 void MainWindow::applyHint()
 {
@@ -158,21 +169,22 @@ void MainWindow::applyHint()
 
 void MainWindow::chooseColourScheme(int scheme)
 {
-    settings_.colourScheme = scheme >= 0 && scheme < view::kColourSchemeCount ? scheme : 0;
-    colourSchemes_->actions().at(settings_.colourScheme)->setChecked(true);
+    const bool known = scheme >= 0 && scheme < store::kColourSchemeCount;
+    settings_.colourScheme = known ? store::ColourScheme(scheme) : store::ColourScheme::Classic;
+    colourSchemes_->actions().at(int(settings_.colourScheme))->setChecked(true);
     boardView_->setBoardPalette(view::BoardPalette::ofScheme(settings_.colourScheme));
 }
 
 void MainWindow::switchConflicts()
 {
-    settings_.showConflicts = action(QStringLiteral("MNU_CONFLICTS"))->isChecked();
+    settings_.showConflicts = actions_.conflicts->isChecked();
     boardView_->setShowConflicts(settings_.showConflicts);
 }
 
 // The combinations window stands where it last stood, or at first beside the main window.
 void MainWindow::switchCombinations()
 {
-    settings_.showCombinations = action(QStringLiteral("MNU_COMBOS"))->isChecked();
+    settings_.showCombinations = actions_.combinations->isChecked();
     boardView_->setSpeaksCombinations(settings_.showCombinations);
     if (settings_.showCombinations && !isVisible())
         return; // shown with the main window, beside it, never before it
@@ -186,7 +198,7 @@ void MainWindow::switchCombinations()
     if (!combinationWindow_) {
         combinationWindow_ = new view::CombinationWindow(game_, this);
         connect(combinationWindow_, &view::CombinationWindow::closedByPlayer, this,
-                [this] { action(QStringLiteral("MNU_COMBOS"))->trigger(); });
+                [this] { actions_.combinations->trigger(); });
         const auto &at = settings_.combinationsPosition;
         if (at && titleLiesOnAScreen(at->first, at->second))
             combinationWindow_->move(at->first, at->second);
@@ -223,13 +235,19 @@ void MainWindow::onCompleted()
 {
     platform::message(this, tr("Wow! Puzzle Successfully Completed"),
                       tr("%1 - Congradz!").arg(platform::appTitle));
-    game::ScoreDialog dialog(game_, settings_, this);
+    app::ScoreDialog dialog(game_, settings_, this);
     platform::execDialog(dialog);
 }
 
-void MainWindow::nextPuzzle() { game_.nextPuzzle(); }
+void MainWindow::nextPuzzle()
+{
+    game_.nextPuzzle();
+}
 
-void MainWindow::previousPuzzle() { game_.previousPuzzle(); }
+void MainWindow::previousPuzzle()
+{
+    game_.previousPuzzle();
+}
 
 void MainWindow::goToTypedPuzzle()
 {
@@ -280,10 +298,8 @@ void MainWindow::choosePuzzle()
     if (chooser.chosenPuzzle() != 0 && chooser.chosenOwn())
         game_.openOwnPuzzle(chooser.chosenPuzzle());
     else if (chooser.chosenPuzzle() != 0)
-        openChosenPuzzle(chooser.chosenPuzzle());
+        game_.openPuzzle(chooser.chosenPuzzle());
 }
-
-void MainWindow::openChosenPuzzle(int number) { game_.openPuzzle(number); }
 
 // Nothing can be lost while progress is kept, nor on a board that holds nothing yet.
 bool MainWindow::mayChangePuzzle(QWidget *parent)
@@ -294,17 +310,25 @@ bool MainWindow::mayChangePuzzle(QWidget *parent)
     return confirmed(parent, changePuzzleQuestion());
 }
 
-void MainWindow::exitGame() { close(); }
+void MainWindow::exitGame()
+{
+    close();
+}
 
-void MainWindow::switchKeepProgress() { game_.setKeepProgress(action(QStringLiteral("MNU_KEEP"))->isChecked()); }
+void MainWindow::switchKeepProgress()
+{
+    game_.setKeepProgress(actions_.keepProgress->isChecked());
+}
 
-void MainWindow::switchPause() { game_.setPaused(action(QStringLiteral("MNU_PAUSE"))->isChecked()); }
+void MainWindow::switchPause()
+{
+    game_.setPaused(actions_.pause->isChecked());
+}
 
 void MainWindow::showStatistics()
 {
-    game::StatisticsDialog dialog(settings_,
-                                  game_.playingOwn() ? game_.ownPuzzleNumber() : game_.puzzleNumber(), this,
-                                  game_.playingOwn(), game::StatisticsDialog::codeInPlay(game_));
+    StatisticsDialog dialog(settings_, game_.playingOwn() ? game_.ownPuzzleNumber() : game_.puzzleNumber(), this,
+                            game_.playingOwn(), StatisticsDialog::codeInPlay(game_));
     platform::execDialog(dialog);
 }
 
@@ -314,27 +338,42 @@ void MainWindow::showPrintDialog()
     platform::execDialog(dialog);
 }
 
-void MainWindow::openMorePuzzles() { shell::openDocument(shell::morePuzzlesPath(appFolder_)); }
+void MainWindow::openMorePuzzles()
+{
+    help::openDocument(help::morePuzzlesPath(appFolder_));
+}
 
-void MainWindow::openHelp() { shell::openDocument(shell::helpPagePath(appFolder_)); }
+void MainWindow::openHelp()
+{
+    help::openDocument(help::helpPagePath(appFolder_));
+}
 
-void MainWindow::openWebSite() { shell::openDocument(platform::gameWebPage); }
+void MainWindow::openWebSite()
+{
+    help::openDocument(platform::gameWebPage);
+}
 
 void MainWindow::showAbout()
 {
-    shell::AboutDialog about(appFolder_, this);
+    help::AboutDialog about(appFolder_, this);
     platform::execDialog(about);
 }
 
-void MainWindow::usePen() { setPencilMode(false); }
+void MainWindow::usePen()
+{
+    setPencilMode(false);
+}
 
-void MainWindow::usePencil() { setPencilMode(true); }
+void MainWindow::usePencil()
+{
+    setPencilMode(true);
+}
 
 // Menu and toolbar show the mode together; the menu path does not touch the pointer.
 void MainWindow::setPencilMode(bool pencil)
 {
-    action(QStringLiteral("MNU_PEN_1"))->setChecked(!pencil);
-    action(QStringLiteral("MNU_PEN_2"))->setChecked(pencil);
+    actions_.pen->setChecked(!pencil);
+    actions_.pencil->setChecked(pencil);
     game_.setPencilMode(pencil);
     showWritingMode();
 }
@@ -345,27 +384,37 @@ void MainWindow::showWritingMode()
 {
     const bool marks = game_.candidateMode();
     const bool pencil = game_.pencilMode();
-    mainButtons_[12]->setChecked(marks);
-    mainButtons_[6]->setChecked(pencil && !marks);
-    mainButtons_[7]->setChecked(!pencil && !marks);
-    for (const int k : {6, 7}) {
-        if (QWidget *button = mainToolbar_->widgetForAction(mainButtons_[std::size_t(k)])) {
+    mainButtons_.marks->setChecked(marks);
+    mainButtons_.pencil->setChecked(pencil && !marks);
+    mainButtons_.pen->setChecked(!pencil && !marks);
+    for (QAction *mode : {mainButtons_.pencil, mainButtons_.pen}) {
+        if (QWidget *button = mainToolbar_->widgetForAction(mode)) {
             QFont font = button->font();
-            font.setBold(marks && (k == 6) == pencil);
+            font.setBold(marks && (mode == mainButtons_.pencil) == pencil);
             button->setFont(font);
         }
     }
 }
 
-void MainWindow::checkAll() { game_.checkAll(); }
-
-void MainWindow::zoomIn() { boardView_->zoomIn(); }
-
-void MainWindow::zoomOut() { boardView_->zoomOut(); }
-
-void MainWindow::numberToolbarClicked(int index)
+void MainWindow::checkAll()
 {
-    boardView_->setNumberTool(index >= 1 && index <= 10 ? index : view::BoardView::kNoTool);
+    game_.checkAll();
+}
+
+void MainWindow::zoomIn()
+{
+    boardView_->zoomIn();
+}
+
+void MainWindow::zoomOut()
+{
+    boardView_->zoomOut();
+}
+
+void MainWindow::numberToolbarClicked(int tool)
+{
+    boardView_->setNumberTool(tool >= 1 && tool <= view::BoardView::kEraser ? tool
+                                                                            : view::BoardView::kNoTool);
 }
 
 // At most one number button is down: the tool's, none for no tool.

@@ -48,19 +48,19 @@ void MainWindow::buildOptionMenus()
         keySchemes_->addAction(a);
         connect(a, &QAction::triggered, this, [this, k] { chooseKeyScheme(k); });
     }
-    QAction *fit = solving->addAction(tr("Fit Board to Window"));
-    fit->setObjectName(QStringLiteral("MNU_FIT"));
-    fit->setCheckable(true);
-    connect(fit, &QAction::triggered, this, &MainWindow::switchFitWindow);
+    actions_.fitWindow = solving->addAction(tr("Fit Board to Window"));
+    actions_.fitWindow->setObjectName(QStringLiteral("MNU_FIT"));
+    actions_.fitWindow->setCheckable(true);
+    connect(actions_.fitWindow, &QAction::triggered, this, &MainWindow::switchFitWindow);
 
-    const std::pair<const char *, void (MainWindow::*)()> kWindowKeys[] = {
-        {"MNU_ZOOMDEFAULT", &MainWindow::zoomToDefault}, {"MNU_MENUBAR", &MainWindow::openMenuBar}};
-    for (const auto &[name, command] : kWindowKeys) {
-        auto *a = new QAction(this);
-        a->setObjectName(QString::fromLatin1(name));
-        addAction(a);
-        connect(a, &QAction::triggered, this, command);
-    }
+    // Keys of the window alone; the key scheme gives them their shortcuts.
+    actions_.zoomToDefault = new QAction(this);
+    actions_.zoomToDefault->setObjectName(QStringLiteral("MNU_ZOOMDEFAULT"));
+    connect(actions_.zoomToDefault, &QAction::triggered, this, &MainWindow::zoomToDefault);
+    actions_.openMenuBar = new QAction(this);
+    actions_.openMenuBar->setObjectName(QStringLiteral("MNU_MENUBAR"));
+    connect(actions_.openMenuBar, &QAction::triggered, this, &MainWindow::openMenuBar);
+    addActions({actions_.zoomToDefault, actions_.openMenuBar});
 }
 
 void MainWindow::chooseKeyScheme(int scheme)
@@ -72,7 +72,7 @@ void MainWindow::chooseKeyScheme(int scheme)
 
 void MainWindow::switchFitWindow()
 {
-    settings_.fitWindow = action(QStringLiteral("MNU_FIT"))->isChecked();
+    settings_.fitWindow = actions_.fitWindow->isChecked();
     boardView_->setFitToView(settings_.fitWindow);
     if (settings_.fitWindow) {
         setMinimumSize(smallestWindow(*this));
@@ -90,7 +90,7 @@ void MainWindow::applyWindowPlace()
 {
     if (!settings_.fitWindow)
         return;
-    action(QStringLiteral("MNU_FIT"))->setChecked(true);
+    actions_.fitWindow->setChecked(true);
     boardView_->setFitToView(true);
     const QSize smallest = smallestWindow(*this);
     setMinimumSize(smallest);
@@ -127,7 +127,7 @@ void MainWindow::openMenuBar()
 
 void MainWindow::switchAutoMarks()
 {
-    game_.setAutoMarks(action(QStringLiteral("MNU_AUTOMARKS"))->isChecked());
+    game_.setAutoMarks(actions_.autoMarks->isChecked());
 }
 
 void MainWindow::showSolution()

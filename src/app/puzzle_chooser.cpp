@@ -5,7 +5,7 @@
 #include "game/game.h"
 #include "game/my_puzzles.h"
 #include "game/puzzle_list.h"
-#include "game/score_dialogs.h"
+#include "app/score_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/typed_number.h"
 

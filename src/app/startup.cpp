@@ -1,12 +1,12 @@
 // The program's start.
 #include "app/startup.h"
 
+#include "help/help_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
 #include "platform/whole_file.h"
 #include "puzzle/saved_game.h"
-#include "shell/shell_dialogs.h"
 
 #include <QCoreApplication>
 
@@ -43,7 +43,7 @@ int start(Program &program, const QString &folder)
     program.window = std::make_unique<MainWindow>(*program.game, program.settings, folder);
     program.window->load(); // hidden: the clock already runs while the welcome dialog shows
 
-    shell::WelcomeDialog welcome(folder);
+    help::WelcomeDialog welcome(folder);
     platform::execDialog(welcome);
     if (welcome.quitChosen()) {
         // The window goes away without its unload, so nothing reaches the settings store.

@@ -70,6 +70,24 @@ void Game::setPaused(bool paused)
     Q_EMIT pausedChanged(paused);
 }
 
+void Game::setWindowMinimised(bool minimised)
+{
+    if (minimised) {
+        if (clock_.isRunning()) {
+            clock_.stop();
+            clockStoppedWhileMinimised_ = true;
+        }
+        return;
+    }
+    if (!clockStoppedWhileMinimised_)
+        return;
+    clockStoppedWhileMinimised_ = false;
+    if (paused_)
+        clockStoodBeforePause_ = false; // the pause's end starts it
+    else
+        clock_.resume();
+}
+
 void Game::nextPuzzle()
 {
     if (playingOwn()) {
@@ -147,7 +165,6 @@ void Game::setPencilMode(bool pencil)
 {
     settings_.pencilMode = pencil ? 1 : 0;
     setCandidateMode(false);
-    Q_EMIT pencilModeChanged(pencil);
 }
 
 void Game::setCandidateMode(bool on)

@@ -51,6 +51,7 @@ public:
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     const GameClock &clock() const { return clock_; }
+    // Time passes through it (its tick()); only the game starts and stops it.
     GameClock &clock() { return clock_; }
     QString savedGamePath() const;
     // Where every puzzle's saved game is kept.
@@ -101,6 +102,12 @@ public:
     // checking, hints, the solution) does nothing meanwhile.
     bool paused() const { return paused_; }
     void setPaused(bool paused);
+    // The window went out of sight (the clock stops, if it ran) or came back (a clock stopped
+    // for that runs again, unless the game is paused, whose end then starts it). The clock is
+    // started and stopped by the game alone.
+    void setWindowMinimised(bool minimised);
+    // The program is closing: the clock stops for good.
+    void stopClock() { clock_.stop(); }
 
     // Chooses pen or pencil, which also ends candidate mode.
     void setPencilMode(bool pencil);
@@ -136,7 +143,6 @@ Q_SIGNALS:
     // The board is full and right. The clock has stopped at `seconds`.
     void completed(int seconds);
     void solutionRevealed();
-    void pencilModeChanged(bool pencil);
     void candidateModeChanged(bool on);
     void pausedChanged(bool paused);
     void hintShown(const game::Hint &hint);
@@ -183,6 +189,7 @@ private:
     bool candidateMode_ = false;
     bool paused_ = false;
     bool clockStoodBeforePause_ = false;
+    bool clockStoppedWhileMinimised_ = false;
     bool changedSinceSaved_ = false;
     bool savedGameUnreadable_ = false;
     int changeCount_ = 0; // changes since the puzzle was opened: tells whether the last hint still holds

@@ -14,12 +14,6 @@ class GameClock : public QObject {
 public:
     explicit GameClock(QObject *parent = nullptr);
 
-    // `seconds` played (zero unless a game is carried on), and running from now: the first tick
-    // comes a full second later.
-    void restart(int seconds = 0);
-    void stop();
-    // Starts a stopped clock; a running one keeps its rhythm.
-    void resume();
     bool isRunning() const { return timer_.isActive(); }
 
     // Seconds played, held at the 16-bit ceiling (9 h 6 min 7 s) rather than wrapping.
@@ -34,6 +28,14 @@ Q_SIGNALS:
     void ticked(int seconds);
 
 private:
+    // The game alone starts and stops its clock.
+    friend class Game;
+    // `seconds` played (zero unless a game is carried on), and running from now: the first tick
+    // comes a full second later.
+    void restart(int seconds = 0);
+    void stop();
+    // Starts a stopped clock; a running one keeps its rhythm.
+    void resume();
     void showText();
 
     QTimer timer_;

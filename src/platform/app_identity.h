@@ -10,6 +10,8 @@ namespace platform {
 inline const QString appTitle = QStringLiteral("Korvel");
 inline constexpr int versionMajor = 1;
 inline constexpr int versionMinor = 0;
+// The maker's short name, which names the folder of the settings (the registry key on Windows).
+inline const QString makerName = QStringLiteral("Norvane");
 inline const QString companyName = QStringLiteral("Norvane Games");
 inline const QString authorEmail = QStringLiteral("author@norvane-games.example");
 inline const QString gameWebPage = QStringLiteral("https://norvane-games.example/korvel/");

@@ -19,16 +19,16 @@ namespace {
 view::BoardPalette pagePalette(const PrintSettings &s)
 {
     view::BoardPalette palette = view::BoardPalette::classic();
-    palette.entry = s.solutionCellColour;
+    palette.entry = s.entryCellColour;
     palette.clue = s.clueCellColour;
     palette.lineWidth = s.lineSize;
     palette.solution = s.solutionFontColour;
-    palette.sum = s.tallyFontColour;
+    palette.sum = s.sumFontColour;
     return palette;
 }
 
 void drawPage(QPainter &painter, const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
-              const PrintSettings &s, bool showSolution, bool showTally, int printableWidth)
+              const PrintSettings &s, bool showSolution, bool showSums, int printableWidth)
 {
     QFont face(QStringLiteral("Arial"));
     face.setStyleStrategy(QFont::NoAntialias);
@@ -47,11 +47,13 @@ void drawPage(QPainter &painter, const puzzle::Puzzle &puzzle, const puzzle::Ent
     canvas.setFontPointSize(s.solutionFontSize);
     // Without the solution the page shows what the player wrote, wrong digits included: the
     // solution digit would turn a wrong entry into a right one on paper.
-    board.paintBoard(showSolution ? view::BoardDigits::Solution : view::BoardDigits::Player, showTally, 1);
+    board.paintBoard(showSolution ? view::BoardDigits::Solution : view::BoardDigits::Player,
+                     showSums ? view::ClueDiagonals::Drawn : view::ClueDiagonals::Hidden,
+                     view::kOneLineInset);
 
-    canvas.setFontPointSize(s.tallyFontSize);
-    canvas.setTextColour(s.tallyFontColour);
-    if (showTally)
+    canvas.setFontPointSize(s.sumFontSize);
+    canvas.setTextColour(s.sumFontColour);
+    if (showSums)
         board.paintSums();
 }
 
@@ -79,7 +81,7 @@ std::optional<SettingsProblem> checkSettings(const PrintSettings &s, QSize print
                                                "from 1 to %1 points, so that it fits on the page.")))
         return p;
     if (auto p =
-            fontProblem(s.tallyFontSize, SettingsProblem::TallyFontSize,
+            fontProblem(s.sumFontSize, SettingsProblem::SumFontSize,
                         QT_TRANSLATE_NOOP("print::PagePrinter", "The size of the sums must be from 1 to %1 "
                                                                 "points, so that it fits on the page.")))
         return p;
@@ -115,7 +117,7 @@ QRect footerRect(const PrintSettings &s, int gridHeight, int printableWidth)
 }
 
 PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
-                         const PrintSettings &settings, bool showSolution, bool showTally, PageTarget &target,
+                         const PrintSettings &settings, bool showSolution, bool showSums, PageTarget &target,
                          QWidget *parent)
 {
     const QSize printable = target.printableSize();
@@ -133,7 +135,7 @@ PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &en
         return PrintOutcome::PageRefused;
     }
     try {
-        drawPage(target.painter(), puzzle, entries, settings, showSolution, showTally, printable.width());
+        drawPage(target.painter(), puzzle, entries, settings, showSolution, showSums, printable.width());
     } catch (const std::exception &) {
         target.abortDocument();
         tell(parent, target.endFailureText());

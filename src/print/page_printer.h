@@ -28,7 +28,7 @@ enum class PrintOutcome {
 
 // A setting the page cannot take, and what to tell the player about it.
 struct SettingsProblem {
-    enum Field { SolutionFontSize, TallyFontSize, FooterFontSize, CellSize, LineSize };
+    enum Field { SolutionFontSize, SumFontSize, FooterFontSize, CellSize, LineSize };
     Field field;
     QString text;
 };
@@ -43,12 +43,12 @@ std::optional<SettingsProblem> checkSettings(const PrintSettings &s, QSize print
 // Precondition: the settings passed checkSettings.
 QRect footerRect(const PrintSettings &s, int gridHeight, int printableWidth);
 
-// Prints `puzzle` on one page of `target`: footer, board, and the sums when `showTally` (which
+// Prints `puzzle` on one page of `target`: footer, board, and the sums when `showSums` (which
 // also draws the clue diagonals). With `showSolution` every entry cell shows its solution digit;
 // without it, a cell the player has filled shows the player's own digit. Fills, lines and digits
 // take the settings' colours. Failures are told to the player in message boxes over `parent`.
 PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
-                         const PrintSettings &settings, bool showSolution, bool showTally, PageTarget &target,
+                         const PrintSettings &settings, bool showSolution, bool showSums, PageTarget &target,
                          QWidget *parent);
 
 } // namespace print

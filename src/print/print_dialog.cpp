@@ -72,13 +72,13 @@ QLabel *caption(const QString &text, QWidget *control, QWidget *parent)
 std::int16_t read16(const QString &text)
 {
     return std::int16_t(platform::roundedClamped(text, std::numeric_limits<std::int16_t>::min(),
-                                                    std::numeric_limits<std::int16_t>::max()));
+                                                 std::numeric_limits<std::int16_t>::max()));
 }
 
 std::int32_t read32(const QString &text)
 {
     return std::int32_t(platform::roundedClamped(text, std::numeric_limits<std::int32_t>::min(),
-                                                    std::numeric_limits<std::int32_t>::max()));
+                                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -177,10 +177,10 @@ void PrintDialog::buildControls()
     noteLabel->setMinimumWidth(520);
 
     // "&Print Now" comes first in the tab order and holds the focus when the dialog opens.
-    QWidget *order[] = {printButton,         savePdfButton,           cancelButton,          showSolutionBox,
-                        solutionSizeBox,  solutionColourButton,     entryCellColourButton,    showSumsBox,
-                        sumSizeBox, sumColourButton,    clueCellColourButton,     lineSizeBox,
-                        cellSizeBox,   footerSizeBox, footerColourButton, footerTextBox};
+    QWidget *order[] = {printButton,     savePdfButton,        cancelButton,          showSolutionBox,
+                        solutionSizeBox, solutionColourButton, entryCellColourButton, showSumsBox,
+                        sumSizeBox,      sumColourButton,      clueCellColourButton,  lineSizeBox,
+                        cellSizeBox,     footerSizeBox,        footerColourButton,    footerTextBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     printButton->setFocus();
@@ -188,8 +188,8 @@ void PrintDialog::buildControls()
     connect(printButton, &QPushButton::clicked, this, &PrintDialog::printNow);
     connect(savePdfButton, &QPushButton::clicked, this, &PrintDialog::savePdf);
     connect(cancelButton, &QPushButton::clicked, this, &PrintDialog::cancel);
-    for (ColourButton *b :
-         {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton, clueCellColourButton})
+    for (ColourButton *b : {solutionColourButton, sumColourButton, footerColourButton, entryCellColourButton,
+                            clueCellColourButton})
         connect(b, &QPushButton::clicked, this, [this, b] { pickColour(b); });
 }
 
@@ -215,14 +215,14 @@ PrintSettings PrintDialog::readSettings() const
 {
     PrintSettings s;
     s.solutionFontSize = read16(solutionSizeBox->currentText());
-    s.tallyFontSize = read16(sumSizeBox->currentText());
+    s.sumFontSize = read16(sumSizeBox->currentText());
     s.footerFontSize = read32(footerSizeBox->currentText());
     s.cellSizePixels = read32(cellSizeBox->text());
     s.lineSize = read32(lineSizeBox->currentText());
-    s.solutionCellColour = entryCellColourButton->colour();
+    s.entryCellColour = entryCellColourButton->colour();
     s.clueCellColour = clueCellColourButton->colour();
     s.solutionFontColour = solutionColourButton->colour();
-    s.tallyFontColour = sumColourButton->colour();
+    s.sumFontColour = sumColourButton->colour();
     s.footerColour = footerColourButton->colour();
     s.footerText = footerTextBox->text().trimmed();
     return s;
@@ -233,7 +233,7 @@ bool PrintDialog::showSolution() const
 {
     return showSolutionBox->checkState() == Qt::Checked;
 }
-bool PrintDialog::showTally() const
+bool PrintDialog::showSums() const
 {
     return showSumsBox->checkState() == Qt::Checked;
 }
@@ -293,7 +293,7 @@ void PrintDialog::printOn(PageTarget &target, const PrintSettings &settings)
         fieldOf(problem->field)->setFocus();
         return;
     }
-    printPuzzle(game_.puzzle(), game_.entries(), settings, showSolution(), showTally(), target, this);
+    printPuzzle(game_.puzzle(), game_.entries(), settings, showSolution(), showSums(), target, this);
     accept(); // whatever came of the printing, which printPuzzle has told the player
 }
 
@@ -323,7 +323,7 @@ QWidget *PrintDialog::fieldOf(SettingsProblem::Field field) const
     switch (field) {
     case SettingsProblem::SolutionFontSize:
         return solutionSizeBox;
-    case SettingsProblem::TallyFontSize:
+    case SettingsProblem::SumFontSize:
         return sumSizeBox;
     case SettingsProblem::FooterFontSize:
         return footerSizeBox;

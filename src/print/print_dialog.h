@@ -37,7 +37,7 @@ public:
     // answer size, sum size, footer size, cell size, line size, each clamped to its field's type.
     PrintSettings readSettings() const;
     bool showSolution() const;
-    bool showTally() const;
+    bool showSums() const;
 
     // The buttons' work, as their clicks do it.
     void printNow();

@@ -40,10 +40,6 @@ constexpr int lowestDigit(DigitSet set)
 {
     return std::countr_zero(unsigned(set)) + 1;
 }
-constexpr int highestDigit(DigitSet set)
-{
-    return 32 - std::countl_zero(unsigned(set));
-}
 
 constexpr int digitSum(DigitSet set)
 {

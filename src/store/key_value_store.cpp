@@ -9,9 +9,7 @@ namespace store {
 
 QString storeKeyPath(QChar separator)
 {
-    return QStringLiteral("Norvane") + separator + platform::appTitle + separator +
-           QString::number(platform::versionMajor) + QLatin1Char('.') +
-           QString::number(platform::versionMinor);
+    return platform::makerName + separator + platform::appTitle + separator + platform::versionText();
 }
 
 bool readInto(const KeyValueStore &store, const QString &name, std::span<std::uint8_t> dest)

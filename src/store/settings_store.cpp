@@ -39,7 +39,6 @@ constexpr Switch kSwitches[] = {
 };
 const QString kCombinationsPosition = QStringLiteral("COMBINATIONSPOS");
 const QString kColourScheme = QStringLiteral("COLOURSCHEME");
-constexpr std::int32_t kColourSchemeCount = 4;
 const QString kKeyScheme = QStringLiteral("KEYSCHEME");
 const QString kFitWindow = QStringLiteral("FITWINDOW");
 const QString kAutoMarks = QStringLiteral("AUTOMARKS");
@@ -220,7 +219,7 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
 
     for (const Switch &s : kSwitches)
         settings.*s.member = readOption(kv, QString::fromLatin1(s.name), 2) == 1;
-    settings.colourScheme = readOption(kv, kColourScheme, kColourSchemeCount);
+    settings.colourScheme = ColourScheme(readOption(kv, kColourScheme, kColourSchemeCount));
     if (const std::optional<QByteArray> bytes = kv.readBytes(kCombinationsPosition, 8); bytes && bytes->size() == 8) {
         const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
         settings.combinationsPosition = std::pair(get<std::int32_t>(at), get<std::int32_t>(at + 4));
@@ -264,7 +263,7 @@ bool saveSettings(const Settings &settings)
 
     for (const Switch &s : kSwitches)
         writeOption(kv, QString::fromLatin1(s.name), settings.*s.member ? 1 : 0);
-    writeOption(kv, kColourScheme, settings.colourScheme);
+    writeOption(kv, kColourScheme, std::int32_t(settings.colourScheme));
     if (const auto &position = settings.combinationsPosition) {
         std::array<std::uint8_t, 8> block{};
         put<std::int32_t>(block.data(), position->first);

@@ -32,13 +32,21 @@ struct WindowPlace {
     std::int32_t zoomLevel = 3;
 };
 
+// The colour schemes of the board on screen, in their stored order (the value COLOURSCHEME).
+enum class ColourScheme : std::int32_t { Classic, Paper, Dark, HighContrast };
+inline constexpr int kColourSchemeCount = int(ColourScheme::HighContrast) + 1;
+
 // Everything the store keeps.
 struct Settings {
     std::int32_t lastPuzzle = 1; // the puzzle in play; the game keeps it within the book
     std::int16_t pencilMode = 0; // 0 pen, 1 pencil
+    // The last 4 bytes of SOLVINGDATA: nothing uses them; they are read and written back as
+    // they were, so that the value keeps its layout.
     std::array<std::uint8_t, 4> reserved{};
-    std::array<std::int16_t, 5> soundOptions{}; // 1st to 4th at indices 1..4
-    std::vector<PuzzleStats> puzzleStats;       // puzzle n at index n; index 0 unused
+    // SOUNDOPTIONS, 1st to 4th at indices 1..4: the game plays no sound; they are kept (1 when
+    // missing) only so that the stored value keeps its layout.
+    std::array<std::int16_t, 5> soundOptions{};
+    std::vector<PuzzleStats> puzzleStats; // puzzle n at index n; index 0 unused
     // The same for the player's own puzzles, stored under names of their own ("MYSTATS"n...).
     std::vector<PuzzleStats> ownPuzzleStats;
 
@@ -46,8 +54,8 @@ struct Settings {
     // default (or was stored before), so that an untouched store holds what it always held.
     bool showCombinations = false;
     bool showConflicts = false;
-    bool keepProgress = false; // a puzzle left after a change is saved on the way out
-    std::int32_t colourScheme = 0; // of the board on screen: 0 Classic, 1 Paper, 2 Dark, 3 High Contrast
+    bool keepProgress = false;                         // a puzzle left after a change is saved on the way out
+    ColourScheme colourScheme = ColourScheme::Classic; // of the board on screen
     // Where the combinations window last stood on the screen; none until it has been shown.
     std::optional<std::pair<std::int32_t, std::int32_t>> combinationsPosition;
     std::int32_t keyScheme = 0; // 0 Classic, 1 Common

@@ -8,9 +8,9 @@ namespace view {
 
 BoardPainter::BoardPainter(GdiCanvas &canvas, int cellSize, const puzzle::Puzzle &puzzle,
                            const puzzle::Entries &entries, const BoardPalette &palette)
-    : canvas_(canvas), cellSize_(cellSize), puzzle_(puzzle), entries_(entries), palette_(palette),
-      lightLine_{palette.lightLine, palette.lineWidth}, darkLine_{palette.darkLine, palette.lineWidth},
-      errorPen_{palette.errorMark, 1}
+    : canvas_(canvas), cellSize_(cellSize), puzzle_(puzzle), entries_(entries),
+      palette_(palette), lightLine_{palette.lightLine, palette.lineWidth},
+      darkLine_{palette.darkLine, palette.lineWidth}, errorPen_{palette.errorMark, 1}
 {
 }
 
@@ -26,7 +26,7 @@ const GdiPen &BoardPainter::edgePenBefore(int col, int row) const
     return dark ? darkLine_ : lightLine_;
 }
 
-void BoardPainter::paintBoard(BoardDigits digits, bool clueDiagonals, int fillInset)
+void BoardPainter::paintBoard(BoardDigits digits, ClueDiagonals diagonals, int fillInset)
 {
     const int cs = cellSize_;
     const int right = (puzzle_.width() + 1) * cs;
@@ -55,7 +55,7 @@ void BoardPainter::paintBoard(BoardDigits digits, bool clueDiagonals, int fillIn
     for (int row = 0; row <= puzzle_.height(); ++row) {
         for (int col = 0; col <= puzzle_.width(); ++col) {
             if (isBlock(col, row)) {
-                if (clueDiagonals && puzzle_.isClueCell(col, row)) {
+                if (diagonals == ClueDiagonals::Drawn && puzzle_.isClueCell(col, row)) {
                     canvas_.selectPen(lightLine_);
                     canvas_.moveTo(col * cs + 1, row * cs + 1);
                     canvas_.lineTo((col + 1) * cs, (row + 1) * cs);
@@ -132,9 +132,11 @@ void BoardPainter::paintEntryCell(int col, int row)
                      highlighted ? palette_.hint : palette_.entry);
     const bool conflict = conflicts_ && (*conflicts_)[std::size_t(i)] != 0;
     if (entries_.pen(i) != 0)
-        drawCellDigit(col, row, QString::number(entries_.pen(i)), conflict ? palette_.conflict : palette_.pen);
+        drawCellDigit(col, row, QString::number(entries_.pen(i)),
+                      conflict ? palette_.conflict : palette_.pen);
     else if (entries_.pencil(i) != 0)
-        drawCellDigit(col, row, QString::number(entries_.pencil(i)), conflict ? palette_.conflict : palette_.pencil);
+        drawCellDigit(col, row, QString::number(entries_.pencil(i)),
+                      conflict ? palette_.conflict : palette_.pencil);
     else if (entries_.marks(i) != 0)
         drawMarks(col, row, entries_.marks(i));
     if (entries_.hasErrorMark(i))
@@ -150,7 +152,8 @@ void BoardPainter::drawMarks(int col, int row, int marks)
     const int top = row * cs + 3;
     const int box = cs - 6;
     const double digitPoints = canvas_.font().pointSizeF();
-    canvas_.setFontPointSize(std::max(1.0, box / 3.0 * 0.75 * 0.8)); // pixels to points at 96 dpi, less a margin
+    canvas_.setFontPointSize(
+        std::max(1.0, box / 3.0 * 0.75 * 0.8)); // pixels to points at 96 dpi, less a margin
     canvas_.setTextColour(palette_.mark);
     for (int d = 1; d <= 9; ++d) {
         if (!(marks & (1 << (d - 1))))

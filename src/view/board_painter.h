@@ -22,6 +22,12 @@ enum class BoardDigits {
     Solution, // the solution digit of every entry cell
 };
 
+// Whether the clue cells' diagonals are drawn: the screen always, paper only with the sums.
+enum class ClueDiagonals { Hidden, Drawn };
+
+// The device pixels each cell fill leaves at its top and left for a one-pixel grid line.
+inline constexpr int kOneLineInset = 1;
+
 enum class SumDirection { Down, Across };
 
 // Cell (col, row) covers (col * cellSize, row * cellSize) to ((col + 1) * cellSize,
@@ -34,9 +40,9 @@ public:
                  const puzzle::Entries &entries, const BoardPalette &palette);
 
     // Fills, clue diagonals (when asked), `digits` and the grid lines. Cell fills leave a strip of
-    // `fillInset` device pixels at each cell's top and left in the entry colour: 1 is the room of
-    // a one-pixel line, at any device pixel ratio.
-    void paintBoard(BoardDigits digits, bool clueDiagonals, int fillInset);
+    // `fillInset` device pixels at each cell's top and left in the entry colour: kOneLineInset is
+    // the room of a one-pixel line, at any device pixel ratio.
+    void paintBoard(BoardDigits digits, ClueDiagonals diagonals, int fillInset);
     // Every across sum, then every down sum, in run order.
     void paintSums();
     void drawSum(int col, int row, const QString &text, SumDirection direction);

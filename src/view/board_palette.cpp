@@ -69,9 +69,10 @@ BoardPalette highContrast()
 
 } // namespace
 
-BoardPalette BoardPalette::ofScheme(int scheme)
+BoardPalette BoardPalette::ofScheme(store::ColourScheme scheme)
 {
-    switch (ColourScheme(scheme)) {
+    using store::ColourScheme;
+    switch (scheme) {
     case ColourScheme::Paper:
         return paper();
     case ColourScheme::Dark:

@@ -3,6 +3,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWindow>
 
 #include <algorithm>
@@ -42,8 +43,10 @@ void BoardPicture::resizePicture(int width, int height)
         canvas_.end(); // the image must not change under an active painter
         // The old image goes first: a large board at ratio 3 takes some 170 MB.
         image_ = QImage();
-        // The last grid line falls on device pixel round((width - 1) * ratio), inside the image.
-        image_ = QImage(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)), QImage::Format_RGB32);
+        // The image ends with the device pixel of the last grid line, round((width - 1) * ratio):
+        // at a ratio above 1 a wider image would show a white seam beyond the board's edge line.
+        image_ = QImage(int(std::lround((width - 1) * ratio)) + 1, int(std::lround((height - 1) * ratio)) + 1,
+                        QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
         image_.setDotsPerMeterX(kDotsPerMetreAt96Dpi);
         image_.setDotsPerMeterY(kDotsPerMetreAt96Dpi);
@@ -99,13 +102,18 @@ void BoardPicture::paintEvent(QPaintEvent *event)
     }
     const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
     if (deviceRatio != ratio) {
+        p.fillRect(area, palette().window());
         p.drawImage(QRectF(area), image_, source); // scaled: a screen below 1, or not drawn again yet
         return;
     }
     // Device pixel for device pixel: the picture's pixels are copied, not resampled.
-    const QRect devicePixels = source.toAlignedRect() & image_.rect();
+    const QRect wanted = source.toAlignedRect();
+    const QRect devicePixels = wanted & image_.rect();
     p.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
     p.drawImage(QRectF(devicePixels), image_, QRectF(devicePixels));
+    // Less than one logical pixel lies beyond the last grid line: it takes the colour around the board.
+    for (const QRect &beyond : QRegion(wanted) - QRegion(devicePixels))
+        p.fillRect(beyond, palette().window());
 }
 
 bool BoardPicture::focusNextPrevChild(bool)

@@ -260,8 +260,8 @@ void BoardView::placePicture()
 {
     const puzzle::Puzzle &p = game_.puzzle();
     const QSize pictureSize((p.width() + 1) * cellSize_ + 1, (p.height() + 1) * cellSize_ + 1);
-    const BoardLayout g = computeBoardLayout(size(), pictureSize, vScroll_->sizeHint().width(),
-                                             hScroll_->sizeHint().height());
+    const BoardLayout g =
+        computeBoardLayout(size(), pictureSize, vScroll_->sizeHint().width(), hScroll_->sizeHint().height());
     picture_->resizePicture(pictureSize.width(), pictureSize.height());
     viewport_->setGeometry(g.view);
     vScroll_->setGeometry(g.vScroll);
@@ -294,7 +294,7 @@ void BoardView::paintWholeBoard(BoardDigits digits)
     GdiCanvas &canvas = *picture_->canvas();
     BoardPainter board = painter();
     canvas.setFontPointSize(digitFontSize());
-    board.paintBoard(digits, true, 1);
+    board.paintBoard(digits, ClueDiagonals::Drawn, kOneLineInset);
     canvas.setFontPointSize(sumFontSize());
     board.paintSums();
     canvas.setFontPointSize(digitFontSize());

@@ -77,9 +77,7 @@ public:
     QPainter &painter();
 
     void selectPen(const GdiPen &pen);
-    const GdiPen &selectedPen() const { return pen_; }
     void setTextColour(const QColor &colour);
-    const QColor &textColour() const { return textColour_; }
     void setFont(const QFont &font);
     // Keeps fractional sizes (8.6 stays 8.6); sizes of 0 or less are ignored.
     void setFontPointSize(double points);

@@ -2,7 +2,7 @@
 // from the grid's first row and column, that tells of every change by a focus on the cell made
 // anew and of outcomes by notices; scrolling that follows the keys; toolbar buttons whose Toggle
 // action plays; and a name on every control of the window and its dialogs.
-#include "game/score_dialogs.h"
+#include "app/score_dialogs.h"
 #include "support/window_harness.h"
 #include "view/board_accessibility.h"
 
@@ -271,7 +271,7 @@ private Q_SLOTS:
         if (window.isEmpty()) {
             inspect(w.window.get());
         } else if (window == "score") {
-            game::ScoreDialog score(w.game, w.settings, w.window.get());
+            app::ScoreDialog score(w.game, w.settings, w.window.get());
             inspect(&score);
             QVERIFY(score.findChild<QWidget *>("OKButton")
                         ->accessibleDescription()

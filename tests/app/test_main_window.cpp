@@ -1,9 +1,11 @@
 // The main window's wiring on its real widgets: each menu entry, toolbar button and key with what
 // it does, the menus and toolbar as the player sees them (and what an untouched game stores), the
 // combinations window, the score dialog at completion, and the program's start.
+#include "app/score_dialogs.h"
 #include "app/startup.h"
+#include "help/help_dialogs.h"
 #include "platform/app_identity.h"
-#include "shell/shell_dialogs.h"
+#include "store/score.h"
 #include "support/window_harness.h"
 #include "view/combination_window.h"
 #include "view/hint_panel.h"
@@ -359,6 +361,23 @@ private Q_SLOTS:
         QCOMPARE(store.value("LASTPLAYED").toByteArray(), QByteArray("\x02\0\0\0", 4));
     }
 
+    // The counts move with their times; the table shows them only when above 0; Clear Data empties them.
+    void hintCountsInTheTable()
+    {
+        store::Settings s;
+        s.puzzleStats.resize(2);
+        s.puzzleStats[1].bestTimes = {0, 300, 400, 500};
+        s.puzzleStats[1].hintCounts = {0, 0, 1, 4};
+        store::insertTime(s, 1, 312, QStringLiteral("Ann"), 2);
+        app::StatisticsDialog dialog(s, 1, nullptr);
+        QStringList shown;
+        for (int k = 0; k < 3; ++k)
+            shown << dialog.findChild<QLabel *>(QStringLiteral("lblSec_%1").arg(k))->text();
+        QCOMPARE(shown, QStringList({"300", "312 (2 hints)", "400 (1 hint)"}));
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("CancelButton")), Qt::LeftButton);
+        QCOMPARE(s.puzzleStats[1].hintCounts, (std::array<std::int32_t, 4>{}));
+    }
+
     // Completing the puzzle opens the score dialog; only OK records the time and moves on.
     void scoreDialog_data()
     {
@@ -423,7 +442,7 @@ private Q_SLOTS:
             });
             platform::setDialogRunner([&](QDialog &d) {
                 shown << d.objectName();
-                QTest::mouseClick(static_cast<shell::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
+                QTest::mouseClick(static_cast<help::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
                 return d.result();
             });
             app::Program program;

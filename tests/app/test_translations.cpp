@@ -1,9 +1,9 @@
 // The program in each of its languages: which language a player gets, the translation files
 // against the texts in the sources, and every window and dialog as it shows each language: no
 // accelerator used twice, no text cut off.
-#include "game/score_dialogs.h"
+#include "app/score_dialogs.h"
+#include "help/help_dialogs.h"
 #include "platform/language.h"
-#include "shell/shell_dialogs.h"
 #include "store/score.h"
 #include "support/window_harness.h"
 #include "view/combination_window.h"
@@ -152,8 +152,8 @@ private Q_SLOTS:
             w.window->combinationWindow()->showCell(2, 2);
             if (const int need = w.find<QToolBar>("tb")->sizeHint().width(); need > w.window->width())
                 faults << QStringLiteral("the toolbar needs %1 px").arg(need);
-            game::ScoreDialog score(w.game, w.settings, w.window.get());
-            shell::WelcomeDialog welcome(w.dir.path());
+            app::ScoreDialog score(w.game, w.settings, w.window.get());
+            help::WelcomeDialog welcome(w.dir.path());
             faults << surfaceFaults(*w.window) << surfaceFaults(score) << surfaceFaults(welcome);
             QVERIFY2(faults.isEmpty(), qPrintable(language + ": " + faults.join('\n')));
             QVERIFY2(w.window->windowTitle().contains("1000"),

@@ -66,7 +66,7 @@ const char *book(Input data)
         QImage image((p.width() + 1) * cell + 1, (p.height() + 1) * cell + 1, QImage::Format_RGB32);
         view::GdiCanvas gdi(&image);
         view::BoardPainter painter(gdi, cell, p, entries, palette);
-        painter.paintBoard(view::BoardDigits::Solution, true, 1);
+        painter.paintBoard(view::BoardDigits::Solution, view::ClueDiagonals::Drawn, view::kOneLineInset);
         painter.paintSums();
         for (int i = 1; i <= p.cellCount(); ++i)
             if (p.solution(i) != 0)

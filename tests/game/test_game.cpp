@@ -1,7 +1,7 @@
 // The rules of play on the game model alone: choosing the puzzle, writing, checking, completion,
 // restart and saved games, and the clock.
 #include "game/run_rules.h"
-#include "support/window_harness.h"
+#include "support/game_fixture.h"
 
 #include <QSignalSpy>
 
@@ -336,11 +336,37 @@ private Q_SLOTS:
         QCOMPARE(f.entries(), QStringLiteral("22:1 32:3p"));
     }
 
+    // The window out of sight stops the clock and its return starts it again, but never the
+    // clock of a completed puzzle, and a pause begun while out of sight keeps it until it ends.
+    void minimisedWindow_data()
+    {
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("minimised") << "minimise" << false;
+        QTest::newRow("restored") << "minimise restore" << true;
+        QTest::newRow("completed, then restored") << "complete minimise restore" << false;
+        QTest::newRow("paused while minimised, restored") << "minimise pause restore" << false;
+        QTest::newRow("the pause's end") << "minimise pause restore resume" << true;
+    }
+    void minimisedWindow()
+    {
+        QFETCH(QString, moves);
+        GameFixture f({fixture::smallPuzzle()});
+        for (const QString &move : moves.split(' ')) {
+            if (move == "complete")
+                play(f.game, QStringLiteral("22:1 32:3 23:2 33:4 43:1 34:2 44:3"));
+            else if (move == "pause" || move == "resume")
+                f.game.setPaused(move == "pause");
+            else
+                f.game.setWindowMinimised(move == "minimise");
+        }
+        QTEST(f.game.clock().isRunning(), "running");
+    }
+
     // Held at the 16-bit ceiling; the text counts on past it and past 99 hours.
     void clockCeilingAndText()
     {
         game::GameClock clock;
-        clock.restart();
         for (int s = 1; s <= 100 * 3600 + 1; ++s)
             clock.tick();
         QCOMPARE(clock.seconds(), 32767);

@@ -2,15 +2,12 @@
 // reasoning, a board with nothing to find; and the hint counts kept with the best times.
 #include "game/hint.h"
 #include "game/run_rules.h"
-#include "game/score_dialogs.h"
 #include "solver/logic_ladder.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
 #include "support/board_fixture.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -237,23 +234,6 @@ private Q_SLOTS:
         QTEST(file.contains("HINTS1") ? QString::fromLatin1(file.value("HINTS1").toByteArray().toHex())
                                       : "none",
               "written");
-    }
-
-    // The counts move with their times; the table shows them only when above 0; Clear Data empties them.
-    void hintCountsInTheTable()
-    {
-        store::Settings s;
-        s.puzzleStats.resize(2);
-        s.puzzleStats[1].bestTimes = {0, 300, 400, 500};
-        s.puzzleStats[1].hintCounts = {0, 0, 1, 4};
-        store::insertTime(s, 1, 312, QStringLiteral("Ann"), 2);
-        game::StatisticsDialog dialog(s, 1, nullptr);
-        QStringList shown;
-        for (int k = 0; k < 3; ++k)
-            shown << dialog.findChild<QLabel *>(QStringLiteral("lblSec_%1").arg(k))->text();
-        QCOMPARE(shown, QStringList({"300", "312 (2 hints)", "400 (1 hint)"}));
-        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("CancelButton")), Qt::LeftButton);
-        QCOMPARE(s.puzzleStats[1].hintCounts, (std::array<std::int32_t, 4>{}));
     }
 };
 

@@ -1,11 +1,13 @@
 // Printing: the page the printer draws, read back from an image page, and the print dialog's
 // defaults, refusals and Cancel.
+#include "print/colour_button.h"
 #include "print/page_printer.h"
 #include "print/print_dialog.h"
 #include "support/file_size_limit.h"
 #include "support/window_harness.h"
 #include "view/pixels.h"
 
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -43,7 +45,7 @@ private Q_SLOTS:
         f.game.checkAll();
         const print::PrintSettings s{.clueCellColour = kClue,
                                      .solutionFontColour = kDigits,
-                                     .tallyFontColour = kSums,
+                                     .sumFontColour = kSums,
                                      .footerColour = kFooter,
                                      .footerText = "MMMM"};
         const auto render = [&](bool solution, bool tally) {
@@ -102,15 +104,14 @@ private Q_SLOTS:
         print::PrintDialog d(f.game, f.window.get());
         d.show();
         const auto fields = [](const print::PrintSettings &s) {
-            return QVariantList{s.solutionFontSize, s.tallyFontSize,      s.footerFontSize,
-                                s.cellSizePixels,   s.lineSize,           s.solutionCellColour,
-                                s.clueCellColour,   s.solutionFontColour, s.tallyFontColour,
-                                s.footerColour,     s.footerText};
+            return QVariantList{s.solutionFontSize, s.sumFontSize,     s.footerFontSize, s.cellSizePixels,
+                                s.lineSize,         s.entryCellColour, s.clueCellColour, s.solutionFontColour,
+                                s.sumFontColour,    s.footerColour,    s.footerText};
         };
         print::PrintSettings defaults;
         defaults.footerText = print::PrintDialog::defaultFooterText();
         QCOMPARE(fields(d.readSettings()), fields(defaults));
-        QVERIFY(!d.showSolution() && d.showTally());
+        QVERIFY(!d.showSolution() && d.showSums());
         QCOMPARE(d.findChild<QLineEdit *>("txtCopyRight")->cursorPosition(), 0);
         if (auto *box = d.findChild<QComboBox *>(field))
             box->setEditText(text);
@@ -125,6 +126,32 @@ private Q_SLOTS:
             QVERIFY2(f.messages[0].contains(refused), qPrintable(f.messages[0]));
             QCOMPARE(d.focusWidget(), d.findChild<QWidget *>(field));
         }
+    }
+
+    // With no printer, Print Now offers a PDF; cancelling the file chooser leaves the print dialog
+    // open for another choice. The colour picker opens on the colour its button shows.
+    void noPrinterAndColourPicker()
+    {
+        WindowHarness f({fixture::smallPuzzle()});
+        print::setPrinterProvider([] { return std::unique_ptr<print::PageTarget>(); });
+        print::PrintDialog d(f.game, f.window.get());
+        d.show();
+        QColor openedOn;
+        f.onDialog = [&](QDialog &dialog) {
+            if (auto *picker = qobject_cast<QColorDialog *>(&dialog))
+                openedOn = picker->currentColor();
+        };
+        QTest::mouseClick(d.findChild<QWidget *>("cmdPrint"), Qt::LeftButton);
+        print::setPrinterProvider({});
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].contains("PDF"));
+        QCOMPARE(f.dialogs, QStringList{"dlgSavePdf"});
+        QVERIFY(d.isVisible());
+
+        auto *clueColour = d.findChild<print::ColourButton *>("cmdClueCellCol");
+        clueColour->setColour(QColor(1, 2, 3));
+        QTest::mouseClick(clueColour, Qt::LeftButton);
+        QCOMPARE(openedOn, QColor(1, 2, 3));
     }
 
     // A PDF whose folder went away before the page was finished, or that a full disk cut short

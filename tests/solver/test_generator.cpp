@@ -1,7 +1,7 @@
 // The generator: layouts keep the house rules, a small book comes out pinned to the byte and sound,
 // every board rung can be asked for, and the default plan climbs and keeps its mix.
-#include "solver/book_builder.h"
-#include "solver/layout_generator.h"
+#include "generator/book_builder.h"
+#include "generator/layout_generator.h"
 #include "solver/puzzle_check.h"
 #include "support/board_fixture.h"
 

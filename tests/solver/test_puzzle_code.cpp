@@ -2,7 +2,7 @@
 // version in front of a code is bumped when the generator changes; a mistyped code is caught, and
 // a code of another version is told apart from a typing mistake.
 #include "puzzle/book_format.h"
-#include "solver/code_generation.h"
+#include "generator/code_generation.h"
 #include "solver/puzzle_check.h"
 
 #include <QCryptographicHash>

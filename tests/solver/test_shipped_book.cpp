@@ -1,7 +1,7 @@
 // The shipped puzzle book: exactly the released bytes, 1000 puzzles from 6x6 up to 30x30, each
 // unique, finished by the ladder without a guess and laid out by the house rules, none twice, easy
 // and small first, and its second half rich in the board rungs.
-#include "solver/layout_generator.h"
+#include "generator/layout_generator.h"
 #include "solver/puzzle_check.h"
 
 #include <QCryptographicHash>

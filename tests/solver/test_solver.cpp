@@ -1,9 +1,9 @@
 // The solver, the run techniques, the logic ladder and the grader: counts against brute force,
 // each technique against every filling of a run, one board per rung of the ladder, and the quick
 // ladder against the human one.
-#include "solver/digit_filler.h"
+#include "generator/digit_filler.h"
 #include "solver/grader.h"
-#include "solver/layout_generator.h"
+#include "generator/layout_generator.h"
 #include "solver/solver.h"
 #include "support/board_fixture.h"
 

@@ -72,7 +72,7 @@ QString described(const store::Settings &s)
     return QString::asprintf("%d %d %d,%d,%d ", s.lastPuzzle, s.soundOptions[1], t[1], t[2], t[3]) +
            s.puzzleStats[1].bestNames[2] + (s.showCombinations ? " combinations" : "") +
            (s.showConflicts ? " conflicts" : "") +
-           (s.colourScheme ? QStringLiteral(" scheme %1").arg(s.colourScheme) : "") +
+           (s.colourScheme != store::ColourScheme::Classic ? QStringLiteral(" scheme %1").arg(int(s.colourScheme)) : "") +
            (s.autoMarks ? "" : " no automarks") +
            (s.windowPlace ? QStringLiteral(" place %1x%2 zoom %3")
                                 .arg(s.windowPlace->width)

@@ -4,12 +4,9 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "game/game.h"
-#include "game/my_puzzles.h"
+#include "help/open_document.h"
 #include "platform/modal.h"
-#include "puzzle/saved_game.h"
-#include "shell/open_document.h"
-#include "support/board_fixture.h"
+#include "support/game_fixture.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
 
@@ -20,73 +17,6 @@
 
 #include <functional>
 #include <memory>
-
-// Puzzle k of numberedBook(n) is a 3x3 grid whose top-left entry digits spell k, so a test can
-// tell which puzzle is open.
-inline QList<QStringList> numberedBook(int count)
-{
-    QList<QStringList> book;
-    for (int k = 1; k <= count; ++k)
-        book.append({QStringLiteral("# # #"),
-                     QStringLiteral("# %1 %2").arg(1 + (k - 1) % 9).arg(1 + (k - 1) / 9 % 9),
-                     QStringLiteral("# 5 6")});
-    return book;
-}
-
-// One row of a data table whose columns are all text.
-template <typename... Texts> void textRow(const char *name, const Texts &...texts)
-{
-    (QTest::newRow(name) << ... << QString(texts));
-}
-
-// The game alone, with no window: settings in memory, saved games in a folder of its own.
-struct GameFixture {
-    explicit GameFixture(const QList<QStringList> &puzzles, int puzzle = 1)
-        : book(fixture::bookOf(puzzles)), game(book, settings, dir.path())
-    {
-        settings.puzzleStats.assign(std::size_t(puzzles.size()) + 1, {});
-        settings.ownPuzzleStats.assign(1, {});
-        game.setMyPuzzles(&own);
-        game.openPuzzle(puzzle);
-    }
-
-    // The player's entries in reading order, as "CR:D" with p for pencil, ! for an error mark and m
-    // before the candidate marks.
-    QString entries() const
-    {
-        const puzzle::Puzzle &p = game.puzzle();
-        const puzzle::Entries &e = game.entries();
-        QStringList cells;
-        for (int i = 1; i <= p.cellCount(); ++i) {
-            if (e.digit(i) == 0 && !e.hasErrorMark(i) && e.marks(i) == 0)
-                continue;
-            QString text = QStringLiteral("%1%2:%3").arg(p.colOf(i)).arg(p.rowOf(i)).arg(e.digit(i));
-            if (e.pencil(i))
-                text += QLatin1Char('p');
-            if (e.hasErrorMark(i))
-                text += QLatin1Char('!');
-            if (e.marks(i) != 0)
-                text += QLatin1Char('m');
-            for (int d = 1; d <= 9; ++d) {
-                if (e.marks(i) & (1 << (d - 1)))
-                    text += QChar(u'0' + d);
-            }
-            cells << text;
-        }
-        return cells.join(QLatin1Char(' '));
-    }
-    // The puzzle numberedBook() opened.
-    int openNumber() const
-    {
-        return game.puzzle().solutionAt(2, 2) + 9 * (game.puzzle().solutionAt(3, 2) - 1);
-    }
-
-    QTemporaryDir dir;
-    store::Settings settings;
-    puzzle::Book book;
-    game::Game game;
-    game::MyPuzzles own{dir.filePath(QStringLiteral("my-puzzles.qztw"))}; // none until one is made
-};
 
 class WindowHarness : public GameFixture {
 public:
@@ -109,7 +39,7 @@ public:
             return int(QDialog::Rejected);
         });
         platform::setPause([this](int milliseconds) { pauses << milliseconds; });
-        shell::setDocumentOpener([this](const QString &target) { documents << target; });
+        help::setDocumentOpener([this](const QString &target) { documents << target; });
         window = std::make_unique<app::MainWindow>(game, settings, dir.path());
         window->load();
         window->show();
@@ -122,7 +52,7 @@ public:
         platform::setMessageResponder({});
         platform::setDialogRunner({});
         platform::setPause({});
-        shell::setDocumentOpener({});
+        help::setDocumentOpener({});
     }
     WindowHarness(const WindowHarness &) = delete;
     WindowHarness &operator=(const WindowHarness &) = delete;
@@ -144,11 +74,14 @@ public:
     {
         QTest::mouseClick(picture(), button, {}, cellCentre(col, row));
     }
-    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(picture(), key, modifiers); }
+    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(picture(), key, modifiers);
+    }
 
     std::unique_ptr<app::MainWindow> window;
     bool windowActive = false;
-    bool answerYes = true; // the answer to every Yes/No box
+    bool answerYes = true;                   // the answer to every Yes/No box
     std::function<void(QDialog &)> onDialog; // runs inside each modal dialog
     QStringList messages;                    // "caption|text" of every box
     QStringList dialogs;                     // objectNames of the dialogs run

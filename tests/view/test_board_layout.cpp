@@ -70,6 +70,17 @@ private Q_SLOTS:
         QCOMPARE(hBar->maximum(), w.picture()->width() - w.picture()->parentWidget()->width());
     }
 
+    // A size forced on the window from outside (a window manager, xdotool) is put back: the
+    // limits alone do not, as Qt skips setting limits that stand as they are.
+    void forcedSizeIsPutBack()
+    {
+        WindowHarness w({fixture::smallPuzzle()});
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        w.window->windowHandle()->resize(1000, 800);
+        QCoreApplication::processEvents(); // the window system's resize reaches the window
+        QCOMPARE(w.window->size(), QSize(view::windowWidthPx, view::windowHeightPx));
+    }
+
     // Fit Board to Window: the window can grow and the board grows with it; a zoom by hand holds
     // until the next resize; size and zoom are stored while on. Off again, the one size and zoom.
     void fitBoardToWindow()

@@ -1,16 +1,18 @@
 // The board painter on an image: fills, grid lines, clue diagonals, sums, digits, marks and the
 // selection frame, all in the colours of the palette it is given, at device pixel ratios 1, 1.5
 // and 2; and the board picture on two screens, of 96 and 192 dpi (two_screens.json).
-#include "support/window_harness.h"
+#include "support/game_fixture.h"
 #include "view/board_painter.h"
+#include "view/board_picture.h"
+#include "view/board_view.h"
 #include "view/pixels.h"
 
 #include <QScreen>
 #include <QSet>
 
-#include <cmath>
 #include <QTest>
 #include <QWindow>
+#include <cmath>
 
 using view::BoardPalette;
 
@@ -49,7 +51,7 @@ QImage paintScene(const BoardPalette &palette, double ratio = 1, int inset = 2)
     view::GdiCanvas dc(&image);
     dc.setFontPointSize(11);
     view::BoardPainter painter(dc, kCell, puzzle, entries, palette);
-    painter.paintBoard(view::BoardDigits::Solution, true, inset);
+    painter.paintBoard(view::BoardDigits::Solution, view::ClueDiagonals::Drawn, inset);
     painter.paintSums();
     painter.showConflicts(&conflicts);
     painter.showHighlights(&lit);
@@ -129,16 +131,18 @@ private Q_SLOTS:
     void colourSchemesReadWell_data()
     {
         QTest::addColumn<int>("scheme");
-        QTest::newRow("Paper") << int(view::ColourScheme::Paper);
-        QTest::newRow("Dark") << int(view::ColourScheme::Dark);
-        QTest::newRow("High Contrast") << int(view::ColourScheme::HighContrast);
+        QTest::newRow("Paper") << int(store::ColourScheme::Paper);
+        QTest::newRow("Dark") << int(store::ColourScheme::Dark);
+        QTest::newRow("High Contrast") << int(store::ColourScheme::HighContrast);
     }
     void colourSchemesReadWell()
     {
         QFETCH(int, scheme);
-        const BoardPalette p = BoardPalette::ofScheme(scheme);
+        const BoardPalette p = BoardPalette::ofScheme(store::ColourScheme(scheme));
         const auto luminance = [](const QColor &c) {
-            const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            const auto channel = [](double v) {
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
             return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
         };
         const auto contrast = [&](const QColor &a, const QColor &b) {
@@ -235,7 +239,15 @@ private Q_SLOTS:
         const QImage plain = picture->image().copy();
 
         board.windowHandle()->setScreen(screens[1]);
-        QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32), picture->image());
+        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage &sharp = picture->image();
+        QCOMPARE(shown.copy(sharp.rect()), sharp);
+        // The picture ends with the board's edge lines: the device pixels beyond them are not white.
+        QCOMPARE(sharp.size(), shown.size() - QSize(1, 1));
+        for (int i = 0; i < shown.height(); ++i)
+            QVERIFY(shown.pixelColor(shown.width() - 1, i) != Qt::white);
+        for (int i = 0; i < shown.width(); ++i)
+            QVERIFY(shown.pixelColor(i, shown.height() - 1) != Qt::white);
         board.windowHandle()->setScreen(screens[0]);
         QCOMPARE(picture->image(), plain);
     }

@@ -1,13 +1,13 @@
 // The welcome dialog's ways out and its link, the help page by language, and the About box's caption.
-#include "shell/open_document.h"
-#include "shell/shell_dialogs.h"
+#include "help/help_dialogs.h"
+#include "help/open_document.h"
 
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestShellDialogs : public QObject {
+class TestHelpDialogs : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Only Quit ends the program; the close box counts as Start. The link opens the page beside
@@ -25,22 +25,22 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         QTemporaryDir root;
-        const QString folder = root.filePath("Program Files/Kor vel"), page = shell::morePuzzlesPath(folder);
+        const QString folder = root.filePath("Program Files/Kor vel"), page = help::morePuzzlesPath(folder);
         QVERIFY(QDir().mkpath(QFileInfo(page).absolutePath()) && QFile(page).open(QIODevice::WriteOnly));
         QStringList opened;
-        shell::setDocumentOpener([&](const QString &target) { opened << target; });
-        shell::WelcomeDialog d(folder);
+        help::setDocumentOpener([&](const QString &target) { opened << target; });
+        help::WelcomeDialog d(folder);
         d.show();
         if (how == "close")
             d.close();
         else
             QTest::mouseClick(d.findChild<QWidget *>(how), Qt::LeftButton);
-        shell::setDocumentOpener({});
+        help::setDocumentOpener({});
         QCOMPARE(d.isVisible(), how == "lblMorePuz");
         QTEST(d.quitChosen(), "quit");
         QCOMPARE(opened, how == "lblMorePuz" ? QStringList{page} : QStringList());
-        QCOMPARE(shell::urlToOpen(page), QUrl::fromLocalFile(page));
-        QCOMPARE(shell::urlToOpen("c:/nothere.htm"), QUrl()); // a drive letter is no web address
+        QCOMPARE(help::urlToOpen(page), QUrl::fromLocalFile(page));
+        QCOMPARE(help::urlToOpen("c:/nothere.htm"), QUrl()); // a drive letter is no web address
     }
 
     // How to play opens the page in the language spoken when there is one, else the English one.
@@ -49,12 +49,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("HELP/de") &&
                 QFile(dir.filePath("HELP/de/help1.htm")).open(QIODevice::WriteOnly));
-        QCOMPARE(shell::helpPagePath(dir.path(), "de"), dir.filePath("HELP/de/help1.htm"));
-        QCOMPARE(shell::helpPagePath(dir.path(), "fr"), dir.filePath("HELP/help1.htm"));
+        QCOMPARE(help::helpPagePath(dir.path(), "de"), dir.filePath("HELP/de/help1.htm"));
+        QCOMPARE(help::helpPagePath(dir.path(), "fr"), dir.filePath("HELP/help1.htm"));
     }
 
-    void aboutCaption() { QCOMPARE(shell::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
+    void aboutCaption() { QCOMPARE(help::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
 };
 
-QTEST_MAIN(TestShellDialogs)
-#include "test_shell_dialogs.moc"
+QTEST_MAIN(TestHelpDialogs)
+#include "test_help_dialogs.moc"

@@ -1,6 +1,6 @@
 // Building a book: sizes and difficulties by position, generation with fresh seeds for duplicates
 // and unreachable bands, and the final order within each size.
-#include "solver/book_builder.h"
+#include "generator/book_builder.h"
 
 #include "solver/random.h"
 

@@ -1,10 +1,10 @@
 // The generator's loop: a layout, a filling, tightening and repairs, then the grade; a filling that
 // cannot be repaired or lands in the wrong band is dropped for a fresh one.
-#include "solver/generator.h"
+#include "generator/generator.h"
 
-#include "solver/digit_filler.h"
-#include "solver/layout_generator.h"
-#include "solver/repairer.h"
+#include "generator/digit_filler.h"
+#include "generator/layout_generator.h"
+#include "generator/repairer.h"
 
 #include <algorithm>
 

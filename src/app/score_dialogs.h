@@ -13,8 +13,10 @@ class QLineEdit;
 class QPushButton;
 
 namespace game {
-
 class Game;
+}
+
+namespace app {
 
 // Asks for the player's name, records a ranking time and moves on to the next puzzle.
 // Only OK records; the close box leaves the dialog without recording or moving on, and Escape
@@ -22,7 +24,7 @@ class Game;
 class ScoreDialog : public QDialog {
     Q_OBJECT
 public:
-    ScoreDialog(Game &game, store::Settings &settings, QWidget *parent);
+    ScoreDialog(game::Game &game, store::Settings &settings, QWidget *parent);
 
     void acceptScore(); // OK
 
@@ -30,7 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    Game &game_;
+    game::Game &game_;
     store::Settings &settings_;
     QLineEdit *nameBox = nullptr;
 };
@@ -72,4 +74,4 @@ private:
     QPushButton *okButton_ = nullptr;
 };
 
-} // namespace game
+} // namespace app

@@ -1,5 +1,5 @@
 // Opening documents and web pages, and where the documents beside the program lie.
-#include "shell/open_document.h"
+#include "help/open_document.h"
 
 #include "platform/language.h"
 #include "platform/paths.h"
@@ -7,7 +7,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 
-namespace shell {
+namespace help {
 namespace {
 
 std::function<void(const QString &)> &openerSlot()
@@ -85,4 +85,4 @@ void setDocumentOpener(std::function<void(const QString &)> opener)
     openerSlot() = std::move(opener);
 }
 
-} // namespace shell
+} // namespace help

@@ -1,7 +1,7 @@
 // Codes to generator requests and back.
-#include "solver/code_generation.h"
+#include "generator/code_generation.h"
 
-#include "solver/generator.h"
+#include "generator/generator.h"
 
 namespace kakuro {
 namespace {

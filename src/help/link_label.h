@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-namespace shell {
+namespace help {
 
 class LinkLabel : public QLabel {
     Q_OBJECT
@@ -23,4 +23,4 @@ private:
     bool pressed_ = false;
 };
 
-} // namespace shell
+} // namespace help

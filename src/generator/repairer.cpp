@@ -1,9 +1,9 @@
 // The repairer: tightening moves scored by the combination table alone, then repair steps scored by
 // how many candidates logic leaves open.
-#include "solver/repairer.h"
+#include "generator/repairer.h"
 
 #include "solver/combination_table.h"
-#include "solver/digit_filler.h"
+#include "generator/digit_filler.h"
 #include "solver/grader.h"
 #include "solver/propagator.h"
 

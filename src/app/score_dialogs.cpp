@@ -1,5 +1,5 @@
 // The score and statistics dialogs.
-#include "game/score_dialogs.h"
+#include "app/score_dialogs.h"
 
 #include "game/game.h"
 #include "game/my_puzzles.h"
@@ -41,9 +41,9 @@ QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-namespace game {
+namespace app {
 
-ScoreDialog::ScoreDialog(Game &game, store::Settings &settings, QWidget *parent)
+ScoreDialog::ScoreDialog(game::Game &game, store::Settings &settings, QWidget *parent)
     : QDialog(parent), game_(game), settings_(settings)
 {
     setObjectName(QStringLiteral("frmScoreInput"));
@@ -233,4 +233,4 @@ void StatisticsDialog::clearData()
     showTable();
 }
 
-} // namespace game
+} // namespace app

@@ -1,6 +1,6 @@
 // Layout generation: scatter symmetric blocks that leave no entry cell alone in a line, cut runs
 // that are too long, and keep the largest connected area when it is symmetric itself.
-#include "solver/layout_generator.h"
+#include "generator/layout_generator.h"
 
 #include <algorithm>
 

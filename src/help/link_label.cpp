@@ -1,10 +1,10 @@
 // A clickable, link-styled label.
-#include "shell/link_label.h"
+#include "help/link_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace shell {
+namespace help {
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
@@ -48,4 +48,4 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     }
 }
 
-} // namespace shell
+} // namespace help

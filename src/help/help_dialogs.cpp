@@ -1,9 +1,9 @@
 // The welcome dialog and the About box.
-#include "shell/shell_dialogs.h"
+#include "help/help_dialogs.h"
 
+#include "help/link_label.h"
+#include "help/open_document.h"
 #include "platform/app_identity.h"
-#include "shell/link_label.h"
-#include "shell/open_document.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace shell {
+namespace help {
 
 namespace {
 
@@ -55,7 +55,8 @@ QString titleAndVersion()
 
 // ---- Welcome dialog ----
 
-WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialog(parent), appFolder_(appFolder)
+WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent)
+    : QDialog(parent), appFolder_(appFolder)
 {
     setObjectName(QStringLiteral("diagSWS"));
     morePuzzlesLink = new LinkLabel(this);
@@ -76,7 +77,7 @@ WelcomeDialog::WelcomeDialog(const QString &appFolder, QWidget *parent) : QDialo
     thanksLabel->setAccessibleName(titleAndVersion());
 
     logo = namedLabel("pbLogo", this);
-    showPicture(logo, shell::logoPath(appFolder_));
+    showPicture(logo, help::logoPath(appFolder_));
     logo->setAccessibleName(tr("%1 logo").arg(platform::appTitle));
 
     startButton = namedButton("OKButton", tr("Start"), this);
@@ -116,7 +117,7 @@ void WelcomeDialog::setLinkTexts()
 
 void WelcomeDialog::openMorePuzzles()
 {
-    shell::openDocument(shell::morePuzzlesPath(appFolder_));
+    help::openDocument(help::morePuzzlesPath(appFolder_));
 }
 
 void WelcomeDialog::quit()
@@ -140,7 +141,7 @@ AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(pa
     setWindowIcon(platform::windowIcon());
 
     iconLabel = namedLabel("imgIcon", this);
-    showPicture(iconLabel, shell::iconPath(appFolder_));
+    showPicture(iconLabel, help::iconPath(appFolder_));
     iconLabel->setAccessibleName(tr("%1 icon").arg(platform::appTitle));
 
     titleLabel = namedLabel("lblTitle", this);
@@ -201,7 +202,7 @@ AboutDialog::AboutDialog(const QString &appFolder, QWidget *parent) : QDialog(pa
 
 void AboutDialog::openWebPage()
 {
-    shell::openDocument(platform::makerHomePage);
+    help::openDocument(platform::makerHomePage);
 }
 
-} // namespace shell
+} // namespace help

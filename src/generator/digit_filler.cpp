@@ -1,6 +1,6 @@
 // The filler: depth-first over the empty cells, most constrained first, digits in a random order
 // tilted by the leans of the cell's runs.
-#include "solver/digit_filler.h"
+#include "generator/digit_filler.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // the order in which a player meets them.
 #pragma once
 
-#include "solver/generator.h"
+#include "generator/generator.h"
 
 #include <array>
 #include <cstdint>

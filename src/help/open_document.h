@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace shell {
+namespace help {
 
 // Opens a local file path or a web address; a failure does nothing.
 void openDocument(const QString &target);
@@ -27,4 +27,4 @@ QString iconPath(const QString &appFolder);
 // Test seam: receives every target instead of the desktop services; empty restores them.
 void setDocumentOpener(std::function<void(const QString &)> opener);
 
-} // namespace shell
+} // namespace help

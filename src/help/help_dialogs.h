@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 
-namespace shell {
+namespace help {
 
 class LinkLabel;
 
@@ -25,8 +25,8 @@ public:
     QLabel *logo = nullptr;
     QLabel *thanksLabel = nullptr;
     LinkLabel *morePuzzlesLink = nullptr;
-    QPushButton *startButton = nullptr;     // "Start"
-    QPushButton *quitButton = nullptr; // "Quit"
+    QPushButton *startButton = nullptr; // "Start"
+    QPushButton *quitButton = nullptr;  // "Quit"
 
 public Q_SLOTS:
     void reject() override;
@@ -59,4 +59,4 @@ private:
     void openWebPage();
 };
 
-} // namespace shell
+} // namespace help
