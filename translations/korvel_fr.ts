@@ -804,7 +804,7 @@
     </message>
 </context>
 <context>
-    <name>game::PuzzleCodeLine</name>
+    <name>app::PuzzleCodeLine</name>
     <message>
         <source>Copy Code</source>
         <translation>Copier le code</translation>

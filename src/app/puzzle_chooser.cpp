@@ -40,7 +40,7 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     : QDialog(parent), game_(game), puzzleCount_(game.puzzleCount()), puzzleInPlay_(game.puzzleNumber()),
       model_(new game::PuzzleListModel(game.book(), grades, settings, game.savedGamesFolder(),
                                        game::PuzzleListModel::Source::Book, this)),
-      bookModel_(model_), sourceBox_(new QComboBox(this)), codeLine_(new game::PuzzleCodeLine(this)),
+      bookModel_(model_), sourceBox_(new QComboBox(this)), codeLine_(new PuzzleCodeLine(this)),
       filter_(new game::PuzzleListFilter(this)), view_(new QTableView(this)), sizeBox_(new QComboBox(this)),
       difficultyBox_(new QComboBox(this)), findBox_(new QLineEdit(this))
 {

@@ -16,13 +16,14 @@ class BookGrades;
 class Game;
 class PuzzleListFilter;
 class PuzzleListModel;
-class PuzzleCodeLine;
 } // namespace game
 namespace store {
 struct Settings;
 }
 
 namespace app {
+
+class PuzzleCodeLine;
 
 class PuzzleChooser : public QDialog {
     Q_OBJECT
@@ -60,7 +61,7 @@ private:
     game::PuzzleListModel *bookModel_;
     game::PuzzleListModel *ownModel_ = nullptr;
     QComboBox *sourceBox_;
-    game::PuzzleCodeLine *codeLine_;
+    PuzzleCodeLine *codeLine_;
     game::PuzzleListFilter *filter_;
     QTableView *view_;
     QComboBox *sizeBox_;

@@ -127,7 +127,7 @@ void PuzzleCodeLine::setCode(const QString &code)
     setVisible(!code.isEmpty());
 }
 
-QString StatisticsDialog::codeInPlay(const Game &game)
+QString StatisticsDialog::codeInPlay(const game::Game &game)
 {
     if (!game.playingOwn() || !game.myPuzzles())
         return {};

@@ -59,7 +59,7 @@ public:
     StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent, bool own = false,
                      const QString &code = {});
     // The code of the game's puzzle in play, or "" when it has none.
-    static QString codeInPlay(const Game &game);
+    static QString codeInPlay(const game::Game &game);
 
     void clearData(); // empties the puzzle's table, no question asked
 
