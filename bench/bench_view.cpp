@@ -25,7 +25,8 @@ QByteArray squareBook(int side)
     p.height = side;
     for (int r = 1; r <= side; ++r)
         for (int c = 1; c <= side; ++c)
-            p.cells.push_back((r > 1 && c > 1 && (r * 7 + c * 3) % 5 == 0) ? 0 : std::uint8_t(1 + (r * 3 + c) % 9));
+            p.cells.push_back(
+                (r > 1 && c > 1 && (r * 7 + c * 3) % 5 == 0) ? 0 : std::uint8_t(1 + (r * 3 + c) % 9));
     const std::vector<std::uint8_t> bytes = puzzle::encodeBook({p});
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }

@@ -2,8 +2,8 @@
 #include "book_commands.h"
 
 #include "book_file_io.h"
-#include "puzzle/book_format.h"
 #include "generator/code_generation.h"
+#include "puzzle/book_format.h"
 
 #include <array>
 #include <charconv>

@@ -7,7 +7,8 @@
 
 namespace booktool {
 
-// Reads the whole file, refusing one larger than any valid book; on failure returns false and says why in `error`.
+// Reads the whole file, refusing one larger than any valid book; on failure returns false and says why in
+// `error`.
 bool readFile(const std::string &path, std::vector<std::uint8_t> &bytes, std::string &error);
 
 // Writes the file through a temporary beside it (`path` and ".part"), checking every byte written,

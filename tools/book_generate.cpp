@@ -2,9 +2,9 @@
 #include "book_commands.h"
 
 #include "book_file_io.h"
+#include "generator/book_builder.h"
 #include "progress_line.h"
 #include "puzzle/book_format.h"
-#include "generator/book_builder.h"
 
 #include <array>
 #include <charconv>

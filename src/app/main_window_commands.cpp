@@ -125,8 +125,8 @@ void MainWindow::showHistory()
     actions_.redo->setEnabled(playing && game_.canRedo());
     mainButtons_.undo->setEnabled(playing && game_.canUndo());
     mainButtons_.redo->setEnabled(playing && game_.canRedo());
-    for (QAction *command : {actions_.checkAll, actions_.fillCandidates, actions_.clearCandidates, actions_.hint,
-                             actions_.applyHint, actions_.combinations, mainButtons_.check})
+    for (QAction *command : {actions_.checkAll, actions_.fillCandidates, actions_.clearCandidates,
+                             actions_.hint, actions_.applyHint, actions_.combinations, mainButtons_.check})
         command->setEnabled(playing);
 }
 
@@ -327,8 +327,8 @@ void MainWindow::switchPause()
 
 void MainWindow::showStatistics()
 {
-    StatisticsDialog dialog(settings_, game_.playingOwn() ? game_.ownPuzzleNumber() : game_.puzzleNumber(), this,
-                            game_.playingOwn(), StatisticsDialog::codeInPlay(game_));
+    StatisticsDialog dialog(settings_, game_.playingOwn() ? game_.ownPuzzleNumber() : game_.puzzleNumber(),
+                            this, game_.playingOwn(), StatisticsDialog::codeInPlay(game_));
     platform::execDialog(dialog);
 }
 

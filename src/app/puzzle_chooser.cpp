@@ -1,11 +1,11 @@
 // The puzzle chooser: a sortable list over the book, its filters, and choosing from it.
 #include "app/puzzle_chooser.h"
 
+#include "app/score_dialogs.h"
 #include "game/book_grades.h"
 #include "game/game.h"
 #include "game/my_puzzles.h"
 #include "game/puzzle_list.h"
-#include "app/score_dialogs.h"
 #include "platform/app_identity.h"
 #include "platform/typed_number.h"
 
@@ -17,8 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -80,7 +80,8 @@ PuzzleChooser::PuzzleChooser(const game::Game &game, const game::BookGrades &gra
     const auto watchGrades = [this, offerGuessing](const game::BookGrades &from) {
         for (int n = 1; n <= from.puzzleCount(); ++n)
             offerGuessing(from, n);
-        connect(&from, &game::BookGrades::graded, this, [offerGuessing, &from](int n) { offerGuessing(from, n); });
+        connect(&from, &game::BookGrades::graded, this,
+                [offerGuessing, &from](int n) { offerGuessing(from, n); });
     };
     watchGrades(grades);
     if (ownModel_)

@@ -232,10 +232,10 @@ bool PuzzleEditorDialog::keepDraft()
     QString reason;
     QDir().mkpath(QFileInfo(draftPath_).absolutePath()); // a folder that cannot be made fails the write
     if (!platform::writeWholeFile(draftPath_, text, &reason)) {
-        platform::message(this,
-                          tr("The draft could not be kept in %1: %2")
-                              .arg(QDir::toNativeSeparators(draftPath_), reason),
-                          platform::appTitle);
+        platform::message(
+            this,
+            tr("The draft could not be kept in %1: %2").arg(QDir::toNativeSeparators(draftPath_), reason),
+            platform::appTitle);
         return false;
     }
     fromDraft_ = true;

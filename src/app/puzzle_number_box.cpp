@@ -28,7 +28,8 @@ PuzzleNumberBox::PuzzleNumberBox(QWidget *parent) : QLineEdit(parent)
 bool PuzzleNumberBox::event(QEvent *event)
 {
     // Left unaccepted, the override lets the window's shortcut run instead of the box's own key.
-    if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(*this, *static_cast<QKeyEvent *>(event))) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isWindowShortcut(*this, *static_cast<QKeyEvent *>(event))) {
         event->ignore();
         return true;
     }

@@ -17,7 +17,8 @@ kakuro::DigitSet allowedBy(const puzzle::Run &run, kakuro::DigitSet written)
 std::vector<kakuro::DigitSet> allowedByRuns(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
                                             RunDirection direction)
 {
-    const std::vector<puzzle::Run> &runs = direction == RunDirection::Across ? puzzle.acrossRuns() : puzzle.downRuns();
+    const std::vector<puzzle::Run> &runs =
+        direction == RunDirection::Across ? puzzle.acrossRuns() : puzzle.downRuns();
     std::vector<kakuro::DigitSet> allowed;
     allowed.reserve(runs.size());
     for (const puzzle::Run &run : runs)

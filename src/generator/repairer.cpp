@@ -2,8 +2,8 @@
 // how many candidates logic leaves open.
 #include "generator/repairer.h"
 
-#include "solver/combination_table.h"
 #include "generator/digit_filler.h"
+#include "solver/combination_table.h"
 #include "solver/grader.h"
 #include "solver/propagator.h"
 

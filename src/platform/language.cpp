@@ -63,7 +63,8 @@ bool useLanguage(const QString &language)
     if (!now.ours.load(QStringLiteral(":/i18n/korvel_%1.qm").arg(language)))
         return false;
     // Without Qt's own file the standard buttons stay English; the rest is still translated.
-    if (now.qt.load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (now.qt.load(QStringLiteral("qtbase_%1").arg(language),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&now.qt);
     QCoreApplication::installTranslator(&now.ours);
     now.language = language;

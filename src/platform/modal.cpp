@@ -57,8 +57,17 @@ void pause(int milliseconds)
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-void setMessageResponder(MessageResponder responder) { responderSlot() = std::move(responder); }
-void setDialogRunner(DialogRunner runner) { runnerSlot() = std::move(runner); }
-void setPause(PauseFunction pauseFunction) { pauseSlot() = std::move(pauseFunction); }
+void setMessageResponder(MessageResponder responder)
+{
+    responderSlot() = std::move(responder);
+}
+void setDialogRunner(DialogRunner runner)
+{
+    runnerSlot() = std::move(runner);
+}
+void setPause(PauseFunction pauseFunction)
+{
+    pauseSlot() = std::move(pauseFunction);
+}
 
 } // namespace platform

@@ -6,8 +6,7 @@ namespace {
 
 // Walks `length` cells of one line and closes runs of two or more entry cells.
 // `cellAt(k)` gives the solution digit of the k-th cell (1-based); `close(end, len)` records a run.
-template <typename CellAt, typename Close>
-void scanLine(int length, CellAt cellAt, Close close)
+template <typename CellAt, typename Close> void scanLine(int length, CellAt cellAt, Close close)
 {
     int run = 0;
     for (int k = 1; k <= length; ++k) {

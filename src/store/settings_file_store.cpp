@@ -221,7 +221,8 @@ std::unique_ptr<KeyValueStore> openSettingsFile(const QString &path)
     // Something other than a file where the file belongs cannot be read: a named pipe would hold
     // the game until someone wrote to it.
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || info.size() > kMaxSettingsFileBytes || holdsOversizedVariant(path)))
+    if (info.exists() &&
+        (!info.isFile() || info.size() > kMaxSettingsFileBytes || holdsOversizedVariant(path)))
         return nullptr;
     auto store = std::make_unique<SettingsFileStore>(path);
     if (!store->readable())

@@ -220,7 +220,8 @@ void readSettings(const KeyValueStore &kv, Settings &settings)
     for (const Switch &s : kSwitches)
         settings.*s.member = readOption(kv, QString::fromLatin1(s.name), 2) == 1;
     settings.colourScheme = ColourScheme(readOption(kv, kColourScheme, kColourSchemeCount));
-    if (const std::optional<QByteArray> bytes = kv.readBytes(kCombinationsPosition, 8); bytes && bytes->size() == 8) {
+    if (const std::optional<QByteArray> bytes = kv.readBytes(kCombinationsPosition, 8);
+        bytes && bytes->size() == 8) {
         const auto *at = reinterpret_cast<const std::uint8_t *>(bytes->data());
         settings.combinationsPosition = std::pair(get<std::int32_t>(at), get<std::int32_t>(at + 4));
     }

@@ -16,7 +16,7 @@ class QScrollBar;
 namespace game {
 class Game;
 struct Hint;
-}
+} // namespace game
 
 namespace view {
 
@@ -164,7 +164,7 @@ private:
     std::vector<std::uint8_t> solutionShown_; // by cell index: the solution drawn over the cell
     bool followingChanges_ = false;
     int firstChanged_ = 0;                  // cell index, 0 for none, while following changes
-    std::vector<std::uint8_t> conflicts_; // by cell index, while conflicts are shown
+    std::vector<std::uint8_t> conflicts_;   // by cell index, while conflicts are shown
     std::vector<std::uint8_t> highlighted_; // by cell index, the cells of the hint shown last
     QList<int> highlightedCells_;
     QWidget *viewport_ = nullptr;

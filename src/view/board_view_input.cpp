@@ -57,7 +57,8 @@ void BoardView::handleKey(int code, KeySource source)
     }
     if (game_.paused()) {
         // Under the cover the board takes no keys; a digit only lifts the cover.
-        if ((code >= keyCode::Digit0 && code <= keyCode::Digit9) || (code >= keyCode::Numpad0 && code <= keyCode::Numpad9))
+        if ((code >= keyCode::Digit0 && code <= keyCode::Digit9) ||
+            (code >= keyCode::Numpad0 && code <= keyCode::Numpad9))
             Q_EMIT resumeRequested();
         return;
     }

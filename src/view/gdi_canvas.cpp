@@ -83,18 +83,30 @@ void GdiCanvas::startPainter()
     dirty_ = QRect();
 }
 
-bool GdiCanvas::isActive() const { return painter_ && painter_->isActive(); }
+bool GdiCanvas::isActive() const
+{
+    return painter_ && painter_->isActive();
+}
 
-QPainter &GdiCanvas::painter() { return *painter_; }
+QPainter &GdiCanvas::painter()
+{
+    return *painter_;
+}
 
 int GdiCanvas::toDevice(int at) const
 {
     return ratio_ == 1.0 ? at : int(std::lround(at * ratio_));
 }
 
-void GdiCanvas::selectPen(const GdiPen &pen) { pen_ = pen; }
+void GdiCanvas::selectPen(const GdiPen &pen)
+{
+    pen_ = pen;
+}
 
-void GdiCanvas::setTextColour(const QColor &colour) { textColour_ = colour; }
+void GdiCanvas::setTextColour(const QColor &colour)
+{
+    textColour_ = colour;
+}
 
 void GdiCanvas::setFont(const QFont &font)
 {
@@ -185,7 +197,10 @@ bool GdiCanvas::pixelExact() const
            painter_->combinedTransform().type() <= QTransform::TxTranslate;
 }
 
-void GdiCanvas::moveTo(int x, int y) { current_ = QPoint(x, y); }
+void GdiCanvas::moveTo(int x, int y)
+{
+    current_ = QPoint(x, y);
+}
 
 void GdiCanvas::lineTo(int x, int y)
 {

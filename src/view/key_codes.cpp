@@ -51,20 +51,33 @@ int virtualKeyCode(const KeyPress &press, QStringView platformName)
     }
 
     switch (press.qtKey) {
-    case Qt::Key_Backspace: return keyCode::Back;
+    case Qt::Key_Backspace:
+        return keyCode::Back;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return keyCode::Return;
-    case Qt::Key_Escape: return keyCode::Escape;
-    case Qt::Key_Space: return keyCode::Space;
-    case Qt::Key_Home: return keyCode::Home;
-    case Qt::Key_Left: return keyCode::Left;
-    case Qt::Key_Up: return keyCode::Up;
-    case Qt::Key_Right: return keyCode::Right;
-    case Qt::Key_Down: return keyCode::Down;
-    case Qt::Key_Delete: return keyCode::Delete;
-    case Qt::Key_F9: return keyCode::F9;
-    case Qt::Key_F12: return keyCode::F12;
-    default: return keyCode::None;
+    case Qt::Key_Enter:
+        return keyCode::Return;
+    case Qt::Key_Escape:
+        return keyCode::Escape;
+    case Qt::Key_Space:
+        return keyCode::Space;
+    case Qt::Key_Home:
+        return keyCode::Home;
+    case Qt::Key_Left:
+        return keyCode::Left;
+    case Qt::Key_Up:
+        return keyCode::Up;
+    case Qt::Key_Right:
+        return keyCode::Right;
+    case Qt::Key_Down:
+        return keyCode::Down;
+    case Qt::Key_Delete:
+        return keyCode::Delete;
+    case Qt::Key_F9:
+        return keyCode::F9;
+    case Qt::Key_F12:
+        return keyCode::F12;
+    default:
+        return keyCode::None;
     }
 }
 

@@ -28,7 +28,6 @@ inline constexpr int F9 = 120;
 inline constexpr int F12 = 123;
 } // namespace keyCode
 
-
 // What one key press carries, as Qt reports it.
 struct KeyPress {
     int qtKey = 0;

@@ -56,7 +56,7 @@ void pen(QPainter &p)
     p.setBrush(QColor(205, 205, 215)); // steel nib
     p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(11, -4.5), QPointF(11, 4.5)}));
     p.drawLine(QPointF(1.5, 0), QPointF(8, 0)); // slit
-    p.setBrush(QColor(30, 30, 30)); // grip
+    p.setBrush(QColor(30, 30, 30));             // grip
     p.drawRect(QRectF(11, -4.5, 4, 9));
     p.setBrush(QColor(20, 40, 150)); // barrel, in the colour of pen digits
     p.drawRoundedRect(QRectF(15, -5, 24, 10), 3, 3);
@@ -87,8 +87,14 @@ void arrow(QPainter &p, bool pointingLeft)
                              QPointF(17, 27), QPointF(17, 20), QPointF(4, 20)}));
 }
 
-void prev(QPainter &p) { arrow(p, true); }
-void next(QPainter &p) { arrow(p, false); }
+void prev(QPainter &p)
+{
+    arrow(p, true);
+}
+void next(QPainter &p)
+{
+    arrow(p, false);
+}
 
 void restart(QPainter &p)
 {
@@ -105,8 +111,8 @@ void noTool(QPainter &p)
 {
     p.setPen(QPen(kOutline, 1.2));
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({QPointF(9, 4), QPointF(9, 25), QPointF(14, 20), QPointF(18, 28),
-                             QPointF(21, 27), QPointF(17, 19), QPointF(24, 19)}));
+    p.drawPolygon(QPolygonF({QPointF(9, 4), QPointF(9, 25), QPointF(14, 20), QPointF(18, 28), QPointF(21, 27),
+                             QPointF(17, 19), QPointF(24, 19)}));
 }
 
 void check(QPainter &p)
@@ -139,8 +145,14 @@ void turnArrow(QPainter &p, bool back)
     p.drawPolygon(QPolygonF({QPointF(2, 11), QPointF(12, 3.5), QPointF(12, 18.5)}));
 }
 
-void undoArrow(QPainter &p) { turnArrow(p, true); }
-void redoArrow(QPainter &p) { turnArrow(p, false); }
+void undoArrow(QPainter &p)
+{
+    turnArrow(p, true);
+}
+void redoArrow(QPainter &p)
+{
+    turnArrow(p, false);
+}
 
 // Three rows of three small marks, as candidate marks stand in a cell.
 void marks(QPainter &p)

@@ -49,10 +49,10 @@ QStringList observe(const WindowHarness &w, const QSignalSpy &solutions)
          << (w.find<view::HintPanel>("frmHint")->isVisible()
                  ? "hint " + w.find<view::HintPanel>("frmHint")->text()
                  : "")
-         << QStringLiteral("tool %1").arg(b->numberTool())
-         << pointer << (b->selectedCol() < 0 ? "select none" : selected)
-         << (solutions.isEmpty() ? "" : "solution") << (w.window->isMinimized() ? "minimised" : "")
-         << (w.window->isVisible() ? "" : "closed") << (w.game.paused() ? "paused" : "")
+         << QStringLiteral("tool %1").arg(b->numberTool()) << pointer
+         << (b->selectedCol() < 0 ? "select none" : selected) << (solutions.isEmpty() ? "" : "solution")
+         << (w.window->isMinimized() ? "minimised" : "") << (w.window->isVisible() ? "" : "closed")
+         << (w.game.paused() ? "paused" : "")
          << (QApplication::activePopupWidget() ? "menu " + QApplication::activePopupWidget()->objectName()
                                                : "");
     return seen;
@@ -107,7 +107,8 @@ private Q_SLOTS:
         textRow("F9 stays in the number box", "", "box:F9", "");
         textRow("F12 stays in the number box", "", "box:F12", "");
         textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
-        textRow("a typed number opens its puzzle", "", "type:3x", "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
+        textRow("a typed number opens its puzzle", "", "type:3x",
+                "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
         textRow("a number past the book is not asked", "", "type:4", "");
         textRow("undo", "", "menu:MNU_UNDO", "entries ");
         textRow("toolbar Undo keeps the tool", "tool", "bar:tb_10", "entries ");
@@ -199,7 +200,8 @@ private Q_SLOTS:
         QTEST(changed.join("; "), "effect");
         QVERIFY(!w.window->testAttribute(Qt::WA_SetCursor)); // tool pointers go on the board alone
         for (int k = 1; k <= 11; ++k) // the tool's button alone is down, none for no tool
-            QCOMPARE(w.act(QString("tbNumButns_%1").arg(k))->isChecked(), k == w.board()->numberTool() && k != 11);
+            QCOMPARE(w.act(QString("tbNumButns_%1").arg(k))->isChecked(),
+                     k == w.board()->numberTool() && k != 11);
         if (!w.window->isVisible()) { // a closed window has stored the settings
             store::Settings stored;
             QVERIFY(store::loadSettings(stored, 3));
@@ -224,8 +226,8 @@ private Q_SLOTS:
             for (QAction *a : menu->menu()->actions())
                 if (!additions.contains(a->objectName()))
                     shown << QString("  %1 %2 %3")
-                             .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
-                                  a->shortcut().toString());
+                                 .arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
+                                      a->shortcut().toString());
         }
         for (QAction *a : w.find<QToolBar>("tb")->actions().first(9))
             shown << a->objectName() + ' ' + (a->isSeparator() ? "-" : a->text());
@@ -271,10 +273,12 @@ private Q_SLOTS:
         w.clickCell(3, 3);
         QCoreApplication::processEvents();
         const QString text = combinations->text();
-        QVERIFY2(text.contains("Across 7 in 3 cells</b><br>1&nbsp;2&nbsp;4</p>") && text.contains("Down 9 in 3 cells") &&
-                     text.contains(">1&nbsp;2&nbsp;6</span> &nbsp; 1&nbsp;3&nbsp;5 &nbsp; 2&nbsp;3&nbsp;4</p>") &&
-                     text.contains("This cell can take 1 2 4."),
-                 qPrintable(text));
+        QVERIFY2(
+            text.contains("Across 7 in 3 cells</b><br>1&nbsp;2&nbsp;4</p>") &&
+                text.contains("Down 9 in 3 cells") &&
+                text.contains(">1&nbsp;2&nbsp;6</span> &nbsp; 1&nbsp;3&nbsp;5 &nbsp; 2&nbsp;3&nbsp;4</p>") &&
+                text.contains("This cell can take 1 2 4."),
+            qPrintable(text));
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QCOMPARE(QApplication::focusWidget(), w.picture());
     }
@@ -420,7 +424,9 @@ private Q_SLOTS:
         }
         QCOMPARE(w.dialogs.first(), "frmScoreInput");
         QVERIFY(escapeKeptOpen);
-        QCOMPARE(shownTime, !w.dialogs.contains("diagStats") ? "" : hinted ? "1 (1 hint)" : "1"); // the time just recorded
+        QCOMPARE(shownTime, !w.dialogs.contains("diagStats") ? ""
+                            : hinted                         ? "1 (1 hint)"
+                                                             : "1"); // the time just recorded
         QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
         QCOMPARE(w.settings.puzzleStats[1].hintCounts[1], hinted ? 1 : 0);
         QTEST(w.openNumber(), "puzzle");

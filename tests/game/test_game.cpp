@@ -122,9 +122,9 @@ private Q_SLOTS:
         row("erasing an empty cell clears its marks", "22:3m 22:5 22:- 22:-", "", "");
         row("marks never fill the board", rightBut44 + "44:3m", "", "");
         // Fill: what both runs allow, less the written digits; one undo step each.
-        row("fill from the clues", "fill", "",
-            "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
-        row("fill around written digits", "22:1 44:3p fill", "", "22:1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m2 44:3p");
+        row("fill from the clues", "fill", "", "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13");
+        row("fill around written digits", "22:1 44:3p fill", "",
+            "22:1 32:0m3 23:0m2 33:0m124 43:0m1 34:0m2 44:3p");
         row("fill is one step", "22:1 fill undo", "", "22:1");
         // A placed digit leaves the marks of its two runs, its own cell's kept; one step with it.
         const QString filled = "22:0m1 32:0m13 23:0m12 33:0m124 43:0m1 34:0m1234 44:0m13";
@@ -186,18 +186,27 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("keep");
         QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("file");   // the saved game of puzzle 1 past its number, or none
-        QTest::addColumn<int>("seconds");    // on the clock after the moves
+        QTest::addColumn<QString>("file"); // the saved game of puzzle 1 past its number, or none
+        QTest::addColumn<int>("seconds");  // on the clock after the moves
         const QString pen = QStringLiteral("PEN=0000010000000000|PENCIL=0000000000000000");
-        QTest::newRow("off: leaving writes nothing") << false << "22:1 tick next" << "none" << 0;
-        QTest::newRow("on: leaving a changed puzzle saves it") << true << "22:1 tick tick next" << pen + "|SECONDS=2" << 0;
-        QTest::newRow("on: coming back goes on") << true << "22:1 tick tick next previous" << pen + "|SECONDS=2" << 2;
-        QTest::newRow("off: a saved time is not carried on") << false << "22:1 tick save next previous" << pen << 0;
-        QTest::newRow("on: an unchanged puzzle keeps its file") << true << "22:1 save restart 32:3 restart next" << pen << 0;
-        QTest::newRow("on: a hint alone is kept") << true << "hint next" << "PEN=0000000000000000|PENCIL=0000000000000000|HINTS=1" << 0;
-        QTest::newRow("on: undo counts as a change") << true << "22:1 save undo next" << "PEN=0000000000000000|PENCIL=0000000000000000" << 0;
+        QTest::newRow("off: leaving writes nothing") << false << "22:1 tick next"
+                                                     << "none" << 0;
+        QTest::newRow("on: leaving a changed puzzle saves it")
+            << true << "22:1 tick tick next" << pen + "|SECONDS=2" << 0;
+        QTest::newRow("on: coming back goes on")
+            << true << "22:1 tick tick next previous" << pen + "|SECONDS=2" << 2;
+        QTest::newRow("off: a saved time is not carried on")
+            << false << "22:1 tick save next previous" << pen << 0;
+        QTest::newRow("on: an unchanged puzzle keeps its file")
+            << true << "22:1 save restart 32:3 restart next" << pen << 0;
+        QTest::newRow("on: a hint alone is kept")
+            << true << "hint next"
+            << "PEN=0000000000000000|PENCIL=0000000000000000|HINTS=1" << 0;
+        QTest::newRow("on: undo counts as a change") << true << "22:1 save undo next"
+                                                     << "PEN=0000000000000000|PENCIL=0000000000000000" << 0;
         QTest::newRow("on: completing deletes the file")
-            << true << "22:1 save 32:3 23:2 33:4 43:1 34:2 44:3 next" << "none" << 0;
+            << true << "22:1 save 32:3 23:2 33:4 43:1 34:2 44:3 next"
+            << "none" << 0;
     }
     void keepingProgress()
     {
@@ -207,9 +216,12 @@ private Q_SLOTS:
         f.game.setKeepProgress(keep);
         play(f.game, moves);
         QFile saved(puzzle::savedGamePath(f.dir.path(), 1));
-        const QString file = saved.open(QIODevice::ReadOnly)
-                                 ? QString::fromLatin1(saved.readAll()).split(QStringLiteral("\r\n")).mid(2).join('|').chopped(1)
-                                 : QStringLiteral("none");
+        const QString file = saved.open(QIODevice::ReadOnly) ? QString::fromLatin1(saved.readAll())
+                                                                   .split(QStringLiteral("\r\n"))
+                                                                   .mid(2)
+                                                                   .join('|')
+                                                                   .chopped(1)
+                                                             : QStringLiteral("none");
         QTEST(file, "file");
         QTEST(f.game.clock().seconds(), "seconds");
     }
@@ -260,12 +272,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QString>("entries");
         QTest::addColumn<int>("used");
-        QTest::newRow("a placement, in pen") << "32:3p apply" << "22:1 32:3p" << 1;
-        QTest::newRow("a wrong digit is cleared") << "32:2 apply" << "" << 1;
-        QTest::newRow("shown twice, applied: one hint") << "32:3 hint hint apply" << "22:1 32:3" << 1;
-        QTest::newRow("a hint after a change is another") << "hint 43:1 hint" << "43:1" << 2;
-        QTest::newRow("undone in one step") << "apply undo" << "" << 1;
-        QTest::newRow("the count comes back with the saved game") << "hint save next previous" << "" << 1;
+        QTest::newRow("a placement, in pen") << "32:3p apply"
+                                             << "22:1 32:3p" << 1;
+        QTest::newRow("a wrong digit is cleared") << "32:2 apply"
+                                                  << "" << 1;
+        QTest::newRow("shown twice, applied: one hint") << "32:3 hint hint apply"
+                                                        << "22:1 32:3" << 1;
+        QTest::newRow("a hint after a change is another") << "hint 43:1 hint"
+                                                          << "43:1" << 2;
+        QTest::newRow("undone in one step") << "apply undo"
+                                            << "" << 1;
+        QTest::newRow("the count comes back with the saved game") << "hint save next previous"
+                                                                  << "" << 1;
     }
     void applyingHints()
     {

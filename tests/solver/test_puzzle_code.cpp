@@ -1,8 +1,8 @@
 // Puzzle codes: the same code makes the same puzzle byte for byte at every difficulty, and the
 // version in front of a code is bumped when the generator changes; a mistyped code is caught, and
 // a code of another version is told apart from a typing mistake.
-#include "puzzle/book_format.h"
 #include "generator/code_generation.h"
+#include "puzzle/book_format.h"
 #include "solver/puzzle_check.h"
 
 #include <QCryptographicHash>

@@ -2,8 +2,8 @@
 // each technique against every filling of a run, one board per rung of the ladder, and the quick
 // ladder against the human one.
 #include "generator/digit_filler.h"
-#include "solver/grader.h"
 #include "generator/layout_generator.h"
+#include "solver/grader.h"
 #include "solver/solver.h"
 #include "support/board_fixture.h"
 

@@ -121,8 +121,7 @@ private Q_SLOTS:
                             const QStringList &failures = {}) {
             QTest::newRow(tag) << refusedKey << QString(valueName) << valueBytes << loaded << failures;
         };
-        row("Software cannot be opened", kSoftware, "", {}, firstRun,
-            QStringList{"load", "save"});
+        row("Software cannot be opened", kSoftware, "", {}, firstRun, QStringList{"load", "save"});
         row("our key cannot be opened or created", kOurKey, "", {}, firstRun);
         row("every value missing", "", "", {}, defaults);
         row("LASTPLAYED too long for its room", "", "LASTPLAYED", QByteArray::fromHex("0700000000"),

@@ -38,7 +38,8 @@ bool save(const QByteArray &what, int v, const QString &path)
 {
     if (what == "leaving") {
         static store::Settings settings;
-        static const puzzle::Book book = fixture::bookOf({QStringList(30, QStringLiteral("1 2 3 4 5 # 7 8 9 1 2 # 4 5 6 7 8 # 1 2 3 4 # 6 7 8 9 1 # 3"))});
+        static const puzzle::Book book = fixture::bookOf(
+            {QStringList(30, QStringLiteral("1 2 3 4 5 # 7 8 9 1 2 # 4 5 6 7 8 # 1 2 3 4 # 6 7 8 9 1 # 3"))});
         static bool kept = true;
         static game::Game &game = [&]() -> game::Game & {
             static game::Game opened(book, settings, QFileInfo(path).path());
@@ -72,7 +73,9 @@ QString described(const store::Settings &s)
     return QString::asprintf("%d %d %d,%d,%d ", s.lastPuzzle, s.soundOptions[1], t[1], t[2], t[3]) +
            s.puzzleStats[1].bestNames[2] + (s.showCombinations ? " combinations" : "") +
            (s.showConflicts ? " conflicts" : "") +
-           (s.colourScheme != store::ColourScheme::Classic ? QStringLiteral(" scheme %1").arg(int(s.colourScheme)) : "") +
+           (s.colourScheme != store::ColourScheme::Classic
+                ? QStringLiteral(" scheme %1").arg(int(s.colourScheme))
+                : "") +
            (s.autoMarks ? "" : " no automarks") +
            (s.windowPlace ? QStringLiteral(" place %1x%2 zoom %3")
                                 .arg(s.windowPlace->width)
@@ -208,7 +211,8 @@ private Q_SLOTS:
         QCOMPARE(std::tie(back.keyScheme, back.autoMarks, back.fitWindow),
                  std::tie(s.keyScheme, s.autoMarks, s.fitWindow));
         QCOMPARE(described(back), described(s));
-        QCOMPARE(std::tie(back.lastPuzzle, back.pencilMode, back.soundOptions), std::tie(s.lastPuzzle, s.pencilMode, s.soundOptions));
+        QCOMPARE(std::tie(back.lastPuzzle, back.pencilMode, back.soundOptions),
+                 std::tie(s.lastPuzzle, s.pencilMode, s.soundOptions));
         QCOMPARE(back.puzzleStats[2].bestTimes, s.puzzleStats[2].bestTimes);
         QCOMPARE(back.puzzleStats[2].bestNames, s.puzzleStats[2].bestNames);
     }
@@ -231,10 +235,13 @@ private Q_SLOTS:
             << "STATS1_2" << QVariant(QString::fromUtf16(u"Bo\0x", 4)) << base + "Bo";
         QTest::newRow("name of 51") << "STATS1_2" << QVariant(QString(51, 'n')) << base + QString(50, 'n');
         QTest::newRow("name of 52") << "STATS1_2" << QVariant(QString(52, 'n')) << base;
-        QTest::newRow("a switch on") << "CONFLICTS" << QVariant(QByteArray("\1\0\0\0", 4)) << base + " conflicts";
+        QTest::newRow("a switch on") << "CONFLICTS" << QVariant(QByteArray("\1\0\0\0", 4))
+                                     << base + " conflicts";
         QTest::newRow("a switch too short") << "COMBINATIONS" << QVariant(QByteArray("\1", 1)) << base;
-        QTest::newRow("a colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\3\0\0\0", 4)) << base + " scheme 3";
-        QTest::newRow("an unknown colour scheme") << "COLOURSCHEME" << QVariant(QByteArray("\4\0\0\0", 4)) << base;
+        QTest::newRow("a colour scheme")
+            << "COLOURSCHEME" << QVariant(QByteArray("\3\0\0\0", 4)) << base + " scheme 3";
+        QTest::newRow("an unknown colour scheme")
+            << "COLOURSCHEME" << QVariant(QByteArray("\4\0\0\0", 4)) << base;
         QTest::newRow("automatic marks off")
             << "AUTOMARKS" << QVariant(QByteArray(4, 0)) << base + " no automarks";
         QTest::newRow("damaged automatic marks stay on")
@@ -344,8 +351,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     for (int round = 0; app.arguments().value(1) == QLatin1String("--writer"); ++round) {
-        if (clock.elapsed() > 20000 ||
-            !save(QByteArray(argv[2]), round % 2, app.arguments().value(3)))
+        if (clock.elapsed() > 20000 || !save(QByteArray(argv[2]), round % 2, app.arguments().value(3)))
             return 3; // never outlives a lost test
         if (round == 0 && std::puts("ready") >= 0)
             std::fflush(stdout);

@@ -55,9 +55,7 @@ QString writeBook(const QString &dir, const QList<QStringList> &puzzles)
 
 QStringList smallPuzzle()
 {
-    return {QStringLiteral("# # # #"),
-            QStringLiteral("# 1 3 #"),
-            QStringLiteral("# 2 4 1"),
+    return {QStringLiteral("# # # #"), QStringLiteral("# 1 3 #"), QStringLiteral("# 2 4 1"),
             QStringLiteral("# # 2 3")};
 }
 
