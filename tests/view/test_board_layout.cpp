@@ -19,7 +19,6 @@ private Q_SLOTS:
         QTest::newRow("one pixel too tall") << QSize(383, 301) << true << false;
         QTest::newRow("the horizontal bar makes the vertical one needed") << QSize(401, 290) << true << true;
         QTest::newRow("the vertical bar makes the horizontal one needed") << QSize(390, 301) << true << true;
-        QTest::newRow("largest board at zoom step 10") << QSize(31 * 70 + 1, 31 * 70 + 1) << true << true;
     }
     void boardLayout()
     {
