@@ -1,4 +1,4 @@
-// The welcome dialog's ways out and its link, the help page by language, and the About box's caption.
+// The welcome dialog's ways out and its link, and the help page by language.
 #include "help/help_dialogs.h"
 #include "help/open_document.h"
 
@@ -52,8 +52,6 @@ private Q_SLOTS:
         QCOMPARE(help::helpPagePath(dir.path(), "de"), dir.filePath("HELP/de/help1.htm"));
         QCOMPARE(help::helpPagePath(dir.path(), "fr"), dir.filePath("HELP/help1.htm"));
     }
-
-    void aboutCaption() { QCOMPARE(help::AboutDialog(QDir::tempPath()).windowTitle(), "About Korvel"); }
 };
 
 QTEST_MAIN(TestHelpDialogs)
