@@ -427,64 +427,54 @@ private Q_SLOTS:
     }
 
     // Start-up: a corrupt book is reported before any window; Quit in the welcome ends with none.
+    // A damaged file of the player's own puzzles is told once, kept as it is, and the book plays.
+    void start_data()
+    {
+        QTest::addColumn<QString>("damaged");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a corrupt book") << "book" << 1
+                                        << "Korvel| The Database is corrupted - contact the author at "
+                                           "author@norvane-games.example for more details";
+        QTest::newRow("Quit in the welcome") << "" << 0 << "diagSWS";
+        QTest::newRow("a damaged file of own puzzles")
+            << "own" << 0 << "Korvel|Your puzzles in @own could not be read|diagSWS";
+    }
     void start()
     {
-        for (const bool corrupt : {true, false}) {
-            QTemporaryDir dir;
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-            QFile book(fixture::writeBook(dir.path(), {fixture::smallPuzzle()}));
-            QVERIFY(!corrupt || (book.open(QIODevice::WriteOnly) && book.write("not a book") > 0));
-            book.close();
-            QStringList shown;
-            platform::setMessageResponder([&](const platform::MessageRequest &r) {
-                shown << r.caption + '|' + r.text;
-                return QMessageBox::Ok;
-            });
-            platform::setDialogRunner([&](QDialog &d) {
-                shown << d.objectName();
-                QTest::mouseClick(static_cast<help::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
-                return d.result();
-            });
-            app::Program program;
-            QCOMPARE(app::start(program, dir.path()), corrupt ? 1 : 0);
-            QCOMPARE(shown, corrupt ? QStringList{"Korvel| The Database is corrupted - contact the author at "
-                                                  "author@norvane-games.example for more details"}
-                                    : QStringList{"diagSWS"});
-            QVERIFY(!program.window);
-        }
-        platform::setMessageResponder({});
-        platform::setDialogRunner({});
-    }
-
-    // A damaged file of the player's own puzzles is told once, kept as it is, and the book plays.
-    void damagedOwnPuzzlesAreToldOnce()
-    {
+        QFETCH(QString, damaged);
         QTemporaryDir dir;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-        fixture::writeBook(dir.path(), {fixture::smallPuzzle()});
-        QFile own(dir.filePath("my-puzzles.qztw"));
-        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("QZTW damaged") > 0);
-        own.close();
+        QFile book(fixture::writeBook(dir.path(), {fixture::smallPuzzle()})),
+            own(dir.filePath("my-puzzles.qztw"));
+        QFile &spoilt = damaged == "book" ? book : own;
+        QVERIFY(damaged.isEmpty() || (spoilt.open(QIODevice::WriteOnly) &&
+                                      spoilt.write(damaged == "book" ? "not a book" : "QZTW damaged") > 0));
+        spoilt.close();
         QStringList shown;
         platform::setMessageResponder([&](const platform::MessageRequest &r) {
-            shown << r.text.section(" (", 0, 0);
+            shown << r.caption + '|' + r.text.section(" (", 0, 0);
             return QMessageBox::Ok;
         });
         platform::setDialogRunner([&](QDialog &d) {
             shown << d.objectName();
-            return int(QDialog::Accepted);
+            if (damaged.isEmpty())
+                QTest::mouseClick(static_cast<help::WelcomeDialog &>(d).quitButton, Qt::LeftButton);
+            return damaged.isEmpty() ? d.result() : int(QDialog::Accepted);
         });
         app::Program program;
-        QCOMPARE(app::start(program, dir.path()), 0);
-        QCOMPARE(shown, QStringList({"Your puzzles in " + QDir::toNativeSeparators(own.fileName()) +
-                                         " could not be read",
-                                     "diagSWS"}));
-        QCOMPARE(program.game->puzzle().width(), 4);
-        program.window->close();
-        QVERIFY(own.open(QIODevice::ReadOnly));
-        QCOMPARE(own.readAll(), QByteArray("QZTW damaged"));
+        QTEST(app::start(program, dir.path()), "code");
         platform::setMessageResponder({});
         platform::setDialogRunner({});
+        QFETCH(QString, told);
+        QCOMPARE(shown.join('|'), told.replace("@own", QDir::toNativeSeparators(own.fileName())));
+        QCOMPARE(bool(program.window), damaged == "own");
+        if (program.window) {
+            QCOMPARE(program.game->puzzle().width(), 4);
+            program.window->close();
+            QVERIFY(own.open(QIODevice::ReadOnly));
+            QCOMPARE(own.readAll(), QByteArray("QZTW damaged"));
+        }
     }
 };
 
