@@ -75,7 +75,6 @@ private Q_SLOTS:
         row("one character wrong", "1440-0001-8PQ", CodeProblem::Mistyped);
         row("two neighbours swapped", "1404-0000-8PQ", CodeProblem::Mistyped);
         row("one character short", "1440-0000-8P", CodeProblem::Mistyped);
-        row("not a code character", "1440-0000-8P!", CodeProblem::BadCharacter);
         row("U is no code character", "1440-0000-8PU", CodeProblem::BadCharacter);
         row("empty", " - ", CodeProblem::Empty);
         row("another version, other length", "2ABC-DEFG-HJKM", CodeProblem::UnknownVersion);
