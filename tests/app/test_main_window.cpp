@@ -93,7 +93,6 @@ private Q_SLOTS:
         textRow("toolbar Pencil", "tool", "bar:tb_6", "pencil; tool 11; pointer 5");
         textRow("toolbar Pen", "pencil tool", "bar:tb_7", "pen; tool 11; pointer 6");
         textRow("toolbar Check puts the tool down", "tool", "bar:tb_9", check + "; tool 11");
-        textRow("toolbar Prev", "", "bar:tb_1", "puzzle 1" + opened);
         textRow("eraser", "", "bar:tbNumButns_10", "tool 10");
         textRow("no tool button", "tool", "bar:tbNumButns_11", "tool 11");
         textRow("Ctrl+Z zooms in", "", "key:Ctrl+Z", "zoom 4");
