@@ -3,6 +3,7 @@
 // selection move.
 #include "bench_data.h"
 #include "game/game.h"
+#include "run_benchmarks.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
@@ -126,9 +127,5 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksIn<QApplication>(argc, argv);
 }

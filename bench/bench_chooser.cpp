@@ -5,6 +5,7 @@
 #include "app/puzzle_chooser.h"
 #include "game/book_grades.h"
 #include "game/game.h"
+#include "run_benchmarks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,7 +61,7 @@ void openChooser(benchmark::State &state, bool graded)
     }
     PaintCounter counter;
     for (auto _ : state) {
-        app::PuzzleChooser chooser(*shipped.game, grades, shipped.settings, nullptr);
+        app::PuzzleChooser chooser(*shipped.game, grades, nullptr, shipped.settings, nullptr);
         chooser.findChild<QTableView *>(QStringLiteral("grdPuzzles"))
             ->viewport()
             ->installEventFilter(&counter);
@@ -101,9 +102,5 @@ int main(int argc, char **argv)
         if (!text.contains(QLatin1String("propagateSizeHints")))
             std::fprintf(stderr, "%s%s\n", type == QtDebugMsg ? "" : "warning: ", qPrintable(text));
     });
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksIn<QApplication>(argc, argv);
 }

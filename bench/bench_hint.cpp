@@ -3,6 +3,7 @@
 // processor time).
 #include "game/book_grades.h"
 #include "game/game.h"
+#include "run_benchmarks.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -118,9 +119,5 @@ BENCHMARK(HintsThroughTheWholeBook)->Iterations(1)->Repetitions(1)->Unit(benchma
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksIn<QCoreApplication>(argc, argv);
 }

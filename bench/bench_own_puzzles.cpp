@@ -5,6 +5,7 @@
 #include "game/layout_check.h"
 #include "game/my_puzzles.h"
 #include "generator/code_generation.h"
+#include "run_benchmarks.h"
 #include "solver/kakuro_puzzle.h"
 #include "store/settings_store.h"
 
@@ -165,9 +166,5 @@ BENCHMARK(StartWithOwnPuzzles)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksIn<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,7 @@
 // pixel ratio 2, and one digit written into a cell.
 #include "game/game.h"
 #include "puzzle/book_format.h"
+#include "run_benchmarks.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
 
@@ -112,9 +113,5 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         useOffscreenScreens();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksIn<QApplication>(argc, argv);
 }
