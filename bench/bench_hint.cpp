@@ -38,7 +38,7 @@ Replay replay(game::Game &game, int number)
     QObject::connect(&game, &game::Game::completed, &game, [&r] { r.finished = true; });
     int rung = 0;
     QObject::connect(&game, &game::Game::hintShown, &game, [&rung, &r](const game::Hint &h) {
-        rung = int(h.rung);
+        rung = int(h.technique);
         if (h.kind == game::HintKind::Placement || h.kind == game::HintKind::Removal)
             r.hardestRung = std::max(r.hardestRung, rung);
     });

@@ -74,7 +74,7 @@ Hint HintFinder::next(const puzzle::Entries &entries)
         return hint;
     }
     hint.kind = step->places ? HintKind::Placement : HintKind::Removal;
-    hint.rung = step->rung;
+    hint.technique = step->technique;
     hint.cell = indexOf(step->cell);
     if (step->places)
         hint.digit = kakuro::lowestDigit(step->after);

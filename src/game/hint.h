@@ -24,7 +24,7 @@ enum class HintKind {
 
 struct Hint {
     HintKind kind = HintKind::Nothing;
-    kakuro::Technique rung = kakuro::Technique::Combinations; // the reasoning, for Placement and Removal
+    kakuro::Technique technique = kakuro::Technique::Combinations; // the reasoning, for Placement and Removal
     int cell = 0;  // the cell the hint is about, 1..cellCount; 0 with Nothing
     int digit = 0; // WrongDigit: the wrong digit; LostDigit and Placement: the digit that goes there
     QList<int> removedDigits; // Removal: the digits ruled out, ascending

@@ -9,7 +9,7 @@ namespace {
 HintStep hintStepOf(const kakuro::LogicStep &s, const kakuro::CellStep &c)
 {
     HintStep step;
-    step.rung = s.rung;
+    step.technique = s.technique;
     step.cell = c.cell;
     step.before = c.before;
     step.after = c.after;

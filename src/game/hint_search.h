@@ -11,17 +11,17 @@ namespace game {
 
 // One step: what it concludes about one cell, and what a sentence needs to explain it.
 struct HintStep {
-    kakuro::Technique rung = kakuro::Technique::Combinations;
+    kakuro::Technique technique = kakuro::Technique::Combinations;
     bool places = false;         // the cell is left one digit; otherwise digits are removed from it
     int cell = -1;               // the solver's cell number
     kakuro::DigitSet before = 0; // the cell's digits as the step found them
     kakuro::DigitSet after = 0;  // what the step leaves
     int run = kakuro::kNoRun;    // the run a run rung looked at
     std::vector<int> runs;       // every run the step used, `run` first
-    std::vector<int> group;      // Pairs and Subsets: the cells of the subset
+    std::vector<int> group;      // Pairs and TriplesAndQuads: the cells of the subset
     kakuro::DigitSet digits = 0; // the evidence of the rung's deduction (see kakuro::LogicStep)
-    bool hidden = false;         // Pairs and Subsets: digits the run needs that only the group can take
-    int assumed = 0;             // Contradiction: the digit whose assumption breaks the board
+    bool hidden = false; // Pairs and TriplesAndQuads: digits the run needs that only the group can take
+    int assumed = 0;     // Contradiction: the digit whose assumption breaks the board
 };
 
 class HintSearch {

@@ -26,7 +26,7 @@ public:
 
     QString explain(const HintStep &step) const
     {
-        switch (step.rung) {
+        switch (step.technique) {
         case Technique::Combinations:
             return combinations(step);
         case Technique::HiddenSingle:
@@ -39,7 +39,7 @@ public:
         case Technique::Remainder:
             return remainder(step);
         case Technique::Pairs:
-        case Technique::Subsets:
+        case Technique::TriplesAndQuads:
             return subsets(step);
         case Technique::RunConsistency:
             return sentence(
@@ -64,8 +64,6 @@ public:
                                 .arg(cellName(step.cell))
                                 .arg(step.assumed)) +
                    conclusion(step);
-        case Technique::Quick:
-            break;
         }
         return {};
     }
@@ -216,7 +214,7 @@ private:
             group << cellName(cell);
         const QString run = runName(step.run), digits = listOf(digitsOf(step.digits), true);
         QString reason;
-        if (step.rung == Technique::Pairs)
+        if (step.technique == Technique::Pairs)
             reason = step.hidden
                          ? tr("%1 must use %2, and only %3 and %4 can take them, so those two cells hold "
                               "nothing else.")

@@ -36,7 +36,7 @@ Technique ceilingOf(const PuzzleRequest &request)
     case Difficulty::Medium:
         return Technique::Remainder;
     case Difficulty::Hard:
-        return Technique::Subsets;
+        return Technique::TriplesAndQuads;
     case Difficulty::Expert:
         return Technique::RunConsistency;
     case Difficulty::Master:

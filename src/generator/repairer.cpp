@@ -23,7 +23,7 @@ int drawLean(Random &random)
 // Logic up to a ceiling, from nothing known, on the current sums.
 class Judge {
 public:
-    Judge(const Puzzle &p, Technique ceiling) : p_(p), propagator_(p, quickLadder(ceiling))
+    Judge(const Puzzle &p, Technique ceiling) : p_(p), propagator_(p, fastRunLadder(ceiling))
     {
         propagator_.enableMemo();
     }

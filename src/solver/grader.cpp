@@ -33,28 +33,29 @@ std::string_view difficultyName(Difficulty d)
 const std::vector<Technique> &humanLadder()
 {
     static const std::vector<Technique> ladder = {
-        Technique::Combinations, Technique::HiddenSingle, Technique::Remainder,
-        Technique::Pairs,        Technique::Subsets,      Technique::RunConsistency,
-        Technique::CrossingRuns, Technique::RegionSums,   Technique::Contradiction};
+        Technique::Combinations, Technique::HiddenSingle,    Technique::Remainder,
+        Technique::Pairs,        Technique::TriplesAndQuads, Technique::RunConsistency,
+        Technique::CrossingRuns, Technique::RegionSums,      Technique::Contradiction};
     return ladder;
 }
 
-std::vector<Technique> quickLadder(Technique ceiling)
+RunLadder fastRunLadder(Technique ceiling)
 {
+    constexpr HiddenSingles fused = HiddenSingles::WithCombinations;
     switch (ceiling) {
     case Technique::Combinations:
-        return {Technique::Combinations};
+        return {{Technique::Combinations}};
     case Technique::HiddenSingle:
-    case Technique::Quick:
-        return {Technique::Quick};
+        return {{Technique::Combinations}, fused};
     case Technique::Remainder:
-        return {Technique::Quick, Technique::Remainder};
+        return {{Technique::Combinations, Technique::Remainder}, fused};
     case Technique::Pairs:
-        return {Technique::Quick, Technique::Remainder, Technique::Pairs};
-    case Technique::Subsets:
-        return {Technique::Quick, Technique::Remainder, Technique::Pairs, Technique::Subsets};
+        return {{Technique::Combinations, Technique::Remainder, Technique::Pairs}, fused};
+    case Technique::TriplesAndQuads:
+        return {{Technique::Combinations, Technique::Remainder, Technique::Pairs, Technique::TriplesAndQuads},
+                fused};
     default:
-        return {Technique::Quick, Technique::RunConsistency};
+        return {{Technique::Combinations, Technique::RunConsistency}, fused};
     }
 }
 
@@ -63,12 +64,11 @@ Difficulty difficultyOf(Technique hardest)
     switch (hardest) {
     case Technique::Combinations:
     case Technique::HiddenSingle:
-    case Technique::Quick:
         return Difficulty::Easy;
     case Technique::Remainder:
         return Difficulty::Medium;
     case Technique::Pairs:
-    case Technique::Subsets:
+    case Technique::TriplesAndQuads:
         return Difficulty::Hard;
     case Technique::RunConsistency:
         return Difficulty::Expert;

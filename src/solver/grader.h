@@ -34,9 +34,10 @@ struct Grade {
 // The ladder as a person climbs it, easiest first.
 const std::vector<Technique> &humanLadder();
 
-// A ladder that reaches the same fixed point as the human ladder up to `ceiling`, in fewer steps:
-// the order of sound deductions does not change where they end, only what the grade reports.
-std::vector<Technique> quickLadder(Technique ceiling);
+// The run rungs of a ladder that reaches the same fixed point as the human ladder up to `ceiling`
+// (at most RunConsistency) in fewer steps: the order of sound deductions does not change where
+// they end, only what the grade reports.
+RunLadder fastRunLadder(Technique ceiling);
 
 // The band a technique puts a puzzle in.
 Difficulty difficultyOf(Technique hardest);

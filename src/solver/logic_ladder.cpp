@@ -12,24 +12,18 @@ namespace {
 // A short contradiction starts from a cell with at most this many digits left.
 constexpr int kMostProbedDigits = 3;
 
-// Quick stands for the two rungs it merges.
-Technique plainCeiling(Technique ceiling)
+RunLadder runRungsOf(Technique ceiling, LogicLadder::Pace pace)
 {
-    return ceiling == Technique::Quick ? Technique::HiddenSingle : ceiling;
-}
-
-std::vector<Technique> runRungsOf(Technique ceiling, bool quick)
-{
-    const Technique top = std::min(plainCeiling(ceiling), Technique::RunConsistency);
-    if (quick)
-        return quickLadder(top);
-    std::vector<Technique> rungs;
+    const Technique top = std::min(ceiling, Technique::RunConsistency);
+    if (pace == LogicLadder::Pace::Fast)
+        return fastRunLadder(top);
+    RunLadder ladder;
     for (Technique t : humanLadder()) {
-        rungs.push_back(t);
+        ladder.rungs.push_back(t);
         if (t == top)
             break;
     }
-    return rungs;
+    return ladder;
 }
 
 bool decided(const std::vector<DigitSet> &domains)
@@ -39,14 +33,13 @@ bool decided(const std::vector<DigitSet> &domains)
 
 } // namespace
 
-LogicLadder::LogicLadder(const Puzzle &puzzle, Technique ceiling, bool quick)
-    : puzzle_(puzzle), ceiling_(plainCeiling(ceiling)), runRungs_(runRungsOf(ceiling, quick)),
-      propagator_(puzzle, runRungs_)
+LogicLadder::LogicLadder(const Puzzle &puzzle, Technique ceiling, Pace pace)
+    : puzzle_(puzzle), ceiling_(ceiling), runRungs_(runRungsOf(ceiling, pace)), propagator_(puzzle, runRungs_)
 {
     if (ceiling_ >= Technique::CrossingRuns)
         rectangles_ = findRectangles(puzzle);
     if (ceiling_ >= Technique::Contradiction)
-        cheaper_ = std::make_unique<LogicLadder>(puzzle, Technique::RegionSums, true);
+        cheaper_ = std::make_unique<LogicLadder>(puzzle, Technique::RegionSums, Pace::Fast);
 }
 
 LogicLadder::~LogicLadder() = default;
@@ -85,9 +78,8 @@ bool LogicLadder::climb(std::vector<DigitSet> &domains, LadderCounts *counts, st
             for (const Change &c : trail_)
                 touch(*touched, c.cell);
         if (counts)
-            for (std::size_t k = 0; k < runRungs_.size(); ++k)
-                if (runRungs_[k] != Technique::Quick)
-                    (*counts)[std::size_t(runRungs_[k])] += byRung[k];
+            for (std::size_t k = 0; k < runRungs_.rungs.size(); ++k)
+                (*counts)[std::size_t(runRungs_.rungs[k])] += byRung[k];
         if (!consistent)
             return false;
         if (ceiling_ < Technique::CrossingRuns || decided(domains))

@@ -13,11 +13,13 @@ namespace kakuro {
 
 class LogicLadder {
 public:
-    // Climbs up to and including `ceiling`. With `quick` the run rungs are applied in the
-    // solver's faster order: the same fixed point, but the run rungs are not told apart in counts.
-    // The puzzle must outlive the ladder.
-    LogicLadder(const Puzzle &puzzle, Technique ceiling, bool quick = false);
-    LogicLadder(Puzzle &&, Technique, bool = false) = delete;
+    // How the run rungs are climbed: one by one as a person would, or in the solver's faster
+    // order (fastRunLadder), which reaches the same fixed point but does not count them apart.
+    enum class Pace { Human, Fast };
+
+    // Climbs up to and including `ceiling`. The puzzle must outlive the ladder.
+    LogicLadder(const Puzzle &puzzle, Technique ceiling, Pace pace = Pace::Human);
+    LogicLadder(Puzzle &&, Technique, Pace = Pace::Human) = delete;
     ~LogicLadder();
 
     // Runs the ladder from `domains` to its fixed point; false when the puzzle became impossible.
@@ -41,7 +43,7 @@ private:
 
     const Puzzle &puzzle_;
     Technique ceiling_;
-    std::vector<Technique> runRungs_;
+    RunLadder runRungs_;
     Propagator propagator_;
     std::vector<RunRectangle> rectangles_;
     ChangeLog changed_;

@@ -6,9 +6,10 @@
 
 namespace kakuro {
 
-Propagator::Propagator(const Puzzle &puzzle, std::vector<Technique> ladder)
-    : puzzle_(puzzle), ladder_(std::move(ladder)), queues_(ladder_.size()), filled_(ladder_.size(), 0),
-      queued_(puzzle.runs.size(), 0), allRungs_(std::uint8_t((1u << ladder_.size()) - 1))
+Propagator::Propagator(const Puzzle &puzzle, RunLadder ladder)
+    : puzzle_(puzzle), ladder_(std::move(ladder.rungs)), hiddenSingles_(ladder.hiddenSingles),
+      queues_(ladder_.size()), filled_(ladder_.size(), 0), queued_(puzzle.runs.size(), 0),
+      allRungs_(std::uint8_t((1u << ladder_.size()) - 1))
 {
 }
 
@@ -57,8 +58,9 @@ void Propagator::clearQueues()
 
 Outcome Propagator::apply(Technique t, int run, std::vector<DigitSet> &domains)
 {
-    const bool costly =
-        memo_ && t != Technique::Combinations && t != Technique::HiddenSingle && t != Technique::Quick;
+    if (t == Technique::Combinations && hiddenSingles_ == HiddenSingles::WithCombinations)
+        return applyCombinationsWithHiddenSingles(puzzle_, run, domains, changed_);
+    const bool costly = memo_ && t != Technique::Combinations && t != Technique::HiddenSingle;
     if (!costly)
         return applyTechnique(t, puzzle_, run, domains, changed_);
     Outcome outcome;
@@ -105,7 +107,9 @@ bool Propagator::propagate(std::vector<DigitSet> &domains, LadderCounts *counts)
                     {ladder_[rung], {run}, cellStepsOf(changed_, domains), -1, 0, 0, {}, false});
             // A technique that reached its own fixed point on the run need not look at it again:
             // marking it queued on this rung keeps it off while the changed cells are queued.
-            const bool settled = isIdempotent(ladder_[rung]);
+            const bool settled =
+                isIdempotent(ladder_[rung]) || (ladder_[rung] == Technique::Combinations &&
+                                                hiddenSingles_ == HiddenSingles::WithCombinations);
             if (settled)
                 queued_[std::size_t(run)] |= std::uint8_t(1u << rung);
             for (const Change &c : changed_)

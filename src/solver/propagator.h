@@ -14,12 +14,19 @@ namespace kakuro {
 // How often each rung of the ladder changed something.
 using LadderCounts = std::array<int, kLadderSize>;
 
+// The run techniques a propagator applies, easiest first, at most eight. With
+// HiddenSingles::WithCombinations the Combinations rung places hidden singles too, and `rungs`
+// lists no HiddenSingle.
+struct RunLadder {
+    std::vector<Technique> rungs;
+    HiddenSingles hiddenSingles = HiddenSingles::OwnRung;
+};
+
 class Propagator {
 public:
-    // `ladder` lists the techniques from easiest to hardest, at most eight.
     // The puzzle must outlive the propagator.
-    Propagator(const Puzzle &puzzle, std::vector<Technique> ladder);
-    Propagator(Puzzle &&, std::vector<Technique>) = delete;
+    Propagator(const Puzzle &puzzle, RunLadder ladder);
+    Propagator(Puzzle &&, RunLadder) = delete;
 
     // Puts every run before every technique again, as for a fresh start.
     void queueAll();
@@ -50,6 +57,7 @@ private:
 
     const Puzzle &puzzle_;
     std::vector<Technique> ladder_;
+    HiddenSingles hiddenSingles_;
     // Per rung, runs waiting to be looked at, in buckets by run length: shorter runs come first,
     // since they are cheap to look at and their findings narrow the longer ones.
     std::vector<std::array<std::vector<int>, 11>> queues_;

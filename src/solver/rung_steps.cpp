@@ -33,7 +33,7 @@ std::vector<LogicStep> RungSteps::of(Technique rung, const std::vector<DigitSet>
     for (int run = 0; run < puzzle_.runCount(); ++run) {
         log.clear();
         LogicStep step;
-        step.rung = rung;
+        step.technique = rung;
         step.runs = {run};
         const Outcome outcome = applyTechnique(rung, puzzle_, run, scratch_, log, &step);
         if (outcome == Outcome::Changed) {

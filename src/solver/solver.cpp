@@ -6,7 +6,8 @@
 namespace kakuro {
 
 Solver::Solver(const Puzzle &puzzle)
-    : puzzle_(puzzle), propagator_(puzzle, {Technique::Quick, Technique::RunConsistency})
+    : puzzle_(puzzle), propagator_(puzzle, {{Technique::Combinations, Technique::RunConsistency},
+                                            HiddenSingles::WithCombinations})
 {
     propagator_.setTrail(&trail_);
 }

@@ -31,7 +31,8 @@ Outcome combinations(const Puzzle &p, int run, std::vector<DigitSet> &dom, Chang
 }
 
 // Combinations and hidden singles from one look at the run, repeated until the run settles.
-Outcome quick(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog &changed)
+Outcome combinationsWithHiddenSingles(const Puzzle &p, int run, std::vector<DigitSet> &dom,
+                                      ChangeLog &changed)
 {
     bool anyAtAll = false;
     for (;;) {
@@ -235,7 +236,7 @@ Outcome subsets(const Puzzle &p, int run, std::vector<DigitSet> &dom, ChangeLog 
 
 bool isIdempotent(Technique t)
 {
-    return t == Technique::Quick || t == Technique::RunConsistency;
+    return t == Technique::RunConsistency;
 }
 
 std::string_view techniqueName(Technique t)
@@ -249,7 +250,7 @@ std::string_view techniqueName(Technique t)
         return "remainder";
     case Technique::Pairs:
         return "pairs";
-    case Technique::Subsets:
+    case Technique::TriplesAndQuads:
         return "triples and quads";
     case Technique::RunConsistency:
         return "run consistency";
@@ -259,8 +260,6 @@ std::string_view techniqueName(Technique t)
         return "region sums";
     case Technique::Contradiction:
         return "short contradiction";
-    case Technique::Quick:
-        return "quick";
     }
     return "?";
 }
@@ -277,18 +276,22 @@ Outcome applyTechnique(Technique t, const Puzzle &puzzle, int run, std::vector<D
         return remainder(puzzle, run, domains, changed, first);
     case Technique::Pairs:
         return subsets(puzzle, run, domains, changed, 2, 2, first);
-    case Technique::Subsets:
+    case Technique::TriplesAndQuads:
         return subsets(puzzle, run, domains, changed, 3, 4, first);
     case Technique::RunConsistency:
         return runConsistency(puzzle, run, domains, changed);
-    case Technique::Quick:
-        return quick(puzzle, run, domains, changed);
     case Technique::CrossingRuns:
     case Technique::RegionSums:
     case Technique::Contradiction:
         break; // these look at the whole board: see LogicLadder
     }
     return Outcome::Unchanged;
+}
+
+Outcome applyCombinationsWithHiddenSingles(const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
+                                           ChangeLog &changed)
+{
+    return combinationsWithHiddenSingles(puzzle, run, domains, changed);
 }
 
 std::vector<CellStep> cellStepsOf(const ChangeLog &log, const std::vector<DigitSet> &domains)

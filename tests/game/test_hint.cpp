@@ -115,7 +115,7 @@ private Q_SLOTS:
         const game::Hint hint = game::findHint(p.puzzle, p.entries);
         QTEST(hint.text, "text");
         QCOMPARE(int(hint.kind), kind);
-        QCOMPARE(int(hint.rung), rung);
+        QCOMPARE(int(hint.technique), rung);
         QTEST(cellName(p.puzzle, hint.cell), "cell");
         QString digits = QString::number(hint.digit);
         if (hint.kind == game::HintKind::Removal)
@@ -150,7 +150,7 @@ private Q_SLOTS:
         QTest::newRow("pairs") << 120 << int(T::Pairs)
             << "Across 38 must use 3 and 5, and only row 5, column 4 and row 5, column 6 can take them, so those"
             " two cells hold nothing else. So row 5, column 4 cannot be 6, 7, 8 or 9.";
-        QTest::newRow("triples and quads") << 160 << int(T::Subsets)
+        QTest::newRow("triples and quads") << 160 << int(T::TriplesAndQuads)
             << "In down 41, the cells row 1, column 8, row 3, column 8, row 4, column 8 and row 5, column 8 can "
             "only hold 2, 4, 5 and 6 between them, so no other cell of down 41 can. So row 2, column 8 cannot"
             " be 2, 4, 5 or 6.";
@@ -191,7 +191,7 @@ private Q_SLOTS:
                 entries.setMarks(i, d);
         }
         const game::Hint hint = game::findHint(puzzle, entries);
-        QCOMPARE(int(hint.rung), rung);
+        QCOMPARE(int(hint.technique), rung);
         QTEST(hint.text, "text");
     }
 

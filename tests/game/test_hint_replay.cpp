@@ -36,7 +36,7 @@ private Q_SLOTS:
         kakuro::Technique hardest = kakuro::Technique::Combinations;
         QObject::connect(&game, &game::Game::hintShown, [&](const game::Hint &hint) {
             if (hint.kind == game::HintKind::Placement || hint.kind == game::HintKind::Removal)
-                hardest = std::max(hardest, hint.rung);
+                hardest = std::max(hardest, hint.technique);
         });
         // Each applied hint narrows a cell or fills it: the cells' digits bound the steps.
         const int bound = 9 * game.puzzle().entryCellCount();
