@@ -1,7 +1,7 @@
 // The score dialog shown when a puzzle is completed, and the statistics dialog of a puzzle.
 #pragma once
 
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 
 #include <QDialog>
 
@@ -24,7 +24,7 @@ namespace app {
 class ScoreDialog : public QDialog {
     Q_OBJECT
 public:
-    ScoreDialog(game::Game &game, store::Settings &settings, QWidget *parent);
+    ScoreDialog(game::Game &game, store::PlayerSettings &settings, QWidget *parent);
 
     void acceptScore(); // OK
 
@@ -33,7 +33,7 @@ protected:
 
 private:
     game::Game &game_;
-    store::Settings &settings_;
+    store::PlayerSettings &settings_;
     QLineEdit *nameBox = nullptr;
 };
 
@@ -56,7 +56,7 @@ class StatisticsDialog : public QDialog {
 public:
     // With `own`, the puzzle is the player's own `puzzleNumber`; `code`, when given, is shown
     // under the table.
-    StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent, bool own = false,
+    StatisticsDialog(store::PlayerSettings &settings, int puzzleNumber, QWidget *parent, bool own = false,
                      const QString &code = {});
     // The code of the game's puzzle in play, or "" when it has none.
     static QString codeInPlay(const game::Game &game);
@@ -66,7 +66,7 @@ public:
 private:
     void showTable();
 
-    store::Settings &settings_;
+    store::PlayerSettings &settings_;
     int puzzleNumber_;
     bool own_;
     std::array<QLabel *, 4> nameLabels{}; // 0..2 rank 1..3; 3 the heading
