@@ -46,7 +46,7 @@ struct Settings {
     // The last 4 bytes of SOLVINGDATA: nothing uses them; they are read and written back as
     // they were, so that the value keeps its layout.
     std::array<std::uint8_t, 4> reserved{};
-    // SOUNDOPTIONS, 1st to 4th at indices 1..4: the game plays no sound; they are kept (1 when
+    // SOUNDOPTIONS, 1st to 4th at indices 1..4 (0 unused): the game plays no sound; they are kept (1 when
     // missing) only so that the stored value keeps its layout.
     std::array<std::int16_t, 5> soundOptions{};
     std::vector<PuzzleStats> puzzleStats; // puzzle n at index n; index 0 unused
