@@ -5,6 +5,7 @@
 #include "game/my_puzzles.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
+#include "store/player_settings.h"
 #include "store/score.h"
 
 #include <QClipboard>

@@ -1,8 +1,6 @@
 // The score dialog shown when a puzzle is completed, and the statistics dialog of a puzzle.
 #pragma once
 
-#include "store/player_settings.h"
-
 #include <QDialog>
 
 #include <array>
@@ -14,6 +12,9 @@ class QPushButton;
 
 namespace game {
 class Game;
+}
+namespace store {
+class PlayerSettings;
 }
 
 namespace app {
