@@ -28,7 +28,7 @@ QByteArray largestPuzzleBook()
 
 struct Played {
     puzzle::Book book;
-    store::Settings settings;
+    store::PlayerSettings settings;
     game::Game game{book, settings, QDir::tempPath()};
 
     Played()

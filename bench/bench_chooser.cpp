@@ -31,16 +31,16 @@ struct PaintCounter : QObject {
 
 struct ShippedBook {
     puzzle::Book book;
-    store::Settings settings;
+    store::PlayerSettings settings;
     std::unique_ptr<game::Game> game;
 
     ShippedBook()
     {
         if (!book.open(QStringLiteral(KORVEL_SHIPPED_BOOK)))
             std::abort();
-        settings.puzzleStats.assign(std::size_t(book.puzzleCount()) + 1, {});
+        settings = store::PlayerSettings(book.puzzleCount());
         for (int n = 1; n <= book.puzzleCount(); n += 3) // a best time for every third puzzle
-            settings.puzzleStats[std::size_t(n)].bestTimes[1] = 60 + n;
+            settings.recordBestTime(n, 60 + n, {});
         game = std::make_unique<game::Game>(book, settings, QDir::tempPath());
         game->openPuzzle(500);
         game->stopClock();
@@ -61,7 +61,7 @@ void openChooser(benchmark::State &state, bool graded)
     }
     PaintCounter counter;
     for (auto _ : state) {
-        app::PuzzleChooser chooser(*shipped.game, grades, nullptr, shipped.settings, nullptr);
+        app::PuzzleChooser chooser(*shipped.game, grades, nullptr, shipped.settings.values(), nullptr);
         chooser.findChild<QTableView *>(QStringLiteral("grdPuzzles"))
             ->viewport()
             ->installEventFilter(&counter);

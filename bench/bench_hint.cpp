@@ -58,13 +58,9 @@ Replay replay(game::Game &game, int number)
 }
 
 struct BookGame {
-    BookGame()
-    {
-        book.open(QStringLiteral(KORVEL_SHIPPED_BOOK));
-        settings.puzzleStats.assign(std::size_t(book.puzzleCount()) + 1, {});
-    }
+    BookGame() { book.open(QStringLiteral(KORVEL_SHIPPED_BOOK)); }
     puzzle::Book book;
-    store::Settings settings;
+    store::PlayerSettings settings;
     QTemporaryDir dir;
     game::Game game{book, settings, dir.path()};
 };

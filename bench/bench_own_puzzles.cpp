@@ -7,7 +7,7 @@
 #include "generator/code_generation.h"
 #include "run_benchmarks.h"
 #include "solver/kakuro_puzzle.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -141,13 +141,11 @@ void StartWithOwnPuzzles(benchmark::State &state)
         return;
     }
     file.close();
-    store::Settings settings;
-    store::loadSettings(settings, 1000, 1000);
-    for (std::size_t n = 1; n <= 1000; ++n) {
-        settings.ownPuzzleStats[n].bestTimes[1] = 100;
-        settings.ownPuzzleStats[n].bestNames[1] = QStringLiteral("Ann");
-    }
-    store::saveSettings(settings);
+    store::PlayerSettings settings;
+    settings.load(1000, 1000);
+    for (int n = 1; n <= 1000; ++n)
+        settings.recordBestTime(n, 100, QStringLiteral("Ann"), 0, true);
+    settings.save();
     const int own = int(state.range(0));
     for (auto _ : state) {
         if (own) {

@@ -36,7 +36,7 @@ QByteArray squareBook(int side)
 // pixels to a pixel.
 struct Shown {
     puzzle::Book book;
-    store::Settings settings;
+    store::PlayerSettings settings;
     game::Game game{book, settings, QDir::tempPath()};
     view::BoardView view{game};
     bool onScreen = true;

@@ -7,7 +7,7 @@
 #include "game/game.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 #include "view/board_layout.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
@@ -135,7 +135,8 @@ const std::initializer_list<MainWindow::ToolbarButton> &MainWindow::mainToolbarT
 }
 // clang-format on
 
-MainWindow::MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder, QWidget *parent)
+MainWindow::MainWindow(game::Game &game, store::PlayerSettings &settings, const QString &appFolder,
+                       QWidget *parent)
     : QMainWindow(parent), game_(game), settings_(settings), appFolder_(appFolder)
 {
     setObjectName(QStringLiteral("frmTavMn"));
@@ -334,17 +335,18 @@ void MainWindow::load()
 {
     actions_.about->setText(tr("About %1").arg(platform::appTitle));
     boardView_->setNumberTool(view::BoardView::kNoTool);
-    actions_.keepProgress->setChecked(settings_.keepProgress);
-    actions_.autoMarks->setChecked(settings_.autoMarks);
-    chooseKeyScheme(settings_.keyScheme);
-    game_.openPuzzle(settings_.lastPuzzle);
+    const store::Settings &stored = settings_.values();
+    actions_.keepProgress->setChecked(stored.keepProgress);
+    actions_.autoMarks->setChecked(stored.autoMarks);
+    chooseKeyScheme(stored.keyScheme);
+    game_.openPuzzle(stored.lastPuzzle);
     applyWindowPlace();
     setPencilMode(game_.pencilMode());
     boardView_->showPenOrPencilPointer();
-    chooseColourScheme(int(settings_.colourScheme));
-    if (settings_.showConflicts)
+    chooseColourScheme(int(stored.colourScheme));
+    if (stored.showConflicts)
         actions_.conflicts->trigger();
-    if (settings_.showCombinations)
+    if (stored.showCombinations)
         actions_.combinations->trigger();
     grades_->start();
 }
@@ -359,7 +361,7 @@ void MainWindow::unload(bool messagesAllowed)
         platform::message(this, error, platform::appTitle);
     rememberCombinationsPlace();
     rememberWindowPlace();
-    if (!store::saveSettings(settings_) && messagesAllowed)
+    if (!settings_.save() && messagesAllowed)
         platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 }
 
@@ -376,7 +378,7 @@ void MainWindow::showEvent(QShowEvent *event)
         fitDueAtShow_ = false;
         boardView_->fitZoom();
     }
-    if (settings_.showCombinations && !(combinationWindow_ && combinationWindow_->isVisible()))
+    if (settings_.values().showCombinations && !(combinationWindow_ && combinationWindow_->isVisible()))
         switchCombinations();
 }
 
@@ -407,7 +409,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::onWindowRestored()
 {
-    if (!settings_.fitWindow) {
+    if (!settings_.values().fitWindow) {
         // The player cannot change the size. Qt skips setFixedSize() when the limits stand as they
         // are, so a size forced on the window from outside is put back explicitly.
         const QSize fixed(view::windowWidthPx, view::windowHeightPx);

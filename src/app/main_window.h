@@ -22,7 +22,7 @@ namespace puzzle {
 struct BookPuzzle;
 }
 namespace store {
-struct Settings;
+class PlayerSettings;
 }
 namespace view {
 class BoardView;
@@ -38,7 +38,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `appFolder` is the program folder; help pages are found from it.
-    MainWindow(game::Game &game, store::Settings &settings, const QString &appFolder,
+    MainWindow(game::Game &game, store::PlayerSettings &settings, const QString &appFolder,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -161,7 +161,7 @@ private:
     void showWritingMode();
 
     game::Game &game_;
-    store::Settings &settings_;
+    store::PlayerSettings &settings_;
     QString appFolder_;
     bool unloaded_ = false;
     QToolBar *mainToolbar_ = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/modal.h"
 #include "platform/typed_number.h"
 #include "print/print_dialog.h"
+#include "store/player_settings.h"
 #include "view/board_view.h"
 #include "view/combination_window.h"
 #include "view/hint_panel.h"
@@ -82,7 +83,7 @@ void MainWindow::connectGame()
         showHistory();
         if (paused)
             hintPanel_->hide();
-        if (combinationWindow_ && settings_.showCombinations)
+        if (combinationWindow_ && settings_.values().showCombinations)
             combinationWindow_->setVisible(!paused);
     });
     connect(boardView_, &view::BoardView::resumeRequested, this, [this] { game_.setPaused(false); });
@@ -170,25 +171,28 @@ void MainWindow::applyHint()
 void MainWindow::chooseColourScheme(int scheme)
 {
     const bool known = scheme >= 0 && scheme < store::kColourSchemeCount;
-    settings_.colourScheme = known ? store::ColourScheme(scheme) : store::ColourScheme::Classic;
-    colourSchemes_->actions().at(int(settings_.colourScheme))->setChecked(true);
-    boardView_->setBoardPalette(view::BoardPalette::ofScheme(settings_.colourScheme));
+    const store::ColourScheme chosen = known ? store::ColourScheme(scheme) : store::ColourScheme::Classic;
+    settings_.setColourScheme(chosen);
+    colourSchemes_->actions().at(int(chosen))->setChecked(true);
+    boardView_->setBoardPalette(view::BoardPalette::ofScheme(chosen));
 }
 
 void MainWindow::switchConflicts()
 {
-    settings_.showConflicts = actions_.conflicts->isChecked();
-    boardView_->setShowConflicts(settings_.showConflicts);
+    const bool show = actions_.conflicts->isChecked();
+    settings_.setShowConflicts(show);
+    boardView_->setShowConflicts(show);
 }
 
 // The combinations window stands where it last stood, or at first beside the main window.
 void MainWindow::switchCombinations()
 {
-    settings_.showCombinations = actions_.combinations->isChecked();
-    boardView_->setSpeaksCombinations(settings_.showCombinations);
-    if (settings_.showCombinations && !isVisible())
+    const bool show = actions_.combinations->isChecked();
+    settings_.setShowCombinations(show);
+    boardView_->setSpeaksCombinations(show);
+    if (show && !isVisible())
         return; // shown with the main window, beside it, never before it
-    if (!settings_.showCombinations) {
+    if (!show) {
         if (combinationWindow_) {
             rememberCombinationsPlace();
             combinationWindow_->hide();
@@ -199,7 +203,7 @@ void MainWindow::switchCombinations()
         combinationWindow_ = new view::CombinationWindow(game_, this);
         connect(combinationWindow_, &view::CombinationWindow::closedByPlayer, this,
                 [this] { actions_.combinations->trigger(); });
-        const auto &at = settings_.combinationsPosition;
+        const auto &at = settings_.values().combinationsPosition;
         if (at && titleLiesOnAScreen(at->first, at->second))
             combinationWindow_->move(at->first, at->second);
         else
@@ -213,7 +217,7 @@ void MainWindow::switchCombinations()
 void MainWindow::rememberCombinationsPlace()
 {
     if (combinationWindow_ && combinationWindow_->isVisible())
-        settings_.combinationsPosition = std::pair(combinationWindow_->x(), combinationWindow_->y());
+        settings_.rememberCombinationsPosition(combinationWindow_->x(), combinationWindow_->y());
 }
 
 void MainWindow::showCaption()
@@ -292,7 +296,7 @@ void MainWindow::choosePuzzle()
         ownGrades_ = new game::BookGrades(own->book(), this);
         ownGrades_->start();
     }
-    PuzzleChooser chooser(game_, *grades_, ownGrades_, settings_, this);
+    PuzzleChooser chooser(game_, *grades_, ownGrades_, settings_.values(), this);
     chooser.setConfirmation([this](QWidget *dialog) { return mayChangePuzzle(dialog); });
     platform::execDialog(chooser);
     if (chooser.chosenPuzzle() != 0 && chooser.chosenOwn())

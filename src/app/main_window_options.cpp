@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 
 #include "game/game.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 #include "view/board_layout.h"
 #include "view/board_view.h"
 
@@ -65,16 +65,18 @@ void MainWindow::buildOptionMenus()
 
 void MainWindow::chooseKeyScheme(int scheme)
 {
-    settings_.keyScheme = scheme == int(KeyScheme::Common) ? scheme : int(KeyScheme::Classic);
-    keySchemes_->actions().at(settings_.keyScheme)->setChecked(true);
-    applyKeyScheme(*this, *menuBar(), KeyScheme(settings_.keyScheme));
+    const int known = scheme == int(KeyScheme::Common) ? scheme : int(KeyScheme::Classic);
+    settings_.setKeyScheme(known);
+    keySchemes_->actions().at(known)->setChecked(true);
+    applyKeyScheme(*this, *menuBar(), KeyScheme(known));
 }
 
 void MainWindow::switchFitWindow()
 {
-    settings_.fitWindow = actions_.fitWindow->isChecked();
-    boardView_->setFitToView(settings_.fitWindow);
-    if (settings_.fitWindow) {
+    const bool fit = actions_.fitWindow->isChecked();
+    settings_.setFitWindow(fit);
+    boardView_->setFitToView(fit);
+    if (fit) {
         setMinimumSize(smallestWindow(*this));
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         boardView_->fitZoom();
@@ -88,14 +90,14 @@ void MainWindow::switchFitWindow()
 
 void MainWindow::applyWindowPlace()
 {
-    if (!settings_.fitWindow)
+    if (!settings_.values().fitWindow)
         return;
     actions_.fitWindow->setChecked(true);
     boardView_->setFitToView(true);
     const QSize smallest = smallestWindow(*this);
     setMinimumSize(smallest);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const std::optional<store::WindowPlace> &place = settings_.windowPlace;
+    const std::optional<store::WindowPlace> &place = settings_.values().windowPlace;
     fitDueAtShow_ = !place;
     if (!place)
         return;
@@ -107,11 +109,11 @@ void MainWindow::applyWindowPlace()
 
 void MainWindow::rememberWindowPlace()
 {
-    if (!settings_.fitWindow)
+    if (!settings_.values().fitWindow)
         return;
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
-    settings_.windowPlace =
-        store::WindowPlace{size.width(), size.height(), isMaximized(), boardView_->zoomLevel()};
+    settings_.rememberWindowPlace(
+        store::WindowPlace{size.width(), size.height(), isMaximized(), boardView_->zoomLevel()});
 }
 
 void MainWindow::zoomToDefault()

@@ -11,7 +11,7 @@
 #include "platform/app_identity.h"
 #include "platform/modal.h"
 #include "platform/paths.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -60,8 +60,7 @@ bool MainWindow::openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t
             return false;
         }
     }
-    if (settings_.ownPuzzleStats.size() <= std::size_t(number))
-        settings_.ownPuzzleStats.resize(std::size_t(number) + 1);
+    settings_.addOwnPuzzles(number);
     game_.openOwnPuzzle(number);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "game/my_puzzles.h"
 #include "platform/app_identity.h"
 #include "platform/modal.h"
+#include "store/player_settings.h"
 #include "store/score.h"
 
 #include <QClipboard>
@@ -23,7 +24,6 @@
 namespace {
 
 constexpr int kNameLength = 25;
-const QString kHiddenName = QStringLiteral("Anonymous");
 
 // The time a finish is recorded with. 0 marks an empty slot, so a finish within the first
 // second counts as 1 s.
@@ -43,7 +43,7 @@ QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
 
 namespace app {
 
-ScoreDialog::ScoreDialog(game::Game &game, store::Settings &settings, QWidget *parent)
+ScoreDialog::ScoreDialog(game::Game &game, store::PlayerSettings &settings, QWidget *parent)
     : QDialog(parent), game_(game), settings_(settings)
 {
     setObjectName(QStringLiteral("frmScoreInput"));
@@ -87,8 +87,7 @@ void ScoreDialog::acceptScore()
     const bool own = game_.playingOwn();
     const int number = own ? game_.ownPuzzleNumber() : game_.puzzleNumber();
     const std::int32_t seconds = recordedTime(game_.clock().seconds());
-    if (store::rankForTime(settings_, number, seconds, own) <= 3) {
-        store::insertTime(settings_, number, seconds, nameBox->text().trimmed(), game_.hintsUsed(), own);
+    if (settings_.recordBestTime(number, seconds, nameBox->text().trimmed(), game_.hintsUsed(), own)) {
         StatisticsDialog stats(settings_, number, this, own, StatisticsDialog::codeInPlay(game_));
         platform::execDialog(stats);
     }
@@ -135,8 +134,8 @@ QString StatisticsDialog::codeInPlay(const game::Game &game)
     return code ? QString::fromStdString(kakuro::codeText(*code)) : QString();
 }
 
-StatisticsDialog::StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent, bool own,
-                                   const QString &code)
+StatisticsDialog::StatisticsDialog(store::PlayerSettings &settings, int puzzleNumber, QWidget *parent,
+                                   bool own, const QString &code)
     : QDialog(parent), settings_(settings), puzzleNumber_(puzzleNumber), own_(own)
 {
     setObjectName(QStringLiteral("diagStats"));
@@ -196,13 +195,13 @@ void StatisticsDialog::showTable()
         timeLabels[std::size_t(i)]->clear();
     }
     okButton_->setAccessibleDescription(tr("No best times yet."));
-    const store::PuzzleStats *stats = store::statsOf(settings_, puzzleNumber_, own_);
+    const store::PuzzleStats *stats = store::statsOf(settings_.values(), puzzleNumber_, own_);
     if (!stats)
         return;
     QStringList ranks; // the table as sentences, for screen readers
     for (std::size_t k = 1; k <= 3; ++k) {
         const QString &name = stats->bestNames[k];
-        if (!name.startsWith(kHiddenName))
+        if (!name.startsWith(store::kHiddenName))
             nameLabels[k - 1]->setText(name);
         const std::int32_t t = stats->bestTimes[k];
         if (t == 0 || t == store::kClearedTime)
@@ -223,13 +222,7 @@ void StatisticsDialog::showTable()
 
 void StatisticsDialog::clearData()
 {
-    if (store::PuzzleStats *stats = store::statsOf(settings_, puzzleNumber_, own_)) {
-        for (std::size_t k = 1; k <= 3; ++k) {
-            stats->bestNames[k] = kHiddenName;
-            stats->bestTimes[k] = store::kClearedTime;
-            stats->hintCounts[k] = 0;
-        }
-    }
+    settings_.clearBestTimes(puzzleNumber_, own_);
     showTable();
 }
 

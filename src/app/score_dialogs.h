@@ -1,8 +1,6 @@
 // The score dialog shown when a puzzle is completed, and the statistics dialog of a puzzle.
 #pragma once
 
-#include "store/settings_store.h"
-
 #include <QDialog>
 
 #include <array>
@@ -15,6 +13,9 @@ class QPushButton;
 namespace game {
 class Game;
 }
+namespace store {
+class PlayerSettings;
+}
 
 namespace app {
 
@@ -24,7 +25,7 @@ namespace app {
 class ScoreDialog : public QDialog {
     Q_OBJECT
 public:
-    ScoreDialog(game::Game &game, store::Settings &settings, QWidget *parent);
+    ScoreDialog(game::Game &game, store::PlayerSettings &settings, QWidget *parent);
 
     void acceptScore(); // OK
 
@@ -33,7 +34,7 @@ protected:
 
 private:
     game::Game &game_;
-    store::Settings &settings_;
+    store::PlayerSettings &settings_;
     QLineEdit *nameBox = nullptr;
 };
 
@@ -56,7 +57,7 @@ class StatisticsDialog : public QDialog {
 public:
     // With `own`, the puzzle is the player's own `puzzleNumber`; `code`, when given, is shown
     // under the table.
-    StatisticsDialog(store::Settings &settings, int puzzleNumber, QWidget *parent, bool own = false,
+    StatisticsDialog(store::PlayerSettings &settings, int puzzleNumber, QWidget *parent, bool own = false,
                      const QString &code = {});
     // The code of the game's puzzle in play, or "" when it has none.
     static QString codeInPlay(const game::Game &game);
@@ -66,7 +67,7 @@ public:
 private:
     void showTable();
 
-    store::Settings &settings_;
+    store::PlayerSettings &settings_;
     int puzzleNumber_;
     bool own_;
     std::array<QLabel *, 4> nameLabels{}; // 0..2 rank 1..3; 3 the heading

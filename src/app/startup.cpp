@@ -34,7 +34,7 @@ int start(Program &program, const QString &folder)
     program.myPuzzles = game::MyPuzzles(game::MyPuzzles::pathFor(savedGames));
     if (QString error; !program.myPuzzles.load(&error))
         platform::message(nullptr, error, platform::appTitle);
-    if (!store::loadSettings(program.settings, program.book.puzzleCount(), program.myPuzzles.count()))
+    if (!program.settings.load(program.book.puzzleCount(), program.myPuzzles.count()))
         platform::message(nullptr, store::storeFailureText(), platform::appTitle);
 
     platform::removeLeftoverTemporaries(savedGames, QStringLiteral("*.sav"));

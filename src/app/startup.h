@@ -5,7 +5,7 @@
 #include "game/game.h"
 #include "game/my_puzzles.h"
 #include "puzzle/book.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ struct Program {
     QString appFolder;
     puzzle::Book book;
     game::MyPuzzles myPuzzles;
-    store::Settings settings;
+    store::PlayerSettings settings;
     std::unique_ptr<game::Game> game;
     std::unique_ptr<MainWindow> window;
 };

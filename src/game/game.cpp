@@ -12,7 +12,7 @@
 
 namespace game {
 
-Game::Game(const puzzle::Book &book, store::Settings &settings, const QString &savedGamesFolder,
+Game::Game(const puzzle::Book &book, store::PlayerSettings &settings, const QString &savedGamesFolder,
            QObject *parent)
     : QObject(parent), book_(book), settings_(settings), savedGamesFolder_(savedGamesFolder), clock_(this)
 {
@@ -36,7 +36,7 @@ void Game::openPuzzle(int number)
 {
     leave();
     ownNumber_ = 0;
-    settings_.lastPuzzle = std::clamp(number, 1, puzzleCount());
+    settings_.rememberLastPuzzle(std::clamp(number, 1, puzzleCount()));
     start(true);
 }
 
@@ -51,7 +51,7 @@ void Game::openOwnPuzzle(int number)
 
 bool Game::keepProgress(QString *error)
 {
-    if (!settings_.keepProgress || !changedSinceSaved_)
+    if (!keepsProgress() || !changedSinceSaved_)
         return true;
     return save(error);
 }
@@ -133,7 +133,7 @@ void Game::start(bool withSavedGame)
     hintFinder_.reset();
     lastHintChange_ = -1;
     hintsUsed_ = hints;
-    clock_.restart(settings_.keepProgress ? seconds : 0);
+    clock_.restart(keepsProgress() ? seconds : 0);
     Q_EMIT puzzleOpened(number);
     Q_EMIT historyChanged();
     if (withSavedGame && savedGameUnreadable_)
@@ -153,7 +153,7 @@ bool Game::save(QString *error, bool replaceUnreadable)
                     .arg(QString::number(number), QDir::toNativeSeparators(savedGamePath()));
         return false;
     }
-    const int seconds = settings_.keepProgress ? clock_.seconds() : 0;
+    const int seconds = keepsProgress() ? clock_.seconds() : 0;
     if (!puzzle::writeSavedGame(savedGamePath(), number, entries_, error, seconds, hintsUsed_))
         return false;
     changedSinceSaved_ = false;
@@ -163,7 +163,7 @@ bool Game::save(QString *error, bool replaceUnreadable)
 
 void Game::setPencilMode(bool pencil)
 {
-    settings_.pencilMode = pencil ? 1 : 0;
+    settings_.setPencilMode(pencil);
     setCandidateMode(false);
 }
 
@@ -210,7 +210,7 @@ std::vector<std::pair<int, puzzle::CellContent>> Game::placing(int i,
 {
     std::vector<std::pair<int, puzzle::CellContent>> after{{i, content}};
     const int digit = content.pen != 0 ? content.pen : content.pencil;
-    if (!settings_.autoMarks || digit == 0)
+    if (!autoMarks() || digit == 0)
         return after;
     const auto clearIn = [&](const puzzle::Run &run, int dCol, int dRow) {
         for (int k = 1; k <= run.length; ++k) {
@@ -393,7 +393,7 @@ void Game::checkAll()
         return;
     }
     clock_.stop();
-    if (settings_.keepProgress && !savedGameUnreadable_) {
+    if (keepsProgress() && !savedGameUnreadable_) {
         // A solved puzzle leaves nothing to carry on; a file that could not be read is not ours
         // to delete.
         QFile::remove(savedGamePath());

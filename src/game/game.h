@@ -7,7 +7,7 @@
 #include "puzzle/book.h"
 #include "puzzle/entries.h"
 #include "puzzle/puzzle.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 
 #include <QList>
 #include <QObject>
@@ -26,14 +26,14 @@ public:
     // Plays puzzles of `book` (which must hold at least one). The puzzle number and the pen or
     // pencil choice are those of `settings`, which the game keeps up to date. Saved games are
     // read from and written to `savedGamesFolder`. No puzzle is open until openPuzzle.
-    Game(const puzzle::Book &book, store::Settings &settings, const QString &savedGamesFolder,
+    Game(const puzzle::Book &book, store::PlayerSettings &settings, const QString &savedGamesFolder,
          QObject *parent = nullptr);
 
     const puzzle::Puzzle &puzzle() const { return puzzle_; }
     const puzzle::Entries &entries() const { return entries_; }
     // The book's puzzle in play (or last in play while one of the player's own is), 1..puzzleCount
     // once one is open.
-    int puzzleNumber() const { return settings_.lastPuzzle; }
+    int puzzleNumber() const { return settings_.values().lastPuzzle; }
     int puzzleCount() const { return book_.puzzleCount(); }
 
     // The player's own puzzles, which the game may also play; they must outlive the game.
@@ -45,7 +45,7 @@ public:
     // Opens the player's own puzzle `number` in 1..count as openPuzzle opens a book's; Next and
     // Previous then step through the player's own puzzles.
     void openOwnPuzzle(int number);
-    bool pencilMode() const { return settings_.pencilMode != 0; }
+    bool pencilMode() const { return settings_.values().pencilMode != 0; }
     // In candidate mode digits toggle candidate marks instead of being written.
     bool candidateMode() const { return candidateMode_; }
     bool canUndo() const { return !undo_.empty(); }
@@ -77,12 +77,12 @@ public:
 
     // While progress is kept, leaving a puzzle whose entries changed since it was opened,
     // restarted or saved saves it, with the time played; completing it deletes its saved game.
-    bool keepsProgress() const { return settings_.keepProgress; }
-    void setKeepProgress(bool on) { settings_.keepProgress = on; }
+    bool keepsProgress() const { return settings_.values().keepProgress; }
+    void setKeepProgress(bool on) { settings_.setKeepProgress(on); }
     // While on, a digit placed leaves the marks of every other cell of its two runs, in the same
     // change as the placement.
-    bool autoMarks() const { return settings_.autoMarks; }
-    void setAutoMarks(bool on) { settings_.autoMarks = on; }
+    bool autoMarks() const { return settings_.values().autoMarks; }
+    void setAutoMarks(bool on) { settings_.setAutoMarks(on); }
     // Saves the puzzle in play as leaving it does. True when nothing needed writing or the write
     // went well; false, with `error` set, when it failed.
     bool keepProgress(QString *error);
@@ -181,7 +181,7 @@ private:
     const puzzle::Book &book_;
     MyPuzzles *own_ = nullptr;
     int ownNumber_ = 0; // the player's own puzzle in play, 0 while the book's is
-    store::Settings &settings_;
+    store::PlayerSettings &settings_;
     QString savedGamesFolder_;
     puzzle::Puzzle puzzle_;
     puzzle::Entries entries_;

@@ -13,10 +13,15 @@ const store::PuzzleStats *statsOf(const store::Settings &settings, int puzzle, b
     return &table[std::size_t(puzzle)];
 }
 
-store::PuzzleStats *statsOf(store::Settings &settings, int puzzle, bool own)
+namespace {
+
+// The table of `puzzle` to change.
+store::PuzzleStats *changeableStatsOf(store::Settings &settings, int puzzle, bool own)
 {
     return const_cast<store::PuzzleStats *>(statsOf(std::as_const(settings), puzzle, own));
 }
+
+} // namespace
 
 int rankForTime(const store::Settings &settings, int puzzle, std::int32_t seconds, bool own)
 {
@@ -37,7 +42,7 @@ void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, con
     const int rank = rankForTime(settings, puzzle, seconds, own);
     if (rank > 3)
         return;
-    store::PuzzleStats &stats = *statsOf(settings, puzzle, own);
+    store::PuzzleStats &stats = *changeableStatsOf(settings, puzzle, own);
     for (int m = 3; m > rank; --m) {
         stats.bestTimes[std::size_t(m)] = stats.bestTimes[std::size_t(m - 1)];
         stats.bestNames[std::size_t(m)] = stats.bestNames[std::size_t(m - 1)];
@@ -46,6 +51,18 @@ void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, con
     stats.bestTimes[std::size_t(rank)] = seconds;
     stats.bestNames[std::size_t(rank)] = name;
     stats.hintCounts[std::size_t(rank)] = std::max(hints, 0);
+}
+
+void clearTimes(store::Settings &settings, int puzzle, bool own)
+{
+    store::PuzzleStats *stats = changeableStatsOf(settings, puzzle, own);
+    if (!stats)
+        return;
+    for (std::size_t k = 1; k <= 3; ++k) {
+        stats->bestNames[k] = kHiddenName;
+        stats->bestTimes[k] = kClearedTime;
+        stats->hintCounts[k] = 0;
+    }
 }
 
 } // namespace store

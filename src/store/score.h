@@ -9,6 +9,9 @@
 
 namespace store {
 
+// The name "Clear Data" writes. A name that begins with it is shown blank.
+inline const QString kHiddenName = QStringLiteral("Anonymous");
+
 // The rank 1..3 that `seconds` would take in the table of `puzzle`, or 4 when it would not
 // enter it (also for a puzzle without a table). A slot ranks the time when it is empty (0) or
 // holds a longer time, so a time equal to a stored one ranks after it and a cleared slot
@@ -21,8 +24,11 @@ int rankForTime(const store::Settings &settings, int puzzle, std::int32_t second
 void insertTime(store::Settings &settings, int puzzle, std::int32_t seconds, const QString &name,
                 std::int32_t hints = 0, bool own = false);
 
+// Empties every rank of the table of `puzzle` as "Clear Data" does: the cleared time, the hidden
+// name and no hints, so that the table comes back cleared after a restart.
+void clearTimes(store::Settings &settings, int puzzle, bool own = false);
+
 // The table of `puzzle` (of the player's own with `own`), or nothing for a puzzle without one.
 const store::PuzzleStats *statsOf(const store::Settings &settings, int puzzle, bool own = false);
-store::PuzzleStats *statsOf(store::Settings &settings, int puzzle, bool own = false);
 
 } // namespace store

@@ -182,11 +182,17 @@ QString storeFailureText()
     return QCoreApplication::translate("store::Settings", " Error Failerd");
 }
 
-bool loadSettings(Settings &settings, int puzzleCount, int ownPuzzleCount)
+Settings firstRunSettings(int puzzleCount, int ownPuzzleCount)
 {
-    settings = Settings{};
+    Settings settings;
     settings.puzzleStats.assign(std::size_t(std::max(puzzleCount, 0)) + 1, PuzzleStats{});
     settings.ownPuzzleStats.assign(std::size_t(std::max(ownPuzzleCount, 0)) + 1, PuzzleStats{});
+    return settings;
+}
+
+bool loadSettings(Settings &settings, int puzzleCount, int ownPuzzleCount)
+{
+    settings = firstRunSettings(puzzleCount, ownPuzzleCount);
 
     const OpenedStore opened = openUserStore();
     if (opened.status == OpenStatus::Opened)

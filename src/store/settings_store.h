@@ -36,14 +36,17 @@ struct WindowPlace {
 enum class ColourScheme : std::int32_t { Classic, Paper, Dark, HighContrast };
 inline constexpr int kColourSchemeCount = int(ColourScheme::HighContrast) + 1;
 
-// Everything the store keeps.
+// Everything the store keeps. While the program runs, store::PlayerSettings holds them and is the
+// only one that changes them; the functions below read and write such a value.
 struct Settings {
     std::int32_t lastPuzzle = 1; // the puzzle in play; the game keeps it within the book
+    // The first 2 bytes of SOLVINGDATA, the book index, have no field: there is one book, so they
+    // are always written as 1 and never read back.
     std::int16_t pencilMode = 0; // 0 pen, 1 pencil
     // The last 4 bytes of SOLVINGDATA: nothing uses them; they are read and written back as
     // they were, so that the value keeps its layout.
     std::array<std::uint8_t, 4> reserved{};
-    // SOUNDOPTIONS, 1st to 4th at indices 1..4: the game plays no sound; they are kept (1 when
+    // SOUNDOPTIONS, 1st to 4th at indices 1..4 (0 unused): the game plays no sound; they are kept (1 when
     // missing) only so that the stored value keeps its layout.
     std::array<std::int16_t, 5> soundOptions{};
     std::vector<PuzzleStats> puzzleStats; // puzzle n at index n; index 0 unused
@@ -67,6 +70,10 @@ struct Settings {
 
 // What the player is told when the store cannot be reached or written.
 QString storeFailureText();
+
+// The first-run values, with an empty table of best times for each of `puzzleCount` puzzles of the
+// book and `ownPuzzleCount` of the player's own.
+Settings firstRunSettings(int puzzleCount, int ownPuzzleCount = 0);
 
 // Fills `settings` from the current user's store for a book of `puzzleCount` puzzles and
 // `ownPuzzleCount` puzzles of the player's own (one record of best times is read per puzzle); what is missing

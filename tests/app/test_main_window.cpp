@@ -5,7 +5,7 @@
 #include "app/startup.h"
 #include "help/help_dialogs.h"
 #include "platform/app_identity.h"
-#include "store/score.h"
+#include "store/player_settings.h"
 #include "support/window_harness.h"
 #include "view/combination_window.h"
 #include "view/hint_panel.h"
@@ -248,7 +248,7 @@ private Q_SLOTS:
     void combinationWindowFollowsTheSelection()
     {
         GameFixture early({fixture::smallPuzzle()});
-        early.settings.showCombinations = true;
+        early.settings.setShowCombinations(true);
         app::MainWindow hidden(early.game, early.settings, early.dir.path());
         hidden.load();
         QVERIFY(!hidden.combinationWindow() || !hidden.combinationWindow()->isVisible());
@@ -291,7 +291,7 @@ private Q_SLOTS:
         QFETCH(QPoint, stored);
         QFETCH(bool, kept);
         WindowHarness w({fixture::smallPuzzle()});
-        w.settings.combinationsPosition = std::pair(stored.x(), stored.y());
+        w.settings.rememberCombinationsPosition(stored.x(), stored.y());
         w.act("MNU_COMBOS")->trigger();
         const QPoint beside = w.window->frameGeometry().topRight() + QPoint(8, 0);
         QCOMPARE(w.window->combinationWindow()->pos(), kept ? stored : beside);
@@ -346,7 +346,7 @@ private Q_SLOTS:
             w.typeOnBoard(Qt::Key(Qt::Key_0 + w.game.puzzle().solutionAt(cell.x(), cell.y())));
         }
         QCOMPARE(w.dialogs, QStringList({"frmScoreInput", "diagStats"}));
-        QCOMPARE(w.settings.ownPuzzleStats[1].bestTimes[1], 1);
+        QCOMPARE(w.settings.values().ownPuzzleStats[1].bestTimes[1], 1);
         QVERIFY(w.game.playingOwn()); // nothing after the last of the player's own
         w.window->close();
         QSettings store(w.dir.filePath("config/Norvane/Korvel/1.0.conf"), QSettings::NativeFormat);
@@ -361,18 +361,16 @@ private Q_SLOTS:
     // The counts move with their times; the table shows them only when above 0; Clear Data empties them.
     void hintCountsInTheTable()
     {
-        store::Settings s;
-        s.puzzleStats.resize(2);
-        s.puzzleStats[1].bestTimes = {0, 300, 400, 500};
-        s.puzzleStats[1].hintCounts = {0, 0, 1, 4};
-        store::insertTime(s, 1, 312, QStringLiteral("Ann"), 2);
+        store::PlayerSettings s(1);
+        for (const auto &[seconds, hints] : {std::pair(300, 0), {400, 1}, {500, 4}, {312, 2}})
+            s.recordBestTime(1, seconds, QStringLiteral("Ann"), hints);
         app::StatisticsDialog dialog(s, 1, nullptr);
         QStringList shown;
         for (int k = 0; k < 3; ++k)
             shown << dialog.findChild<QLabel *>(QStringLiteral("lblSec_%1").arg(k))->text();
         QCOMPARE(shown, QStringList({"300", "312 (2 hints)", "400 (1 hint)"}));
         QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("CancelButton")), Qt::LeftButton);
-        QCOMPARE(s.puzzleStats[1].hintCounts, (std::array<std::int32_t, 4>{}));
+        QCOMPARE(s.values().puzzleStats[1].hintCounts, (std::array<std::int32_t, 4>{}));
     }
 
     // Completing the puzzle opens the score dialog; only OK records the time and moves on.
@@ -420,8 +418,9 @@ private Q_SLOTS:
         QCOMPARE(shownTime, !w.dialogs.contains("diagStats") ? ""
                             : hinted                         ? "1 (1 hint)"
                                                              : "1"); // the time just recorded
-        QTEST(int(w.settings.puzzleStats[1].bestTimes[1]), "bestTime");
-        QCOMPARE(w.settings.puzzleStats[1].hintCounts[1], hinted ? 1 : 0);
+        const store::PuzzleStats &table = w.settings.values().puzzleStats[1];
+        QTEST(int(table.bestTimes[1]), "bestTime");
+        QCOMPARE(table.hintCounts[1], hinted ? 1 : 0);
         QTEST(w.openNumber(), "puzzle");
     }
 

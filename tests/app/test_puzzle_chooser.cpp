@@ -58,13 +58,12 @@ private Q_SLOTS:
         QFETCH(QString, size);
         QFETCH(int, band);
         GameFixture f(kBook);
-        f.settings.puzzleStats[2].bestTimes[1] = 40;
-        f.settings.puzzleStats[3].bestTimes[1] = 7;
-        f.settings.puzzleStats[3].hintCounts[1] = 2;
-        f.settings.puzzleStats[4].bestTimes[1] = store::kClearedTime;
+        f.settings.recordBestTime(2, 40, {});
+        f.settings.recordBestTime(3, 7, {}, 2);
+        f.settings.clearBestTimes(4);
         QVERIFY(puzzle::writeSavedGame(puzzle::savedGamePath(f.dir.path(), 3), 3, puzzle::Entries(36)));
         game::BookGrades grades(f.book);
-        game::PuzzleListModel list(f.book, grades, f.settings, f.dir.path());
+        game::PuzzleListModel list(f.book, grades, f.settings.values(), f.dir.path());
         game::PuzzleListFilter filter;
         filter.setSourceModel(&list);
         QFETCH(int, column);

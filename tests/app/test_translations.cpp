@@ -4,7 +4,6 @@
 #include "app/score_dialogs.h"
 #include "help/help_dialogs.h"
 #include "platform/language.h"
-#include "store/score.h"
 #include "support/window_harness.h"
 #include "view/combination_window.h"
 
@@ -141,7 +140,7 @@ private Q_SLOTS:
         for (const QString &language : QStringList{"en"} + platform::translatedLanguages()) {
             QVERIFY(platform::useLanguage(language));
             WindowHarness w(numberedBook(1000), 1000);
-            store::insertTime(w.settings, 1000, 312, "Ann", 2);
+            w.settings.recordBestTime(1000, 312, "Ann", 2);
             QStringList faults;
             w.onDialog = [&](QDialog &dialog) { faults << surfaceFaults(dialog); };
             for (const char *opens : {"MNU_KEYS_COMMON", "MNU_ABT", "MNU_STATS", "MNU_PRN", "MNU_CHOOSE",

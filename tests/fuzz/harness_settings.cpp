@@ -54,8 +54,7 @@ const char *settingsFile(Input data)
     }
     const char *broken = nullptr;
     if (std::unique_ptr<store::KeyValueStore> kv = store::openSettingsFile(path)) {
-        store::Settings settings;
-        settings.puzzleStats.assign(4, {});
+        store::Settings settings = store::firstRunSettings(3);
         store::readSettings(*kv, settings);
         if (settings.puzzleStats.size() != 4)
             broken = "the table of best times resized";

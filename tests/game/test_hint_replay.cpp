@@ -27,8 +27,7 @@ private Q_SLOTS:
         QFETCH(int, number);
         puzzle::Book book;
         QVERIFY(book.open(QStringLiteral(KORVEL_SHIPPED_BOOK)));
-        store::Settings settings;
-        settings.puzzleStats.assign(std::size_t(book.puzzleCount()) + 1, {});
+        store::PlayerSettings settings;
         QTemporaryDir dir;
         game::Game game(book, settings, dir.path());
         game.openPuzzle(number);

@@ -1,13 +1,11 @@
 // The registry back end of the settings store, built from its own source against an in-memory
 // registry: the key it opens and creates, the values it writes, and the reads that fail.
 #include "store/key_value_store.h"
-#include "store/settings_store.h"
+#include "store/player_settings.h"
 
 #include <windows.h> // tests/store/fake_windows
 
 #include <QTest>
-
-using store::Settings;
 
 namespace {
 
@@ -36,25 +34,26 @@ QByteArray utf16Bytes(const QString &text)
 
 class TestRegistryStore : public QObject {
     Q_OBJECT
-    Settings settings_;
+    store::PlayerSettings settings_;
     QStringList failures_; // "load" and "save" when the store says it failed
 
     void load()
     {
-        if (!store::loadSettings(settings_, 1))
+        if (!settings_.load(1, 0))
             failures_ << QStringLiteral("load");
     }
     void save()
     {
-        if (!store::saveSettings(settings_))
+        if (!settings_.save())
             failures_ << QStringLiteral("save");
     }
     QString described() const
     {
-        const auto &o = settings_.soundOptions;
-        return QString::asprintf("last %d sound %d,%d,%d,%d name ", int(settings_.lastPuzzle), o[1], o[2],
-                                 o[3], o[4]) +
-               settings_.puzzleStats[1].bestNames[1];
+        const store::Settings &s = settings_.values();
+        const auto &o = s.soundOptions;
+        return QString::asprintf("last %d sound %d,%d,%d,%d name ", int(s.lastPuzzle), o[1], o[2], o[3],
+                                 o[4]) +
+               s.puzzleStats[1].bestNames[1];
     }
 
 private Q_SLOTS:
@@ -69,9 +68,8 @@ private Q_SLOTS:
     void firstRunCreatesTheKeyAndWritesEveryValue()
     {
         load();
-        settings_.pencilMode = 1;
-        settings_.puzzleStats[1].bestTimes[1] = 75;
-        settings_.puzzleStats[1].bestNames[1] = QStringLiteral("Ann");
+        settings_.setPencilMode(true);
+        settings_.recordBestTime(1, 75, QStringLiteral("Ann"));
         save();
 
         const QStringList run = {
@@ -97,9 +95,9 @@ private Q_SLOTS:
     void hintCountsStayOnceStored()
     {
         load();
-        settings_.puzzleStats[1].hintCounts[2] = 3;
+        settings_.recordBestTime(1, 75, {}, 3);
         save();
-        settings_.puzzleStats[1].hintCounts[2] = 0;
+        settings_.clearBestTimes(1);
         save();
         QVERIFY(ourValues().contains("HINTS1 binary 000000000000000000000000"));
     }

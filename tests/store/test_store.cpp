@@ -37,13 +37,13 @@ QByteArray fileBytes(const QString &path)
 bool save(const QByteArray &what, int v, const QString &path)
 {
     if (what == "leaving") {
-        static store::Settings settings;
+        static store::PlayerSettings settings;
         static const puzzle::Book book = fixture::bookOf(
             {QStringList(30, QStringLiteral("1 2 3 4 5 # 7 8 9 1 2 # 4 5 6 7 8 # 1 2 3 4 # 6 7 8 9 1 # 3"))});
         static bool kept = true;
         static game::Game &game = [&]() -> game::Game & {
             static game::Game opened(book, settings, QFileInfo(path).path());
-            settings.keepProgress = true;
+            settings.setKeepProgress(true);
             opened.openPuzzle(1);
             QObject::connect(&opened, &game::Game::progressNotKept, [] { kept = false; });
             return opened;

@@ -31,10 +31,8 @@ template <typename... Texts> void textRow(const char *name, const Texts &...text
 // The game alone, with no window: settings in memory, saved games in a folder of its own.
 struct GameFixture {
     explicit GameFixture(const QList<QStringList> &puzzles, int puzzle = 1)
-        : book(fixture::bookOf(puzzles)), game(book, settings, dir.path())
+        : settings(int(puzzles.size())), book(fixture::bookOf(puzzles)), game(book, settings, dir.path())
     {
-        settings.puzzleStats.assign(std::size_t(puzzles.size()) + 1, {});
-        settings.ownPuzzleStats.assign(1, {});
         game.setMyPuzzles(&own);
         game.openPuzzle(puzzle);
     }
@@ -71,7 +69,7 @@ struct GameFixture {
     }
 
     QTemporaryDir dir;
-    store::Settings settings;
+    store::PlayerSettings settings;
     puzzle::Book book;
     game::Game game;
     game::MyPuzzles own{dir.filePath(QStringLiteral("my-puzzles.qztw"))}; // none until one is made

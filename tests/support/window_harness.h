@@ -23,7 +23,7 @@ public:
     explicit WindowHarness(const QList<QStringList> &puzzles, int puzzle = 1, bool pencil = false)
         : GameFixture(puzzles, puzzle)
     {
-        settings.pencilMode = pencil ? 1 : 0;
+        settings.setPencilMode(pencil);
         // Settings go to this test's own folder, never the user's or another test's.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
         platform::setMessageResponder([this](const platform::MessageRequest &request) {
