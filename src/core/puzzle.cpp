@@ -1,31 +1,34 @@
-// Building the solver's view of a puzzle: entry cells numbered in reading order, runs derived as
-// the game derives them (maximal lines of two or more entry cells).
-#include "solver/kakuro_puzzle.h"
+// Building a puzzle: entry cells numbered in reading order, runs as maximal lines of two or more
+// entry cells, across before down.
+#include "core/puzzle.h"
 
 namespace kakuro {
-namespace {
 
-// Walks one line of `count` positions (start, start + step, ...) and records its runs.
-void scanLine(Puzzle &p, int start, int step, int count, bool across)
+// Walks one line of `count` grid positions (start, start + step, ...) and records its runs.
+void Puzzle::scanLine(int start, int step, int count, Direction direction)
 {
+    const int axis = direction == Direction::Across ? 0 : 1;
     int length = 0;
     auto close = [&](int end) { // `end` is the index along the line just past the run
         if (length < 2)
             return;
+        // The clue cell sits just before the run's first cell, in the border for an edge run.
+        const int position = start + (end - length) * step;
         Run run;
-        run.first = int(p.runCells.size());
+        run.direction = direction;
+        run.clueCol = position % width_ + 1 - (1 - axis);
+        run.clueRow = position / width_ + 1 - axis;
         run.length = length;
-        run.across = across;
-        const int id = int(p.runs.size());
+        run.first = int(runCells_.size());
         for (int k = end - length; k < end; ++k) {
-            const int cell = p.cellAt[std::size_t(start + k * step)];
-            p.runCells.push_back(cell);
-            p.runsOfCell[std::size_t(cell)][across ? 0 : 1] = id;
+            const int cell = cellAt_[std::size_t(start + k * step)];
+            runCells_.push_back(cell);
+            runsOfCell_[std::size_t(cell)][std::size_t(axis)] = int(runs_.size());
         }
-        p.runs.push_back(run);
+        runs_.push_back(run);
     };
     for (int k = 0; k < count; ++k) {
-        if (p.cellAt[std::size_t(start + k * step)] >= 0) {
+        if (cellAt_[std::size_t(start + k * step)] >= 0) {
             ++length;
         } else {
             close(k);
@@ -35,63 +38,64 @@ void scanLine(Puzzle &p, int start, int step, int count, bool across)
     close(count);
 }
 
-} // namespace
-
 Puzzle puzzleFromLayout(int width, int height, const std::vector<bool> &entry)
 {
     Puzzle p;
-    p.width = width;
-    p.height = height;
-    p.cellAt.assign(std::size_t(width) * std::size_t(height), -1);
-    for (std::size_t pos = 0; pos < p.cellAt.size(); ++pos) {
+    p.width_ = width;
+    p.height_ = height;
+    p.cellAt_.assign(std::size_t(width) * std::size_t(height), -1);
+    for (std::size_t pos = 0; pos < p.cellAt_.size(); ++pos) {
         if (entry[pos]) {
-            p.cellAt[pos] = int(p.positionOf.size());
-            p.positionOf.push_back(int(pos));
+            p.cellAt_[pos] = int(p.positionOf_.size());
+            p.positionOf_.push_back(int(pos));
         }
     }
-    p.runsOfCell.assign(p.positionOf.size(), {kNoRun, kNoRun});
+    p.runsOfCell_.assign(p.positionOf_.size(), {kNoRun, kNoRun});
+    p.solution_.assign(p.positionOf_.size(), 0);
     for (int row = 0; row < height; ++row)
-        scanLine(p, row * width, 1, width, true);
+        p.scanLine(row * width, 1, width, Direction::Across);
     for (int col = 0; col < width; ++col)
-        scanLine(p, col, width, height, false);
+        p.scanLine(col, width, height, Direction::Down);
     return p;
 }
 
-Puzzle puzzleFromRecord(const puzzle::BookPuzzle &record)
+Puzzle puzzleFromRecord(const BookPuzzle &record)
 {
     std::vector<bool> entry(record.cells.size());
     for (std::size_t i = 0; i < entry.size(); ++i)
         entry[i] = record.cells[i] != 0;
     Puzzle p = puzzleFromLayout(record.width, record.height, entry);
-    setSums(p, digitsOfRecord(p, record));
+    p.solution_ = digitsOfRecord(p, record);
+    setSums(p, p.solution_);
     return p;
 }
 
 void setSums(Puzzle &puzzle, const std::vector<std::uint8_t> &digits)
 {
-    for (Run &run : puzzle.runs) {
-        run.sum = 0;
-        for (int k = 0; k < run.length; ++k)
-            run.sum += digits[std::size_t(puzzle.runCells[std::size_t(run.first + k)])];
+    for (int r = 0; r < puzzle.runCount(); ++r) {
+        int sum = 0;
+        for (int cell : puzzle.cells(r))
+            sum += digits[std::size_t(cell)];
+        puzzle.setSum(r, sum);
     }
 }
 
-std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const puzzle::BookPuzzle &record)
+std::vector<std::uint8_t> digitsOfRecord(const Puzzle &puzzle, const BookPuzzle &record)
 {
-    std::vector<std::uint8_t> digits(puzzle.positionOf.size());
+    std::vector<std::uint8_t> digits(std::size_t(puzzle.entryCellCount()));
     for (std::size_t c = 0; c < digits.size(); ++c)
-        digits[c] = record.cells[std::size_t(puzzle.positionOf[c])];
+        digits[c] = record.cells[std::size_t(puzzle.positionOf(int(c)))];
     return digits;
 }
 
-puzzle::BookPuzzle recordOf(const Puzzle &puzzle, const std::vector<std::uint8_t> &digits)
+BookPuzzle recordOf(const Puzzle &puzzle, const std::vector<std::uint8_t> &digits)
 {
-    puzzle::BookPuzzle record;
-    record.width = puzzle.width;
-    record.height = puzzle.height;
-    record.cells.assign(std::size_t(puzzle.width) * std::size_t(puzzle.height), 0);
+    BookPuzzle record;
+    record.width = puzzle.width();
+    record.height = puzzle.height();
+    record.cells.assign(std::size_t(puzzle.width()) * std::size_t(puzzle.height()), 0);
     for (std::size_t c = 0; c < digits.size(); ++c)
-        record.cells[std::size_t(puzzle.positionOf[c])] = digits[c];
+        record.cells[std::size_t(puzzle.positionOf(int(c)))] = digits[c];
     return record;
 }
 

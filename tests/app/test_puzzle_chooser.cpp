@@ -62,7 +62,9 @@ private Q_SLOTS:
         f.settings.puzzleStats[3].bestTimes[1] = 7;
         f.settings.puzzleStats[3].hintCounts[1] = 2;
         f.settings.puzzleStats[4].bestTimes[1] = store::kClearedTime;
-        QVERIFY(puzzle::writeSavedGame(puzzle::savedGamePath(f.dir.path(), 3), 3, puzzle::Entries(36)));
+        const kakuro::Puzzle third = f.book.puzzle(3);
+        QVERIFY(puzzle::writeSavedGame(puzzle::savedGamePath(f.dir.path(), 3), 3, third,
+                                       puzzle::Entries(third.entryCellCount())));
         game::BookGrades grades(f.book);
         game::PuzzleListModel list(f.book, grades, f.settings, f.dir.path());
         game::PuzzleListFilter filter;

@@ -5,9 +5,9 @@
 
 namespace fixture {
 
-puzzle::BookPuzzle puzzleFromAscii(const QStringList &rows)
+kakuro::BookPuzzle puzzleFromAscii(const QStringList &rows)
 {
-    puzzle::BookPuzzle p;
+    kakuro::BookPuzzle p;
     p.height = int(rows.size());
     for (const QString &line : rows) {
         QString compact = line;
@@ -23,16 +23,16 @@ puzzle::BookPuzzle puzzleFromAscii(const QStringList &rows)
 
 QByteArray bookFromAscii(const QList<QStringList> &puzzles)
 {
-    std::vector<puzzle::BookPuzzle> records;
+    std::vector<kakuro::BookPuzzle> records;
     for (const QStringList &rows : puzzles)
         records.push_back(puzzleFromAscii(rows));
-    const std::vector<std::uint8_t> bytes = puzzle::encodeBook(records);
+    const std::vector<std::uint8_t> bytes = kakuro::encodeBook(records);
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
-puzzle::Puzzle puzzleOf(const QStringList &rows)
+kakuro::Puzzle puzzleOf(const QStringList &rows)
 {
-    return puzzle::Puzzle(puzzleFromAscii(rows));
+    return kakuro::puzzleFromRecord(puzzleFromAscii(rows));
 }
 
 puzzle::Book bookOf(const QList<QStringList> &puzzles)
