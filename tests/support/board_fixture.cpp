@@ -5,22 +5,6 @@
 
 namespace fixture {
 
-kakuro::BookPuzzle puzzleFromAscii(const QStringList &rows)
-{
-    kakuro::BookPuzzle p;
-    p.height = int(rows.size());
-    for (const QString &line : rows) {
-        QString compact = line;
-        compact.remove(QLatin1Char(' '));
-        if (p.width == 0)
-            p.width = int(compact.size());
-        Q_ASSERT(compact.size() == p.width);
-        for (QChar c : compact)
-            p.cells.push_back(c.isDigit() ? std::uint8_t(c.digitValue()) : std::uint8_t(0));
-    }
-    return p;
-}
-
 QByteArray bookFromAscii(const QList<QStringList> &puzzles)
 {
     std::vector<kakuro::BookPuzzle> records;
