@@ -4,8 +4,8 @@
 
 #include "core/combination_table.h"
 #include "core/run_rules.h"
+#include "game/digit_text.h"
 #include "game/hint_search.h"
-#include "game/run_rules.h"
 #include "solver/run_state.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 #include "view/board_accessibility.h"
 
 #include "core/puzzle.h"
+#include "game/digit_text.h"
 #include "game/game.h"
 #include "game/hint.h"
-#include "game/run_rules.h"
 #include "puzzle/entries.h"
 #include "view/board_accessible_table.h"
 #include "view/board_picture.h"

@@ -2,8 +2,8 @@
 #include "view/combination_window.h"
 
 #include "core/run_rules.h"
+#include "game/digit_text.h"
 #include "game/game.h"
-#include "game/run_rules.h"
 #include "platform/app_identity.h"
 
 #include <QCloseEvent>

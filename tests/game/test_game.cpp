@@ -1,6 +1,5 @@
 // The rules of play on the game model alone: choosing the puzzle, writing, checking, completion,
 // restart and saved games, and the clock.
-#include "game/run_rules.h"
 #include "support/game_fixture.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,6 @@
 // Hints on small boards: the sentence of each rung of reasoning, a wrong digit before any
 // reasoning, a board with nothing to find; and the hint counts kept with the best times.
 #include "game/hint.h"
-#include "game/run_rules.h"
 #include "solver/logic_ladder.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"

@@ -1,5 +1,5 @@
-// The digits of a set as texts.
-#include "game/run_rules.h"
+// The digits of a set as the player reads them: "1 2 7".
+#include "game/digit_text.h"
 
 namespace game {
 
