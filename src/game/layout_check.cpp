@@ -54,8 +54,7 @@ kakuro::BookPuzzle withoutClueBorder(kakuro::BookPuzzle record)
 
 QPoint cellPoint(const kakuro::Puzzle &p, int cell)
 {
-    const int position = p.positionOf(cell);
-    return {position % p.width() + 1, position / p.width() + 1};
+    return {p.colOf(cell), p.rowOf(cell)};
 }
 
 } // namespace

@@ -260,7 +260,7 @@ std::vector<RunRectangle> findRectangles(const Puzzle &p)
     std::vector<RunRectangle> found;
     for (int a0 = 0; a0 < p.runCount(); ++a0) {
         const Run &r = p.run(a0);
-        if (!(r.direction == Direction::Across))
+        if (r.direction != Direction::Across)
             continue;
         const std::span<const int> cells = p.cells(a0);
         for (int i = 0; i < r.length; ++i) {

@@ -8,14 +8,13 @@ namespace {
 
 std::string describeRun(const Puzzle &p, const Run &run)
 {
-    const int first = p.positionOf(p.cells(run).front());
-    const int last = p.positionOf(p.cells(run).back());
-    const int row = first / p.width() + 1, col = first % p.width() + 1;
-    if ((run.direction == Direction::Across))
+    const int first = p.cells(run).front(), last = p.cells(run).back();
+    const int row = p.rowOf(first), col = p.colOf(first);
+    if (run.direction == Direction::Across)
         return "across run in row " + std::to_string(row) + ", columns " + std::to_string(col) + "-" +
-               std::to_string(last % p.width() + 1);
+               std::to_string(p.colOf(last));
     return "down run in column " + std::to_string(col) + ", rows " + std::to_string(row) + "-" +
-           std::to_string(last / p.width() + 1);
+           std::to_string(p.rowOf(last));
 }
 
 } // namespace
@@ -38,7 +37,7 @@ PuzzleReport checkPuzzle(const kakuro::BookPuzzle &record, bool requireLogic)
         }
         DigitSet seen = 0;
         for (int k = 0; k < run.length; ++k) {
-            const int d = record.cells[std::size_t(p.positionOf(p.cells(run)[std::size_t(k)]))];
+            const int d = p.solution(p.cells(run)[std::size_t(k)]);
             if (seen & digitBit(d)) {
                 report.problems.push_back(describeRun(p, run) + " repeats the digit " + std::to_string(d));
                 break;
@@ -49,9 +48,8 @@ PuzzleReport checkPuzzle(const kakuro::BookPuzzle &record, bool requireLogic)
     for (int cell = 0; cell < p.entryCellCount(); ++cell) {
         const auto &runs = p.runsOf(cell);
         if (runs[0] == kNoRun && runs[1] == kNoRun) {
-            const int at = p.positionOf(cell);
-            report.problems.push_back("entry cell (" + std::to_string(at % p.width() + 1) + ", " +
-                                      std::to_string(at / p.width() + 1) + ") lies in no run");
+            report.problems.push_back("entry cell (" + std::to_string(p.colOf(cell)) + ", " +
+                                      std::to_string(p.rowOf(cell)) + ") lies in no run");
         }
     }
     if (!tooLong) {
