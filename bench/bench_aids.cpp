@@ -18,11 +18,11 @@ namespace {
 // The shipped book's largest puzzle, alone in a book of its own.
 QByteArray largestPuzzleBook()
 {
-    std::vector<puzzle::BookPuzzle> records = benchdata::loadRecords(KORVEL_SHIPPED_BOOK);
+    std::vector<kakuro::BookPuzzle> records = benchdata::loadRecords(KORVEL_SHIPPED_BOOK);
     const auto largest = std::max_element(records.begin(), records.end(), [](const auto &a, const auto &b) {
         return a.width * a.height < b.width * b.height;
     });
-    const std::vector<std::uint8_t> bytes = puzzle::encodeBook({*largest});
+    const std::vector<std::uint8_t> bytes = kakuro::encodeBook({*largest});
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
@@ -37,11 +37,9 @@ struct Played {
         game.openPuzzle(1);
         game.stopClock();
         // A few digits written, as in a game under way.
-        const puzzle::Puzzle &p = game.puzzle();
-        for (int i = 1; i <= p.cellCount(); i += 7) {
-            if (p.solution(i) != 0)
-                game.write(p.colOf(i), p.rowOf(i), p.solution(i));
-        }
+        const kakuro::Puzzle &p = game.puzzle();
+        for (int i = 0; i < p.entryCellCount(); i += 7)
+            game.write(p.colOf(i), p.rowOf(i), p.solution(i));
     }
 };
 
@@ -62,7 +60,7 @@ struct Shown : Played {
 void BM_UndoOneDigitShown(benchmark::State &state)
 {
     Shown s;
-    const puzzle::Puzzle &p = s.game.puzzle();
+    const kakuro::Puzzle &p = s.game.puzzle();
     s.game.write(2, 2, p.isEntry(2, 2) ? 9 : 0);
     int n = 0;
     for (auto _ : state) {
@@ -106,15 +104,10 @@ void BM_CombinationsFollowSelection(benchmark::State &state)
     Played s;
     view::CombinationWindow window(s.game, nullptr);
     window.show();
-    const puzzle::Puzzle &p = s.game.puzzle();
-    std::vector<int> cells;
-    for (int i = 1; i <= p.cellCount(); ++i) {
-        if (p.solution(i) != 0)
-            cells.push_back(i);
-    }
-    std::size_t k = 0;
+    const kakuro::Puzzle &p = s.game.puzzle();
+    int k = 0;
     for (auto _ : state) {
-        const int i = cells[k++ % cells.size()];
+        const int i = k++ % p.entryCellCount();
         window.showCell(p.colOf(i), p.rowOf(i));
         QApplication::processEvents(); // until the new text is laid out and drawn
     }

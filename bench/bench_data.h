@@ -1,7 +1,7 @@
 // Loading the books the benchmarks run on.
 #pragma once
 
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,19 +13,19 @@
 namespace benchdata {
 
 // The records of a book file; ends the program with a message when the file is missing or faulty.
-inline std::vector<puzzle::BookPuzzle> loadRecords(const std::string &path)
+inline std::vector<kakuro::BookPuzzle> loadRecords(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                           std::istreambuf_iterator<char>());
-    const puzzle::BookCheck check = puzzle::validateBook(bytes);
+    const kakuro::BookCheck check = kakuro::validateBook(bytes);
     if (!check.ok) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), check.error.c_str());
         std::exit(1);
     }
-    std::vector<puzzle::BookPuzzle> records;
+    std::vector<kakuro::BookPuzzle> records;
     for (int k = 1; k <= int(check.offsets.size()); ++k)
-        records.push_back(puzzle::readRecord(bytes, check.offsets, k));
+        records.push_back(kakuro::readRecord(bytes, check.offsets, k));
     return records;
 }
 

@@ -23,7 +23,7 @@ struct Stuck {
 std::vector<Stuck> stuckBelow(kakuro::Technique rung)
 {
     std::vector<Stuck> out;
-    for (const puzzle::BookPuzzle &r : benchdata::loadRecords(KORVEL_SHIPPED_BOOK)) {
+    for (const kakuro::BookPuzzle &r : benchdata::loadRecords(KORVEL_SHIPPED_BOOK)) {
         Stuck s{kakuro::puzzleFromRecord(r), {}};
         kakuro::Grader grader(s.puzzle);
         if (grader.grade().hardest != rung)
@@ -69,7 +69,7 @@ bool walkUntilStuck(kakuro::Random &random, kakuro::Puzzle &p, std::vector<std::
     for (int move = 0; move < 60; ++move) {
         const std::vector<std::uint8_t> saved = digits;
         const int run = int(random.below(std::uint32_t(p.runCount())));
-        std::vector<int> cells(p.cellsOf(run), p.cellsOf(run) + p.runs[std::size_t(run)].length);
+        std::vector<int> cells(p.cells(run).begin(), p.cells(run).end());
         kakuro::DigitFiller filler(p, digits);
         for (int c : cells)
             filler.clear(c);
@@ -105,7 +105,7 @@ const std::vector<kakuro::Puzzle> &stuckGeneratorPuzzles()
             if (!layout)
                 continue;
             kakuro::Puzzle p = kakuro::puzzleFromLayout(side, side, *layout);
-            std::vector<std::uint8_t> digits(std::size_t(p.cellCount()), 0);
+            std::vector<std::uint8_t> digits(std::size_t(p.entryCellCount()), 0);
             std::vector<int> leans = kakuro::drawLeans(random, p);
             if (!kakuro::fillDigits(random, p, digits, leans))
                 continue;

@@ -2,11 +2,11 @@
 // status on a 30x30 grid after an edit, how long an open layout takes to be called undecided, and
 // what 1000 puzzles of your own add to start-up (reading the file and their stored best times).
 #include "bench_data.h"
+#include "core/puzzle.h"
 #include "game/layout_check.h"
 #include "game/my_puzzles.h"
 #include "generator/code_generation.h"
 #include "run_benchmarks.h"
-#include "solver/kakuro_puzzle.h"
 #include "store/player_settings.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,7 @@ void NewPuzzle30x30Master(benchmark::State &state)
 BENCHMARK(NewPuzzle30x30Master)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
 // The editor's grid of a record, with a row and a column of clue cells added before it.
-game::EditorGrid editorGridOf(const puzzle::BookPuzzle &record)
+game::EditorGrid editorGridOf(const kakuro::BookPuzzle &record)
 {
     game::EditorGrid grid;
     grid.width = record.width + 1;
@@ -131,8 +131,8 @@ void StartWithOwnPuzzles(benchmark::State &state)
 {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
-    const std::vector<puzzle::BookPuzzle> records = benchdata::loadRecords(KORVEL_SHIPPED_BOOK);
-    const std::vector<std::uint8_t> bytes = puzzle::encodeBook(records);
+    const std::vector<kakuro::BookPuzzle> records = benchdata::loadRecords(KORVEL_SHIPPED_BOOK);
+    const std::vector<std::uint8_t> bytes = kakuro::encodeBook(records);
     const QString path = dir.filePath("my-puzzles.qztw");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(bytes.data()),

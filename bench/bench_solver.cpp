@@ -17,7 +17,7 @@ const std::vector<kakuro::Puzzle> &hardGrids()
 {
     static const std::vector<kakuro::Puzzle> grids = [] {
         std::vector<kakuro::Puzzle> out;
-        for (const puzzle::BookPuzzle &r : benchdata::loadRecords(KORVEL_HARD_GRIDS))
+        for (const kakuro::BookPuzzle &r : benchdata::loadRecords(KORVEL_HARD_GRIDS))
             out.push_back(kakuro::puzzleFromRecord(r));
         return out;
     }();
@@ -36,7 +36,7 @@ void ProveUnique(benchmark::State &state, std::size_t index)
         }
         benchmark::DoNotOptimize(solutions);
     }
-    state.counters["cells"] = p.cellCount();
+    state.counters["cells"] = p.entryCellCount();
 }
 
 // Each pass proves every grid once and times each proof; per grid the median over the passes is
@@ -72,8 +72,8 @@ void ProveUniqueHardSet(benchmark::State &state)
 const bool registered = [] {
     for (std::size_t g = 0; g < hardGrids().size(); ++g) {
         const kakuro::Puzzle &p = hardGrids()[g];
-        const std::string name = "ProveUnique/" + std::to_string(g + 1) + ":" + std::to_string(p.width) +
-                                 "x" + std::to_string(p.height);
+        const std::string name = "ProveUnique/" + std::to_string(g + 1) + ":" + std::to_string(p.width()) +
+                                 "x" + std::to_string(p.height());
         benchmark::RegisterBenchmark(name.c_str(), ProveUnique, g)->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("ProveUniqueHardSet", ProveUniqueHardSet)->Unit(benchmark::kMillisecond);

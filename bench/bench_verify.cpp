@@ -13,7 +13,7 @@ void VerifyShippedBook(benchmark::State &state, bool logic)
     const std::vector<std::uint8_t> bytes = benchdata::loadBytes(KORVEL_SHIPPED_BOOK);
     int puzzles = 0;
     for (auto _ : state) {
-        const puzzle::BookCheck check = puzzle::validateBook(bytes);
+        const kakuro::BookCheck check = kakuro::validateBook(bytes);
         if (!check.ok) {
             state.SkipWithError(check.error.c_str());
             return;
@@ -21,7 +21,7 @@ void VerifyShippedBook(benchmark::State &state, bool logic)
         puzzles = int(check.offsets.size());
         for (int k = 1; k <= puzzles; ++k) {
             const kakuro::PuzzleReport report =
-                kakuro::checkPuzzle(puzzle::readRecord(bytes, check.offsets, k), logic);
+                kakuro::checkPuzzle(kakuro::readRecord(bytes, check.offsets, k), logic);
             if (!report.problems.empty()) {
                 state.SkipWithError(("puzzle " + std::to_string(k) + ": " + report.problems.front()).c_str());
                 return;

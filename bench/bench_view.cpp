@@ -1,7 +1,7 @@
 // Speed of the board view: a full repaint after a zoom, on a plain screen and on one of device
 // pixel ratio 2, and one digit written into a cell.
+#include "core/book_format.h"
 #include "game/game.h"
-#include "puzzle/book_format.h"
 #include "run_benchmarks.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
@@ -21,14 +21,14 @@ namespace {
 // A side x side book puzzle of entry cells with a sprinkling of blocks.
 QByteArray squareBook(int side)
 {
-    puzzle::BookPuzzle p;
+    kakuro::BookPuzzle p;
     p.width = side;
     p.height = side;
     for (int r = 1; r <= side; ++r)
         for (int c = 1; c <= side; ++c)
             p.cells.push_back(
                 (r > 1 && c > 1 && (r * 7 + c * 3) % 5 == 0) ? 0 : std::uint8_t(1 + (r * 3 + c) % 9));
-    const std::vector<std::uint8_t> bytes = puzzle::encodeBook({p});
+    const std::vector<std::uint8_t> bytes = kakuro::encodeBook({p});
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 

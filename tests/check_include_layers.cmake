@@ -4,8 +4,8 @@ cmake_minimum_required(VERSION 3.25)
 
 # What each folder may include besides itself, lowest layer first.
 set(allowed_platform "")
-set(allowed_solver "puzzle/book_format.h") # the book's layout is plain C++, shared with the solver
-set(allowed_generator solver "puzzle/book_format.h")
+set(allowed_solver "core/book_format.h") # the book's layout is plain C++, shared with the solver
+set(allowed_generator solver "core/book_format.h")
 set(allowed_puzzle platform)
 set(allowed_store platform)
 set(allowed_game puzzle store solver platform)
@@ -13,7 +13,7 @@ set(allowed_view game puzzle store solver platform)
 set(allowed_print view game puzzle store solver platform)
 set(allowed_help platform)
 set(allowed_app platform puzzle store solver generator game view print help)
-set(allowed_tools generator solver "puzzle/book_format.h")
+set(allowed_tools generator solver "core/book_format.h")
 set(layers platform solver generator puzzle store game view print help app)
 
 set(faults "")
@@ -36,6 +36,13 @@ foreach(folder ${layers} tools)
       endif()
       list(APPEND faults "${source}: ${folder} may not include ${header}")
     endforeach()
+    # The core is plain C++: no Qt at all.
+    if(folder STREQUAL "core")
+      file(STRINGS "${source}" qt REGEX "^#include <Q")
+      if(qt)
+        list(APPEND faults "${source}: the core may not include ${qt}")
+      endif()
+    endif()
     # The game builds with Qt Core alone.
     if(folder STREQUAL "game")
       file(STRINGS "${source}" gui REGEX "^#include <Qt(Gui|Widgets|PrintSupport)/")

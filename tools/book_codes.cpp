@@ -2,8 +2,8 @@
 #include "book_commands.h"
 
 #include "book_file_io.h"
+#include "core/book_format.h"
 #include "generator/code_generation.h"
-#include "puzzle/book_format.h"
 
 #include <array>
 #include <charconv>
@@ -108,12 +108,12 @@ int fromCodeCommand(const std::string &code, const std::string &path, std::ostre
         err << "korvel-book: " << codeProblemText(reading) << '\n';
         return 2;
     }
-    const std::optional<puzzle::BookPuzzle> record = kakuro::puzzleOfCode(*reading.code);
+    const std::optional<kakuro::BookPuzzle> record = kakuro::puzzleOfCode(*reading.code);
     if (!record) {
         err << "korvel-book: this code names no puzzle this generator can make\n";
         return 1;
     }
-    std::vector<std::uint8_t> bytes = puzzle::encodeBook({*record});
+    std::vector<std::uint8_t> bytes = kakuro::encodeBook({*record});
     kakuro::setRecordReserved(bytes.data(), 12, kakuro::reservedOfCode(*reading.code));
     std::string error;
     if (!writeFile(path, bytes, error)) {

@@ -1,7 +1,7 @@
 // File access for the book tool.
 #include "book_file_io.h"
 
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -40,7 +40,7 @@ bool readFile(const std::string &path, std::vector<std::uint8_t> &bytes, std::st
         error = "cannot read " + shownPath(path) + ": " + ec.message();
         return false;
     }
-    if (size > std::uintmax_t(puzzle::kMaxBookBytes)) {
+    if (size > std::uintmax_t(kakuro::kMaxBookBytes)) {
         error = shownPath(path) + " is " + std::to_string(size) + " bytes, too large for a puzzle book";
         return false;
     }

@@ -2,9 +2,9 @@
 #include "book_commands.h"
 
 #include "book_file_io.h"
+#include "core/book_format.h"
 #include "generator/book_builder.h"
 #include "progress_line.h"
-#include "puzzle/book_format.h"
 
 #include <array>
 #include <charconv>
@@ -87,7 +87,7 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         if (option == "--out")
             output = value;
         else if (option == "--count")
-            ok = parseNumber(value, 1, puzzle::kMaxPuzzleCount, number) && (plan.count = int(number), true);
+            ok = parseNumber(value, 1, kakuro::kMaxPuzzleCount, number) && (plan.count = int(number), true);
         else if (option == "--sizes" || option == "--size")
             ok = parseSizes(value, plan);
         else if (option == "--mix")
@@ -112,7 +112,7 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         return 2;
     }
     // An earlier book keeps its puzzles, numbers and all; the new ones follow it.
-    std::vector<puzzle::BookPuzzle> records;
+    std::vector<kakuro::BookPuzzle> records;
     if (!after.empty()) {
         std::vector<std::uint8_t> bytes;
         std::string error;
@@ -120,15 +120,15 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
             err << "korvel-book: " << error << '\n';
             return 1;
         }
-        const puzzle::BookCheck check = puzzle::validateBook(bytes);
+        const kakuro::BookCheck check = kakuro::validateBook(bytes);
         if (!check.ok) {
             err << "korvel-book: " << shownPath(after) << ": " << check.error << '\n';
             return 1;
         }
         for (int k = 1; k <= int(check.offsets.size()); ++k)
-            records.push_back(puzzle::readRecord(bytes, check.offsets, k));
-        if (records.size() + std::size_t(plan.count) > std::size_t(puzzle::kMaxPuzzleCount)) {
-            err << "korvel-book: a book holds at most " << puzzle::kMaxPuzzleCount << " puzzles\n";
+            records.push_back(kakuro::readRecord(bytes, check.offsets, k));
+        if (records.size() + std::size_t(plan.count) > std::size_t(kakuro::kMaxPuzzleCount)) {
+            err << "korvel-book: a book holds at most " << kakuro::kMaxPuzzleCount << " puzzles\n";
             return 2;
         }
         plan.avoid = records;
@@ -170,7 +170,7 @@ int generateCommand(const std::map<std::string, std::string> &options, std::ostr
         ++histogram[int(e.grade.difficulty)];
     }
     std::string error;
-    if (!writeFile(output, puzzle::encodeBook(records), error)) {
+    if (!writeFile(output, kakuro::encodeBook(records), error)) {
         err << "korvel-book: " << error << '\n';
         return 1;
     }

@@ -2,11 +2,11 @@
 #include "book_commands.h"
 
 #include "book_file_io.h"
+#include "core/book_format.h"
+#include "core/puzzle.h"
 #include "progress_line.h"
-#include "puzzle/book_format.h"
 #include "record_checks.h"
 #include "solver/grader.h"
-#include "solver/kakuro_puzzle.h"
 #include "solver/solver.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ namespace booktool {
 namespace {
 
 // Reads and validates a book; on failure reports it and returns false.
-bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, puzzle::BookCheck &check,
+bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, kakuro::BookCheck &check,
                    std::ostream &err)
 {
     std::string error;
@@ -29,7 +29,7 @@ bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, pu
         err << "korvel-book: " << error << '\n';
         return false;
     }
-    check = puzzle::validateBook(bytes);
+    check = kakuro::validateBook(bytes);
     if (!check.ok) {
         err << "korvel-book: " << shownPath(path) << ": " << check.error << '\n';
         return false;
@@ -40,7 +40,7 @@ bool loadValidBook(const std::string &path, std::vector<std::uint8_t> &bytes, pu
 std::string cellText(const kakuro::Puzzle &p, const std::vector<int> &downSum,
                      const std::vector<int> &acrossSum, int pos, int digit)
 {
-    if (p.cellAt[std::size_t(pos)] >= 0)
+    if (p.cellAt(pos) >= 0)
         return digit ? "  " + std::to_string(digit) + "  " : "  .  ";
     const int down = downSum[std::size_t(pos)], across = acrossSum[std::size_t(pos)];
     if (down == 0 && across == 0)
@@ -62,7 +62,7 @@ struct RecordFacts {
 int statsCommand(const std::string &path, std::ostream &out, std::ostream &err, std::chrono::seconds budget)
 {
     std::vector<std::uint8_t> bytes;
-    puzzle::BookCheck check;
+    kakuro::BookCheck check;
     if (!loadValidBook(path, bytes, check, err))
         return 1;
     const int count = int(check.offsets.size());
@@ -83,11 +83,11 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err, 
                 << " after " << budget.count() << " s; no figures for a part of the book\n";
             return 1;
         }
-        const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, k);
-        const RecordFacts &facts = checks.of(record, [](const puzzle::BookPuzzle &r) {
+        const kakuro::BookPuzzle record = kakuro::readRecord(bytes, check.offsets, k);
+        const RecordFacts &facts = checks.of(record, [](const kakuro::BookPuzzle &r) {
             const kakuro::Puzzle p = kakuro::puzzleFromRecord(r);
             kakuro::Grader grader(p);
-            return RecordFacts{p.cellCount(), grader.grade()};
+            return RecordFacts{p.entryCellCount(), grader.grade()};
         });
         const kakuro::Grade &g = facts.grade;
         ++sizes[{record.width, record.height}];
@@ -138,7 +138,7 @@ int statsCommand(const std::string &path, std::ostream &out, std::ostream &err, 
 int showCommand(const std::string &path, const std::string &number, std::ostream &out, std::ostream &err)
 {
     std::vector<std::uint8_t> bytes;
-    puzzle::BookCheck check;
+    kakuro::BookCheck check;
     if (!loadValidBook(path, bytes, check, err))
         return 1;
     int n = 0;
@@ -149,12 +149,12 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
             << '\n';
         return 2;
     }
-    const puzzle::BookPuzzle record = puzzle::readRecord(bytes, check.offsets, n);
+    const kakuro::BookPuzzle record = kakuro::readRecord(bytes, check.offsets, n);
     const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
     kakuro::Grader grader(p);
     const kakuro::Grade g = grader.grade();
     out << "puzzle " << n << " of " << count << ": " << record.width << 'x' << record.height << ", "
-        << p.cellCount() << " entry cells, ";
+        << p.entryCellCount() << " entry cells, ";
     if (g.solutions != 1)
         out << (g.solutions == 0  ? "no solution"
                 : g.solutions > 1 ? "more than one solution"
@@ -168,18 +168,16 @@ int showCommand(const std::string &path, const std::string &number, std::ostream
     const std::size_t area = record.cells.size();
     std::vector<int> downSum(area, 0), acrossSum(area, 0);
     std::vector<std::string> outside;
-    for (const kakuro::Run &run : p.runs) {
-        const int first = p.positionOf[std::size_t(p.runCells[std::size_t(run.first)])];
-        const int row = first / record.width, col = first % record.width;
-        const bool edge = run.across ? col == 0 : row == 0;
-        if (edge) {
-            outside.push_back(std::string(run.across ? "across run from (1, " + std::to_string(row + 1)
-                                                     : "down run from (" + std::to_string(col + 1) + ", 1") +
+    for (const kakuro::Run &run : p.runs()) {
+        const bool across = run.direction == kakuro::Direction::Across;
+        if (run.clueCol == 0 || run.clueRow == 0) {
+            outside.push_back((across ? "across run from (1, " + std::to_string(run.clueRow)
+                                      : "down run from (" + std::to_string(run.clueCol) + ", 1") +
                               "): sum " + std::to_string(run.sum));
             continue;
         }
-        (run.across ? acrossSum : downSum)[std::size_t(run.across ? first - 1 : first - record.width)] =
-            run.sum;
+        const std::size_t clue = std::size_t((run.clueRow - 1) * record.width + run.clueCol - 1);
+        (across ? acrossSum : downSum)[clue] = run.sum;
     }
     for (int pass = 0; pass < 2; ++pass) {
         out << (pass == 0 ? "\n" : "\nsolution:\n");

@@ -2,8 +2,8 @@
 #include "book_commands.h"
 
 #include "book_file_io.h"
+#include "core/book_format.h"
 #include "progress_line.h"
-#include "puzzle/book_format.h"
 #include "record_checks.h"
 #include "solver/puzzle_check.h"
 
@@ -24,7 +24,7 @@ int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::o
     }
     // The header and offset table first; then each record on its own, so that every faulty
     // record is named and not only the first.
-    const puzzle::BookCheck header = puzzle::validateHeader(bytes);
+    const kakuro::BookCheck header = kakuro::validateHeader(bytes);
     if (!header.ok) {
         err << "korvel-book: " << shownPath(path) << ": " << header.error << '\n';
         return 1;
@@ -52,11 +52,11 @@ int verifyCommand(const std::string &path, bool logic, std::ostream &out, std::o
             continue;
         }
         std::vector<std::string> problems;
-        if (const std::string problem = puzzle::recordProblem(bytes, offset); !problem.empty())
+        if (const std::string problem = kakuro::recordProblem(bytes, offset); !problem.empty())
             problems.push_back(problem);
         else
             problems =
-                checks.of(puzzle::readRecord(bytes, header.offsets, k), [&](const puzzle::BookPuzzle &r) {
+                checks.of(kakuro::readRecord(bytes, header.offsets, k), [&](const kakuro::BookPuzzle &r) {
                     return kakuro::checkPuzzle(r, logic).problems;
                 });
         if (problems.empty())

@@ -2,7 +2,7 @@
 // is checked once however many puzzle numbers point at it, and the whole run stops at a deadline.
 #pragma once
 
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 
 #include <chrono>
 #include <string>
@@ -19,7 +19,7 @@ public:
 
     // The result of `check(record)`, worked out the first time these cells are met and reused
     // after that.
-    template <typename Check> const Result &of(const puzzle::BookPuzzle &record, Check check)
+    template <typename Check> const Result &of(const kakuro::BookPuzzle &record, Check check)
     {
         std::string key = std::to_string(record.width) + 'x' + std::to_string(record.height) + ':';
         key.append(record.cells.begin(), record.cells.end());

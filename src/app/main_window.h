@@ -18,7 +18,7 @@ namespace game {
 class BookGrades;
 class Game;
 } // namespace game
-namespace puzzle {
+namespace kakuro {
 struct BookPuzzle;
 }
 namespace store {
@@ -52,7 +52,7 @@ public:
     view::BoardView *boardView() const { return boardView_; }
     // Adds `record` to the player's own puzzles (or finds it there) and opens it; `reserved` goes
     // into its record. False, after telling the player, when it could not be added.
-    bool openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t reserved);
+    bool openAsOwnPuzzle(const kakuro::BookPuzzle &record, std::uint32_t reserved);
     view::CombinationWindow *combinationWindow() const { return combinationWindow_; }
 
 protected:

@@ -46,7 +46,7 @@ QString codeProblemText(const kakuro::CodeReading &reading)
 
 } // namespace
 
-bool MainWindow::openAsOwnPuzzle(const puzzle::BookPuzzle &record, std::uint32_t reserved)
+bool MainWindow::openAsOwnPuzzle(const kakuro::BookPuzzle &record, std::uint32_t reserved)
 {
     game::MyPuzzles *own = game_.myPuzzles();
     if (!own)
@@ -119,7 +119,7 @@ void MainWindow::openPuzzleCode()
     GenerationDialog making(
         NewPuzzleDialog::description(code.width, code.height, code.difficulty),
         [code](const std::function<bool()> &) -> std::optional<kakuro::CodedPuzzle> {
-            std::optional<puzzle::BookPuzzle> record = kakuro::puzzleOfCode(code);
+            std::optional<kakuro::BookPuzzle> record = kakuro::puzzleOfCode(code);
             if (!record)
                 return std::nullopt;
             return kakuro::CodedPuzzle{code, std::move(*record)};

@@ -28,7 +28,7 @@ public:
     game::PuzzleEditor &editor() { return editor_; }
     const game::LayoutChecker &checker() const { return checker_; }
     // The puzzle to save and play, once the player chose to.
-    const std::optional<puzzle::BookPuzzle> &savedPuzzle() const { return saved_; }
+    const std::optional<kakuro::BookPuzzle> &savedPuzzle() const { return saved_; }
 
     // The commands of the dialog's buttons.
     void toggleCell(int col, int row);
@@ -52,7 +52,7 @@ private:
     QString draftPath_;
     bool fromDraft_ = false;
     bool changedSinceKept_ = false; // edits the draft does not hold
-    std::optional<puzzle::BookPuzzle> saved_;
+    std::optional<kakuro::BookPuzzle> saved_;
     EditorBoard *board_;
     QSpinBox *widthBox_;
     QSpinBox *heightBox_;

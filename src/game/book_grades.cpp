@@ -1,7 +1,7 @@
 // Grading a book in the background.
 #include "game/book_grades.h"
 
-#include "solver/kakuro_puzzle.h"
+#include "core/puzzle.h"
 
 #include <QThread>
 
@@ -34,7 +34,7 @@ std::optional<PuzzleGrade> BookGrades::grade(int number) const
     return grades_[std::size_t(number)];
 }
 
-PuzzleGrade BookGrades::gradeOf(const puzzle::BookPuzzle &record)
+PuzzleGrade BookGrades::gradeOf(const kakuro::BookPuzzle &record)
 {
     const kakuro::Puzzle p = kakuro::puzzleFromRecord(record);
     kakuro::Grader grader(p);

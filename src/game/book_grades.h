@@ -38,7 +38,7 @@ public:
     bool isFinished() const { return gradedCount_ == puzzleCount(); }
 
     // Grades one puzzle here and now.
-    static PuzzleGrade gradeOf(const puzzle::BookPuzzle &record);
+    static PuzzleGrade gradeOf(const kakuro::BookPuzzle &record);
 
 Q_SIGNALS:
     void graded(int number);

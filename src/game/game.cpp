@@ -1,8 +1,8 @@
 // The game's operations.
 #include "game/game.h"
 
+#include "core/run_rules.h"
 #include "game/my_puzzles.h"
-#include "game/run_rules.h"
 #include "puzzle/saved_game.h"
 
 #include <QDir>
@@ -117,8 +117,8 @@ void Game::restart()
 void Game::start(bool withSavedGame)
 {
     const int number = playingOwn() ? ownNumber_ : puzzleNumber();
-    puzzle_ = playingOwn() ? puzzle::Puzzle(own_->record(number)) : book_.puzzle(number);
-    entries_ = puzzle::Entries(puzzle_.cellCount());
+    puzzle_ = playingOwn() ? kakuro::puzzleFromRecord(own_->record(number)) : book_.puzzle(number);
+    entries_ = puzzle::Entries(puzzle_.entryCellCount());
     int seconds = 0, hints = 0;
     QString unreadableReason;
     if (withSavedGame) {
@@ -154,7 +154,7 @@ bool Game::save(QString *error, bool replaceUnreadable)
         return false;
     }
     const int seconds = keepsProgress() ? clock_.seconds() : 0;
-    if (!puzzle::writeSavedGame(savedGamePath(), number, entries_, error, seconds, hintsUsed_))
+    if (!puzzle::writeSavedGame(savedGamePath(), number, puzzle_, entries_, error, seconds, hintsUsed_))
         return false;
     changedSinceSaved_ = false;
     savedGameUnreadable_ = false;
@@ -175,9 +175,9 @@ void Game::setCandidateMode(bool on)
 
 void Game::write(int col, int row, int digit)
 {
-    if (paused_ || !puzzle_.isEntry(col, row) || digit < 1 || digit > 9)
+    const int i = puzzle_.cellAt(col, row);
+    if (paused_ || i < 0 || digit < 1 || digit > 9)
         return;
-    const int i = puzzle_.cellIndex(col, row);
     puzzle::CellContent content = entries_.content(i);
     if (candidateMode_) {
         content.marks ^= std::uint16_t(kakuro::digitBit(digit));
@@ -194,9 +194,9 @@ void Game::write(int col, int row, int digit)
 
 void Game::erase(int col, int row)
 {
-    if (paused_ || !puzzle_.isEntry(col, row))
+    const int i = puzzle_.cellAt(col, row);
+    if (paused_ || i < 0)
         return;
-    const int i = puzzle_.cellIndex(col, row);
     puzzle::CellContent content = entries_.content(i);
     if (content.hasDigit())
         content.eraseDigit();
@@ -212,19 +212,16 @@ std::vector<std::pair<int, puzzle::CellContent>> Game::placing(int i,
     const int digit = content.pen != 0 ? content.pen : content.pencil;
     if (!autoMarks() || digit == 0)
         return after;
-    const auto clearIn = [&](const puzzle::Run &run, int dCol, int dRow) {
-        for (int k = 1; k <= run.length; ++k) {
-            const int cell = puzzle_.cellIndex(run.clueCol + k * dCol, run.clueRow + k * dRow);
+    for (int run : puzzle_.runsOf(i)) {
+        if (run == kakuro::kNoRun)
+            continue;
+        for (int cell : puzzle_.cells(run)) {
             puzzle::CellContent other = entries_.content(cell);
             other.marks &= std::uint16_t(~kakuro::digitBit(digit));
             if (cell != i && other != entries_.content(cell))
                 after.emplace_back(cell, other);
         }
-    };
-    if (const int across = puzzle_.acrossRunOf(i); across >= 0)
-        clearIn(puzzle_.acrossRuns()[std::size_t(across)], 1, 0);
-    if (const int down = puzzle_.downRunOf(i); down >= 0)
-        clearIn(puzzle_.downRuns()[std::size_t(down)], 0, 1);
+    }
     return after;
 }
 
@@ -241,11 +238,11 @@ void Game::fillCandidates()
 {
     if (paused_)
         return;
-    const std::vector<kakuro::DigitSet> candidates = candidatesOfAll(puzzle_, entries_);
+    const std::vector<kakuro::DigitSet> candidates = kakuro::candidatesOfAll(puzzle_, entries_.digits());
     std::vector<std::pair<int, puzzle::CellContent>> after;
-    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+    for (int i = 0; i < puzzle_.entryCellCount(); ++i) {
         puzzle::CellContent content = entries_.content(i);
-        if (puzzle_.solution(i) == 0 || content.hasDigit())
+        if (content.hasDigit())
             continue;
         content.marks = candidates[std::size_t(i)];
         after.emplace_back(i, content);
@@ -258,7 +255,7 @@ void Game::clearCandidates()
     if (paused_)
         return;
     std::vector<std::pair<int, puzzle::CellContent>> after;
-    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+    for (int i = 0; i < puzzle_.entryCellCount(); ++i) {
         puzzle::CellContent content = entries_.content(i);
         content.marks = 0;
         after.emplace_back(i, content);
@@ -377,7 +374,7 @@ void Game::checkAll()
     if (paused_)
         return;
     QList<int> wrong;
-    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+    for (int i = 0; i < puzzle_.entryCellCount(); ++i) {
         const int digit = entries_.digit(i);
         if (digit != 0 && digit != puzzle_.solution(i)) {
             entries_.setErrorMark(i);

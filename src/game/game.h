@@ -2,11 +2,11 @@
 // It knows no window: the board view calls its operations and repaints what its signals name.
 #pragma once
 
+#include "core/puzzle.h"
 #include "game/game_clock.h"
 #include "game/hint.h"
 #include "puzzle/book.h"
 #include "puzzle/entries.h"
-#include "puzzle/puzzle.h"
 #include "store/player_settings.h"
 
 #include <QList>
@@ -29,7 +29,7 @@ public:
     Game(const puzzle::Book &book, store::PlayerSettings &settings, const QString &savedGamesFolder,
          QObject *parent = nullptr);
 
-    const puzzle::Puzzle &puzzle() const { return puzzle_; }
+    const kakuro::Puzzle &puzzle() const { return puzzle_; }
     const puzzle::Entries &entries() const { return entries_; }
     // The book's puzzle in play (or last in play while one of the player's own is), 1..puzzleCount
     // once one is open.
@@ -136,7 +136,7 @@ Q_SIGNALS:
     // `number` is the book's, or the player's own while playingOwn().
     void puzzleOpened(int number);
     void cellChanged(int col, int row);
-    // The cell indices of a check's wrong digits, now marked.
+    // The entry cells of a check's wrong digits, now marked.
     void wrongCellsFound(const QList<int> &cells);
     // A check found no mistake on a board that is not full.
     void noMistakesFound();
@@ -183,7 +183,7 @@ private:
     int ownNumber_ = 0; // the player's own puzzle in play, 0 while the book's is
     store::PlayerSettings &settings_;
     QString savedGamesFolder_;
-    puzzle::Puzzle puzzle_;
+    kakuro::Puzzle puzzle_;
     puzzle::Entries entries_;
     GameClock clock_;
     bool candidateMode_ = false;

@@ -7,25 +7,8 @@
 #include <algorithm>
 
 namespace game {
-namespace {
 
-// The solver's view of the puzzle: the same layout and clues, entry cells numbered in reading order.
-kakuro::Puzzle solverPuzzleOf(const puzzle::Puzzle &puzzle)
-{
-    puzzle::BookPuzzle record;
-    record.width = puzzle.width();
-    record.height = puzzle.height();
-    for (int i = 1; i <= puzzle.cellCount(); ++i)
-        record.cells.push_back(std::uint8_t(puzzle.solution(i)));
-    return kakuro::puzzleFromRecord(record);
-}
-
-} // namespace
-
-HintFinder::HintFinder(const puzzle::Puzzle &puzzle)
-    : puzzle_(puzzle), solverPuzzle_(solverPuzzleOf(puzzle)), search_(solverPuzzle_)
-{
-}
+HintFinder::HintFinder(const kakuro::Puzzle &puzzle) : puzzle_(puzzle), search_(puzzle) {}
 
 Hint HintFinder::next(const puzzle::Entries &entries)
 {
@@ -38,33 +21,30 @@ Hint HintFinder::next(const puzzle::Entries &entries)
         hint.text = text;
         return hint;
     };
-    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+    for (int i = 0; i < puzzle_.entryCellCount(); ++i) {
         const int digit = entries.digit(i);
-        if (puzzle_.solution(i) != 0 && digit != 0 && digit != puzzle_.solution(i))
+        if (digit != 0 && digit != puzzle_.solution(i))
             return about(HintKind::WrongDigit, i, digit,
                          wrongDigitText(digit, puzzle_.colOf(i), puzzle_.rowOf(i)));
     }
-    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+    for (int i = 0; i < puzzle_.entryCellCount(); ++i) {
         const int marks = entries.marks(i);
-        if (puzzle_.solution(i) != 0 && entries.digit(i) == 0 && marks != 0 &&
-            !(marks & kakuro::digitBit(puzzle_.solution(i))))
+        if (entries.digit(i) == 0 && marks != 0 && !(marks & kakuro::digitBit(puzzle_.solution(i))))
             return about(HintKind::LostDigit, i, puzzle_.solution(i),
                          lostDigitText(puzzle_.colOf(i), puzzle_.rowOf(i)));
     }
-    for (int i = 1; i <= puzzle_.cellCount(); ++i) {
+    for (int i = 0; i < puzzle_.entryCellCount(); ++i) {
         const int marks = entries.marks(i);
-        if (puzzle_.solution(i) != 0 && entries.digit(i) == 0 && kakuro::isSingle(kakuro::DigitSet(marks)))
+        if (entries.digit(i) == 0 && kakuro::isSingle(kakuro::DigitSet(marks)))
             return about(HintKind::Placement, i, puzzle_.solution(i),
                          lastMarkText(puzzle_.solution(i), puzzle_.colOf(i), puzzle_.rowOf(i)));
     }
 
-    // Solver cell c is board cell positionOf[c] + 1.
-    auto indexOf = [&](int cell) { return solverPuzzle_.positionOf[std::size_t(cell)] + 1; };
-    std::vector<kakuro::DigitSet> board(std::size_t(solverPuzzle_.cellCount()), kakuro::kAllDigits);
-    for (int c = 0; c < solverPuzzle_.cellCount(); ++c) {
-        if (const int digit = entries.digit(indexOf(c)))
+    std::vector<kakuro::DigitSet> board(std::size_t(puzzle_.entryCellCount()), kakuro::kAllDigits);
+    for (int c = 0; c < puzzle_.entryCellCount(); ++c) {
+        if (const int digit = entries.digit(c))
             board[std::size_t(c)] = kakuro::digitBit(digit);
-        else if (const int marks = entries.marks(indexOf(c)))
+        else if (const int marks = entries.marks(c))
             board[std::size_t(c)] = kakuro::DigitSet(marks);
     }
 
@@ -75,7 +55,7 @@ Hint HintFinder::next(const puzzle::Entries &entries)
     }
     hint.kind = step->places ? HintKind::Placement : HintKind::Removal;
     hint.technique = step->technique;
-    hint.cell = indexOf(step->cell);
+    hint.cell = step->cell;
     if (step->places)
         hint.digit = kakuro::lowestDigit(step->after);
     else
@@ -83,15 +63,15 @@ Hint HintFinder::next(const puzzle::Entries &entries)
                              [&](int d) { hint.removedDigits << d; });
     hint.cells = {hint.cell};
     for (int run : step->runs)
-        for (int k = 0; k < solverPuzzle_.runs[std::size_t(run)].length; ++k)
-            hint.cells << indexOf(solverPuzzle_.cellsOf(run)[k]);
+        for (int cell : puzzle_.cells(run))
+            hint.cells << cell;
     std::sort(hint.cells.begin(), hint.cells.end());
     hint.cells.erase(std::unique(hint.cells.begin(), hint.cells.end()), hint.cells.end());
-    hint.text = stepText(solverPuzzle_, board, *step);
+    hint.text = stepText(puzzle_, board, *step);
     return hint;
 }
 
-Hint findHint(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries)
+Hint findHint(const kakuro::Puzzle &puzzle, const puzzle::Entries &entries)
 {
     return HintFinder(puzzle).next(entries);
 }

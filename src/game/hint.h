@@ -4,10 +4,9 @@
 // pencil alike) and, in an empty cell with marks, those marks.
 #pragma once
 
+#include "core/puzzle.h"
 #include "game/hint_search.h"
 #include "puzzle/entries.h"
-#include "puzzle/puzzle.h"
-#include "solver/kakuro_puzzle.h"
 
 #include <QList>
 #include <QString>
@@ -25,17 +24,19 @@ enum class HintKind {
 struct Hint {
     HintKind kind = HintKind::Nothing;
     kakuro::Technique technique = kakuro::Technique::Combinations; // the reasoning, for Placement and Removal
-    int cell = 0;  // the cell the hint is about, 1..cellCount; 0 with Nothing
+    int cell = -1; // the entry cell the hint is about; -1 with Nothing
     int digit = 0; // WrongDigit: the wrong digit; LostDigit and Placement: the digit that goes there
     QList<int> removedDigits; // Removal: the digits ruled out, ascending
-    QList<int> cells; // to highlight: the cell and the cells of the runs the reasoning used, ascending
+    QList<int> cells; // to highlight: the cell and the entry cells of the runs the reasoning used, ascending
     QString text;
 };
 
 // Finds hints on one puzzle; keeps what it derives from the puzzle between hints.
 class HintFinder {
 public:
-    explicit HintFinder(const puzzle::Puzzle &puzzle);
+    // The puzzle must outlive the finder.
+    explicit HintFinder(const kakuro::Puzzle &puzzle);
+    HintFinder(kakuro::Puzzle &&) = delete;
     HintFinder(const HintFinder &) = delete;
     HintFinder &operator=(const HintFinder &) = delete;
 
@@ -45,12 +46,11 @@ public:
     Hint next(const puzzle::Entries &entries);
 
 private:
-    puzzle::Puzzle puzzle_;
-    kakuro::Puzzle solverPuzzle_;
+    const kakuro::Puzzle &puzzle_;
     HintSearch search_;
 };
 
 // The same without keeping anything.
-Hint findHint(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries);
+Hint findHint(const kakuro::Puzzle &puzzle, const puzzle::Entries &entries);
 
 } // namespace game

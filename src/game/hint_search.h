@@ -13,7 +13,7 @@ namespace game {
 struct HintStep {
     kakuro::Technique technique = kakuro::Technique::Combinations;
     bool places = false;         // the cell is left one digit; otherwise digits are removed from it
-    int cell = -1;               // the solver's cell number
+    int cell = -1;               // the entry cell
     kakuro::DigitSet before = 0; // the cell's digits as the step found them
     kakuro::DigitSet after = 0;  // what the step leaves
     int run = kakuro::kNoRun;    // the run a run rung looked at

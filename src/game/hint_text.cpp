@@ -2,9 +2,10 @@
 // cell when another run of that direction has the same clue; cells as "row R, column C".
 #include "game/hint_text.h"
 
+#include "core/combination_table.h"
+#include "core/run_rules.h"
+#include "game/digit_text.h"
 #include "game/hint_search.h"
-#include "game/run_rules.h"
-#include "solver/combination_table.h"
 #include "solver/run_state.h"
 
 #include <QCoreApplication>
@@ -79,21 +80,20 @@ private:
 
     QString cellName(int cell) const
     {
-        const int position = puzzle_.positionOf[std::size_t(cell)];
-        return tr("row %1, column %2").arg(position / puzzle_.width + 1).arg(position % puzzle_.width + 1);
+        return tr("row %1, column %2").arg(puzzle_.rowOf(cell)).arg(puzzle_.colOf(cell));
     }
 
     QString runName(int run) const
     {
-        const kakuro::Run &r = puzzle_.runs[std::size_t(run)];
+        const kakuro::Run &r = puzzle_.run(run);
         bool shared = false;
-        for (const kakuro::Run &other : puzzle_.runs)
-            shared = shared || (&other != &r && other.across == r.across && other.sum == r.sum);
+        for (const kakuro::Run &other : puzzle_.runs())
+            shared = shared || (&other != &r && other.direction == r.direction && other.sum == r.sum);
         if (!shared)
-            return (r.across ? tr("across %1") : tr("down %1")).arg(r.sum);
-        return (r.across ? tr("across %1 at %2") : tr("down %1 at %2"))
+            return (r.direction == kakuro::Direction::Across ? tr("across %1") : tr("down %1")).arg(r.sum);
+        return (r.direction == kakuro::Direction::Across ? tr("across %1 at %2") : tr("down %1 at %2"))
             .arg(r.sum)
-            .arg(cellName(*puzzle_.cellsOf(run)));
+            .arg(cellName(puzzle_.cells(run).front()));
     }
 
     static QString countWord(int n)
@@ -130,7 +130,7 @@ private:
     // The digits a run allows its empty cells, from its clue and the digits written in it.
     DigitSet allows(int run) const
     {
-        const kakuro::Run &r = puzzle_.runs[std::size_t(run)];
+        const kakuro::Run &r = puzzle_.run(run);
         return kakuro::digitsRunAllows(r.length, r.sum, kakuro::gatherRun(puzzle_, run, written_).placed);
     }
 
@@ -145,7 +145,7 @@ private:
     {
         const kakuro::RunState s = kakuro::gatherRun(puzzle_, run, written_);
         std::vector<DigitSet> ways;
-        for (DigitSet set : combinationsAddingUpTo(s.openCount, s.remaining)) {
+        for (DigitSet set : kakuro::combinationsAddingUpTo(s.openCount, s.remaining)) {
             if (!(set & s.placed))
                 ways.push_back(set);
         }
@@ -235,12 +235,12 @@ private:
     // The runs of the step are the block's first (the direction of the first), then those crossing it.
     QString regionSums(const HintStep &step) const
     {
-        const bool across = puzzle_.runs[std::size_t(step.runs.front())].across;
+        const kakuro::Direction across = puzzle_.run(step.runs.front()).direction;
         QStringList block;
         int blockSum = 0, crossingSum = 0;
         for (int run : step.runs) {
-            const kakuro::Run &r = puzzle_.runs[std::size_t(run)];
-            if (r.across == across) {
+            const kakuro::Run &r = puzzle_.run(run);
+            if (r.direction == across) {
                 block << runName(run);
                 blockSum += r.sum;
             } else {

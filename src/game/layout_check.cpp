@@ -2,8 +2,8 @@
 // and nowhere else; a unique solution leaves as a book record.
 #include "game/layout_check.h"
 
+#include "core/puzzle.h"
 #include "game/puzzle_list.h"
-#include "solver/kakuro_puzzle.h"
 #include "solver/solver.h"
 
 #include <QCoreApplication>
@@ -23,19 +23,19 @@ kakuro::Puzzle solverPuzzle(const EditorGrid &grid)
     for (std::size_t k = 0; k < grid.cells.size(); ++k)
         entry[k] = !grid.cells[k].block;
     kakuro::Puzzle p = kakuro::puzzleFromLayout(grid.width, grid.height, entry);
-    for (kakuro::Run &run : p.runs) {
-        const int position = p.positionOf[std::size_t(p.runCells[std::size_t(run.first)])];
-        const int col = position % grid.width + 1 - (run.across ? 1 : 0);
-        const int row = position / grid.width + 1 - (run.across ? 0 : 1);
-        run.sum =
-            grid.isInGrid(col, row) ? (run.across ? grid.at(col, row).across : grid.at(col, row).down) : 0;
+    for (int r = 0; r < p.runCount(); ++r) {
+        const kakuro::Run &run = p.run(r);
+        if (!grid.isInGrid(run.clueCol, run.clueRow))
+            continue;
+        const EditorCell &clue = grid.at(run.clueCol, run.clueRow);
+        p.setSum(r, run.direction == kakuro::Direction::Across ? clue.across : clue.down);
     }
     return p;
 }
 
 // The game draws the clues of runs at the grid's edge outside it: a first row or column of blocks
 // only, as printed puzzles have, is left out of the record.
-puzzle::BookPuzzle withoutClueBorder(puzzle::BookPuzzle record)
+kakuro::BookPuzzle withoutClueBorder(kakuro::BookPuzzle record)
 {
     const auto cell = [&](int col, int row) { return record.cells[std::size_t(row * record.width + col)]; };
     bool rowOfBlocks = record.height > 1, colOfBlocks = record.width > 1;
@@ -43,7 +43,7 @@ puzzle::BookPuzzle withoutClueBorder(puzzle::BookPuzzle record)
         rowOfBlocks = rowOfBlocks && cell(col, 0) == 0;
     for (int row = 0; row < record.height; ++row)
         colOfBlocks = colOfBlocks && cell(0, row) == 0;
-    puzzle::BookPuzzle out;
+    kakuro::BookPuzzle out;
     out.width = record.width - (colOfBlocks ? 1 : 0);
     out.height = record.height - (rowOfBlocks ? 1 : 0);
     for (int row = rowOfBlocks ? 1 : 0; row < record.height; ++row)
@@ -54,8 +54,7 @@ puzzle::BookPuzzle withoutClueBorder(puzzle::BookPuzzle record)
 
 QPoint cellPoint(const kakuro::Puzzle &p, int cell)
 {
-    const int position = p.positionOf[std::size_t(cell)];
-    return {position % p.width + 1, position / p.width + 1};
+    return {p.colOf(cell), p.rowOf(cell)};
 }
 
 } // namespace
@@ -64,9 +63,9 @@ std::optional<LayoutStatus> quickVerdict(const EditorGrid &grid)
 {
     const kakuro::Puzzle p = solverPuzzle(grid);
     LayoutStatus status;
-    if (p.runs.empty())
+    if (p.runs().empty())
         return status; // NoRuns
-    for (const kakuro::Run &run : p.runs) {
+    for (const kakuro::Run &run : p.runs()) {
         if (run.length > 9) {
             status.verdict = LayoutVerdict::TooLong;
             return status;
@@ -108,7 +107,7 @@ std::optional<LayoutStatus> checkLayout(const EditorGrid &grid, long long branch
         status.verdict = LayoutVerdict::NoSolution;
     } else if (result.solutions > 1) {
         status.verdict = LayoutVerdict::Several;
-        for (int cell = 0; cell < p.cellCount() && status.differing.size() < 2; ++cell)
+        for (int cell = 0; cell < p.entryCellCount() && status.differing.size() < 2; ++cell)
             if (result.first[std::size_t(cell)] != result.second[std::size_t(cell)])
                 status.differing << cellPoint(p, cell);
     } else {

@@ -3,8 +3,8 @@
 // layout with few sums still answers, and the next edit drops a check that is under way.
 #pragma once
 
+#include "core/book_format.h"
 #include "game/puzzle_editor.h"
-#include "puzzle/book_format.h"
 #include "solver/grader.h"
 
 #include <QList>
@@ -36,7 +36,7 @@ struct LayoutStatus {
     QList<QPoint> differing; // two cells (col, row) that hold different digits in two solutions
     kakuro::Difficulty difficulty = kakuro::Difficulty::Easy;
     kakuro::Technique hardest = kakuro::Technique::Combinations;
-    std::optional<puzzle::BookPuzzle> solution; // the one solution, as a book record
+    std::optional<kakuro::BookPuzzle> solution; // the one solution, as a book record
 
     bool canBeSaved() const
     {

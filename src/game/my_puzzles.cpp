@@ -46,7 +46,7 @@ bool MyPuzzles::load(QString *error)
         why = QCoreApplication::translate("game::MyPuzzles", "not a file");
     else if (!file.open(QIODevice::ReadOnly))
         why = file.errorString();
-    else if (file.size() > puzzle::kMaxBookBytes)
+    else if (file.size() > kakuro::kMaxBookBytes)
         why = QCoreApplication::translate("game::MyPuzzles", "too large for a puzzle book");
     else
         bytes_ = file.readAll();
@@ -63,8 +63,8 @@ bool MyPuzzles::load(QString *error)
                          .arg(QDir::toNativeSeparators(path_), why);
         return false;
     }
-    const puzzle::BookCheck check =
-        puzzle::validateBook(std::span<const std::uint8_t>(data(bytes_), std::size_t(bytes_.size())));
+    const kakuro::BookCheck check =
+        kakuro::validateBook(std::span<const std::uint8_t>(data(bytes_), std::size_t(bytes_.size())));
     offsets_ = check.offsets;
     return true;
 }
@@ -80,7 +80,7 @@ std::optional<kakuro::PuzzleCode> MyPuzzles::code(int number) const
                                   qFromLittleEndian<std::int16_t>(at + 2));
 }
 
-int MyPuzzles::find(const puzzle::BookPuzzle &record) const
+int MyPuzzles::find(const kakuro::BookPuzzle &record) const
 {
     for (int n = 1; n <= count(); ++n)
         if (book_.record(n) == record)
@@ -96,7 +96,7 @@ int MyPuzzles::find(const kakuro::PuzzleCode &code) const
     return 0;
 }
 
-int MyPuzzles::add(const puzzle::BookPuzzle &record, std::uint32_t reserved, QString *error)
+int MyPuzzles::add(const kakuro::BookPuzzle &record, std::uint32_t reserved, QString *error)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -108,7 +108,7 @@ int MyPuzzles::add(const puzzle::BookPuzzle &record, std::uint32_t reserved, QSt
     if (damaged_)
         return fail(
             QCoreApplication::translate("game::MyPuzzles", "the file is damaged and is kept as it is."));
-    if (count() >= puzzle::kMaxPuzzleCount)
+    if (count() >= kakuro::kMaxPuzzleCount)
         return fail(
             QCoreApplication::translate("game::MyPuzzles", "it holds as many puzzles as a book can."));
 

@@ -35,17 +35,17 @@ public:
     // The collection as a book, for play. Only valid while count() > 0.
     const puzzle::Book &book() const { return book_; }
     // The record of puzzle `number` in 1..count().
-    puzzle::BookPuzzle record(int number) const { return book_.record(number); }
+    kakuro::BookPuzzle record(int number) const { return book_.record(number); }
     // The code of puzzle `number`, when it was generated.
     std::optional<kakuro::PuzzleCode> code(int number) const;
     // The number of the puzzle with these cells, or of the one made from `code`; 0 when there is none.
-    int find(const puzzle::BookPuzzle &record) const;
+    int find(const kakuro::BookPuzzle &record) const;
     int find(const kakuro::PuzzleCode &code) const;
 
     // Adds a puzzle at the end, written through a temporary file that replaces the old one only
     // once it is complete. `reserved` goes into the record's reserved bytes. Returns the puzzle's
     // number, or 0 with `error` set when it could not be written (the collection is then unchanged).
-    int add(const puzzle::BookPuzzle &record, std::uint32_t reserved, QString *error = nullptr);
+    int add(const kakuro::BookPuzzle &record, std::uint32_t reserved, QString *error = nullptr);
 
 private:
     QString path_;

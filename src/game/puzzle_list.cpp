@@ -47,7 +47,7 @@ PuzzleListModel::PuzzleListModel(const puzzle::Book &book, const BookGrades &gra
     rows_.resize(std::size_t(grades.puzzleCount()));
     for (int n = 1; n <= grades.puzzleCount(); ++n) {
         Row &row = rows_[std::size_t(n - 1)];
-        const puzzle::BookPuzzle record = book.record(n);
+        const kakuro::BookPuzzle record = book.record(n);
         row.size = QSize(record.width, record.height);
         if (std::size_t(n) < stats.size() && isRealTime(stats[std::size_t(n)].bestTimes[1])) {
             row.bestTime = stats[std::size_t(n)].bestTimes[1];

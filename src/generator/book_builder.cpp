@@ -81,11 +81,11 @@ Difficulty plannedDifficulty(const BookPlan &plan, int index)
 
 std::string planProblem(const BookPlan &plan)
 {
-    if (plan.count < 1 || plan.count > puzzle::kMaxPuzzleCount)
-        return "the puzzle count must be 1.." + std::to_string(puzzle::kMaxPuzzleCount);
+    if (plan.count < 1 || plan.count > kakuro::kMaxPuzzleCount)
+        return "the puzzle count must be 1.." + std::to_string(kakuro::kMaxPuzzleCount);
     for (int side : {plan.firstWidth, plan.firstHeight, plan.lastWidth, plan.lastHeight})
-        if (side < 4 || side > puzzle::kMaxGridSide)
-            return "sizes must be 4.." + std::to_string(puzzle::kMaxGridSide) + " cells a side";
+        if (side < 4 || side > kakuro::kMaxGridSide)
+            return "sizes must be 4.." + std::to_string(kakuro::kMaxGridSide) + " cells a side";
     if (plan.lastWidth < plan.firstWidth || plan.lastHeight < plan.firstHeight)
         return "the last size must not be smaller than the first";
     long long total = 0;
@@ -108,7 +108,7 @@ std::vector<BookEntry> buildBook(const BookPlan &plan, const std::function<void(
     std::vector<BookEntry> book;
     book.reserve(std::size_t(total));
     std::set<std::pair<int, std::vector<std::uint8_t>>> seen; // width and cells of every puzzle so far
-    for (const puzzle::BookPuzzle &old : plan.avoid)
+    for (const kakuro::BookPuzzle &old : plan.avoid)
         seen.insert({old.width, old.cells});
     int masters = 0; // master places so far: their hardest rung takes each board rung in turn
     for (int k = 0; k < total; ++k) {

@@ -19,11 +19,11 @@ struct BookPlan {
     std::array<int, 5> mix = {28, 27, 22, 11, 12}; // weights of easy, medium, hard, expert, master
     std::uint64_t seed = 1;
     int blockPercent = 34;
-    std::vector<puzzle::BookPuzzle> avoid; // puzzles of an earlier book: none of them is made again
+    std::vector<kakuro::BookPuzzle> avoid; // puzzles of an earlier book: none of them is made again
 };
 
 struct BookEntry {
-    puzzle::BookPuzzle record;
+    kakuro::BookPuzzle record;
     Grade grade;
 };
 

@@ -21,7 +21,7 @@ PuzzleRequest requestOf(const PuzzleCode &code)
 
 } // namespace
 
-std::optional<puzzle::BookPuzzle> puzzleOfCode(const PuzzleCode &code)
+std::optional<kakuro::BookPuzzle> puzzleOfCode(const PuzzleCode &code)
 {
     const std::optional<GeneratedPuzzle> made = generatePuzzle(code.seed, requestOf(code));
     if (!made)
@@ -40,7 +40,7 @@ std::optional<CodedPuzzle> makeCodedPuzzle(int width, int height, int difficulty
         if (cancelled && cancelled())
             return std::nullopt;
         out.code.seed = (firstSeed + std::uint32_t(k)) & kMaxCodeSeed;
-        if (std::optional<puzzle::BookPuzzle> record = puzzleOfCode(out.code)) {
+        if (std::optional<kakuro::BookPuzzle> record = puzzleOfCode(out.code)) {
             out.record = std::move(*record);
             return out;
         }

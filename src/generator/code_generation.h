@@ -2,7 +2,7 @@
 // and go as book records, so that callers never see the solver's own types.
 #pragma once
 
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 #include "solver/puzzle_code.h"
 
 #include <cstdint>
@@ -13,11 +13,11 @@ namespace kakuro {
 
 // The puzzle that `code` names, or nothing when its seed yields none (no code this program hands
 // out is such a one). Precondition: isEncodable(code) and code.version == kGeneratorVersion.
-std::optional<puzzle::BookPuzzle> puzzleOfCode(const PuzzleCode &code);
+std::optional<kakuro::BookPuzzle> puzzleOfCode(const PuzzleCode &code);
 
 struct CodedPuzzle {
     PuzzleCode code;
-    puzzle::BookPuzzle record;
+    kakuro::BookPuzzle record;
 };
 
 // A new puzzle of the size and difficulty (0 Easy .. 4 Master) asked, trying seeds from

@@ -12,13 +12,13 @@ constexpr long kBudget = 200000; // search steps per fill
 } // namespace
 
 DigitFiller::DigitFiller(const Puzzle &puzzle, std::vector<std::uint8_t> &digits)
-    : p_(puzzle), digits_(digits), used_(puzzle.runs.size(), 0)
+    : p_(puzzle), digits_(digits), used_(puzzle.runs().size(), 0)
 {
-    for (int cell = 0; cell < p_.cellCount(); ++cell) {
+    for (int cell = 0; cell < p_.entryCellCount(); ++cell) {
         const int d = digits_[std::size_t(cell)];
         if (d == 0)
             continue;
-        for (int run : p_.runsOfCell[std::size_t(cell)]) {
+        for (int run : p_.runsOf(cell)) {
             if (run == kNoRun)
                 continue;
             if (used_[std::size_t(run)] & digitBit(d))
@@ -76,7 +76,7 @@ bool DigitFiller::search(Random &random, std::vector<int> &cells, std::size_t de
     const int cell = cells[depth];
     int lean = 0;
     if (!leans.empty())
-        for (int run : p_.runsOfCell[std::size_t(cell)])
+        for (int run : p_.runsOf(cell))
             if (run != kNoRun)
                 lean += leans[std::size_t(run)];
     int order[9];
@@ -97,7 +97,7 @@ bool DigitFiller::search(Random &random, std::vector<int> &cells, std::size_t de
 DigitSet DigitFiller::options(int cell) const
 {
     DigitSet taken = 0;
-    for (int run : p_.runsOfCell[std::size_t(cell)])
+    for (int run : p_.runsOf(cell))
         if (run != kNoRun)
             taken |= used_[std::size_t(run)];
     return DigitSet(kAllDigits & ~taken);
@@ -105,7 +105,7 @@ DigitSet DigitFiller::options(int cell) const
 
 void DigitFiller::mark(int cell, int digit, bool on)
 {
-    for (int run : p_.runsOfCell[std::size_t(cell)]) {
+    for (int run : p_.runsOf(cell)) {
         if (run == kNoRun)
             continue;
         if (on)
@@ -146,7 +146,7 @@ bool fillDigits(Random &random, const Puzzle &puzzle, std::vector<std::uint8_t> 
 {
     DigitFiller filler(puzzle, digits);
     std::vector<int> empty;
-    for (int cell = 0; cell < puzzle.cellCount(); ++cell)
+    for (int cell = 0; cell < puzzle.entryCellCount(); ++cell)
         if (digits[std::size_t(cell)] == 0)
             empty.push_back(cell);
     return filler.fill(random, empty, leans);

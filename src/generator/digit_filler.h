@@ -1,8 +1,8 @@
 // Random solution grids: digits for a layout's entry cells, distinct in every run.
 #pragma once
 
-#include "solver/digit_set.h"
-#include "solver/kakuro_puzzle.h"
+#include "core/digit_set.h"
+#include "core/puzzle.h"
 #include "solver/random.h"
 
 #include <cstdint>

@@ -61,7 +61,7 @@ std::optional<GeneratedPuzzle> generatePuzzle(std::uint64_t seed, const PuzzleRe
         Puzzle p = puzzleFromLayout(request.width, request.height, *layout);
         for (int fill = 0; fill < kFillsPerLayout && !stop(); ++fill) {
             std::vector<int> leans = drawLeans(random, p);
-            std::vector<std::uint8_t> digits(std::size_t(p.cellCount()), 0);
+            std::vector<std::uint8_t> digits(std::size_t(p.entryCellCount()), 0);
             if (!fillDigits(random, p, digits, leans))
                 continue;
             setSums(p, digits);

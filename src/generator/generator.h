@@ -2,7 +2,7 @@
 // cannot decide until the grader solves the puzzle without a guess at the wanted difficulty.
 #pragma once
 
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 #include "solver/grader.h"
 
 #include <cstdint>
@@ -24,7 +24,7 @@ struct PuzzleRequest {
 };
 
 struct GeneratedPuzzle {
-    puzzle::BookPuzzle record;
+    kakuro::BookPuzzle record;
     Grade grade;
     int layouts = 0; // layouts drawn
     int repairs = 0; // repair steps taken in all

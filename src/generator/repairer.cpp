@@ -2,8 +2,8 @@
 // how many candidates logic leaves open.
 #include "generator/repairer.h"
 
+#include "core/combination_table.h"
 #include "generator/digit_filler.h"
-#include "solver/combination_table.h"
 #include "solver/grader.h"
 #include "solver/propagator.h"
 
@@ -31,10 +31,10 @@ public:
     // logic stopped.
     int openCandidates(std::vector<DigitSet> &domains)
     {
-        domains.assign(std::size_t(p_.cellCount()), kAllDigits);
+        domains.assign(std::size_t(p_.entryCellCount()), kAllDigits);
         propagator_.queueAll();
         if (!propagator_.propagate(domains))
-            return 9 * p_.cellCount(); // cannot happen for a true filling; the worst score if it does
+            return 9 * p_.entryCellCount(); // cannot happen for a true filling; the worst score if it does
         int open = 0;
         for (DigitSet d : domains)
             open += digitCount(d) - 1;
@@ -48,9 +48,9 @@ private:
 
 int runSum(const Puzzle &p, const std::vector<std::uint8_t> &digits, int run)
 {
-    const int *cells = p.cellsOf(run);
+    const std::span<const int> cells = p.cells(run);
     int sum = 0;
-    for (int k = 0; k < p.runs[std::size_t(run)].length; ++k)
+    for (int k = 0; k < p.run(run).length; ++k)
         sum += digits[std::size_t(cells[k])];
     return sum;
 }
@@ -60,9 +60,9 @@ int runSum(const Puzzle &p, const std::vector<std::uint8_t> &digits, int run)
 void tighten(Random &random, Puzzle &p, std::vector<std::uint8_t> &digits, int rounds)
 {
     DigitFiller filler(p, digits);
-    const int moves = rounds * p.cellCount();
+    const int moves = rounds * p.entryCellCount();
     for (int move = 0; move < moves; ++move) {
-        const int cell = int(random.below(std::uint32_t(p.cellCount())));
+        const int cell = int(random.below(std::uint32_t(p.entryCellCount())));
         const int old = digits[std::size_t(cell)];
         const DigitSet free = DigitSet(filler.options(cell));
         if (free == 0)
@@ -74,10 +74,10 @@ void tighten(Random &random, Puzzle &p, std::vector<std::uint8_t> &digits, int r
                 digit = d;
         });
         int before = 0, after = 0;
-        for (int r : p.runsOfCell[std::size_t(cell)]) {
+        for (int r : p.runsOf(cell)) {
             if (r == kNoRun)
                 continue;
-            const Run &run = p.runs[std::size_t(r)];
+            const Run &run = p.run(r);
             before += combinationCount(run.length, run.sum);
             after += combinationCount(run.length, run.sum - old + digit);
         }
@@ -85,9 +85,9 @@ void tighten(Random &random, Puzzle &p, std::vector<std::uint8_t> &digits, int r
             continue;
         filler.clear(cell);
         filler.set(cell, digit);
-        for (int r : p.runsOfCell[std::size_t(cell)])
+        for (int r : p.runsOf(cell))
             if (r != kNoRun)
-                p.runs[std::size_t(r)].sum += digit - old;
+                p.setSum(r, p.run(r).sum + digit - old);
     }
 }
 
@@ -108,19 +108,18 @@ public:
     bool run(int &steps)
     {
         int open = judge_.openCandidates(stuck_);
-        const int budget = 40 + p_.cellCount() * 2;
+        const int budget = 40 + p_.entryCellCount() * 2;
         for (int step = 0; step < budget && open > 0; ++step) {
             const int cell = pickOpenCell();
             int leanRun = kNoRun;
             if (random_.chance(1, 2)) {
                 openArea(cell);
             } else {
-                const auto &runs = p_.runsOfCell[std::size_t(cell)];
+                const auto &runs = p_.runsOf(cell);
                 leanRun = runs[random_.below(2)];
                 if (leanRun == kNoRun)
                     leanRun = runs[0] == kNoRun ? runs[1] : runs[0];
-                place_.assign(p_.cellsOf(leanRun),
-                              p_.cellsOf(leanRun) + p_.runs[std::size_t(leanRun)].length);
+                place_.assign(p_.cells(leanRun).begin(), p_.cells(leanRun).end());
             }
             saved_.clear();
             for (int c : place_)
@@ -148,7 +147,7 @@ private:
     int pickOpenCell()
     {
         open_.clear();
-        for (int cell = 0; cell < p_.cellCount(); ++cell)
+        for (int cell = 0; cell < p_.entryCellCount(); ++cell)
             if (!isSingle(stuck_[std::size_t(cell)]))
                 open_.push_back(cell);
         return open_[random_.below(std::uint32_t(open_.size()))];
@@ -159,11 +158,11 @@ private:
     {
         place_.assign(1, cell);
         for (std::size_t at = 0; at < place_.size() && place_.size() < kAreaCells; ++at) {
-            for (int run : p_.runsOfCell[std::size_t(place_[at])]) {
+            for (int run : p_.runsOf(place_[at])) {
                 if (run == kNoRun)
                     continue;
-                const int *cells = p_.cellsOf(run);
-                for (int k = 0; k < p_.runs[std::size_t(run)].length && place_.size() < kAreaCells; ++k) {
+                const std::span<const int> cells = p_.cells(run);
+                for (int k = 0; k < p_.run(run).length && place_.size() < kAreaCells; ++k) {
                     const int c = cells[k];
                     if (!isSingle(stuck_[std::size_t(c)]) &&
                         std::find(place_.begin(), place_.end(), c) == place_.end())
@@ -181,7 +180,7 @@ private:
         for (std::size_t k = 0; k < place_.size(); ++k)
             filler_.set(place_[k], values[k]);
         for (int r : touched_)
-            p_.runs[std::size_t(r)].sum = runSum(p_, digits_, r);
+            p_.setSum(r, runSum(p_, digits_, r));
     }
 
     // Redraws the cells of place_ a few times and keeps the draw whose runs allow the fewest
@@ -190,7 +189,7 @@ private:
     {
         touched_.clear();
         for (int c : place_)
-            for (int r : p_.runsOfCell[std::size_t(c)])
+            for (int r : p_.runsOf(c))
                 if (r != kNoRun && std::find(touched_.begin(), touched_.end(), r) == touched_.end())
                     touched_.push_back(r);
         best_.clear();
@@ -204,7 +203,7 @@ private:
                 continue;
             int score = 0;
             for (int r : touched_)
-                score += combinationCount(p_.runs[std::size_t(r)].length, runSum(p_, digits_, r));
+                score += combinationCount(p_.run(r).length, runSum(p_, digits_, r));
             if (best_.empty() || score < bestScore) {
                 bestScore = score;
                 best_.clear();
@@ -236,7 +235,7 @@ bool hardenUntil(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digi
     std::vector<std::uint8_t> saved;
     for (int move = 0; move < moves; ++move) {
         const int run = int(random.below(std::uint32_t(puzzle.runCount())));
-        cells.assign(puzzle.cellsOf(run), puzzle.cellsOf(run) + puzzle.runs[std::size_t(run)].length);
+        cells.assign(puzzle.cells(run).begin(), puzzle.cells(run).end());
         saved.clear();
         for (int c : cells) {
             saved.push_back(digits[std::size_t(c)]);
@@ -262,7 +261,7 @@ bool hardenUntil(Random &random, Puzzle &puzzle, std::vector<std::uint8_t> &digi
 
 std::vector<int> drawLeans(Random &random, const Puzzle &puzzle)
 {
-    std::vector<int> leans(puzzle.runs.size());
+    std::vector<int> leans(puzzle.runs().size());
     for (int &lean : leans)
         lean = drawLean(random);
     return leans;

@@ -2,7 +2,7 @@
 // then repairs of the area that logic leaves undecided.
 #pragma once
 
-#include "solver/kakuro_puzzle.h"
+#include "core/puzzle.h"
 #include "solver/random.h"
 #include "solver/techniques.h"
 

@@ -27,7 +27,7 @@ view::BoardPalette pagePalette(const PrintSettings &s)
     return palette;
 }
 
-void drawPage(QPainter &painter, const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+void drawPage(QPainter &painter, const kakuro::Puzzle &puzzle, const puzzle::Entries &entries,
               const PrintSettings &s, bool showSolution, bool showSums, int printableWidth)
 {
     QFont face(QStringLiteral("Arial"));
@@ -116,7 +116,7 @@ QRect footerRect(const PrintSettings &s, int gridHeight, int printableWidth)
     return QRect(int(left), int(top), int(std::max<qint64>(0, printableWidth - left)), int(cell));
 }
 
-PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+PrintOutcome printPuzzle(const kakuro::Puzzle &puzzle, const puzzle::Entries &entries,
                          const PrintSettings &settings, bool showSolution, bool showSums, PageTarget &target,
                          QWidget *parent)
 {

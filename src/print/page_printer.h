@@ -1,10 +1,10 @@
 // The page printer: the current puzzle (or its solution) and a footer line on one page.
 #pragma once
 
+#include "core/puzzle.h"
 #include "print/page_target.h"
 #include "print/print_settings.h"
 #include "puzzle/entries.h"
-#include "puzzle/puzzle.h"
 
 #include <QRect>
 #include <QSize>
@@ -47,7 +47,7 @@ QRect footerRect(const PrintSettings &s, int gridHeight, int printableWidth);
 // also draws the clue diagonals). With `showSolution` every entry cell shows its solution digit;
 // without it, a cell the player has filled shows the player's own digit. Fills, lines and digits
 // take the settings' colours. Failures are told to the player in message boxes over `parent`.
-PrintOutcome printPuzzle(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries,
+PrintOutcome printPuzzle(const kakuro::Puzzle &puzzle, const puzzle::Entries &entries,
                          const PrintSettings &settings, bool showSolution, bool showSums, PageTarget &target,
                          QWidget *parent);
 

@@ -23,7 +23,7 @@ bool failed(QString *error, const QString &why)
 
 bool Book::openBytes(const QByteArray &bytes, QString *error)
 {
-    const BookCheck check = validateBook(asSpan(bytes));
+    const kakuro::BookCheck check = kakuro::validateBook(asSpan(bytes));
     if (!check.ok)
         return failed(error, QString::fromStdString(check.error));
     bytes_ = bytes;
@@ -39,19 +39,19 @@ bool Book::open(const QString &path, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(error, file.errorString());
-    if (file.size() > kMaxBookBytes)
+    if (file.size() > kakuro::kMaxBookBytes)
         return failed(error, QStringLiteral("file too large for a puzzle book"));
     return openBytes(file.readAll(), error);
 }
 
-Puzzle Book::puzzle(int number) const
+kakuro::Puzzle Book::puzzle(int number) const
 {
-    return Puzzle(record(number));
+    return kakuro::puzzleFromRecord(record(number));
 }
 
-BookPuzzle Book::record(int number) const
+kakuro::BookPuzzle Book::record(int number) const
 {
-    return readRecord(asSpan(bytes_), offsets_, number);
+    return kakuro::readRecord(asSpan(bytes_), offsets_, number);
 }
 
 } // namespace puzzle

@@ -2,7 +2,7 @@
 // book changed on disk during play cannot break a later start.
 #pragma once
 
-#include "puzzle/puzzle.h"
+#include "core/puzzle.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,9 +22,9 @@ public:
 
     int puzzleCount() const { return int(offsets_.size()); }
     // Puzzle `number` in 1..puzzleCount.
-    Puzzle puzzle(int number) const;
+    kakuro::Puzzle puzzle(int number) const;
     // The same puzzle as the book stores it.
-    BookPuzzle record(int number) const;
+    kakuro::BookPuzzle record(int number) const;
 
 private:
     QByteArray bytes_;

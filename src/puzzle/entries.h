@@ -1,6 +1,6 @@
 // The player's work on one puzzle: a pen or a pencil digit per cell, the candidate marks the player
 // keeps beside them, and the marks that Check All leaves on wrong cells. A cell never holds a pen
-// and a pencil digit at once.
+// and a pencil digit at once. Cells are the puzzle's entry cells, numbered from 0 in reading order.
 #pragma once
 
 #include <cstdint>
@@ -28,11 +28,11 @@ struct CellContent {
 
 class Entries {
 public:
-    // Empty entries for cells 1..cellCount.
+    // Empty entries for cells 0..cellCount-1.
     explicit Entries(int cellCount = 0);
 
-    int cellCount() const { return int(content_.size()) - 1; }
-    // 0 for none; i in 1..cellCount.
+    int cellCount() const { return int(content_.size()); }
+    // 0 for none.
     int pen(int i) const { return content_[std::size_t(i)].pen; }
     int pencil(int i) const { return content_[std::size_t(i)].pencil; }
     // The digit the cell shows, pen before pencil; 0 for none.
@@ -54,6 +54,8 @@ public:
 
     // Cells that hold a pen or a pencil digit.
     int filledCount() const;
+    // The digit each cell shows, 0 for none.
+    std::vector<std::uint8_t> digits() const;
 
 private:
     std::vector<CellContent> content_;

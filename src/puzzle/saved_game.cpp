@@ -21,69 +21,73 @@ const QString kSection = QStringLiteral("SAVED");
 // Saved games are a few kilobytes; the reader takes at most this much.
 constexpr qint64 kMaxSavedGameBytes = 1 << 20;
 
-// "PEN=" and one character per cell, 0 for an empty one.
-QByteArray entryLine(const char *key, const Entries &entries, int (Entries::*digitOf)(int) const)
+// "PEN=" and one character per grid cell in reading order, 0 for an empty cell or a block.
+QByteArray entryLine(const char *key, const kakuro::Puzzle &puzzle, const Entries &entries,
+                     int (Entries::*digitOf)(int) const)
 {
     QByteArray line(key);
-    line.reserve(line.size() + entries.cellCount() + 2);
-    for (int i = 1; i <= entries.cellCount(); ++i)
-        line += char('0' + (entries.*digitOf)(i));
+    const int cellCount = puzzle.width() * puzzle.height();
+    line.reserve(line.size() + cellCount + 2);
+    for (int position = 0; position < cellCount; ++position) {
+        const int cell = puzzle.cellAt(position);
+        line += char('0' + (cell < 0 ? 0 : (entries.*digitOf)(cell)));
+    }
     return line + "\r\n";
 }
 
 // Writes the digits of `value` into the entry cells, stopping at the first character that is not
 // a digit. Pencil digits skip cells that already hold a pen digit.
-void restoreDigits(const QString &value, bool inPencil, const Puzzle &puzzle, Entries &entries)
+void restoreDigits(const QString &value, bool inPencil, const kakuro::Puzzle &puzzle, Entries &entries)
 {
-    const qsizetype n = std::min<qsizetype>(value.size(), std::min(puzzle.cellCount(), entries.cellCount()));
+    const qsizetype n = std::min<qsizetype>(value.size(), puzzle.width() * puzzle.height());
     for (qsizetype k = 0; k < n; ++k) {
         const QChar c = value.at(k);
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return;
-        const int i = int(k) + 1;
+        const int cell = puzzle.cellAt(int(k));
         const int digit = c.unicode() - '0';
-        if (puzzle.solution(i) == 0 || (inPencil && entries.pen(i) != 0))
+        if (cell < 0 || (inPencil && entries.pen(cell) != 0))
             continue;
         if (digit == 0)
             continue; // an empty cell: nothing to write, and nothing to take out
-        entries.write(i, digit, inPencil);
+        entries.write(cell, digit, inPencil);
     }
 }
 
-// "MARKS=" and one comma-separated field per cell, its marked digits in increasing order.
-QByteArray marksLine(const Entries &entries)
+// "MARKS=" and one comma-separated field per grid cell, its marked digits in increasing order.
+QByteArray marksLine(const kakuro::Puzzle &puzzle, const Entries &entries)
 {
     QByteArray line("MARKS=");
-    for (int i = 1; i <= entries.cellCount(); ++i) {
-        if (i > 1)
+    const int cellCount = puzzle.width() * puzzle.height();
+    for (int position = 0; position < cellCount; ++position) {
+        if (position > 0)
             line += ',';
-        for (int d = 1; d <= 9; ++d) {
-            if (entries.marks(i) & (1 << (d - 1)))
+        const int cell = puzzle.cellAt(position);
+        for (int d = 1; d <= 9 && cell >= 0; ++d) {
+            if (entries.marks(cell) & (1 << (d - 1)))
                 line += char('0' + d);
         }
     }
     return line + "\r\n";
 }
 
-// Marks come back only from a line with exactly one field of digits 1-9 per cell; marks on cells
-// that are not entry cells are dropped.
-void restoreMarks(const QString &value, const Puzzle &puzzle, Entries &entries)
+// Marks come back only from a line with exactly one field of digits 1-9 per grid cell; marks on
+// cells that are not entry cells are dropped.
+void restoreMarks(const QString &value, const kakuro::Puzzle &puzzle, Entries &entries)
 {
     const QStringList fields = value.split(QLatin1Char(','));
-    if (fields.size() != puzzle.cellCount() || entries.cellCount() != puzzle.cellCount())
+    if (fields.size() != puzzle.width() * puzzle.height())
         return;
-    std::vector<int> marks(fields.size() + 1, 0);
+    std::vector<int> marks(std::size_t(fields.size()), 0);
     for (qsizetype k = 0; k < fields.size(); ++k) {
         for (const QChar c : fields.at(k)) {
             if (c < QLatin1Char('1') || c > QLatin1Char('9'))
                 return;
-            marks[std::size_t(k) + 1] |= 1 << (c.unicode() - '1');
+            marks[std::size_t(k)] |= 1 << (c.unicode() - '1');
         }
     }
-    for (int i = 1; i <= puzzle.cellCount(); ++i) {
-        if (puzzle.solution(i) != 0)
-            entries.setMarks(i, marks[std::size_t(i)]);
-    }
+    for (int cell = 0; cell < puzzle.entryCellCount(); ++cell)
+        entries.setMarks(cell, marks[std::size_t(puzzle.positionOf(cell))]);
 }
 
 // The count under `key`; 0 when missing, damaged or not above 0.
@@ -94,8 +98,10 @@ int countOf(const IniReader &ini, const char *key)
     return isNumber && count > 0 ? count : 0;
 }
 
-int restoreFrom(const IniReader &ini, int number, const Puzzle &puzzle, Entries &entries, int *hints)
+int restoreFrom(const IniReader &ini, int number, const kakuro::Puzzle &puzzle, Entries &entries, int *hints)
 {
+    if (entries.cellCount() != puzzle.entryCellCount())
+        return 0;
     if (ini.profileInt(kSection, QStringLiteral("PUZNUM"), -1) != number)
         return 0;
     restoreDigits(ini.profileString(kSection, QStringLiteral("PEN")), false, puzzle, entries);
@@ -123,13 +129,14 @@ QString savedGamePath(const QString &folder, int number)
     return platform::joinPath(folder, QString::number(number) + QStringLiteral(".sav"));
 }
 
-QByteArray savedGameText(int number, const Entries &entries, int seconds, int hints)
+QByteArray savedGameText(int number, const kakuro::Puzzle &puzzle, const Entries &entries, int seconds,
+                         int hints)
 {
     QByteArray text = "[SAVED]\r\nPUZNUM=" + QByteArray::number(number) + "\r\n";
-    text += entryLine("PEN=", entries, &Entries::pen);
-    text += entryLine("PENCIL=", entries, &Entries::pencil);
+    text += entryLine("PEN=", puzzle, entries, &Entries::pen);
+    text += entryLine("PENCIL=", puzzle, entries, &Entries::pencil);
     if (entries.hasAnyMark())
-        text += marksLine(entries);
+        text += marksLine(puzzle, entries);
     if (seconds > 0)
         text += "SECONDS=" + QByteArray::number(seconds) + "\r\n";
     if (hints > 0)
@@ -137,8 +144,8 @@ QByteArray savedGameText(int number, const Entries &entries, int seconds, int hi
     return text;
 }
 
-bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error, int seconds,
-                    int hints)
+bool writeSavedGame(const QString &path, int number, const kakuro::Puzzle &puzzle, const Entries &entries,
+                    QString *error, int seconds, int hints)
 {
     const auto fail = [&](const QString &why) {
         if (error)
@@ -160,7 +167,7 @@ bool writeSavedGame(const QString &path, int number, const Entries &entries, QSt
     // The old file is replaced only once the new one is written in full, so a crash or a full
     // disk leaves the previous save in place.
     QString why;
-    if (!platform::writeWholeFile(path, savedGameText(number, entries, seconds, hints), &why))
+    if (!platform::writeWholeFile(path, savedGameText(number, puzzle, entries, seconds, hints), &why))
         return fail(why + QLatin1Char('.'));
     return true;
 }
@@ -193,12 +200,12 @@ SavedGameFile loadSavedGameFile(const QString &path, QByteArray &bytes, QString 
     return SavedGameFile::Read;
 }
 
-int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries, int *hints)
+int readSavedGame(const QString &path, int number, const kakuro::Puzzle &puzzle, Entries &entries, int *hints)
 {
     return restoreFrom(IniReader(path), number, puzzle, entries, hints);
 }
 
-int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries,
+int readSavedGameBytes(const QByteArray &bytes, int number, const kakuro::Puzzle &puzzle, Entries &entries,
                        int *hints)
 {
     return restoreFrom(IniReader::fromBytes(bytes), number, puzzle, entries, hints);

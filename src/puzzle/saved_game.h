@@ -2,8 +2,8 @@
 // candidate marks after them when there are any.
 #pragma once
 
+#include "core/puzzle.h"
 #include "puzzle/entries.h"
-#include "puzzle/puzzle.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,23 +20,25 @@ QString savedGamePath(const QString &folder, int number);
 
 // The text of the file: four CRLF lines, then "MARKS=" when some cell has a mark, "SECONDS="
 // when `seconds` (the time played) is above 0 and "HINTS=" when `hints` (hints taken) is.
-QByteArray savedGameText(int number, const Entries &entries, int seconds = 0, int hints = 0);
+// `entries` belong to `puzzle`.
+QByteArray savedGameText(int number, const kakuro::Puzzle &puzzle, const Entries &entries, int seconds = 0,
+                         int hints = 0);
 
 // Writes the file at `path`, creating its folder when missing and replacing the old file only when
 // the new one is complete. A symbolic link at `path` is replaced by the file, not written through. Returns
 // false, with `error` set to a sentence for the player, when it could not.
-bool writeSavedGame(const QString &path, int number, const Entries &entries, QString *error = nullptr,
-                    int seconds = 0, int hints = 0);
+bool writeSavedGame(const QString &path, int number, const kakuro::Puzzle &puzzle, const Entries &entries,
+                    QString *error = nullptr, int seconds = 0, int hints = 0);
 
 // Restores into fresh `entries` the digits of the file at `path` when it belongs to puzzle
 // `number`; otherwise changes nothing. A damaged PEN or PENCIL value restores the digits before
 // its first fault; digits land only in entry cells, and a cell that would get both keeps its pen
 // digit. A damaged MARKS line restores no marks. Returns the seconds played the file holds, 0 when
 // it holds none or a damaged number. `hints`, when given, receives the hints taken the same way.
-int readSavedGame(const QString &path, int number, const Puzzle &puzzle, Entries &entries,
+int readSavedGame(const QString &path, int number, const kakuro::Puzzle &puzzle, Entries &entries,
                   int *hints = nullptr);
 // The same, from the bytes of a file already in memory.
-int readSavedGameBytes(const QByteArray &bytes, int number, const Puzzle &puzzle, Entries &entries,
+int readSavedGameBytes(const QByteArray &bytes, int number, const kakuro::Puzzle &puzzle, Entries &entries,
                        int *hints = nullptr);
 
 // What stands at a saved game's path.

@@ -1,7 +1,7 @@
 // Crossing runs and region sums: deductions that join several runs.
 #include "solver/board_rungs.h"
 
-#include "solver/combination_table.h"
+#include "core/combination_table.h"
 #include "solver/run_state.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ bool contains(const std::vector<int> &v, int x)
 
 bool shareRun(const Puzzle &p, int a, int b)
 {
-    const auto &ra = p.runsOfCell[std::size_t(a)], &rb = p.runsOfCell[std::size_t(b)];
+    const auto &ra = p.runsOf(a), &rb = p.runsOf(b);
     return (ra[0] != kNoRun && ra[0] == rb[0]) || (ra[1] != kNoRun && ra[1] == rb[1]);
 }
 
@@ -32,10 +32,10 @@ void allowedPairs(const Puzzle &p, int run, const std::vector<DigitSet> &dom, in
 {
     std::fill(pairs, pairs + 10, DigitSet(0));
     DigitSet others[9];
-    int n = 0, remaining = p.runs[std::size_t(run)].sum;
+    int n = 0, remaining = p.run(run).sum;
     DigitSet placed = 0;
-    const int *cells = p.cellsOf(run);
-    for (int k = 0; k < p.runs[std::size_t(run)].length; ++k) {
+    const std::span<const int> cells = p.cells(run);
+    for (int k = 0; k < p.run(run).length; ++k) {
         const int c = cells[k];
         const DigitSet d = dom[std::size_t(c)];
         if (c == x || c == y)
@@ -95,10 +95,10 @@ Balance balanceOf(const Puzzle &p, const std::vector<DigitSet> &dom, const std::
         ++b.unknownCount;
     };
     for (int run : block) {
-        b.target += p.runs[std::size_t(run)].sum;
-        const int *cells = p.cellsOf(run);
-        for (int k = 0; k < p.runs[std::size_t(run)].length; ++k) {
-            const int other = p.runsOfCell[std::size_t(cells[k])][std::size_t(1 - dir)];
+        b.target += p.run(run).sum;
+        const std::span<const int> cells = p.cells(run);
+        for (int k = 0; k < p.run(run).length; ++k) {
+            const int other = p.runsOf(cells[k])[std::size_t(1 - dir)];
             if (other == kNoRun) { // an innie
                 const DigitSet d = dom[std::size_t(cells[k])];
                 if (isSingle(d))
@@ -111,10 +111,10 @@ Balance balanceOf(const Puzzle &p, const std::vector<DigitSet> &dom, const std::
         }
     }
     for (int run : b.crossing) {
-        b.target -= p.runs[std::size_t(run)].sum;
-        const int *cells = p.cellsOf(run);
-        for (int k = 0; k < p.runs[std::size_t(run)].length; ++k) {
-            const int own = p.runsOfCell[std::size_t(cells[k])][std::size_t(dir)];
+        b.target -= p.run(run).sum;
+        const std::span<const int> cells = p.cells(run);
+        for (int k = 0; k < p.run(run).length; ++k) {
+            const int own = p.runsOf(cells[k])[std::size_t(dir)];
             if (own != kNoRun && contains(block, own))
                 continue;
             const DigitSet d = dom[std::size_t(cells[k])];
@@ -173,9 +173,9 @@ Outcome sweepRegions(const Puzzle &p, int dir, std::vector<DigitSet> &dom, Chang
     auto nearTouched = [&](int seed) {
         if (isTouched(seed))
             return true;
-        const int *cells = p.cellsOf(seed);
-        for (int k = 0; k < p.runs[std::size_t(seed)].length; ++k) {
-            const int other = p.runsOfCell[std::size_t(cells[k])][std::size_t(1 - dir)];
+        const std::span<const int> cells = p.cells(seed);
+        for (int k = 0; k < p.run(seed).length; ++k) {
+            const int other = p.runsOf(cells[k])[std::size_t(1 - dir)];
             if (other != kNoRun && isTouched(other))
                 return true;
         }
@@ -185,7 +185,7 @@ Outcome sweepRegions(const Puzzle &p, int dir, std::vector<DigitSet> &dom, Chang
     std::set<std::vector<int>> seen;
     std::vector<std::vector<int>> pending;
     for (int seed = 0; seed < p.runCount(); ++seed) {
-        if (p.runs[std::size_t(seed)].across != (dir == 0) || (touched && !nearTouched(seed)))
+        if ((p.run(seed).direction == Direction::Across) != (dir == 0) || (touched && !nearTouched(seed)))
             continue;
         seen.clear();
         pending.assign(1, {seed});
@@ -259,26 +259,24 @@ std::vector<RunRectangle> findRectangles(const Puzzle &p)
 {
     std::vector<RunRectangle> found;
     for (int a0 = 0; a0 < p.runCount(); ++a0) {
-        const Run &r = p.runs[std::size_t(a0)];
-        if (!r.across)
+        const Run &r = p.run(a0);
+        if (r.direction != Direction::Across)
             continue;
-        const int *cells = p.cellsOf(a0);
+        const std::span<const int> cells = p.cells(a0);
         for (int i = 0; i < r.length; ++i) {
             for (int j = i + 1; j < r.length; ++j) {
-                const int d0 = p.runsOfCell[std::size_t(cells[i])][1],
-                          d1 = p.runsOfCell[std::size_t(cells[j])][1];
+                const int d0 = p.runsOf(cells[i])[1], d1 = p.runsOf(cells[j])[1];
                 if (d0 == kNoRun || d1 == kNoRun)
                     continue;
-                const int colOfD1 = p.positionOf[std::size_t(cells[j])] % p.width;
-                const int *down = p.cellsOf(d0);
-                for (int k = 0; k < p.runs[std::size_t(d0)].length; ++k) {
-                    const int a1 = p.runsOfCell[std::size_t(down[k])][0];
+                const int colOfD1 = p.positionOf(cells[j]) % p.width();
+                const std::span<const int> down = p.cells(d0);
+                for (int k = 0; k < p.run(d0).length; ++k) {
+                    const int a1 = p.runsOf(down[k])[0];
                     if (a1 == kNoRun || a1 <= a0)
                         continue;
-                    const int row = p.positionOf[std::size_t(down[k])] / p.width;
-                    const int far = p.cellAt[std::size_t(row * p.width + colOfD1)];
-                    if (far < 0 || p.runsOfCell[std::size_t(far)][0] != a1 ||
-                        p.runsOfCell[std::size_t(far)][1] != d1)
+                    const int row = p.positionOf(down[k]) / p.width();
+                    const int far = p.cellAt(row * p.width() + colOfD1);
+                    if (far < 0 || p.runsOf(far)[0] != a1 || p.runsOf(far)[1] != d1)
                         continue;
                     found.push_back({{a0, a1}, {d0, d1}, {{cells[i], cells[j]}, {down[k], far}}});
                 }

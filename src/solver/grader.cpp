@@ -86,7 +86,7 @@ Grade Grader::grade(Technique ceiling, std::vector<DigitSet> *stuck, bool countW
                     std::vector<LogicStep> *steps)
 {
     LogicLadder ladder(puzzle_, ceiling);
-    std::vector<DigitSet> domains(std::size_t(puzzle_.cellCount()), kAllDigits);
+    std::vector<DigitSet> domains(std::size_t(puzzle_.entryCellCount()), kAllDigits);
     Grade g;
     const bool consistent = ladder.solve(domains, &g.uses, steps);
     for (int rung = 0; rung < kLadderSize; ++rung) {

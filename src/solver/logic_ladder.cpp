@@ -52,7 +52,7 @@ bool LogicLadder::solve(std::vector<DigitSet> &domains, LadderCounts *counts, st
 
 bool LogicLadder::solveAfter(int cell, std::vector<DigitSet> &domains)
 {
-    touched_.assign(puzzle_.runs.size(), 0);
+    touched_.assign(puzzle_.runs().size(), 0);
     touch(touched_, cell);
     propagator_.queueCell(cell);
     return climb(domains, nullptr, nullptr, &touched_);
@@ -60,7 +60,7 @@ bool LogicLadder::solveAfter(int cell, std::vector<DigitSet> &domains)
 
 void LogicLadder::touch(TouchedRuns &touched, int cell) const
 {
-    for (int run : puzzle_.runsOfCell[std::size_t(cell)])
+    for (int run : puzzle_.runsOf(cell))
         if (run != kNoRun)
             touched[std::size_t(run)] = 1;
 }
@@ -115,7 +115,7 @@ Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<L
 {
     changed_.clear(); // the sweeps before it changed nothing, or it would not be reached
     for (int size = 2; size <= kMostProbedDigits; ++size) {
-        for (int cell = 0; cell < puzzle_.cellCount(); ++cell) {
+        for (int cell = 0; cell < puzzle_.entryCellCount(); ++cell) {
             const DigitSet here = domains[std::size_t(cell)];
             if (digitCount(here) != size)
                 continue;
@@ -137,7 +137,7 @@ Outcome LogicLadder::contradiction(std::vector<DigitSet> &domains, std::vector<L
                                    0,
                                    {},
                                    false};
-                    for (int run : puzzle_.runsOfCell[std::size_t(cell)])
+                    for (int run : puzzle_.runsOf(cell))
                         if (run != kNoRun)
                             step.runs.push_back(run);
                     steps->push_back(std::move(step));

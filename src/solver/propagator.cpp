@@ -8,14 +8,14 @@ namespace kakuro {
 
 Propagator::Propagator(const Puzzle &puzzle, RunLadder ladder)
     : puzzle_(puzzle), ladder_(std::move(ladder.rungs)), hiddenSingles_(ladder.hiddenSingles),
-      queues_(ladder_.size()), filled_(ladder_.size(), 0), queued_(puzzle.runs.size(), 0),
+      queues_(ladder_.size()), filled_(ladder_.size(), 0), queued_(puzzle.runs().size(), 0),
       allRungs_(std::uint8_t((1u << ladder_.size()) - 1))
 {
 }
 
 int Propagator::bucketOf(int run) const
 {
-    return std::min(puzzle_.runs[std::size_t(run)].length, 10);
+    return std::min(puzzle_.run(run).length, 10);
 }
 
 void Propagator::queueRun(int run)
@@ -42,7 +42,7 @@ void Propagator::queueAll()
 
 void Propagator::queueCell(int cell)
 {
-    for (int run : puzzle_.runsOfCell[std::size_t(cell)])
+    for (int run : puzzle_.runsOf(cell))
         if (run != kNoRun)
             queueRun(run);
 }
@@ -66,9 +66,9 @@ Outcome Propagator::apply(Technique t, int run, std::vector<DigitSet> &domains)
     Outcome outcome;
     if (memo_->recall(t, puzzle_, run, domains, changed_, outcome))
         return outcome;
-    const Run &r = puzzle_.runs[std::size_t(run)];
+    const Run &r = puzzle_.run(run);
     DigitSet before[9];
-    const int *cells = puzzle_.cellsOf(run);
+    const std::span<const int> cells = puzzle_.cells(run);
     for (int i = 0; i < r.length && i < 9; ++i)
         before[i] = domains[std::size_t(cells[i])];
     outcome = applyTechnique(t, puzzle_, run, domains, changed_);

@@ -8,28 +8,27 @@ namespace {
 
 std::string describeRun(const Puzzle &p, const Run &run)
 {
-    const int first = p.positionOf[std::size_t(p.runCells[std::size_t(run.first)])];
-    const int last = p.positionOf[std::size_t(p.runCells[std::size_t(run.first + run.length - 1)])];
-    const int row = first / p.width + 1, col = first % p.width + 1;
-    if (run.across)
+    const int first = p.cells(run).front(), last = p.cells(run).back();
+    const int row = p.rowOf(first), col = p.colOf(first);
+    if (run.direction == Direction::Across)
         return "across run in row " + std::to_string(row) + ", columns " + std::to_string(col) + "-" +
-               std::to_string(last % p.width + 1);
+               std::to_string(p.colOf(last));
     return "down run in column " + std::to_string(col) + ", rows " + std::to_string(row) + "-" +
-           std::to_string(last / p.width + 1);
+           std::to_string(p.rowOf(last));
 }
 
 } // namespace
 
-PuzzleReport checkPuzzle(const puzzle::BookPuzzle &record, bool requireLogic)
+PuzzleReport checkPuzzle(const kakuro::BookPuzzle &record, bool requireLogic)
 {
     PuzzleReport report;
     const Puzzle p = puzzleFromRecord(record);
-    if (p.cellCount() == 0) {
+    if (p.entryCellCount() == 0) {
         report.problems.push_back("has no entry cells");
         return report;
     }
     bool tooLong = false;
-    for (const Run &run : p.runs) {
+    for (const Run &run : p.runs()) {
         if (run.length > 9) {
             report.problems.push_back(describeRun(p, run) + " has " + std::to_string(run.length) +
                                       " cells; a run holds at most 9");
@@ -38,8 +37,7 @@ PuzzleReport checkPuzzle(const puzzle::BookPuzzle &record, bool requireLogic)
         }
         DigitSet seen = 0;
         for (int k = 0; k < run.length; ++k) {
-            const int d =
-                record.cells[std::size_t(p.positionOf[std::size_t(p.runCells[std::size_t(run.first + k)])])];
+            const int d = p.solution(p.cells(run)[std::size_t(k)]);
             if (seen & digitBit(d)) {
                 report.problems.push_back(describeRun(p, run) + " repeats the digit " + std::to_string(d));
                 break;
@@ -47,12 +45,11 @@ PuzzleReport checkPuzzle(const puzzle::BookPuzzle &record, bool requireLogic)
             seen |= digitBit(d);
         }
     }
-    for (int cell = 0; cell < p.cellCount(); ++cell) {
-        const auto &runs = p.runsOfCell[std::size_t(cell)];
+    for (int cell = 0; cell < p.entryCellCount(); ++cell) {
+        const auto &runs = p.runsOf(cell);
         if (runs[0] == kNoRun && runs[1] == kNoRun) {
-            const int at = p.positionOf[std::size_t(cell)];
-            report.problems.push_back("entry cell (" + std::to_string(at % p.width + 1) + ", " +
-                                      std::to_string(at / p.width + 1) + ") lies in no run");
+            report.problems.push_back("entry cell (" + std::to_string(p.colOf(cell)) + ", " +
+                                      std::to_string(p.rowOf(cell)) + ") lies in no run");
         }
     }
     if (!tooLong) {

@@ -2,7 +2,7 @@
 // that solution and no other (optionally: logic finds it without a guess).
 #pragma once
 
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 #include "solver/grader.h"
 
 #include <string>
@@ -19,6 +19,6 @@ struct PuzzleReport {
 
 // `requireLogic` adds the grader: a puzzle that logic cannot finish is a problem too.
 // Positions in the messages are (column, row), 1-based as in the game.
-PuzzleReport checkPuzzle(const puzzle::BookPuzzle &record, bool requireLogic = false);
+PuzzleReport checkPuzzle(const kakuro::BookPuzzle &record, bool requireLogic = false);
 
 } // namespace kakuro

@@ -3,7 +3,7 @@
 // and a digit survives in a cell when it links two kept sets.
 #include "solver/run_consistency.h"
 
-#include "solver/combination_table.h"
+#include "core/combination_table.h"
 #include "solver/run_state.h"
 
 #include <algorithm>

@@ -28,10 +28,10 @@ RunMemo::Entry &RunMemo::slot(const Key &k)
 bool RunMemo::recall(Technique t, const Puzzle &puzzle, int run, std::vector<DigitSet> &domains,
                      ChangeLog &changed, Outcome &outcome)
 {
-    const Run &r = puzzle.runs[std::size_t(run)];
+    const Run &r = puzzle.run(run);
     if (r.length > 9 || r.sum < 0 || r.sum > 255)
         return false;
-    const int *cells = puzzle.cellsOf(run);
+    const std::span<const int> cells = puzzle.cells(run);
     DigitSet sets[9];
     for (int i = 0; i < r.length; ++i)
         sets[i] = domains[std::size_t(cells[i])];
@@ -54,7 +54,7 @@ bool RunMemo::recall(Technique t, const Puzzle &puzzle, int run, std::vector<Dig
 void RunMemo::remember(Technique t, const Puzzle &puzzle, int run, const DigitSet *before,
                        const std::vector<DigitSet> &domains, Outcome outcome)
 {
-    const Run &r = puzzle.runs[std::size_t(run)];
+    const Run &r = puzzle.run(run);
     if (r.length > 9 || r.sum < 0 || r.sum > 255)
         return;
     const Key k = keyOf(t, r.sum, r.length, before);
@@ -62,7 +62,7 @@ void RunMemo::remember(Technique t, const Puzzle &puzzle, int run, const DigitSe
     e.keyLow = k.low;
     e.keyHigh = k.high;
     e.outcome = outcome;
-    const int *cells = puzzle.cellsOf(run);
+    const std::span<const int> cells = puzzle.cells(run);
     for (int i = 0; i < r.length; ++i)
         e.after[i] = domains[std::size_t(cells[i])];
 }

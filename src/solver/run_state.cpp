@@ -6,8 +6,8 @@ namespace kakuro {
 RunState gatherRun(const Puzzle &puzzle, int run, const std::vector<DigitSet> &domains)
 {
     RunState s;
-    const Run &r = puzzle.runs[std::size_t(run)];
-    const int *cells = puzzle.cellsOf(run);
+    const Run &r = puzzle.run(run);
+    const std::span<const int> cells = puzzle.cells(run);
     s.remaining = r.sum;
     for (int k = 0; k < r.length; ++k) {
         const DigitSet d = domains[std::size_t(cells[k])];

@@ -2,8 +2,8 @@
 // of its sum. Gathered afresh each time a technique looks at the run.
 #pragma once
 
-#include "solver/digit_set.h"
-#include "solver/kakuro_puzzle.h"
+#include "core/digit_set.h"
+#include "core/puzzle.h"
 #include "solver/techniques.h"
 
 #include <vector>

@@ -14,7 +14,7 @@ Solver::Solver(const Puzzle &puzzle)
 
 SolveResult Solver::solve(int limit)
 {
-    return solveFrom(std::vector<DigitSet>(std::size_t(puzzle_.cellCount()), kAllDigits), limit);
+    return solveFrom(std::vector<DigitSet>(std::size_t(puzzle_.entryCellCount()), kAllDigits), limit);
 }
 
 SolveResult Solver::solveFrom(const std::vector<DigitSet> &start, int limit)
@@ -32,7 +32,7 @@ SolveResult Solver::solveFrom(const std::vector<DigitSet> &start, int limit)
 int Solver::branchCell(const std::vector<DigitSet> &domains) const
 {
     int best = -1, bestCount = 10;
-    for (int cell = 0; cell < puzzle_.cellCount(); ++cell) {
+    for (int cell = 0; cell < puzzle_.entryCellCount(); ++cell) {
         const int count = digitCount(domains[std::size_t(cell)]);
         if (count > 1 && count < bestCount) {
             best = cell;

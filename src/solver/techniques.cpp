@@ -2,7 +2,7 @@
 // consistency of a run.
 #include "solver/techniques.h"
 
-#include "solver/combination_table.h"
+#include "core/combination_table.h"
 #include "solver/run_consistency.h"
 #include "solver/run_state.h"
 

@@ -2,8 +2,8 @@
 // sets of the run's cells and says whether it changed anything or found the run impossible.
 #pragma once
 
-#include "solver/digit_set.h"
-#include "solver/kakuro_puzzle.h"
+#include "core/digit_set.h"
+#include "core/puzzle.h"
 
 #include <string_view>
 #include <vector>

@@ -1,11 +1,11 @@
 // The board's accessible names, and the events that keep screen readers up to date.
 #include "view/board_accessibility.h"
 
+#include "core/puzzle.h"
+#include "game/digit_text.h"
 #include "game/game.h"
 #include "game/hint.h"
-#include "game/run_rules.h"
 #include "puzzle/entries.h"
-#include "puzzle/puzzle.h"
 #include "view/board_accessible_table.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
@@ -29,27 +29,21 @@ class ScreenReaderText {
 
 // The across and down runs that an entry cell lies in, or that a clue cell heads.
 struct CellRuns {
-    const puzzle::Run *across = nullptr;
-    const puzzle::Run *down = nullptr;
+    const kakuro::Run *across = nullptr;
+    const kakuro::Run *down = nullptr;
 };
 
-const puzzle::Run *runHeadedBy(const std::vector<puzzle::Run> &runs, int col, int row)
+CellRuns runsOf(const kakuro::Puzzle &p, int col, int row)
 {
-    const auto it = std::find_if(runs.begin(), runs.end(), [&](const puzzle::Run &run) {
-        return run.clueCol == col && run.clueRow == row;
-    });
-    return it == runs.end() ? nullptr : &*it;
-}
-
-CellRuns runsOf(const puzzle::Puzzle &p, int col, int row)
-{
-    if (!p.isEntry(col, row))
-        return {runHeadedBy(p.acrossRuns(), col, row), runHeadedBy(p.downRuns(), col, row)};
-    const int i = p.cellIndex(col, row);
-    const int across = p.acrossRunOf(i);
-    const int down = p.downRunOf(i);
-    return {across >= 0 ? &p.acrossRuns()[std::size_t(across)] : nullptr,
-            down >= 0 ? &p.downRuns()[std::size_t(down)] : nullptr};
+    const auto runAt = [&](int index) { return index == kakuro::kNoRun ? nullptr : &p.run(index); };
+    if (const int cell = p.cellAt(col, row); cell >= 0)
+        return {runAt(p.acrossRunOf(cell)), runAt(p.downRunOf(cell))};
+    CellRuns runs;
+    for (const kakuro::Run &run : p.runs()) {
+        if (run.clueCol == col && run.clueRow == row)
+            (run.direction == kakuro::Direction::Across ? runs.across : runs.down) = &run;
+    }
+    return runs;
 }
 
 // An entry cell's digit, its error mark, the marks shown in it (hidden under a digit), and what
@@ -189,11 +183,11 @@ private:
 
 } // namespace
 
-QString cellAccessibleName(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries, int col, int row,
+QString cellAccessibleName(const kakuro::Puzzle &puzzle, const puzzle::Entries &entries, int col, int row,
                            CellOnShow onShow)
 {
-    if (puzzle.isEntry(col, row))
-        return entryName(entries, puzzle.cellIndex(col, row), onShow);
+    if (const int cell = puzzle.cellAt(col, row); cell >= 0)
+        return entryName(entries, cell, onShow);
     const CellRuns runs = runsOf(puzzle, col, row);
     if (runs.across && runs.down)
         return ScreenReaderText::tr("across %1, down %2").arg(runs.across->sum).arg(runs.down->sum);
@@ -204,7 +198,7 @@ QString cellAccessibleName(const puzzle::Puzzle &puzzle, const puzzle::Entries &
     return ScreenReaderText::tr("block");
 }
 
-QString cellAccessibleDescription(const puzzle::Puzzle &puzzle, int col, int row)
+QString cellAccessibleDescription(const kakuro::Puzzle &puzzle, int col, int row)
 {
     const CellRuns runs = runsOf(puzzle, col, row);
     if (runs.across && runs.down)
@@ -224,8 +218,7 @@ QString boardCellName(const BoardView &board, int col, int row)
 {
     const game::Game &game = board.game();
     CellOnShow onShow;
-    if (game.puzzle().isEntry(col, row)) {
-        const int i = game.puzzle().cellIndex(col, row);
+    if (const int i = game.puzzle().cellAt(col, row); i >= 0) {
         onShow = {board.showsConflictAt(i), board.showsSolutionAt(i) ? game.puzzle().solution(i) : 0};
     }
     return cellAccessibleName(game.puzzle(), game.entries(), col, row, onShow);
@@ -267,7 +260,7 @@ void makeBoardAccessible(BoardView &board)
                      [&board](int col, int row) { tellChanged(board, col, row); });
     // A check's error marks change the names of the cells it found wrong.
     QObject::connect(&game, &game::Game::wrongCellsFound, &board, [&board](const QList<int> &cells) {
-        const puzzle::Puzzle &p = board.game().puzzle();
+        const kakuro::Puzzle &p = board.game().puzzle();
         for (int i : cells)
             tellChanged(board, p.colOf(i), p.rowOf(i));
         // One wrong digit has a text of its own, since without a translation %n takes no plural.
@@ -282,7 +275,7 @@ void makeBoardAccessible(BoardView &board)
     QObject::connect(&game, &game::Game::puzzleOpened, &board, [&board](int number) {
         resetTable(board);
         selectForReader(board);
-        const puzzle::Puzzle &p = board.game().puzzle();
+        const kakuro::Puzzle &p = board.game().puzzle();
         announce(board,
                  ScreenReaderText::tr("Puzzle %1, %2 by %3").arg(number).arg(p.width()).arg(p.height()));
     });

@@ -9,10 +9,12 @@
 
 class QAccessibleEvent;
 
+namespace kakuro {
+class Puzzle;
+}
 namespace puzzle {
 class Entries;
-class Puzzle;
-} // namespace puzzle
+}
 
 namespace view {
 
@@ -27,11 +29,11 @@ struct CellOnShow {
 // What grid cell (col, row) shows: "7 in pen", "3 in pencil" or "empty", with ", marked wrong",
 // the marks of an empty cell, ", conflict" and the solution on show, for an entry cell; the sums
 // for a clue cell ("across 16, down 7"); "block" for any other cell.
-QString cellAccessibleName(const puzzle::Puzzle &puzzle, const puzzle::Entries &entries, int col, int row,
+QString cellAccessibleName(const kakuro::Puzzle &puzzle, const puzzle::Entries &entries, int col, int row,
                            CellOnShow onShow = {});
 // The runs through an entry cell, or headed by a clue cell, with their lengths
 // ("across 16 in 2, down 7 in 3"); empty for any other cell.
-QString cellAccessibleDescription(const puzzle::Puzzle &puzzle, int col, int row);
+QString cellAccessibleDescription(const kakuro::Puzzle &puzzle, int col, int row);
 
 // The same for a cell of `board` as it shows now; the description ends with the cell's
 // combinations while the board speaks them.

@@ -1,8 +1,8 @@
 // The board picture's accessible table and its cells.
 #include "view/board_accessible_table.h"
 
+#include "core/puzzle.h"
 #include "game/game.h"
-#include "puzzle/puzzle.h"
 #include "view/board_accessibility.h"
 #include "view/board_picture.h"
 #include "view/board_view.h"
@@ -245,7 +245,7 @@ void installBoardTableFactory()
 
 int boardChildIndex(const BoardView &board, int col, int row)
 {
-    const puzzle::Puzzle &p = board.game().puzzle();
+    const kakuro::Puzzle &p = board.game().puzzle();
     if (board.game().paused() || !p.isInGrid(col, row))
         return -1;
     return (row - 1) * p.width() + col - 1;

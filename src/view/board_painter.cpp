@@ -6,7 +6,7 @@
 
 namespace view {
 
-BoardPainter::BoardPainter(GdiCanvas &canvas, int cellSize, const puzzle::Puzzle &puzzle,
+BoardPainter::BoardPainter(GdiCanvas &canvas, int cellSize, const kakuro::Puzzle &puzzle,
                            const puzzle::Entries &entries, const BoardPalette &palette)
     : canvas_(canvas), cellSize_(cellSize), puzzle_(puzzle), entries_(entries),
       palette_(palette), lightLine_{palette.lightLine, palette.lineWidth},
@@ -61,7 +61,7 @@ void BoardPainter::paintBoard(BoardDigits digits, ClueDiagonals diagonals, int f
                     canvas_.lineTo((col + 1) * cs, (row + 1) * cs);
                 }
             } else if (digits != BoardDigits::None) {
-                const int i = puzzle_.cellIndex(col, row);
+                const int i = puzzle_.cellAt(col, row);
                 const int digit = digits == BoardDigits::Solution ? puzzle_.solution(i) : entries_.digit(i);
                 if (digit != 0)
                     drawCellDigit(col, row, QString::number(digit), palette_.solution);
@@ -80,10 +80,9 @@ void BoardPainter::paintBoard(BoardDigits digits, ClueDiagonals diagonals, int f
 
 void BoardPainter::paintSums()
 {
-    for (const puzzle::Run &run : puzzle_.acrossRuns())
-        drawSum(run.clueCol, run.clueRow, QString::number(run.sum), SumDirection::Across);
-    for (const puzzle::Run &run : puzzle_.downRuns())
-        drawSum(run.clueCol, run.clueRow, QString::number(run.sum), SumDirection::Down);
+    for (const kakuro::Run &run : puzzle_.runs())
+        drawSum(run.clueCol, run.clueRow, QString::number(run.sum),
+                run.direction == kakuro::Direction::Across ? SumDirection::Across : SumDirection::Down);
 }
 
 QRect sumRect(int col, int row, int cellSize, SumDirection direction)
@@ -126,7 +125,7 @@ void BoardPainter::drawCellDigit(int col, int row, const QString &text, const QC
 void BoardPainter::paintEntryCell(int col, int row)
 {
     const int cs = cellSize_;
-    const int i = puzzle_.cellIndex(col, row);
+    const int i = puzzle_.cellAt(col, row);
     const bool highlighted = highlighted_ && (*highlighted_)[std::size_t(i)] != 0;
     canvas_.fillRect(col * cs + 3, row * cs + 3, (col + 1) * cs - 3, (row + 1) * cs - 3,
                      highlighted ? palette_.hint : palette_.entry);

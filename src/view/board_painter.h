@@ -2,8 +2,8 @@
 // alike, in the colours of the palette it is given.
 #pragma once
 
+#include "core/puzzle.h"
 #include "puzzle/entries.h"
-#include "puzzle/puzzle.h"
 #include "view/board_palette.h"
 #include "view/gdi_canvas.h"
 
@@ -36,7 +36,7 @@ enum class SumDirection { Down, Across };
 // showing the result is the caller's business.
 class BoardPainter {
 public:
-    BoardPainter(GdiCanvas &canvas, int cellSize, const puzzle::Puzzle &puzzle,
+    BoardPainter(GdiCanvas &canvas, int cellSize, const kakuro::Puzzle &puzzle,
                  const puzzle::Entries &entries, const BoardPalette &palette);
 
     // Fills, clue diagonals (when asked), `digits` and the grid lines. Cell fills leave a strip of
@@ -72,7 +72,7 @@ private:
 
     GdiCanvas &canvas_;
     int cellSize_;
-    const puzzle::Puzzle &puzzle_;
+    const kakuro::Puzzle &puzzle_;
     const puzzle::Entries &entries_;
     const BoardPalette &palette_;
     GdiPen lightLine_;

@@ -2,8 +2,8 @@
 // pause cover. Its keys and mouse are in board_view_input.cpp.
 #include "view/board_view.h"
 
+#include "core/run_rules.h"
 #include "game/game.h"
-#include "game/run_rules.h"
 #include "platform/modal.h"
 #include "view/board_accessibility.h"
 #include "view/board_layout.h"
@@ -59,7 +59,7 @@ BoardView::BoardView(game::Game &game, QWidget *parent) : QWidget(parent), game_
 
     connect(&game_, &game::Game::puzzleOpened, this, [this] {
         if (showConflicts_)
-            conflicts_ = game::conflictingCells(game_.puzzle(), game_.entries());
+            conflicts_ = kakuro::conflictingCells(game_.puzzle(), game_.entries().digits());
         highlightedCells_.clear();
         highlighted_.clear();
         if (fitToView_)
@@ -96,15 +96,13 @@ void BoardView::highlight(const QList<int> &cells)
 {
     const QList<int> before = highlightedCells_;
     highlightedCells_ = cells;
-    highlighted_.assign(std::size_t(game_.puzzle().cellCount()) + 1, 0);
+    highlighted_.assign(std::size_t(game_.puzzle().entryCellCount()), 0);
     for (int i : cells)
         highlighted_[std::size_t(i)] = 1;
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     for (const QList<int> &changed : {before, cells}) {
-        for (int i : changed) {
-            if (p.solution(i) != 0)
-                repaintCell(p.colOf(i), p.rowOf(i));
-        }
+        for (int i : changed)
+            repaintCell(p.colOf(i), p.rowOf(i));
     }
 }
 
@@ -113,9 +111,9 @@ void BoardView::highlight(const QList<int> &cells)
 void BoardView::showHint(const game::Hint &hint)
 {
     highlight(hint.cells);
-    if (hint.cell == 0)
+    if (hint.cell < 0)
         return;
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     const QRect lit = cellsRect(hint.cells), own = cellsRect({hint.cell});
     const auto follow = [](QScrollBar *bar, int from, int to, int ownFrom, int ownTo, int room) {
         if (to - from > room) {
@@ -134,7 +132,7 @@ void BoardView::showHint(const game::Hint &hint)
 
 QRect BoardView::cellsRect(const QList<int> &cells) const
 {
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     QRect rect;
     for (int i : cells)
         rect |= QRect(p.colOf(i) * cellSize_, p.rowOf(i) * cellSize_, cellSize_ + 1, cellSize_ + 1);
@@ -174,10 +172,11 @@ void BoardView::setSelection(int col, int row)
 void BoardView::setShowConflicts(bool on)
 {
     showConflicts_ = on;
-    conflicts_ = on ? game::conflictingCells(game_.puzzle(), game_.entries()) : std::vector<std::uint8_t>{};
-    const puzzle::Puzzle &p = game_.puzzle();
-    for (int i = 1; i <= p.cellCount(); ++i) {
-        if (p.solution(i) != 0 && game_.entries().digit(i) != 0)
+    conflicts_ =
+        on ? kakuro::conflictingCells(game_.puzzle(), game_.entries().digits()) : std::vector<std::uint8_t>{};
+    const kakuro::Puzzle &p = game_.puzzle();
+    for (int i = 0; i < p.entryCellCount(); ++i) {
+        if (game_.entries().digit(i) != 0)
             repaintCell(p.colOf(i), p.rowOf(i));
     }
 }
@@ -186,17 +185,17 @@ void BoardView::setShowConflicts(bool on)
 // repainted with the cell itself.
 void BoardView::onCellChanged(int col, int row)
 {
-    if (followingChanges_ && firstChanged_ == 0)
-        firstChanged_ = game_.puzzle().cellIndex(col, row);
+    if (followingChanges_ && firstChanged_ < 0)
+        firstChanged_ = game_.puzzle().cellAt(col, row);
     if (!highlightedCells_.isEmpty())
         highlight({}); // a hint holds for the board it was given on
 
     if (showConflicts_) {
-        std::vector<std::uint8_t> now = game::conflictingCells(game_.puzzle(), game_.entries());
+        std::vector<std::uint8_t> now = kakuro::conflictingCells(game_.puzzle(), game_.entries().digits());
         now.swap(conflicts_);
-        const puzzle::Puzzle &p = game_.puzzle();
-        for (int i = 1; i <= p.cellCount(); ++i) {
-            if (now[std::size_t(i)] != conflicts_[std::size_t(i)] && i != p.cellIndex(col, row))
+        const kakuro::Puzzle &p = game_.puzzle();
+        for (int i = 0; i < p.entryCellCount(); ++i) {
+            if (now[std::size_t(i)] != conflicts_[std::size_t(i)] && i != p.cellAt(col, row))
                 repaintCell(p.colOf(i), p.rowOf(i));
         }
     }
@@ -258,7 +257,7 @@ void BoardView::followScreen()
 
 void BoardView::placePicture()
 {
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     const QSize pictureSize((p.width() + 1) * cellSize_ + 1, (p.height() + 1) * cellSize_ + 1);
     const BoardLayout g =
         computeBoardLayout(size(), pictureSize, vScroll_->sizeHint().width(), hScroll_->sizeHint().height());
@@ -307,7 +306,7 @@ void BoardView::repaintBoard()
     paintWholeBoard(BoardDigits::None);
     solutionShown_.clear();
     BoardPainter board = painter();
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     for (int row = 1; row <= p.height(); ++row) {
         for (int col = 1; col <= p.width(); ++col) {
             if (p.isEntry(col, row))
@@ -321,10 +320,8 @@ void BoardView::repaintBoard()
 void BoardView::paintSolution()
 {
     paintWholeBoard(BoardDigits::Solution);
-    const puzzle::Puzzle &p = game_.puzzle();
-    solutionShown_.assign(std::size_t(p.cellCount()) + 1, 0);
-    for (int i = 1; i <= p.cellCount(); ++i)
-        solutionShown_[std::size_t(i)] = p.solution(i) != 0;
+    const kakuro::Puzzle &p = game_.puzzle();
+    solutionShown_.assign(std::size_t(p.entryCellCount()), 1);
     picture_->refresh(); // shown now rather than at the next repaint of a cell
 }
 
@@ -340,7 +337,7 @@ void BoardView::repaintCell(int col, int row)
 
 void BoardView::flashWrongCells(const QList<int> &cells)
 {
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     BoardPainter board = painter();
     // The flash: crosses over the wrong cells, shown at once and held while the thread sleeps. No
     // event is processed in between, so neither a clock tick nor a key slips into the flash.
@@ -369,7 +366,7 @@ void BoardView::paintCell(BoardPainter &board, int col, int row)
 {
     board.paintEntryCell(col, row);
     if (!solutionShown_.empty())
-        solutionShown_[std::size_t(game_.puzzle().cellIndex(col, row))] = 0;
+        solutionShown_[std::size_t(game_.puzzle().cellAt(col, row))] = 0;
 }
 
 bool BoardView::showsCell(int col, int row) const
@@ -393,11 +390,11 @@ void BoardView::scrollToCell(int col, int row)
 void BoardView::followChangesOf(const std::function<void()> &operation)
 {
     followingChanges_ = true;
-    firstChanged_ = 0;
+    firstChanged_ = -1;
     operation();
     followingChanges_ = false;
-    const puzzle::Puzzle &p = game_.puzzle();
-    if (firstChanged_ != 0 && p.solution(firstChanged_) != 0) {
+    const kakuro::Puzzle &p = game_.puzzle();
+    if (firstChanged_ >= 0) {
         const int col = p.colOf(firstChanged_), row = p.rowOf(firstChanged_);
         if (col != selCol_ || row != selRow_)
             selectCell(col, row);

@@ -84,7 +84,7 @@ public:
     // While on, digits that break a run's rules are drawn in the palette's conflict colour.
     void setShowConflicts(bool on);
     bool showsConflicts() const { return showConflicts_; }
-    // Whether cell i is drawn as a conflict now; whether it shows the solution's digit.
+    // Whether entry cell i is drawn as a conflict now; whether it shows the solution's digit.
     bool showsConflictAt(int i) const { return showConflicts_ && conflicts_[std::size_t(i)] != 0; }
     bool showsSolutionAt(int i) const
     {
@@ -161,11 +161,11 @@ private:
     bool showConflicts_ = false;
     bool fitToView_ = false;
     bool speaksCombinations_ = false;
-    std::vector<std::uint8_t> solutionShown_; // by cell index: the solution drawn over the cell
+    std::vector<std::uint8_t> solutionShown_; // by entry cell: the solution drawn over the cell
     bool followingChanges_ = false;
-    int firstChanged_ = 0;                  // cell index, 0 for none, while following changes
-    std::vector<std::uint8_t> conflicts_;   // by cell index, while conflicts are shown
-    std::vector<std::uint8_t> highlighted_; // by cell index, the cells of the hint shown last
+    int firstChanged_ = -1;                 // entry cell, -1 for none, while following changes
+    std::vector<std::uint8_t> conflicts_;   // by entry cell, while conflicts are shown
+    std::vector<std::uint8_t> highlighted_; // by entry cell, the cells of the hint shown last
     QList<int> highlightedCells_;
     QWidget *viewport_ = nullptr;
     BoardPicture *picture_ = nullptr;

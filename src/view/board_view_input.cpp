@@ -27,7 +27,7 @@ void BoardView::eraseSelectedCell()
 // the grid the selection stays where it is.
 void BoardView::moveSelection(int dCol, int dRow)
 {
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     for (int col = selCol_ + dCol, row = selRow_ + dRow; p.isInGrid(col, row); col += dCol, row += dRow) {
         if (p.isEntry(col, row)) {
             selectCell(col, row);
@@ -39,13 +39,10 @@ void BoardView::moveSelection(int dCol, int dRow)
 
 void BoardView::selectFirstEntryCell()
 {
-    const puzzle::Puzzle &p = game_.puzzle();
-    for (int i = 1; i <= p.cellCount(); ++i) {
-        if (p.solution(i) != 0) {
-            selectCell(p.colOf(i), p.rowOf(i));
-            scrollToCell(p.colOf(i), p.rowOf(i));
-            return;
-        }
+    const kakuro::Puzzle &p = game_.puzzle();
+    if (p.entryCellCount() > 0) {
+        selectCell(p.colOf(0), p.rowOf(0));
+        scrollToCell(p.colOf(0), p.rowOf(0));
     }
 }
 

@@ -1,8 +1,9 @@
 // The combinations window's text.
 #include "view/combination_window.h"
 
+#include "core/run_rules.h"
+#include "game/digit_text.h"
 #include "game/game.h"
-#include "game/run_rules.h"
 #include "platform/app_identity.h"
 
 #include <QCloseEvent>
@@ -31,30 +32,28 @@ struct CellChoices {
 
 CellChoices choicesOf(const game::Game &game, int col, int row)
 {
-    const puzzle::Puzzle &p = game.puzzle();
-    const int i = p.cellIndex(col, row);
+    const kakuro::Puzzle &p = game.puzzle();
+    const int cell = p.cellAt(col, row);
+    // What the cell can take is asked as if it were empty, since its own digit is one of the choices.
+    const std::vector<std::uint8_t> digits = game.entries().digits();
+    std::vector<std::uint8_t> others = digits;
+    others[std::size_t(cell)] = 0;
     CellChoices choices;
-    const auto addRun = [&](int index, const std::vector<puzzle::Run> &runs, game::RunDirection direction) {
-        if (index < 0)
-            return;
-        const puzzle::Run &run = runs[std::size_t(index)];
-        const kakuro::DigitSet written =
-            game::writtenDigits(game.entries(), game::cellsOf(p, run, direction));
+    for (int index : p.runsOf(cell)) {
+        if (index == kakuro::kNoRun)
+            continue;
+        const kakuro::Run &run = p.run(index);
+        const kakuro::DigitSet written = kakuro::writtenDigits(p, digits, run);
         RunChoices choice;
         choice.heading =
-            direction == game::RunDirection::Across
+            run.direction == kakuro::Direction::Across
                 ? CombinationWindow::tr("Across %1 in %n cells", nullptr, run.length).arg(run.sum)
                 : CombinationWindow::tr("Down %1 in %n cells", nullptr, run.length).arg(run.sum);
-        for (kakuro::DigitSet combination : game::combinationsAddingUpTo(run.length, run.sum))
+        for (kakuro::DigitSet combination : kakuro::combinationsAddingUpTo(run.length, run.sum))
             choice.combinations.emplace_back(digitsText(combination), (combination & written) != written);
         choices.runs.push_back(std::move(choice));
-    };
-    addRun(p.acrossRunOf(i), p.acrossRuns(), game::RunDirection::Across);
-    addRun(p.downRunOf(i), p.downRuns(), game::RunDirection::Down);
-    // What the cell can take is asked as if it were empty, since its own digit is one of the choices.
-    puzzle::Entries others = game.entries();
-    others.erase(i);
-    const kakuro::DigitSet candidates = game::candidatesOf(p, others, i);
+    }
+    const kakuro::DigitSet candidates = kakuro::candidatesOf(p, others, cell);
     choices.cellCanTake = candidates
                               ? CombinationWindow::tr("This cell can take %1.").arg(digitsText(candidates))
                               : CombinationWindow::tr("No digit fits this cell.");
@@ -130,7 +129,7 @@ void CombinationWindow::showCell(int col, int row)
 {
     col_ = col;
     row_ = row;
-    const puzzle::Puzzle &p = game_.puzzle();
+    const kakuro::Puzzle &p = game_.puzzle();
     if (!p.isEntry(col, row)) {
         label_->setText(tr("Select a cell."));
         return;

@@ -343,7 +343,8 @@ private Q_SLOTS:
         for (const QPoint cell :
              {QPoint(3, 2), QPoint(2, 3), QPoint(3, 3), QPoint(4, 3), QPoint(3, 4), QPoint(4, 4)}) {
             w.clickCell(cell.x(), cell.y());
-            w.typeOnBoard(Qt::Key(Qt::Key_0 + w.game.puzzle().solutionAt(cell.x(), cell.y())));
+            w.typeOnBoard(
+                Qt::Key(Qt::Key_0 + w.game.puzzle().solution(w.game.puzzle().cellAt(cell.x(), cell.y()))));
         }
         QCOMPARE(w.dialogs, QStringList({"frmScoreInput", "diagStats"}));
         QCOMPARE(w.settings.values().ownPuzzleStats[1].bestTimes[1], 1);
@@ -411,7 +412,8 @@ private Q_SLOTS:
             w.act("MNU_HINT")->trigger();
         for (const QPoint cell : {QPoint(2, 2), QPoint(3, 2), QPoint(2, 3), QPoint(3, 3)}) {
             w.clickCell(cell.x(), cell.y());
-            w.typeOnBoard(Qt::Key(Qt::Key_0 + w.game.puzzle().solutionAt(cell.x(), cell.y())));
+            w.typeOnBoard(
+                Qt::Key(Qt::Key_0 + w.game.puzzle().solution(w.game.puzzle().cellAt(cell.x(), cell.y()))));
         }
         QCOMPARE(w.dialogs.first(), "frmScoreInput");
         QVERIFY(escapeKeptOpen);

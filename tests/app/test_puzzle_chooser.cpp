@@ -61,7 +61,9 @@ private Q_SLOTS:
         f.settings.recordBestTime(2, 40, {});
         f.settings.recordBestTime(3, 7, {}, 2);
         f.settings.clearBestTimes(4);
-        QVERIFY(puzzle::writeSavedGame(puzzle::savedGamePath(f.dir.path(), 3), 3, puzzle::Entries(36)));
+        const kakuro::Puzzle third = f.book.puzzle(3);
+        QVERIFY(puzzle::writeSavedGame(puzzle::savedGamePath(f.dir.path(), 3), 3, third,
+                                       puzzle::Entries(third.entryCellCount())));
         game::BookGrades grades(f.book);
         game::PuzzleListModel list(f.book, grades, f.settings.values(), f.dir.path());
         game::PuzzleListFilter filter;

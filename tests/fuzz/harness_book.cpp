@@ -11,26 +11,23 @@ namespace {
 
 // What the run derivation promises for any grid: runs of two or more entry cells, inside the
 // grid, headed by a position that is not an entry cell, with the sum of their solution digits.
-const char *checkRuns(const puzzle::Puzzle &p)
+const char *checkRuns(const kakuro::Puzzle &p)
 {
-    for (int direction = 0; direction < 2; ++direction) {
-        const bool across = direction == 0;
-        for (const puzzle::Run &r : across ? p.acrossRuns() : p.downRuns()) {
-            if (r.length < 2)
-                return "a run shorter than two cells";
-            if (p.isEntry(r.clueCol, r.clueRow) || !p.isClueCell(r.clueCol, r.clueRow))
-                return "a run not headed by a clue cell";
-            int sum = 0;
-            for (int k = 1; k <= r.length; ++k) {
-                const int col = across ? r.clueCol + k : r.clueCol;
-                const int row = across ? r.clueRow : r.clueRow + k;
-                if (!p.isEntry(col, row))
-                    return "a run over a block cell or outside the grid";
-                sum += p.solutionAt(col, row);
-            }
-            if (sum != r.sum)
-                return "a run whose sum is not that of its digits";
+    for (const kakuro::Run &r : p.runs()) {
+        if (r.length < 2)
+            return "a run shorter than two cells";
+        if (p.isEntry(r.clueCol, r.clueRow) || !p.isClueCell(r.clueCol, r.clueRow))
+            return "a run not headed by a clue cell";
+        const bool across = r.direction == kakuro::Direction::Across;
+        int sum = 0;
+        for (int k = 1; k <= r.length; ++k) {
+            const int cell = p.cellAt(across ? r.clueCol + k : r.clueCol, across ? r.clueRow : r.clueRow + k);
+            if (cell < 0 || cell != p.cells(r)[std::size_t(k - 1)])
+                return "a run over a block cell, outside the grid or off its line";
+            sum += p.solution(cell);
         }
+        if (sum != r.sum)
+            return "a run whose sum is not that of its digits";
     }
     return nullptr;
 }
@@ -51,26 +48,23 @@ const char *book(Input data)
     // A few puzzles per input keep each execution short; the validator has seen all of them.
     const int last = std::min(book.puzzleCount(), 4);
     for (int n = 1; n <= last; ++n) {
-        const puzzle::Puzzle p = book.puzzle(n);
-        if (p.cellCount() < 1)
+        const kakuro::Puzzle p = book.puzzle(n);
+        if (p.width() < 1 || p.height() < 1)
             return "a puzzle without cells";
-        int entryCells = 0;
-        for (int i = 1; i <= p.cellCount(); ++i)
-            entryCells += p.solution(i) != 0;
-        if (p.entryCellCount() != entryCells)
-            return "an entry cell count that differs from the grid";
+        for (int i = 0; i < p.entryCellCount(); ++i)
+            if (p.solution(i) == 0 || p.cellAt(p.colOf(i), p.rowOf(i)) != i)
+                return "an entry cell that is not where the grid has it";
         if (const char *broken = checkRuns(p))
             return broken;
-        puzzle::Entries entries(p.cellCount());
+        puzzle::Entries entries(p.entryCellCount());
         const int cell = 9;
         QImage image((p.width() + 1) * cell + 1, (p.height() + 1) * cell + 1, QImage::Format_RGB32);
         view::GdiCanvas gdi(&image);
         view::BoardPainter painter(gdi, cell, p, entries, palette);
         painter.paintBoard(view::BoardDigits::Solution, view::ClueDiagonals::Drawn, view::kOneLineInset);
         painter.paintSums();
-        for (int i = 1; i <= p.cellCount(); ++i)
-            if (p.solution(i) != 0)
-                painter.paintEntryCell(p.colOf(i), p.rowOf(i));
+        for (int i = 0; i < p.entryCellCount(); ++i)
+            painter.paintEntryCell(p.colOf(i), p.rowOf(i));
     }
     return nullptr;
 }

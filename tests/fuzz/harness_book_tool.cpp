@@ -3,7 +3,7 @@
 #include "harnesses.h"
 
 #include "book_commands.h"
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 
 #include <QTemporaryDir>
 
@@ -30,7 +30,7 @@ const char *bookTool(Input data)
     for (const int status : {verified, stats, shown})
         if (status < 0 || status > 2)
             return "an exit status outside 0..2";
-    const bool valid = puzzle::validateBook(data).ok;
+    const bool valid = kakuro::validateBook(data).ok;
     if (!valid && (verified == 0 || stats == 0 || shown == 0))
         return "a book the game refuses passed a command";
     if (verified != 0 && err.str().empty() && out.str().empty())

@@ -1,7 +1,6 @@
 // Hints on small boards: the sentence of each rung of reasoning, a wrong digit before any
 // reasoning, a board with nothing to find; and the hint counts kept with the best times.
 #include "game/hint.h"
-#include "game/run_rules.h"
 #include "solver/logic_ladder.h"
 #include "store/score.h"
 #include "store/settings_file_store.h"
@@ -18,7 +17,7 @@ namespace {
 // A board in ASCII art whose cells may carry what is written in them: "7*" the right digit,
 // "7=3" a 3 where the solution has 7 (all in pen, or all in pencil), "7m127" the marks 1, 2, 7.
 struct Position {
-    puzzle::Puzzle puzzle;
+    kakuro::Puzzle puzzle;
     puzzle::Entries entries;
 };
 
@@ -28,11 +27,11 @@ Position positionOf(const QStringList &rows, bool pencil)
     for (const QString &row : rows)
         solution << QString(row).remove(QRegularExpression(QStringLiteral("[*]|=.|m[0-9]+")));
     Position p{fixture::puzzleOf(solution), puzzle::Entries(0)};
-    p.entries = puzzle::Entries(p.puzzle.cellCount());
+    p.entries = puzzle::Entries(p.puzzle.entryCellCount());
     for (int r = 0; r < rows.size(); ++r) {
         const QStringList cells = rows[r].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int c = 0; c < cells.size(); ++c) {
-            const int i = p.puzzle.cellIndex(c + 1, r + 1);
+            const int i = p.puzzle.cellAt(c + 1, r + 1);
             if (cells[c].size() > 1 && cells[c][1] == QLatin1Char('m')) {
                 int marks = 0;
                 for (QChar d : cells[c].mid(2))
@@ -49,9 +48,9 @@ Position positionOf(const QStringList &rows, bool pencil)
     return p;
 }
 
-QString cellName(const puzzle::Puzzle &p, int i)
+QString cellName(const kakuro::Puzzle &p, int i)
 {
-    return i == 0 ? QString() : QStringLiteral("%1%2").arg(p.colOf(i)).arg(p.rowOf(i));
+    return i < 0 ? QString() : QStringLiteral("%1%2").arg(p.colOf(i)).arg(p.rowOf(i));
 }
 
 } // namespace
@@ -177,18 +176,16 @@ private Q_SLOTS:
         QFETCH(int, rung);
         puzzle::Book book;
         QVERIFY(book.open(QStringLiteral(KORVEL_SHIPPED_BOOK)));
-        const puzzle::Puzzle puzzle = book.puzzle(number);
-        const kakuro::Puzzle solver = kakuro::puzzleFromRecord(book.record(number));
-        std::vector<kakuro::DigitSet> domains(std::size_t(solver.cellCount()), kakuro::kAllDigits);
-        kakuro::LogicLadder(solver, kakuro::Technique(rung - 1)).solve(domains);
-        puzzle::Entries entries(puzzle.cellCount());
-        for (int c = 0; c < solver.cellCount(); ++c) {
-            const int i = solver.positionOf[std::size_t(c)] + 1;
+        const kakuro::Puzzle puzzle = book.puzzle(number);
+        std::vector<kakuro::DigitSet> domains(std::size_t(puzzle.entryCellCount()), kakuro::kAllDigits);
+        kakuro::LogicLadder(puzzle, kakuro::Technique(rung - 1)).solve(domains);
+        puzzle::Entries entries(puzzle.entryCellCount());
+        for (int c = 0; c < puzzle.entryCellCount(); ++c) {
             const kakuro::DigitSet d = domains[std::size_t(c)];
             if (kakuro::isSingle(d))
-                entries.write(i, kakuro::lowestDigit(d), false);
+                entries.write(c, kakuro::lowestDigit(d), false);
             else
-                entries.setMarks(i, d);
+                entries.setMarks(c, d);
         }
         const game::Hint hint = game::findHint(puzzle, entries);
         QCOMPARE(int(hint.technique), rung);

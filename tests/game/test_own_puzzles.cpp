@@ -51,9 +51,9 @@ private Q_SLOTS:
         QVERIFY(own.load());
         QCOMPARE(own.count(), 0);
         // Codes name sizes from 6x6 up.
-        const puzzle::BookPuzzle first =
+        const kakuro::BookPuzzle first =
             fixture::puzzleFromAscii({"######", "#12345", "#23451", "#34512", "#45123", "#51234"});
-        const puzzle::BookPuzzle second = fixture::puzzleFromAscii({"###", "#12", "#31"});
+        const kakuro::BookPuzzle second = fixture::puzzleFromAscii({"###", "#12", "#31"});
         kakuro::PuzzleCode code;
         code.width = code.height = 6;
         code.seed = 77;

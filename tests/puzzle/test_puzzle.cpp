@@ -1,7 +1,6 @@
-// The puzzle book, the runs derived from a puzzle, and the saved game.
+// The puzzle book and the saved game.
 #include "puzzle/book.h"
 #include "puzzle/saved_game.h"
-#include "solver/kakuro_puzzle.h"
 #include "support/board_fixture.h"
 
 #include <QDir>
@@ -29,26 +28,18 @@ QByteArray patched(qsizetype at, std::int32_t value, int size = 4)
     return book;
 }
 
-QString runsText(const std::vector<puzzle::Run> &runs)
+const kakuro::Puzzle &board() // entry cells 0 1 2 / # 3 4
 {
-    QStringList text;
-    for (const puzzle::Run &r : runs)
-        text << QStringLiteral("%1,%2:%3/%4").arg(r.clueCol).arg(r.clueRow).arg(r.sum).arg(r.length);
-    return text.join(QLatin1Char(' '));
-}
-
-const puzzle::Puzzle &board() // cell 4 is a block cell
-{
-    static const puzzle::Puzzle p = fixture::puzzleOf({"1 2 3", "# 4 5"});
+    static const kakuro::Puzzle p = fixture::puzzleOf({"1 2 3", "# 4 5"});
     return p;
 }
 
-// One character per cell: a pen digit, a pencil digit as a letter (1 is a), '.' for none; then
-// the cell's candidate marks in brackets, if any.
+// One character per entry cell: a pen digit, a pencil digit as a letter (1 is a), '.' for none;
+// then the cell's candidate marks in brackets, if any.
 QString described(const puzzle::Entries &e)
 {
     QString text;
-    for (int i = 1; i <= e.cellCount(); ++i) {
+    for (int i = 0; i < e.cellCount(); ++i) {
         text += e.pen(i) ? QChar('0' + e.pen(i)) : e.pencil(i) ? QChar('a' + e.pencil(i) - 1) : QChar('.');
         if (e.marks(i) != 0)
             text += '[' + QString::number(e.marks(i), 2) + ']';
@@ -86,7 +77,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
-        const puzzle::BookCheck check = puzzle::validateBook(asSpan(bytes));
+        const kakuro::BookCheck check = kakuro::validateBook(asSpan(bytes));
         QCOMPARE(check.ok, error.isEmpty());
         QVERIFY2(QString::fromStdString(check.error).contains(error), check.error.c_str());
         QTEST(check.failingPuzzle, "failingPuzzle");
@@ -101,85 +92,42 @@ private Q_SLOTS:
         const QString good = fixture::writeBook(dir.path(), {fixture::smallPuzzle()});
         const QString pipe = dir.filePath(QStringLiteral("pipe")), big = dir.filePath(QStringLiteral("big"));
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        QVERIFY(QFile::copy(good, big) && QFile::resize(big, puzzle::kMaxBookBytes + 1));
+        QVERIFY(QFile::copy(good, big) && QFile::resize(big, kakuro::kMaxBookBytes + 1));
         puzzle::Book book;
         QVERIFY(book.open(good));
         for (const QString &path : {pipe, QStringLiteral("/dev/zero"), big})
             QVERIFY2(!book.open(path) && book.puzzleCount() == 1, qPrintable(path));
-        QVERIFY(QFile::resize(big, puzzle::kMaxBookBytes) && book.open(big)); // as large as a book may be
+        QVERIFY(QFile::resize(big, kakuro::kMaxBookBytes) && book.open(big)); // as large as a book may be
         QVERIFY(QFile::resize(good, 5));
         QCOMPARE(book.puzzle(1).entryCellCount(), 7);
         for (const QString &path : {pipe, QStringLiteral("/dev/zero")}) {
-            puzzle::Entries e(board().cellCount());
+            puzzle::Entries e(board().entryCellCount());
             puzzle::readSavedGame(path, 3, board(), e);
             QCOMPARE(e.filledCount(), 0);
         }
     }
 
-    // Runs that start at the grid's edge have their clue in row 0 or column 0; block (2,2) heads
-    // an across and a down run; a lone entry cell makes no run.
-    void runsAndClueCells()
-    {
-        const puzzle::Puzzle p = fixture::puzzleOf({"1 2 # #", "3 # 4 5", "# 6 7 #", "# 8 9 #"});
-        QCOMPARE(p.entryCellCount(), 9);
-        QCOMPARE(runsText(p.acrossRuns()), QStringLiteral("0,1:3/2 2,2:9/2 1,3:13/2 1,4:17/2"));
-        QCOMPARE(runsText(p.downRuns()), QStringLiteral("1,0:4/2 2,2:14/2 3,1:20/3"));
-        QString clues;
-        for (int row = 0; row <= p.height(); ++row)
-            for (int col = 0; col <= p.width(); ++col)
-                clues += QLatin1String(p.isClueCell(col, row) ? "C" : ".") + (col == p.width() ? " " : "");
-        QCOMPARE(clues, QStringLiteral(".CC.. C..CC C.C.. .C... .C... "));
-    }
-
-    // The solver derives its runs on its own: on every puzzle of the shipped book it must find
-    // the game's runs, in the same order, with the same sums.
-    void solverAgreesOnTheShippedBook()
-    {
-        QFile file(QStringLiteral(KORVEL_SHIPPED_BOOK));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        const puzzle::BookCheck check = puzzle::validateBook(asSpan(bytes));
-        QVERIFY(check.ok);
-        for (int n = 1; n <= int(check.offsets.size()); ++n) {
-            const puzzle::BookPuzzle record = puzzle::readRecord(asSpan(bytes), check.offsets, n);
-            const puzzle::Puzzle game(record);
-            const kakuro::Puzzle solver = kakuro::puzzleFromRecord(record);
-            QStringList ours, theirs;
-            const int w = game.width();
-            for (const puzzle::Run &r : game.acrossRuns())
-                ours << QString::asprintf("A%d/%d/%d", (r.clueRow - 1) * w + r.clueCol, r.length, r.sum);
-            for (const puzzle::Run &r : game.downRuns())
-                ours << QString::asprintf("D%d/%d/%d", r.clueRow * w + r.clueCol - 1, r.length, r.sum);
-            for (int k = 0; k < solver.runCount(); ++k) {
-                const kakuro::Run &r = solver.runs[std::size_t(k)];
-                const int first = solver.positionOf[std::size_t(*solver.cellsOf(k))];
-                theirs << QString::asprintf("%c%d/%d/%d", r.across ? 'A' : 'D', first, r.length, r.sum);
-            }
-            QVERIFY2(ours == theirs, qPrintable(QStringLiteral("puzzle %1").arg(n)));
-        }
-    }
-
     void writtenAsFourLinesAndReadBack()
     {
-        puzzle::Entries e(board().cellCount());
-        e.write(1, 5, false);
-        e.write(6, 9, true);
+        puzzle::Entries e(board().entryCellCount());
+        e.write(0, 5, false);
+        e.write(4, 9, true);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("not yet/3.sav"));
-        QVERIFY(puzzle::writeSavedGame(path, 3, e));
+        QVERIFY(puzzle::writeSavedGame(path, 3, board(), e));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[SAVED]\r\nPUZNUM=3\r\nPEN=500000\r\nPENCIL=000009\r\n"));
-        puzzle::Entries back(board().cellCount());
+        puzzle::Entries back(board().entryCellCount());
         puzzle::readSavedGame(path, 3, board(), back);
-        QCOMPARE(described(back), QStringLiteral("5....i"));
+        QCOMPARE(described(back), QStringLiteral("5...i"));
 
         // Marks add a fifth line, marks under a digit included.
-        e.setMarks(1, 0b10);
-        e.setMarks(3, 0b100000001);
-        QCOMPARE(puzzle::savedGameText(3, e).split('\n').value(4), QByteArray("MARKS=2,,19,,,\r"));
-        puzzle::readSavedGameBytes(puzzle::savedGameText(3, e), 3, board(), back);
-        QCOMPARE(described(back), QStringLiteral("5[10]..[100000001]..i"));
+        e.setMarks(0, 0b10);
+        e.setMarks(2, 0b100000001);
+        QCOMPARE(puzzle::savedGameText(3, board(), e).split('\n').value(4), QByteArray("MARKS=2,,19,,,\r"));
+        puzzle::readSavedGameBytes(puzzle::savedGameText(3, board(), e), 3, board(), back);
+        QCOMPARE(described(back), QStringLiteral("5[10]..[100000001].i"));
     }
 
     void damagedFiles_data()
@@ -189,21 +137,21 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const char *lines, const char *entries) { // lines parted by |
             QTest::newRow(tag) << QString(lines) << QString(entries);
         };
-        row("another puzzle's", "PUZNUM=4|PEN=123000", "......");
-        row("a number 2^32 past this one", "PUZNUM=4294967299|PEN=123000", "......");
-        row("PEN stops at its first fault", "PUZNUM=3|PEN=12x450", "12....");
-        row("PENCIL stops at its first fault", "PUZNUM=3|PEN=1|PENCIL=0300x5", "1c....");
-        row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "123.56");
-        row("pen wins over pencil", "PUZNUM=3|PEN=12|PENCIL=345", "12e...");
-        row("a value in quotes", "PUZNUM=3|PEN=\"12\"", "12....");
-        row("marks on a block cell are dropped", "PUZNUM=3|MARKS=1,,,9,,23", ".[1].....[110]");
-        row("a marks field too few", "PUZNUM=3|PEN=1|MARKS=1,,,,", "1.....");
-        row("a mark 0", "PUZNUM=3|MARKS=1,,,,,0", "......");
+        row("another puzzle's", "PUZNUM=4|PEN=123000", ".....");
+        row("a number 2^32 past this one", "PUZNUM=4294967299|PEN=123000", ".....");
+        row("PEN stops at its first fault", "PUZNUM=3|PEN=12x450", "12...");
+        row("PENCIL stops at its first fault", "PUZNUM=3|PEN=1|PENCIL=0300x5", "1c...");
+        row("too long, a digit on a block cell", "PUZNUM=3|PEN=1234567", "12356");
+        row("pen wins over pencil", "PUZNUM=3|PEN=12|PENCIL=345", "12e..");
+        row("a value in quotes", "PUZNUM=3|PEN=\"12\"", "12...");
+        row("marks on a block cell are dropped", "PUZNUM=3|MARKS=1,,,9,,23", ".[1]....[110]");
+        row("a marks field too few", "PUZNUM=3|PEN=1|MARKS=1,,,,", "1....");
+        row("a mark 0", "PUZNUM=3|MARKS=1,,,,,0", ".....");
     }
     void damagedFiles()
     {
         QFETCH(QString, file);
-        puzzle::Entries e(board().cellCount());
+        puzzle::Entries e(board().entryCellCount());
         puzzle::readSavedGameBytes("[SAVED]\n" + file.toUtf8().replace('|', '\n'), 3, board(), e);
         QTEST(described(e), "entries");
     }
@@ -216,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(obstacle.open(QIODevice::WriteOnly));
         const QString path = dir.filePath(QStringLiteral("saved/3.sav"));
         QString error;
-        QVERIFY(!puzzle::writeSavedGame(path, 3, puzzle::Entries(6), &error));
+        QVERIFY(!puzzle::writeSavedGame(path, 3, board(), puzzle::Entries(5), &error));
         const QString start =
             QStringLiteral("The game could not be saved to %1: ").arg(QDir::toNativeSeparators(path));
         QVERIFY2(error.startsWith(start) && error.endsWith('.') && error.count("could not be saved") == 1,

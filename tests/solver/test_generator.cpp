@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(kakuro::Technique)
 
 namespace {
 
-std::vector<bool> layoutOf(const puzzle::BookPuzzle &record)
+std::vector<bool> layoutOf(const kakuro::BookPuzzle &record)
 {
     std::vector<bool> layout;
     for (std::uint8_t c : record.cells)
@@ -46,7 +46,7 @@ private Q_SLOTS:
             {"1111111111", "1111111111"},                                  // runs of ten
             {"######", "#11###", "#11###", "###11#", "###11#", "######"}}; // two areas
         for (const QStringList &rows : broken) {
-            const puzzle::BookPuzzle r = fixture::puzzleFromAscii(rows);
+            const kakuro::BookPuzzle r = fixture::puzzleFromAscii(rows);
             QVERIFY2(!isGoodLayout(r.width, r.height, layoutOf(r)), qPrintable(rows.join('/')));
         }
     }
@@ -68,9 +68,9 @@ private Q_SLOTS:
             QCOMPARE(done, ++calls);
         });
         QCOMPARE(int(book.size()), 8);
-        std::vector<puzzle::BookPuzzle> records;
+        std::vector<kakuro::BookPuzzle> records;
         for (std::size_t k = 0; k < book.size(); ++k) {
-            const puzzle::BookPuzzle &r = book[k].record;
+            const kakuro::BookPuzzle &r = book[k].record;
             QCOMPARE((std::array<int, 2>{r.width, r.height}), plannedSize(plan, int(k)));
             QCOMPARE(book[k].grade.difficulty, plannedDifficulty(plan, int(k)));
             const PuzzleReport report = checkPuzzle(r, true);
@@ -80,7 +80,7 @@ private Q_SLOTS:
             QVERIFY(std::find(records.begin(), records.end(), r) == records.end());
             records.push_back(r);
         }
-        const std::vector<std::uint8_t> bytes = puzzle::encodeBook(records);
+        const std::vector<std::uint8_t> bytes = kakuro::encodeBook(records);
         quint64 fnv = 0xcbf29ce484222325ull; // FNV-1a
         for (std::uint8_t b : bytes)
             fnv = (fnv ^ b) * 0x100000001b3ull;

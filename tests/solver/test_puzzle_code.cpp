@@ -1,8 +1,8 @@
 // Puzzle codes: the same code makes the same puzzle byte for byte at every difficulty, and the
 // version in front of a code is bumped when the generator changes; a mistyped code is caught, and
 // a code of another version is told apart from a typing mistake.
+#include "core/book_format.h"
 #include "generator/code_generation.h"
-#include "puzzle/book_format.h"
 #include "solver/puzzle_check.h"
 
 #include <QCryptographicHash>
@@ -37,7 +37,7 @@ private Q_SLOTS:
         const CodeReading read = readCode(text);
         QVERIFY(read.code);
         QCOMPARE(*read.code, made->code);
-        const std::optional<puzzle::BookPuzzle> again = puzzleOfCode(*read.code);
+        const std::optional<kakuro::BookPuzzle> again = puzzleOfCode(*read.code);
         QVERIFY(again);
         QVERIFY(*again == made->record);
         QCOMPARE(reservedOfCode(made->code) >> 31, 1u);
@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         const CodeReading read = readCode("144G-0000-8NR"); // 10x10 Master, seed 1
         QVERIFY(read.code);
-        const std::optional<puzzle::BookPuzzle> made = puzzleOfCode(*read.code);
+        const std::optional<kakuro::BookPuzzle> made = puzzleOfCode(*read.code);
         QVERIFY(made);
         const QByteArray cells(reinterpret_cast<const char *>(made->cells.data()),
                                qsizetype(made->cells.size()));

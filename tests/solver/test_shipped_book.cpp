@@ -25,15 +25,15 @@ private Q_SLOTS:
         QCOMPARE(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex(),
                  QByteArray("8d99993c23df7498990fe8479015443c19ff8477d8811e4e7f3c71df7ffae630"));
         const std::vector<std::uint8_t> bytes(data.begin(), data.end());
-        const puzzle::BookCheck check = puzzle::validateBook(bytes);
+        const kakuro::BookCheck check = kakuro::validateBook(bytes);
         QVERIFY2(check.ok, check.error.c_str());
         QCOMPARE(int(check.offsets.size()), 1000);
         int bands[kDifficultyCount] = {}, boardRungsLate[3] = {}; // puzzles 501-1000 per board rung
         std::set<std::vector<std::uint8_t>> seen;
-        puzzle::BookPuzzle previous{6, 6, {}};
+        kakuro::BookPuzzle previous{6, 6, {}};
         Difficulty easiest = Difficulty::Easy; // of the puzzles so far of the current size
         for (int k = 1; k <= 1000; ++k) {
-            const puzzle::BookPuzzle r = puzzle::readRecord(bytes, check.offsets, k);
+            const kakuro::BookPuzzle r = kakuro::readRecord(bytes, check.offsets, k);
             const PuzzleReport report = checkPuzzle(r, true);
             const QByteArray where = "puzzle " + QByteArray::number(k);
             const std::string problem = report.problems.empty() ? "" : ": " + report.problems[0];

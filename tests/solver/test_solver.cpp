@@ -21,11 +21,11 @@ namespace {
 // full, stays below it.
 bool runFits(const Puzzle &p, int run, const std::vector<int> &digits)
 {
-    const Run &r = p.runs[std::size_t(run)];
+    const Run &r = p.run(run);
     int sum = 0, filled = 0;
     unsigned seen = 0;
     for (int k = 0; k < r.length; ++k) {
-        const int d = digits[std::size_t(p.runCells[std::size_t(r.first + k)])];
+        const int d = digits[std::size_t(p.cells(r)[std::size_t(k)])];
         if (d != 0 && (seen & (1u << d)))
             return false;
         seen |= 1u << d;
@@ -40,10 +40,10 @@ bool runFits(const Puzzle &p, int run, const std::vector<int> &digits)
 int fillings(const Puzzle &p, const std::vector<DigitSet> &domains, int cap,
              const std::function<void(const std::vector<int> &)> &each = {})
 {
-    std::vector<int> digits(std::size_t(p.cellCount()), 0);
+    std::vector<int> digits(std::size_t(p.entryCellCount()), 0);
     int found = 0;
     auto walk = [&](auto &self, int cell) -> void {
-        if (cell == p.cellCount()) {
+        if (cell == p.entryCellCount()) {
             ++found;
             if (each)
                 each(digits);
@@ -52,7 +52,7 @@ int fillings(const Puzzle &p, const std::vector<DigitSet> &domains, int cap,
         forEachDigit(domains[std::size_t(cell)], [&](int d) {
             digits[std::size_t(cell)] = d;
             bool ok = found < cap;
-            for (int run : p.runsOfCell[std::size_t(cell)])
+            for (int run : p.runsOf(cell))
                 ok = ok && (run == kNoRun || runFits(p, run, digits));
             if (ok)
                 self(self, cell + 1);
@@ -66,7 +66,7 @@ int fillings(const Puzzle &p, const std::vector<DigitSet> &domains, int cap,
 // True when `solution` gives every cell of `p` a digit and keeps every run.
 bool isSolution(const Puzzle &p, const std::vector<std::uint8_t> &solution)
 {
-    std::vector<DigitSet> only(std::size_t(p.cellCount()), 0);
+    std::vector<DigitSet> only(std::size_t(p.entryCellCount()), 0);
     for (std::size_t c = 0; c < solution.size() && c < only.size(); ++c)
         only[c] = solution[c] >= 1 && solution[c] <= 9 ? digitBit(solution[c]) : 0;
     return solution.size() == only.size() && fillings(p, only, 1) == 1;
@@ -111,7 +111,7 @@ private Q_SLOTS:
         int counts[3] = {}; // none, one, several
         for (int round = 0; round < 400; ++round) {
             const int w = 3 + int(random.below(3)), h = 3 + int(random.below(3));
-            puzzle::BookPuzzle record{w, h, std::vector<std::uint8_t>(std::size_t(w * h), 0)};
+            kakuro::BookPuzzle record{w, h, std::vector<std::uint8_t>(std::size_t(w * h), 0)};
             int cells = 0;
             for (int r = 1; r < h; ++r)
                 for (int c = 1; c < w; ++c)
@@ -121,7 +121,7 @@ private Q_SLOTS:
                     }
             const Puzzle p = puzzleFromRecord(record);
             const int expected =
-                fillings(p, std::vector<DigitSet>(std::size_t(p.cellCount()), kAllDigits), 50);
+                fillings(p, std::vector<DigitSet>(std::size_t(p.entryCellCount()), kAllDigits), 50);
             Solver solver(p);
             QCOMPARE(solver.solve(50).solutions, expected);
             ++counts[std::min(expected, 2)];
@@ -134,7 +134,7 @@ private Q_SLOTS:
     // search stops at its limit.
     void searchStaysLinearAndStopsAtItsLimit()
     {
-        puzzle::BookPuzzle record{60, 60, std::vector<std::uint8_t>(3600, 0)};
+        kakuro::BookPuzzle record{60, 60, std::vector<std::uint8_t>(3600, 0)};
         for (int r = 0; r < 60; ++r)
             for (int c = 0; c < 60; ++c)
                 if (r % 3 != 0 && c % 3 != 0)
@@ -168,10 +168,10 @@ private Q_SLOTS:
             std::vector<bool> entry(std::size_t(2 * n + 2), false); // one run of n below a row of blocks
             std::fill(entry.begin() + n + 2, entry.end(), true);
             Puzzle p = puzzleFromLayout(n + 1, 2, entry);
-            p.runs[0].sum = 0;
+            int sum = 0;
             std::vector<DigitSet> start(std::size_t(n), 0);
             for (int k = 0; k < n; ++k) {
-                p.runs[0].sum += order[std::size_t(k)];
+                sum += order[std::size_t(k)];
                 DigitSet d = kAllDigits; // a half, a quarter or an eighth of the digits, about
                 for (int j = 1 + int(random.below(3)); j > 0; --j)
                     d &= DigitSet(random.below(512));
@@ -179,6 +179,7 @@ private Q_SLOTS:
                     d |= digitBit(order[std::size_t(k)]);
                 start[std::size_t(k)] = random.chance(1, 6) || !d ? digitBit(order[std::size_t(k)]) : d;
             }
+            p.setSum(0, sum);
             std::vector<DigitSet> used(std::size_t(n), 0);
             fillings(p, start, 1 << 30, [&](const std::vector<int> &digits) {
                 for (int k = 0; k < n; ++k)
@@ -239,7 +240,7 @@ private Q_SLOTS:
         QFETCH(QStringList, rows);
         QFETCH(Technique, rung);
         QFETCH(QString, first);
-        const puzzle::BookPuzzle record = fixture::puzzleFromAscii(rows);
+        const kakuro::BookPuzzle record = fixture::puzzleFromAscii(rows);
         const Puzzle p = puzzleFromRecord(record);
         Grader grader(p);
         std::vector<LogicStep> steps;
@@ -248,7 +249,7 @@ private Q_SLOTS:
         QCOMPARE(g.hardest, rung);
         // Replayed in order, the steps narrow the board to its solution, each step removing digits
         // and naming the runs it used.
-        std::vector<DigitSet> board(std::size_t(p.cellCount()), kAllDigits);
+        std::vector<DigitSet> board(std::size_t(p.entryCellCount()), kAllDigits);
         QString made;
         for (const LogicStep &step : steps) {
             QVERIFY(!step.runs.empty() && !step.cells.empty());
@@ -266,7 +267,7 @@ private Q_SLOTS:
         QVERIFY(!made.isEmpty());
         QVERIFY2(first.isEmpty() || made.trimmed() == first, qPrintable(made));
         const std::vector<std::uint8_t> solution = digitsOfRecord(p, record);
-        for (int c = 0; c < p.cellCount(); ++c)
+        for (int c = 0; c < p.entryCellCount(); ++c)
             QCOMPARE(board[std::size_t(c)], digitBit(solution[std::size_t(c)]));
         if (rung != Technique::Combinations) {
             const Grade lower = grader.grade(Technique(int(rung) - 1));
@@ -287,7 +288,7 @@ private Q_SLOTS:
             if (!layout)
                 continue;
             Puzzle p = puzzleFromLayout(o.width, o.height, *layout);
-            std::vector<std::uint8_t> digits(std::size_t(p.cellCount()), 0);
+            std::vector<std::uint8_t> digits(std::size_t(p.entryCellCount()), 0);
             QVERIFY(fillDigits(random, p, digits));
             setSums(p, digits);
             for (Technique ceiling : humanLadder()) {
@@ -297,7 +298,7 @@ private Q_SLOTS:
                 std::vector<DigitSet> human;
                 grader.grade(ceiling, &human, false);
                 LogicLadder fastLadder(p, ceiling, LogicLadder::Pace::Fast);
-                std::vector<DigitSet> fast(std::size_t(p.cellCount()), kAllDigits);
+                std::vector<DigitSet> fast(std::size_t(p.entryCellCount()), kAllDigits);
                 QVERIFY(fastLadder.solve(fast));
                 QCOMPARE(fast, human);
                 ++compared;

@@ -49,17 +49,19 @@ bool save(const QByteArray &what, int v, const QString &path)
             return opened;
         }();
         game.setPencilMode(v == 1);
-        for (int i = 1; i <= game.puzzle().cellCount(); ++i)
+        for (int i = 0; i < game.puzzle().entryCellCount(); ++i)
             game.write(game.puzzle().colOf(i), game.puzzle().rowOf(i), 1 + (i + v) % 9);
         kept = true;
         game.openPuzzle(1);
         return kept && QFileInfo(path).isFile();
     }
     if (what == "game") {
-        puzzle::Entries e(100 * 100);
-        for (int i = 1; i <= e.cellCount(); ++i)
+        static const kakuro::Puzzle full =
+            kakuro::puzzleFromRecord({100, 100, std::vector<std::uint8_t>(100 * 100, 1)});
+        puzzle::Entries e(full.entryCellCount());
+        for (int i = 0; i < e.cellCount(); ++i)
             e.write(i, 1 + (i + v) % 9, v == 1);
-        return puzzle::writeSavedGame(path, 7, e);
+        return puzzle::writeSavedGame(path, 7, full, e);
     }
     store::Settings s;
     s.puzzleStats.assign(401, {{{0, 10 + v, 20 + v, 30 + v}}, {{{}, {}, {}, QString(40, QChar('a' + v))}}});

@@ -5,34 +5,18 @@
 
 namespace fixture {
 
-puzzle::BookPuzzle puzzleFromAscii(const QStringList &rows)
-{
-    puzzle::BookPuzzle p;
-    p.height = int(rows.size());
-    for (const QString &line : rows) {
-        QString compact = line;
-        compact.remove(QLatin1Char(' '));
-        if (p.width == 0)
-            p.width = int(compact.size());
-        Q_ASSERT(compact.size() == p.width);
-        for (QChar c : compact)
-            p.cells.push_back(c.isDigit() ? std::uint8_t(c.digitValue()) : std::uint8_t(0));
-    }
-    return p;
-}
-
 QByteArray bookFromAscii(const QList<QStringList> &puzzles)
 {
-    std::vector<puzzle::BookPuzzle> records;
+    std::vector<kakuro::BookPuzzle> records;
     for (const QStringList &rows : puzzles)
         records.push_back(puzzleFromAscii(rows));
-    const std::vector<std::uint8_t> bytes = puzzle::encodeBook(records);
+    const std::vector<std::uint8_t> bytes = kakuro::encodeBook(records);
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
 }
 
-puzzle::Puzzle puzzleOf(const QStringList &rows)
+kakuro::Puzzle puzzleOf(const QStringList &rows)
 {
-    return puzzle::Puzzle(puzzleFromAscii(rows));
+    return kakuro::puzzleFromRecord(puzzleFromAscii(rows));
 }
 
 puzzle::Book bookOf(const QList<QStringList> &puzzles)

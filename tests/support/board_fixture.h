@@ -1,8 +1,9 @@
 // Boards for tests written as ASCII art: '#' a block cell, '1'-'9' an entry cell's solution digit.
 #pragma once
 
+#include "core/book_format.h"
+#include "core/puzzle.h"
 #include "puzzle/book.h"
-#include "puzzle/book_format.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,13 +15,27 @@ namespace fixture {
 //   "#  #  #"
 //   "#  3  1"
 // is the same as "###" / "#31". Rows must be of equal width.
-puzzle::BookPuzzle puzzleFromAscii(const QStringList &rows);
+inline kakuro::BookPuzzle puzzleFromAscii(const QStringList &rows)
+{
+    kakuro::BookPuzzle p;
+    p.height = int(rows.size());
+    for (const QString &line : rows) {
+        QString compact = line;
+        compact.remove(QLatin1Char(' '));
+        if (p.width == 0)
+            p.width = int(compact.size());
+        Q_ASSERT(compact.size() == p.width);
+        for (QChar c : compact)
+            p.cells.push_back(c.isDigit() ? std::uint8_t(c.digitValue()) : std::uint8_t(0));
+    }
+    return p;
+}
 
 // A whole book of such puzzles, as the bytes of a .qztw file.
 QByteArray bookFromAscii(const QList<QStringList> &puzzles);
 
 // The puzzle that `rows` draw.
-puzzle::Puzzle puzzleOf(const QStringList &rows);
+kakuro::Puzzle puzzleOf(const QStringList &rows);
 
 // A book of `puzzles`, opened from memory.
 puzzle::Book bookOf(const QList<QStringList> &puzzles);

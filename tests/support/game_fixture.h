@@ -41,10 +41,10 @@ struct GameFixture {
     // before the candidate marks.
     QString entries() const
     {
-        const puzzle::Puzzle &p = game.puzzle();
+        const kakuro::Puzzle &p = game.puzzle();
         const puzzle::Entries &e = game.entries();
         QStringList cells;
-        for (int i = 1; i <= p.cellCount(); ++i) {
+        for (int i = 0; i < p.entryCellCount(); ++i) {
             if (e.digit(i) == 0 && !e.hasErrorMark(i) && e.marks(i) == 0)
                 continue;
             QString text = QStringLiteral("%1%2:%3").arg(p.colOf(i)).arg(p.rowOf(i)).arg(e.digit(i));
@@ -63,10 +63,7 @@ struct GameFixture {
         return cells.join(QLatin1Char(' '));
     }
     // The puzzle numberedBook() opened.
-    int openNumber() const
-    {
-        return game.puzzle().solutionAt(2, 2) + 9 * (game.puzzle().solutionAt(3, 2) - 1);
-    }
+    int openNumber() const { return game.puzzle().solution(0) + 9 * (game.puzzle().solution(1) - 1); }
 
     QTemporaryDir dir;
     store::PlayerSettings settings;

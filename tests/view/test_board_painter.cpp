@@ -33,18 +33,18 @@ const QStringList kBoard{"98##", "76##", "###4", "###2"};
 // pixel ratio `ratio`, as the screen's picture is made.
 QImage paintScene(const BoardPalette &palette, double ratio = 1, int inset = 2)
 {
-    const puzzle::Puzzle puzzle = fixture::puzzleOf(kBoard);
-    puzzle::Entries entries(puzzle.cellCount());
-    entries.write(puzzle.cellIndex(1, 1), 9, false);
-    entries.write(puzzle.cellIndex(2, 1), 8, true);
-    entries.setErrorMark(puzzle.cellIndex(1, 2));
-    entries.setMarks(puzzle.cellIndex(2, 2), 0x101);
-    entries.setMarks(puzzle.cellIndex(1, 1), 0x010); // hidden under the pen digit
-    entries.write(puzzle.cellIndex(4, 4), 2, false);
-    std::vector<std::uint8_t> conflicts(std::size_t(puzzle.cellCount()) + 1, 0);
-    conflicts[std::size_t(puzzle.cellIndex(4, 4))] = 1;
+    const kakuro::Puzzle puzzle = fixture::puzzleOf(kBoard);
+    puzzle::Entries entries(puzzle.entryCellCount());
+    entries.write(puzzle.cellAt(1, 1), 9, false);
+    entries.write(puzzle.cellAt(2, 1), 8, true);
+    entries.setErrorMark(puzzle.cellAt(1, 2));
+    entries.setMarks(puzzle.cellAt(2, 2), 0x101);
+    entries.setMarks(puzzle.cellAt(1, 1), 0x010); // hidden under the pen digit
+    entries.write(puzzle.cellAt(4, 4), 2, false);
+    std::vector<std::uint8_t> conflicts(std::size_t(puzzle.entryCellCount()), 0);
+    conflicts[std::size_t(puzzle.cellAt(4, 4))] = 1;
     std::vector<std::uint8_t> lit(conflicts.size(), 0);
-    lit[std::size_t(puzzle.cellIndex(1, 2))] = 1;
+    lit[std::size_t(puzzle.cellAt(1, 2))] = 1;
     const int side = qRound((5 * kCell + 1) * ratio);
     QImage image = pixels::blankImage(side, side, QColor(1, 2, 3));
     image.setDevicePixelRatio(ratio);

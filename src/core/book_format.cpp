@@ -1,9 +1,9 @@
 // The puzzle book's binary layout: validation, record reading and writing.
-#include "puzzle/book_format.h"
+#include "core/book_format.h"
 
 #include <cstring>
 
-namespace puzzle {
+namespace kakuro {
 namespace {
 
 std::int32_t readI32(std::span<const std::uint8_t> b, std::size_t at)
@@ -129,4 +129,4 @@ std::vector<std::uint8_t> encodeBook(const std::vector<BookPuzzle> &puzzles)
     return out;
 }
 
-} // namespace puzzle
+} // namespace kakuro

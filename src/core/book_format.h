@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace puzzle {
+namespace kakuro {
 
 // Limits that keep a hostile book from costing unbounded memory or time.
 inline constexpr std::int32_t kMaxPuzzleCount = 32767; // puzzle numbers travel as 16-bit values
@@ -54,4 +54,4 @@ BookPuzzle readRecord(std::span<const std::uint8_t> bytes, const std::vector<std
 // Lays out a book: magic, count, offset table, then the records in order.
 std::vector<std::uint8_t> encodeBook(const std::vector<BookPuzzle> &puzzles);
 
-} // namespace puzzle
+} // namespace kakuro

@@ -2,7 +2,7 @@
 // every combination must use. A run's whole arithmetic in two lookups.
 #pragma once
 
-#include "solver/digit_set.h"
+#include "core/digit_set.h"
 
 namespace kakuro {
 

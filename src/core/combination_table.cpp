@@ -1,5 +1,5 @@
 // The combination table, built once: 130 feasible (length, sum) pairs times 512 digit sets.
-#include "solver/combination_table.h"
+#include "core/combination_table.h"
 
 #include <array>
 #include <vector>
