@@ -83,10 +83,6 @@ void applyKeyScheme(QWidget &window, QMenuBar &menuBar, KeyScheme scheme)
         action->setShortcuts(schemeShortcuts(action->objectName(), scheme,
                                              action->property(kOwnShortcut).value<QKeySequence>()));
     }
-    // Show Solution's key belongs to the board: the entry shows it and acts on it only while its
-    // menu is open.
-    if (QAction *solution = window.findChild<QAction *>(QStringLiteral("MNU_SOLUTION")))
-        solution->setShortcutContext(Qt::WidgetShortcut);
 
     const auto setCaption = [scheme](QAction *action, QString &taken) {
         if (!action->property(kPlainCaption).isValid())

@@ -179,6 +179,9 @@ void MainWindow::buildMenus()
     for (QAction *a : {actions_.pen, actions_.pencil, actions_.keepProgress, actions_.pause,
                        actions_.candidates, actions_.autoMarks, actions_.combinations, actions_.conflicts})
         a->setCheckable(true);
+    // Show Solution's key belongs to the board: the entry shows it and acts on it only while its
+    // menu is open.
+    actions_.solution->setShortcutContext(Qt::WidgetShortcut);
 
     // The colour schemes, in their stored order, one of them chosen.
     QMenu *colours = findChild<QMenu *>(QStringLiteral("MNU_SOLV"))->addMenu(tr("Colours"));
