@@ -8,7 +8,7 @@
 namespace game {
 
 BookGrades::BookGrades(const puzzle::Book &book, QObject *parent)
-    : QObject(parent), book_(book), grades_(std::size_t(book.puzzleCount()) + 1)
+    : QObject(parent), book_(book), grades_(std::size_t(book.puzzleCount()))
 {
 }
 
@@ -31,7 +31,7 @@ std::optional<PuzzleGrade> BookGrades::grade(int number) const
 {
     if (number < 1 || number > puzzleCount())
         return std::nullopt;
-    return grades_[std::size_t(number)];
+    return grades_[std::size_t(number - 1)];
 }
 
 PuzzleGrade BookGrades::gradeOf(const kakuro::BookPuzzle &record)
@@ -54,7 +54,7 @@ void BookGrades::gradeAll()
 
 void BookGrades::keep(int number, PuzzleGrade grade)
 {
-    grades_[std::size_t(number)] = grade;
+    grades_[std::size_t(number - 1)] = grade;
     ++gradedCount_;
     Q_EMIT graded(number);
     if (isFinished())

@@ -50,7 +50,7 @@ private:
 
     const puzzle::Book book_;
     // Read and written on the owner's thread only; the worker hands each grade over by a queued call.
-    std::vector<std::optional<PuzzleGrade>> grades_;
+    std::vector<std::optional<PuzzleGrade>> grades_; // puzzle n at n - 1
     int gradedCount_ = 0;
     std::atomic<bool> stopping_{false};
     std::unique_ptr<QThread> worker_;
