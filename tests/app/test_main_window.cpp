@@ -105,7 +105,6 @@ private Q_SLOTS:
         textRow("Ctrl+Backspace still clears", "", "key:Ctrl+Backspace", "entries ");
         textRow("toolbar Marks puts the tool down", "tool", "bar:tb_12", "candidates; tool 11");
         textRow("toolbar Pen ends candidate mode", "marks", "bar:tb_7", "digits; pointer 6");
-        textRow("show conflicts", "", "menu:MNU_CONFLICTS", "conflicts");
         textRow("dark colours", "", "menu:MNU_COLOUR_DARK", "entry colour #101010");
         textRow("apply hint clears the wrong digit", "", "menu:MNU_HINT_APPLY", "entries ");
         textRow("show solution from the menu", "", "menu:MNU_SOLUTION", "solution");
