@@ -226,7 +226,6 @@ private Q_SLOTS:
         }
         down.sort();
         QTEST(down.join(' '), "checked");
-        QCOMPARE(w.game.pencilMode(), button == "tb_6");
     }
 
     // Every control of the window and of its dialogs has a name, and no two controls of one
