@@ -92,7 +92,6 @@ private Q_SLOTS:
         textRow("Ctrl+O zooms out", "", "key:Ctrl+O", "zoom 2");
         textRow("F9 shows the solution", "", "key:F9", "solution");
         textRow("F12 prints", "", "key:F12", "dialog frmPrinterDialog");
-        textRow("Down moves the selection", "", "key:Down", "select 23");
         textRow("Down stays in the number box", "", "box:Down", "");
         textRow("F9 stays in the number box", "", "box:F9", "");
         textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
