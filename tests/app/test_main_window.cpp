@@ -94,7 +94,6 @@ private Q_SLOTS:
         textRow("F12 prints", "", "key:F12", "dialog frmPrinterDialog");
         textRow("Down stays in the number box", "", "box:Down", "");
         textRow("F9 stays in the number box", "", "box:F9", "");
-        textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
         textRow("a typed number opens its puzzle", "", "type:3x",
                 "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
         textRow("a number past the book is not asked", "", "type:4", "");
@@ -122,7 +121,6 @@ private Q_SLOTS:
         textRow("common: Escape pauses", "common", "key:Esc", "paused");
         textRow("common: F10 opens the menu bar", "common", "key:F10", "menu MNU_GM");
         textRow("common: Alt+S opens Solving", "common", "key:Alt+S", "menu MNU_SOLV");
-        textRow("common: Ctrl+Z in the number box undoes", "common", "box:Ctrl+Z", "entries ");
     }
     void wiring()
     {
