@@ -94,6 +94,7 @@ private Q_SLOTS:
         textRow("F12 prints", "", "key:F12", "dialog frmPrinterDialog");
         textRow("Down stays in the number box", "", "box:Down", "");
         textRow("F9 stays in the number box", "", "box:F9", "");
+        textRow("Ctrl+Z in the number box zooms", "", "box:Ctrl+Z", "zoom 4");
         textRow("a typed number opens its puzzle", "", "type:3x",
                 "message Korvel - Alert|Are you sure to change the puzzle?; puzzle 3" + opened);
         textRow("a number past the book is not asked", "", "type:4", "");
