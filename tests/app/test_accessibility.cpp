@@ -151,7 +151,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("focused");
         textRow("Home starts at the first entry cell", "click:22", "key:Home", "Focus 22, Focus 21", "21");
-        textRow("Home in the number box stays there", "", "box:Home", "", "21");
         textRow("Home is no key while paused", "menu:MNU_PAUSE", "key:Home", "TableModel, Name, Focus", "");
         textRow("undo focuses what it changed", "click:22,key:8,key:Left", "menu:MNU_UNDO",
                 "Focus 22, Focus 22 anew, Focus 12, Name 22 anew, Focus 22", "22");
@@ -226,7 +225,6 @@ private Q_SLOTS:
         }
         down.sort();
         QTEST(down.join(' '), "checked");
-        QCOMPARE(w.game.pencilMode(), button == "tb_6");
     }
 
     // Every control of the window and of its dialogs has a name, and no two controls of one

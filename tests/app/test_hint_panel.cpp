@@ -34,9 +34,7 @@ private Q_SLOTS:
         QTest::keyClick(w.picture(), Qt::Key_H, Qt::ControlModifier);
         auto *panel = w.find<view::HintPanel>("frmHint");
         QVERIFY(panel->isVisible());
-        QCOMPARE(panel->text(),
-                 QStringLiteral("Across 3 at row 12, column 28 has only row 12, column 29 left empty "
-                                "and needs 2 more, so that cell is 2."));
+        QVERIFY(panel->text().endsWith("so that cell is 2.")); // the sentence itself is test_hint's
         QCOMPARE(QPoint(w.board()->selectedCol(), w.board()->selectedRow()),
                  QPoint(p.colOf(last), p.rowOf(last)));
         const QRect lit = w.board()->cellsOnScreen({last - 1, last});

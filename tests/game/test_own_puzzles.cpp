@@ -4,27 +4,13 @@
 #include "game/my_puzzles.h"
 #include "solver/puzzle_code.h"
 #include "support/board_fixture.h"
+#include "support/file_size_limit.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
 
 // A board for the editor in its draft's own words: "." an entry cell, "#" a block, "D\A" a
 // block with its down and across sums.
@@ -58,9 +44,9 @@ private Q_SLOTS:
         code.width = code.height = 6;
         code.seed = 77;
         QCOMPARE(own.add(first, kakuro::reservedOfCode(code)), 1);
-        const QByteArray firstRecord = readAll(path).mid(12);
+        const QByteArray firstRecord = fixture::fileBytes(path).mid(12);
         QCOMPARE(own.add(second, 0), 2);
-        QCOMPARE(readAll(path).mid(16, firstRecord.size()), firstRecord);
+        QCOMPARE(fixture::fileBytes(path).mid(16, firstRecord.size()), firstRecord);
 
         game::MyPuzzles again(path);
         QVERIFY(again.load());
@@ -86,14 +72,14 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         const QString path = dir_.filePath("damaged.qztw");
-        writeAll(path, bytes);
+        QVERIFY(fixture::writeFile(path, bytes));
         game::MyPuzzles own(path);
         QString error;
         QVERIFY(!own.load(&error));
         QVERIFY2(error.contains("damaged.qztw") && error.contains("kept"), qPrintable(error));
         QCOMPARE(own.count(), 0);
         QCOMPARE(own.add(fixture::puzzleFromAscii(fixture::smallPuzzle()), 0, &error), 0);
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(fixture::fileBytes(path), bytes);
     }
 
     // A file-size limit stops the write: the old file stands whole and the collection is as it was.
@@ -102,19 +88,14 @@ private Q_SLOTS:
         const QString path = dir_.filePath("limit/my-puzzles.qztw");
         game::MyPuzzles own(path);
         QCOMPARE(own.add(fixture::puzzleFromAscii(fixture::smallPuzzle()), 0), 1);
-        const QByteArray before = readAll(path);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit tight = old;
-        tight.rlim_cur = rlim_t(before.size() + 8);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const QByteArray before = fixture::fileBytes(path);
         QString error;
-        const int number = own.add(fixture::puzzleFromAscii({"####", "#123", "#456", "#789"}), 0, &error);
-        setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(number, 0);
+        {
+            FileSizeLimit tight(rlim_t(before.size() + 8));
+            QCOMPARE(own.add(fixture::puzzleFromAscii({"####", "#123", "#456", "#789"}), 0, &error), 0);
+        }
         QVERIFY2(error.contains("my-puzzles.qztw"), qPrintable(error));
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(fixture::fileBytes(path), before);
         QCOMPARE(own.count(), 1);
     }
 

@@ -166,17 +166,15 @@ private Q_SLOTS:
     {
         QFETCH(bool, fullDisk);
         QTemporaryDir dir;
-        QFile earlier(dir.filePath("gone/page.pdf"));
-        QVERIFY(QDir(dir.path()).mkdir("gone") && earlier.open(QIODevice::WriteOnly) &&
-                earlier.write("earlier") == 7);
-        earlier.close();
-        print::PdfPageTarget pdf(QPageSize(QPageSize::A4), earlier.fileName());
+        const QString earlier = dir.filePath("gone/page.pdf");
+        QVERIFY(QDir(dir.path()).mkdir("gone") && fixture::writeFile(earlier, "earlier"));
+        print::PdfPageTarget pdf(QPageSize(QPageSize::A4), earlier);
         QVERIFY(pdf.startDocument("DOM") && pdf.startPage());
         pdf.painter().drawText(QPoint(100, 100), QStringLiteral("Korvel"));
         QVERIFY(pdf.endPage() && (fullDisk || QDir(dir.filePath("gone")).removeRecursively()));
         FileSizeLimit full(fullDisk ? 1000 : RLIM_INFINITY);
         QVERIFY(!pdf.endDocument());
-        QVERIFY(!fullDisk || (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier"));
+        QVERIFY(!fullDisk || fixture::fileBytes(earlier) == "earlier");
     }
 };
 

@@ -57,9 +57,7 @@ private Q_SLOTS:
         row("show, book then number", {"show", "@book", "2"}, 0, "puzzle 2 of 2");
         row("tool help", {"--help"}, 0, "korvel-book stats BOOK");
         row("verify help beats the rest", {"verify", "--colour", "--help"}, 0, "usage: korvel-book verify");
-        row("stats help", {"stats", "@book", "--help"}, 0, "usage: korvel-book stats");
         row("show help", {"show", "-h"}, 0, "usage: korvel-book show");
-        row("generate help", {"generate", "--help"}, 0, "--mix");
         row("unknown option", {"stats", "@book", "--colour"}, 2, "no option --colour");
         row("unknown command", {"check", "@book"}, 2, "unknown command");
         row("missing book", {"verify", "--logic"}, 2, "one BOOK");
@@ -264,9 +262,7 @@ private Q_SLOTS:
                  qPrintable(r.out));
         QCOMPARE(tool({"verify", "--logic", second}).code, 0);
         QVERIFY(!QFile::exists(second + ".part"));
-        QFile a(first), b(second);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        const QByteArray before = a.readAll(), after = b.readAll();
+        const QByteArray before = fixture::fileBytes(first), after = fixture::fileBytes(second);
         QCOMPARE(after.mid(offsetOf(after, 1), 8 + 36), before.mid(offsetOf(before, 1), 8 + 36));
         QCOMPARE(after.mid(offsetOf(after, 2), 4), QByteArray("\x08\x00\x07\x00", 4)); // 8 wide, 7 high
         // Written again on a full disk: refused with the reason, the earlier book left whole.
@@ -277,7 +273,7 @@ private Q_SLOTS:
         }
         QCOMPARE(full.code, 1);
         QCOMPARE(full.err, "korvel-book: cannot write " + second + ".part: File too large\n");
-        QVERIFY(b.seek(0) && b.readAll() == after && !QFile::exists(second + ".part"));
+        QVERIFY(fixture::fileBytes(second) == after && !QFile::exists(second + ".part"));
     }
 
     // The code `new` prints last makes, through from-code, a one-puzzle book of that very puzzle,
@@ -290,9 +286,7 @@ private Q_SLOTS:
         const QString path = dir_.filePath("coded.qztw");
         QCOMPARE(tool({"from-code", code, "--out", path}).code, 0);
         QCOMPARE(tool({"verify", "--logic", path}).code, 0);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray book = f.readAll();
+        const QByteArray book = fixture::fileBytes(path);
         QCOMPARE(qFromLittleEndian<qint32>(book.constData() + 4), 1);
         QCOMPARE(book.mid(offsetOf(book, 1), 4), QByteArray("\x09\x00\x07\x00", 4));
         const auto reserved = qFromLittleEndian<quint32>(book.constData() + offsetOf(book, 1) + 4);
@@ -304,10 +298,8 @@ private Q_SLOTS:
 private:
     QString write(const QString &name, const QByteArray &bytes)
     {
-        QFile f(dir_.filePath(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-        return f.fileName();
+        fixture::writeFile(dir_.filePath(name), bytes);
+        return dir_.filePath(name);
     }
 
     QTemporaryDir dir_;

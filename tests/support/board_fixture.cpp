@@ -31,10 +31,20 @@ puzzle::Book bookOf(const QList<QStringList> &puzzles)
 QString writeBook(const QString &dir, const QList<QStringList> &puzzles)
 {
     const QString path = dir + QStringLiteral("/dm_book1.qztw");
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bookFromAscii(puzzles));
+    writeFile(path, bookFromAscii(puzzles));
     return path;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QStringList smallPuzzle()

@@ -43,6 +43,12 @@ puzzle::Book bookOf(const QList<QStringList> &puzzles);
 // Writes a book of `puzzles` as dir/dm_book1.qztw and returns its path.
 QString writeBook(const QString &dir, const QList<QStringList> &puzzles);
 
+// The bytes of the file at `path`, none when it cannot be read.
+QByteArray fileBytes(const QString &path);
+
+// Writes `bytes` as the whole file at `path`; false when it could not.
+bool writeFile(const QString &path, const QByteArray &bytes);
+
 // A small 4x4 puzzle with exactly one solution, handy where any real puzzle will do.
 QStringList smallPuzzle();
 

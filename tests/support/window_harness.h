@@ -65,19 +65,13 @@ public:
     {
         return find<QToolBar>(bar)->widgetForAction(act(name));
     }
-    QPoint cellCentre(int col, int row) const
+    // A left click in the middle of cell (col, row), and a key typed on the board.
+    void clickCell(int col, int row)
     {
         const int cs = board()->cellSize();
-        return {col * cs + cs / 2, row * cs + cs / 2};
+        QTest::mouseClick(picture(), Qt::LeftButton, {}, {col * cs + cs / 2, row * cs + cs / 2});
     }
-    void clickCell(int col, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(picture(), button, {}, cellCentre(col, row));
-    }
-    void typeOnBoard(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(picture(), key, modifiers);
-    }
+    void typeOnBoard(Qt::Key key) { QTest::keyClick(picture(), key); }
 
     std::unique_ptr<app::MainWindow> window;
     bool windowActive = false;
