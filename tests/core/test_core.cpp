@@ -1,5 +1,6 @@
 // The one puzzle type every layer shares: its entry cells, its runs with their clues and cells, and
 // the rules that judge written digits.
+#include "core/combination_table.h"
 #include "core/puzzle.h"
 #include "core/run_rules.h"
 #include "support/board_fixture.h" // its ASCII boards only: the core links nothing else
@@ -79,6 +80,15 @@ private Q_SLOTS:
             QCOMPARE(all[std::size_t(cell)], kakuro::candidatesOf(square(), written, cell));
         }
         QTEST(conflicting.join(QLatin1Char(',')), "conflicting");
+    }
+
+    // The combination table counts what listing every digit set finds, out to the edges (45 in nine).
+    void combinationCountsAgreeWithTheList()
+    {
+        for (int length = 1; length <= 10; ++length)
+            for (int sum = -1; sum <= 46; ++sum)
+                QCOMPARE(kakuro::combinationCount(length, sum),
+                         int(kakuro::combinationsAddingUpTo(length, sum).size()));
     }
 };
 
