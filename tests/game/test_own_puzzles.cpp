@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<bool>("sound");
-        QTest::newRow("kept") << game::PuzzleEditor(4, 3).draftText() << true;
+        QTest::newRow("kept, at the largest size") << game::PuzzleEditor(30, 30).draftText() << true;
         QTest::newRow("with sums") << QByteArray("KORVEL-DRAFT 1\n3 3\n# 4\\ \\6\n\\3 . .\n\\7 . .\n")
                                    << true;
         QTest::newRow("other header") << QByteArray("KORVEL-DRAFT 2\n3 3\n# # #\n# # #\n# # #\n") << false;
