@@ -274,7 +274,7 @@ bool isGoodLayout(int width, int height, const std::vector<bool> &entry, int max
     for (int r = 0; r < height; ++r)
         for (int c = 0; c < width; ++c)
             g.set(r, c, entry[std::size_t(r * width + c)]);
-    int cells = 0, first = -1;
+    int cells = 0;
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
             if (!g.at(r, c))
@@ -285,32 +285,9 @@ bool isGoodLayout(int width, int height, const std::vector<bool> &entry, int max
             if (a < 2 || d < 2 || a > maxRun || d > maxRun)
                 return false;
             ++cells;
-            if (first < 0)
-                first = r * width + c;
         }
     }
-    if (cells == 0)
-        return false;
-    // Connected: a flood from the first entry cell reaches all of them.
-    std::vector<bool> seen(entry.size(), false);
-    std::vector<int> stack{first};
-    seen[std::size_t(first)] = true;
-    int reached = 0;
-    while (!stack.empty()) {
-        const int at = stack.back();
-        stack.pop_back();
-        ++reached;
-        const int r = at / width, c = at % width;
-        const int next[4][2] = {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}};
-        for (const auto &n : next) {
-            const int k = n[0] * width + n[1];
-            if (g.at(n[0], n[1]) && !seen[std::size_t(k)]) {
-                seen[std::size_t(k)] = true;
-                stack.push_back(k);
-            }
-        }
-    }
-    return reached == cells;
+    return cells > 0 && g.connected();
 }
 
 } // namespace kakuro
